@@ -1,0 +1,43 @@
+# Small helpers shared by the folder builds.
+
+set(PRISMORA_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+
+# prismora_add_library(NAME SOURCES... [DEPS libs...])
+# Adds the library NAME and, when sanitized tests are on, NAME_sanitized built
+# from the same sources with ASan and UBSan, for the sanitized test programs.
+function(prismora_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;SANITIZED_DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  if(PRISMORA_SANITIZED_TESTS)
+    add_library(${name}_sanitized STATIC ${ARG_SOURCES})
+    target_include_directories(${name}_sanitized PUBLIC ${PROJECT_SOURCE_DIR})
+    target_compile_options(${name}_sanitized PUBLIC ${PRISMORA_SANITIZER_FLAGS})
+    target_link_options(${name}_sanitized PUBLIC ${PRISMORA_SANITIZER_FLAGS})
+    target_link_libraries(${name}_sanitized PUBLIC ${ARG_SANITIZED_DEPS})
+  endif()
+endfunction()
+
+# prismora_add_test(NAME SOURCES... LIBS libs... [SANITIZED_LIBS libs...] [GUI])
+# One GoogleTest program registered with CTest; GUI tests run on Qt's offscreen
+# platform. With SANITIZED_LIBS a second program NAME_sanitized is built from
+# the same test sources against the sanitized libraries.
+function(prismora_add_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;SANITIZED_LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE PRISMORA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  add_test(NAME ${name} COMMAND ${name})
+  if(ARG_GUI)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
+  if(PRISMORA_SANITIZED_TESTS AND ARG_SANITIZED_LIBS)
+    add_executable(${name}_sanitized ${ARG_SOURCES})
+    target_compile_options(${name}_sanitized PRIVATE ${PRISMORA_SANITIZER_FLAGS})
+    target_link_options(${name}_sanitized PRIVATE ${PRISMORA_SANITIZER_FLAGS})
+    target_link_libraries(${name}_sanitized PRIVATE ${ARG_SANITIZED_LIBS} GTest::gtest GTest::gtest_main)
+    target_compile_definitions(${name}_sanitized PRIVATE PRISMORA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    add_test(NAME ${name}_sanitized COMMAND ${name}_sanitized)
+  endif()
+endfunction()

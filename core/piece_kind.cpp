@@ -1,0 +1,69 @@
+// Classification of piece kinds and direction arithmetic.
+#include "core/piece_kind.h"
+
+#include <array>
+
+namespace prismora {
+
+bool IsPlaceableKind(PieceKind kind)
+{
+    switch (kind) {
+    case PieceKind::Mirror:
+    case PieceKind::DoubleMirror:
+    case PieceKind::TCoupling:
+    case PieceKind::TCoupling2:
+    case PieceKind::Cross:
+    case PieceKind::Inverter:
+    case PieceKind::YCoupling:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsFixedKind(PieceKind kind)
+{
+    switch (kind) {
+    case PieceKind::RedLamp:
+    case PieceKind::GreenLamp:
+    case PieceKind::BlueLamp:
+    case PieceKind::Obstacle:
+    case PieceKind::Bomb:
+    case PieceKind::OneWay:
+    case PieceKind::WhiteLamp:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsSplittingKind(PieceKind kind)
+{
+    return kind == PieceKind::TCoupling || kind == PieceKind::TCoupling2 ||
+           kind == PieceKind::Inverter || kind == PieceKind::YCoupling;
+}
+
+bool IsLampKind(PieceKind kind)
+{
+    return kind == PieceKind::RedLamp || kind == PieceKind::GreenLamp ||
+           kind == PieceKind::BlueLamp || kind == PieceKind::WhiteLamp;
+}
+
+Step StepOf(std::uint8_t direction)
+{
+    static constexpr std::array<Step, 8> steps{
+        {{1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
+    return steps[direction % 8];
+}
+
+std::uint8_t TurnedLeft(std::uint8_t direction)
+{
+    return static_cast<std::uint8_t>((direction % 8 + 1) % 8);
+}
+
+std::uint8_t TurnedRight(std::uint8_t direction)
+{
+    return static_cast<std::uint8_t>((direction % 8 + 7) % 8);
+}
+
+} // namespace prismora
