@@ -1,0 +1,22 @@
+// The command-line modes of the one executable, each run without a window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace prismora {
+
+// Each command takes the arguments that follow its option and returns the
+// process exit code: 0 success, 1 a negative answer (no solution), 2 bad
+// usage or a missing file (one line on stderr, nothing on stdout).
+int RunTraceCommand(const std::vector<std::string>& args);
+int RunRenderCommand(const std::vector<std::string>& args);
+int RunSolveCommand(const std::vector<std::string>& args);
+
+// The game with its window; `args` are the arguments after the program name.
+int RunGame(int argc, char** argv);
+
+// Writes the one-line error and returns the usage exit code.
+int ReportUsageError(const std::string& message);
+
+} // namespace prismora
