@@ -1,0 +1,2 @@
+add_executable(bench_core ${CMAKE_CURRENT_LIST_DIR}/bench_core.cpp)
+target_link_libraries(bench_core PRIVATE prismora_core benchmark::benchmark)
