@@ -1,0 +1,27 @@
+// Copying a bitmap onto a caller's 32-bit pixel buffer (the stand-in for a screen surface).
+#pragma once
+
+#include "graphics/color32.h"
+
+#include <cstddef>
+
+namespace prismora {
+
+class TBitmap32;
+
+// A caller-owned buffer of Width x Height 32-bit pixels ($AARRGGBB), rows
+// BytesPerLine apart, top row first: the layout of a QImage in Format_RGB32.
+struct TargetSurface {
+    TColor32* Bits = nullptr;
+    int Width = 0;
+    int Height = 0;
+    std::ptrdiff_t BytesPerLine = 0;
+};
+
+// Copies the bitmap's colours one to one onto the surface with its top-left corner
+// at (x, y), clipped to the surface. Red, green and blue are copied unchanged; the
+// alpha byte of the source is ignored and written as 255 (the 0xffRRGGBB layout of
+// an opaque surface). An empty bitmap or surface does nothing.
+void DrawOntoSurface(const TBitmap32& bitmap, const TargetSurface& surface, int x, int y);
+
+} // namespace prismora
