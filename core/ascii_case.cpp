@@ -1,0 +1,33 @@
+// ASCII case folding.
+#include "core/ascii_case.h"
+
+namespace prismora {
+namespace {
+
+char LowerAsciiChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+} // namespace
+
+std::string LowerAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        c = LowerAsciiChar(c);
+    }
+    return out;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAsciiChar(a[i]) != LowerAsciiChar(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace prismora
