@@ -1,0 +1,252 @@
+// TCoolBtn: a push button whose face (wallpaper, gradient, edges, caption) is drawn by us.
+#include "widgets/cool_button.h"
+
+#include "widgets/face_painting.h"
+#include "widgets/store_if_changed.h"
+
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace prismora {
+
+namespace {
+
+constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic
+    | Qt::TextDontClip;
+
+// The caption as it appears on screen: "&x" shows x underlined, "&&" one ampersand.
+QString visibleCaption(const QString& caption)
+{
+    QString visible;
+    visible.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        visible += caption[i];
+    }
+    return visible;
+}
+
+} // namespace
+
+TCoolBtn::TCoolBtn(QWidget* parent)
+    : TCoolBtn(QString(), parent)
+{
+}
+
+TCoolBtn::TCoolBtn(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent)
+    , m_colorStart(palette().color(QPalette::Button))
+    , m_colorEnd(palette().color(QPalette::Dark))
+    , m_shadowColor(palette().color(QPalette::Light))
+    , m_color(palette().color(QPalette::Button))
+{
+}
+
+TCoolBtn::FaceState TCoolBtn::currentFaceState() const
+{
+    FaceState state;
+    state.pressed = isDown();
+    state.focused = hasFocus();
+    state.isDefault = isDefault();
+    state.pointerInside = m_pointerInside;
+    state.enabled = isEnabled();
+    return state;
+}
+
+void TCoolBtn::paintFace(QPainter& painter, const FaceState& state)
+{
+    const QRect client = rect();
+    paintBackground(painter, client);
+
+    QRect face = client;
+    if ((state.focused || state.isDefault) && m_btnPaintOptions.testFlag(TBtnPaintOption::bpoDrawDefault))
+        drawFrame(painter, face, palette().color(QPalette::Shadow));
+    if (state.pressed)
+        drawSunkenInnerEdge(painter, face, palette());
+    else if (!m_options.testFlag(TCoolOption::ocFlatBorder) || state.pointerInside)
+        drawRaisedEdge(painter, face, palette());
+
+    paintCaption(painter, state);
+
+    if (state.focused && m_btnPaintOptions.testFlag(TBtnPaintOption::bpoDrawFocus))
+        drawFocusRect(painter, client.adjusted(4, 4, -4, -4));
+    emit drawButton(&painter, client);
+}
+
+void TCoolBtn::paintBackground(QPainter& painter, const QRect& rect)
+{
+    if (m_options.testFlag(TCoolOption::ocPaintTransparently)) {
+        paintAncestorBackground(painter, rect);
+    } else if (m_options.testFlag(TCoolOption::ocPaintWallpaper)) {
+        const WallpaperFit fit = m_options.testFlag(TCoolOption::ocStretchWallpaper) ? WallpaperFit::Stretched
+                                                                                      : WallpaperFit::Tiled;
+        paintWallpaper(painter, rect, m_wallpaper, fit);
+    } else if (m_options.testFlag(TCoolOption::ocPaintGradiently)) {
+        paintGradient(painter, rect, m_colorStart, m_colorEnd, m_gradientDirection);
+    } else {
+        painter.fillRect(rect, m_color);
+    }
+}
+
+// Renders the part of an ancestor that lies behind the button, without any
+// child widgets (so the button never paints itself recursively).
+void TCoolBtn::paintAncestorBackground(QPainter& painter, const QRect& rect)
+{
+    QWidget* reached = this;
+    for (int level = 0; level < m_transparencyLevel && !reached->isWindow(); ++level)
+        reached = reached->parentWidget();
+    QWidget* source = reached->isWindow() ? reached : reached->parentWidget();
+    if (source == this) {
+        painter.fillRect(rect, palette().color(QPalette::Window));
+        return;
+    }
+    const QRect behind(mapTo(source, rect.topLeft()), rect.size());
+    QImage picture(rect.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    source->render(&picture, QPoint(), QRegion(behind), QWidget::DrawWindowBackground);
+    painter.drawImage(rect.topLeft(), picture);
+}
+
+void TCoolBtn::paintCaption(QPainter& painter, const FaceState& state)
+{
+    const QString caption = text();
+    if (caption.isEmpty())
+        return;
+    const QFontMetrics metrics(font());
+    const int textWidth = metrics.horizontalAdvance(visibleCaption(caption));
+    const int textHeight = metrics.height();
+    int left = (width() - textWidth + 1) / 2;
+    int top = (height() - textHeight + 1) / 2;
+    if (state.pressed) {
+        ++left;
+        ++top;
+    }
+
+    TextLook look;
+    look.textColor = palette().color(QPalette::ButtonText);
+    look.shadowColor = m_shadowColor;
+    look.highlightColor = palette().color(QPalette::Light);
+    look.darkColor = palette().color(QPalette::Dark);
+    look.shadowSize = m_shadowSize;
+    look.shadowPos = m_shadowPos;
+    look.simpleView = m_simpleView;
+    look.state = state.enabled ? TextState::Enabled : TextState::Disabled;
+
+    painter.save();
+    painter.setClipRect(rect());
+    painter.setFont(font());
+    drawLookedText(painter, QRect(left, top, textWidth, textHeight), kCaptionFlags, caption, look);
+    painter.restore();
+}
+
+void TCoolBtn::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintFace(painter, currentFaceState());
+}
+
+void TCoolBtn::enterEvent(QEnterEvent* event)
+{
+    QPushButton::enterEvent(event);
+    m_pointerInside = true;
+    if (m_options.testFlag(TCoolOption::ocFlatBorder))
+        update();
+    emit mouseEntered();
+}
+
+void TCoolBtn::leaveEvent(QEvent* event)
+{
+    QPushButton::leaveEvent(event);
+    m_pointerInside = false;
+    if (m_options.testFlag(TCoolOption::ocFlatBorder))
+        update();
+    emit mouseLeft();
+}
+
+void TCoolBtn::setOptions(TCoolOptions options)
+{
+    if (storeIfChanged(m_options, options))
+        update();
+}
+
+void TCoolBtn::setWallpaper(const QImage& wallpaper)
+{
+    if (storeIfChanged(m_wallpaper, wallpaper))
+        update();
+}
+
+void TCoolBtn::repaintIfGradient()
+{
+    if (m_options.testFlag(TCoolOption::ocPaintGradiently))
+        update();
+}
+
+void TCoolBtn::setColorStart(const QColor& color)
+{
+    if (storeIfChanged(m_colorStart, color))
+        repaintIfGradient();
+}
+
+void TCoolBtn::setColorEnd(const QColor& color)
+{
+    if (storeIfChanged(m_colorEnd, color))
+        repaintIfGradient();
+}
+
+void TCoolBtn::setGradientDirection(TGradientDirection direction)
+{
+    if (storeIfChanged(m_gradientDirection, direction))
+        repaintIfGradient();
+}
+
+void TCoolBtn::setSimpleView(bool simple)
+{
+    if (storeIfChanged(m_simpleView, simple))
+        update();
+}
+
+void TCoolBtn::shadowChanged()
+{
+    m_simpleView = false;
+    update();
+}
+
+void TCoolBtn::setShadowColor(const QColor& color)
+{
+    if (storeIfChanged(m_shadowColor, color))
+        shadowChanged();
+}
+
+void TCoolBtn::setShadowSize(std::uint8_t size)
+{
+    if (storeIfChanged(m_shadowSize, size))
+        shadowChanged();
+}
+
+void TCoolBtn::setShadowPos(TShadowPosition position)
+{
+    if (storeIfChanged(m_shadowPos, position))
+        shadowChanged();
+}
+
+void TCoolBtn::setTransparencyLevel(std::uint8_t level)
+{
+    if (storeIfChanged(m_transparencyLevel, level))
+        update();
+}
+
+void TCoolBtn::setBtnPaintOptions(TBtnPaintOptions options)
+{
+    if (storeIfChanged(m_btnPaintOptions, options))
+        update();
+}
+
+void TCoolBtn::setColor(const QColor& color)
+{
+    if (storeIfChanged(m_color, color))
+        update();
+}
+
+} // namespace prismora

@@ -1,0 +1,119 @@
+// TCoolBtn: a push button whose face (wallpaper, gradient, edges, caption) is drawn by us.
+#pragma once
+
+#include "widgets/cool_types.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPushButton>
+#include <QRect>
+
+#include <cstdint>
+
+class QPainter;
+
+namespace prismora {
+
+// Clicks, Space and Enter, tooltips and visibility are those of QPushButton;
+// only the face is ours. Every setter stores the value and repaints only when
+// the value really changed.
+class TCoolBtn : public QPushButton {
+    Q_OBJECT
+
+public:
+    // The states that change the face.
+    struct FaceState {
+        bool pressed = false;
+        bool focused = false;   // keyboard focus
+        bool isDefault = false; // the window's default button
+        bool pointerInside = false;
+        bool enabled = true;
+    };
+
+    explicit TCoolBtn(QWidget* parent = nullptr);
+    explicit TCoolBtn(const QString& caption, QWidget* parent = nullptr);
+
+    // The face as it is now, from the button's own state.
+    FaceState currentFaceState() const;
+
+    // Paints the whole face for the given state onto painter, whose origin is
+    // the button's top-left corner; emits drawButton at the end. paintEvent
+    // uses it with currentFaceState(); tests can paint into a QImage.
+    void paintFace(QPainter& painter, const FaceState& state);
+
+    TCoolOptions options() const { return m_options; }
+    void setOptions(TCoolOptions options);
+
+    // A copy of the picture is kept; a null image removes the wallpaper.
+    const QImage& wallpaper() const { return m_wallpaper; }
+    void setWallpaper(const QImage& wallpaper);
+
+    // The gradient colours and direction repaint only while ocPaintGradiently is set.
+    QColor colorStart() const { return m_colorStart; }
+    void setColorStart(const QColor& color);
+    QColor colorEnd() const { return m_colorEnd; }
+    void setColorEnd(const QColor& color);
+    TGradientDirection gradientDirection() const { return m_gradientDirection; }
+    void setGradientDirection(TGradientDirection direction);
+
+    // True: the caption is drawn once, plainly; False: with its shadow.
+    bool simpleView() const { return m_simpleView; }
+    void setSimpleView(bool simple);
+
+    // Changing any of the shadow's properties also turns SimpleView off.
+    QColor shadowColor() const { return m_shadowColor; }
+    void setShadowColor(const QColor& color);
+    std::uint8_t shadowSize() const { return m_shadowSize; }
+    void setShadowSize(std::uint8_t size);
+    TShadowPosition shadowPos() const { return m_shadowPos; }
+    void setShadowPos(TShadowPosition position);
+
+    // With ocPaintTransparently: how many parent levels up the background is
+    // taken from (stopping at the top-level window).
+    std::uint8_t transparencyLevel() const { return m_transparencyLevel; }
+    void setTransparencyLevel(std::uint8_t level);
+
+    TBtnPaintOptions btnPaintOptions() const { return m_btnPaintOptions; }
+    void setBtnPaintOptions(TBtnPaintOptions options);
+
+    // Face colour when neither the wallpaper nor the gradient is painted.
+    QColor color() const { return m_color; }
+    void setColor(const QColor& color);
+
+    // Set while the mouse pointer is over the button.
+    bool isPointerInside() const { return m_pointerInside; }
+
+signals:
+    // After the face is drawn, with the painter and the client rectangle.
+    void drawButton(QPainter* painter, QRect clientRect);
+    void mouseEntered();
+    void mouseLeft();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void paintBackground(QPainter& painter, const QRect& rect);
+    void paintAncestorBackground(QPainter& painter, const QRect& rect);
+    void paintCaption(QPainter& painter, const FaceState& state);
+    void repaintIfGradient();
+    void shadowChanged();
+
+    TCoolOptions m_options;
+    QImage m_wallpaper;
+    QColor m_colorStart;
+    QColor m_colorEnd;
+    TGradientDirection m_gradientDirection = TGradientDirection::gdHorizontal;
+    bool m_simpleView = false;
+    QColor m_shadowColor;
+    std::uint8_t m_shadowSize = 1;
+    TShadowPosition m_shadowPos = TShadowPosition::spLeftTop;
+    std::uint8_t m_transparencyLevel = 0;
+    TBtnPaintOptions m_btnPaintOptions = TBtnPaintOption::bpoDrawFocus | TBtnPaintOption::bpoDrawDefault;
+    QColor m_color;
+    bool m_pointerInside = false;
+};
+
+} // namespace prismora

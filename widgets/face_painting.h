@@ -1,0 +1,67 @@
+// Drawing pieces shared by the cool controls: wallpaper, gradient, edges and shadowed text.
+#pragma once
+
+#include "widgets/cool_types.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QImage;
+class QPainter;
+class QPalette;
+
+namespace prismora {
+
+// a·b/c rounded to the nearest integer, halves away from zero, computed in 64
+// bits so the product cannot overflow. Returns -1 when c is 0.
+int mulDiv(int a, int b, int c);
+
+// Covers rect with the picture: tiled copies placed from rect's top-left
+// corner, each clipped to rect, or one copy scaled to rect. Pixels are copied
+// as they are (no blending). A null picture paints nothing.
+void paintWallpaper(QPainter& painter, const QRect& rect, const QImage& wallpaper, WallpaperFit fit);
+
+// Fills rect with 128 bands from start to end; band i covers the offsets
+// mulDiv(i, size, 128) up to mulDiv(i + 1, size, 128) across the direction and
+// has each channel start + mulDiv(i, end - start, 128).
+void paintGradient(QPainter& painter, const QRect& rect, const QColor& start, const QColor& end,
+                   TGradientDirection direction);
+
+// Draws a 1-pixel frame just inside rect and shrinks rect by 1 on each side.
+void drawFrame(QPainter& painter, QRect& rect, const QColor& color);
+
+// The 2-pixel raised edge (light top-left, dark bottom-right); shrinks rect by 2.
+void drawRaisedEdge(QPainter& painter, QRect& rect, const QPalette& palette);
+
+// The 1-pixel sunken inner edge (dark top-left, light bottom-right); shrinks rect by 1.
+void drawSunkenInnerEdge(QPainter& painter, QRect& rect, const QPalette& palette);
+
+// A dotted rectangle that inverts every other pixel of rect's outline.
+void drawFocusRect(QPainter& painter, const QRect& rect);
+
+// How a caption is drawn: plain, with a shadow, or embossed when disabled.
+struct TextLook {
+    QColor textColor;
+    QColor shadowColor;
+    QColor highlightColor; // emboss: the lighter copy, 1 pixel right and down
+    QColor darkColor;      // emboss: the darker copy, at the normal place
+    int shadowSize = 1;
+    TShadowPosition shadowPos = TShadowPosition::spLeftTop;
+    bool simpleView = false;
+    TextState state = TextState::Enabled;
+};
+
+// Offsets of the shadow and of the text from the place the text was laid out
+// for, by shadow position and size.
+struct ShadowOffsets {
+    QPoint shadow;
+    QPoint text;
+};
+ShadowOffsets shadowOffsets(TShadowPosition position, int size);
+
+// Draws text in rect with the Qt text flags, background left untouched,
+// in the look given (shadow first, then the text; or the emboss when disabled).
+void drawLookedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const TextLook& look);
+
+} // namespace prismora
