@@ -1,0 +1,69 @@
+// spritegen: draws the 21 piece sprites and the button wallpaper into a resources folder.
+#include "file_writers.h"
+#include "preview.h"
+#include "sprites.h"
+#include "wallpaper.h"
+
+#include <QDir>
+#include <QString>
+
+#include <cstdio>
+#include <vector>
+
+using namespace prismora::spritegen;
+
+namespace {
+
+constexpr const char* Usage = "usage: spritegen RESOURCES_FOLDER [--preview FOLDER]\n"
+                              "Writes RESOURCES_FOLDER/sprites/sprite00.b32 ... sprite20.b32 and\n"
+                              "RESOURCES_FOLDER/wallpaper.bmp; with --preview also sheet.png and\n"
+                              "turns.png for review into FOLDER.\n";
+
+bool fail(const QString& message) {
+    std::fprintf(stderr, "spritegen: %s\n", qPrintable(message));
+    return false;
+}
+
+bool writeSprites(const std::vector<QImage>& sprites, const QString& resources) {
+    const QDir dir(resources);
+    if (!dir.mkpath("sprites")) {
+        return fail("cannot create " + dir.filePath("sprites"));
+    }
+    for (std::size_t i = 0; i < sprites.size(); ++i) {
+        const QString name = QString("sprites/sprite%1.b32").arg(i, 2, 10, QChar('0'));
+        if (!writeStored32(sprites[i], dir.filePath(name))) {
+            return fail("cannot write " + dir.filePath(name));
+        }
+    }
+    return true;
+}
+
+bool writeWallpaper(const QImage& picture, const QString& resources) {
+    const QString path = QDir(resources).filePath("wallpaper.bmp");
+    return writeBmp8(picture, path) || fail("cannot write " + path);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2 && !(argc == 4 && QString(argv[2]) == "--preview")) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    const QString resources = QString::fromLocal8Bit(argv[1]);
+    const std::vector<QImage> sprites = spriteSet();
+    const QImage background = wallpaper();
+    if (!writeSprites(sprites, resources) || !writeWallpaper(background, resources)) {
+        return 1;
+    }
+    if (argc == 4) {
+        const QString folder = QString::fromLocal8Bit(argv[3]);
+        if (!QDir().mkpath(folder) || !writePreview(sprites, background, folder)) {
+            fail("cannot write the preview into " + folder);
+            return 1;
+        }
+    }
+    std::printf("spritegen: wrote %zu sprites and the wallpaper into %s\n", sprites.size(),
+                argv[1]);
+    return 0;
+}
