@@ -1,0 +1,14 @@
+// Turning a sprite by an arbitrary angle about its centre pixel.
+#pragma once
+
+namespace prismora {
+
+class TBitmap32;
+
+// Turns bitmap in place by angle degrees (positive: counter-clockwise on screen)
+// about (Width div 2, Height div 2) with bilinear sampling. Pixels the turned
+// picture does not reach become opaque white $FFFFFFFF; every pixel ends opaque.
+// The bitmap's stretch filter is left at sfLinear.
+void RotateSprite(TBitmap32& bitmap, int angle);
+
+} // namespace prismora

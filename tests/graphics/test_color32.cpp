@@ -1,0 +1,126 @@
+// Tests of the colour arithmetic: both variants against their per-channel formulas.
+#include "graphics/color32.h"
+
+#include <gtest/gtest.h>
+
+namespace prismora {
+namespace {
+
+unsigned channel(TColor32 c, int k) { return (c >> (8 * k)) & 255u; }
+
+// Four different channel values derived from (xv, yv) so that channels are checked
+// independently of each other.
+TColor32 pack(unsigned v, unsigned salt)
+{
+    TColor32 result = 0;
+    for (int k = 0; k < 4; ++k) {
+        result |= TColor32((v + salt * unsigned(k)) & 255u) << (8 * k);
+    }
+    return result;
+}
+
+unsigned portableMix(unsigned x, unsigned y, unsigned w)
+{
+    if (w == 0) {
+        return y;
+    }
+    if (w == 255) {
+        return x;
+    }
+    return ((x * w + 128) >> 8) + ((y * (255 - w) + 128) >> 8);
+}
+
+unsigned vectorMix(unsigned x, unsigned y, unsigned w) { return (x * w + y * (256 - w) + 128) >> 8; }
+
+TEST(Color32, BothMixVariantsFollowTheirFormulas)
+{
+    for (unsigned w = 0; w < 256; ++w) {
+        for (unsigned xv = 0; xv < 256; ++xv) {
+            for (unsigned yv = 0; yv < 256; yv += 7) {
+                const TColor32 x = pack(xv, 67);
+                const TColor32 y = pack(yv, 151);
+                const TColor32 portable = MixColor32Portable(x, y, std::uint8_t(w));
+                const TColor32 vector = MixColor32Vector(x, y, std::uint8_t(w));
+                for (int k = 0; k < 4; ++k) {
+                    const unsigned xc = channel(x, k);
+                    const unsigned yc = channel(y, k);
+                    ASSERT_EQ(channel(portable, k), portableMix(xc, yc, w)) << xc << " " << yc << " " << w;
+                    ASSERT_EQ(channel(vector, k), vectorMix(xc, yc, w)) << xc << " " << yc << " " << w;
+                }
+            }
+        }
+    }
+}
+
+TEST(Color32, WhiteMixedWithWhite)
+{
+    bool saw254 = false;
+    for (unsigned w = 1; w < 255; ++w) {
+        const TColor32 portable = MixColor32Portable(0xFFFFFFFF, 0xFFFFFFFF, std::uint8_t(w));
+        ASSERT_TRUE(portable == 0xFFFFFFFF || portable == 0xFEFEFEFE) << std::hex << portable;
+        saw254 = saw254 || portable == 0xFEFEFEFE;
+        EXPECT_EQ(MixColor32Vector(0xFFFFFFFF, 0xFFFFFFFF, std::uint8_t(w)), 0xFFFFFFFFu);
+    }
+    EXPECT_TRUE(saw254);
+    // The vector form has no special case at full weight.
+    EXPECT_EQ(MixColor32Vector(0xFFFFFFFF, 0, 255), 0xFEFEFEFEu);
+    EXPECT_EQ(MixColor32Portable(0xFFFFFFFF, 0, 255), 0xFFFFFFFFu);
+    EXPECT_EQ(MixColor32Vector(0x12345678, 0x9ABCDEF0, 0), 0x9ABCDEF0u);
+}
+
+TEST(Color32, BlendVariantsFollowTheirFormulas)
+{
+    const TColor32 b = 0x80336699;
+    for (unsigned a = 0; a < 256; ++a) {
+        const TColor32 f = (TColor32(a) << 24) | 0x00F01080;
+        const TColor32 portable = BlendColor32Portable(f, b);
+        const TColor32 vector = BlendColor32Vector(f, b);
+        if (a == 0) {
+            EXPECT_EQ(portable, b);
+            EXPECT_EQ(vector, b);
+            continue;
+        }
+        if (a == 255) {
+            EXPECT_EQ(portable, f);
+            EXPECT_EQ(vector, f);
+            continue;
+        }
+        for (int k = 0; k < 4; ++k) {
+            const int fc = int(channel(f, k));
+            const int bc = int(channel(b, k));
+            EXPECT_EQ(channel(portable, k), portableMix(unsigned(fc), unsigned(bc), a));
+            EXPECT_EQ(int(channel(vector, k)), ((fc - bc) * int(a) + bc * 256 + 128) >> 8);
+        }
+    }
+}
+
+TEST(Color32, MasterAlphaScalesTheWeight)
+{
+    const TColor32 f = 0xFFFF0000;
+    const TColor32 b = 0xFF0000FF;
+    EXPECT_EQ(BlendColor32Portable(f, b, 255), f);
+    EXPECT_EQ(BlendColor32Vector(f, b, 255), f);
+    // A weight scaled to 0 keeps the destination.
+    EXPECT_EQ(BlendColor32Portable(0x01FF0000, b, 128), b);
+    EXPECT_EQ(BlendColor32Vector(0x01FF0000, b, 128), b);
+    const TColor32 half = BlendColor32Vector(f, b, 127);
+    // Weight 255 * 128 >> 8 = 127.
+    EXPECT_EQ(RedOf(half), 127);
+    EXPECT_EQ(BlueOf(half), 128);
+}
+
+TEST(Color32, DispatchFollowsTheSelectedVariant)
+{
+    const ColorVariant original = ActiveColorVariant();
+#if defined(__x86_64__)
+    EXPECT_EQ(original, ColorVariant::Vector);
+#endif
+    SelectColorVariant(ColorVariant::Portable);
+    EXPECT_EQ(MixColor32(0xFFFFFFFF, 0, 255), 0xFFFFFFFFu);
+    SelectColorVariant(ColorVariant::Vector);
+    EXPECT_EQ(MixColor32(0xFFFFFFFF, 0, 255), 0xFEFEFEFEu);
+    SelectColorVariant(original);
+}
+
+} // namespace
+} // namespace prismora
