@@ -1,18 +1,20 @@
-// The game with its window: a minimal window until the main window exists.
+// The game with its window: the application, the main window and the event loop.
+#include "app/application_setup.h"
 #include "app/cli_commands.h"
+#include "app/tform1.h"
 
 #include <QApplication>
-#include <QLabel>
 
 namespace prismora {
 
 int RunGame(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Prismora");
-    QLabel window("Prismora version");
-    window.resize(660, 555);
-    window.show();
+    SetUpApplication(application);
+    FormOptions options;
+    options.arguments = QApplication::arguments().mid(1);
+    TForm1 form(std::move(options));
+    form.show();
     return QApplication::exec();
 }
 

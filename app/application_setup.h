@@ -1,0 +1,13 @@
+// Process-wide settings of the game: name, Swedish standard texts and font look-alikes.
+#pragma once
+
+class QApplication;
+
+namespace prismora {
+
+// Names the application "Prismora", installs Qt's Swedish translation (when
+// present) so standard dialogs speak Swedish, and maps the fonts the design
+// names to installed look-alikes. Call once, after creating the application.
+void SetUpApplication(QApplication& application);
+
+} // namespace prismora

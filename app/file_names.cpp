@@ -1,0 +1,24 @@
+// Removing the characters that cannot stand in a file name.
+#include "app/file_names.h"
+
+namespace prismora {
+
+bool IsForbiddenFileNameChar(QChar character)
+{
+    static const QString forbidden = QStringLiteral("\"*/<>?\\|");
+    return forbidden.contains(character);
+}
+
+QString CleanFileName(const QString& text)
+{
+    QString cleaned;
+    cleaned.reserve(text.size());
+    for (const QChar character : text) {
+        if (!IsForbiddenFileNameChar(character)) {
+            cleaned.append(character);
+        }
+    }
+    return cleaned;
+}
+
+} // namespace prismora
