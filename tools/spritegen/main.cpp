@@ -1,6 +1,7 @@
 // spritegen: draws the 21 piece sprites and the button wallpaper into a resources folder.
 #include "file_writers.h"
 #include "preview.h"
+#include "sprite_checks.h"
 #include "sprites.h"
 #include "wallpaper.h"
 
@@ -52,6 +53,13 @@ int main(int argc, char** argv) {
     }
     const QString resources = QString::fromLocal8Bit(argv[1]);
     const std::vector<QImage> sprites = spriteSet();
+    const std::vector<QString> faults = checkSprites(sprites);
+    for (const QString& fault : faults) {
+        fail(fault);
+    }
+    if (!faults.empty()) {
+        return 1;
+    }
     const QImage background = wallpaper();
     if (!writeSprites(sprites, resources) || !writeWallpaper(background, resources)) {
         return 1;
