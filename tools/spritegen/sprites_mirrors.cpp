@@ -21,7 +21,7 @@ QImage doubleMirror() {
     // Black reflecting faces on both sides of a silver core.
     const Shape bar = rect(21, 3, 27, 45);
     canvas.fill(bar, Black);
-    canvas.fill(rect(23, 5, 25, 43), Silver);
+    canvas.fill(rect(23, 5, 25, 43), Grey);
     return canvas.image();
 }
 
