@@ -1,0 +1,53 @@
+// Order and piece-count checks of a level's intended solution.
+#include "core/solver_checks.h"
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+namespace prismora {
+
+std::vector<Placement> PlacedPieces(const Board& board)
+{
+    std::vector<Placement> pieces;
+    for (int i = 0; i < board.PieceCount; ++i) {
+        const Piece& p = board.Pieces[i];
+        if (!p.Deleted && IsPlaceableKind(p.Kind)) {
+            pieces.push_back({p.Kind, p.Left, p.Top, p.Direction});
+        }
+    }
+    return pieces;
+}
+
+std::optional<std::vector<Placement>> OrderThatFails(const Board& base, std::vector<Placement> pieces,
+                                                     std::uint32_t seed, int randomOrders)
+{
+    constexpr std::size_t AllOrdersUpTo = 5;
+    std::vector<std::size_t> order(pieces.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::mt19937 random(seed);
+    const bool every = pieces.size() <= AllOrdersUpTo;
+    std::vector<Placement> placed(pieces.size());
+    for (int round = 0; every || round < randomOrders; ++round) {
+        if (!every) {
+            std::shuffle(order.begin(), order.end(), random);
+        }
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            placed[i] = pieces[order[i]];
+        }
+        if (VerdictAfter(base, placed) != Verdict::Solved) {
+            return placed;
+        }
+        if (every && !std::next_permutation(order.begin(), order.end())) {
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+bool SolvableWith(const Game& game, int pieces)
+{
+    return Solve(game, {.maxPieces = pieces}).status == SolveStatus::Solved;
+}
+
+} // namespace prismora

@@ -1,0 +1,135 @@
+// Writes the level series from its descriptions and checks every level on the way.
+//
+//   prismora_leveltool OUTDIR [--docs]
+//
+// For each level: builds it, saves OUTDIR/LevelNN.prl as the editor does,
+// loads the file back and checks it the way a player meets it (not solved on
+// loading, solvable, needing at least two pieces from the third level on,
+// the designer's solution working in any placing order and as saved), then
+// prints one line with the solver's state count. --docs prints the series as
+// a Markdown table instead. Exit 1 when any level fails a check.
+#include "level_design.h"
+
+#include "core/level_file.h"
+#include "core/solver_checks.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+namespace prismora {
+namespace {
+
+constexpr std::uint32_t OrderSeed = 20261208;
+constexpr int RandomOrders = 200;
+// The first two levels teach with a single piece.
+constexpr int FirstLevelNeedingTwo = 3;
+
+std::string LevelFileName(int number)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "Level%02d.prl", number);
+    return name;
+}
+
+// "2 Spegel, 1 Kryss": the palette of a loaded level.
+std::string PaletteText(const Palette& palette)
+{
+    std::string text;
+    for (int row = 0; row < PlayRowCount; ++row) {
+        if (palette.Count(row) > 0) {
+            text += (text.empty() ? "" : ", ") + std::to_string(palette.Count(row)) + " " +
+                    std::string(PieceNames[static_cast<std::size_t>(row)]);
+        }
+    }
+    return text;
+}
+
+// Every check a shipped level must pass; the empty string when all pass.
+std::string CheckLevel(const Game& built, const Game& loaded, int number, long& states)
+{
+    if (!built.board.Finished) {
+        return "the designer's solution does not light every lamp";
+    }
+    Board start = loaded.board;
+    const Verdict first = EvaluateBoard(start, nullptr).verdict;
+    if (first == Verdict::Solved) {
+        return "solved on loading";
+    }
+    if (first == Verdict::Bomb) {
+        return "a bomb goes off on loading";
+    }
+    const SolveResult solved = Solve(loaded);
+    states = solved.states;
+    if (solved.status != SolveStatus::Solved) {
+        return "the solver finds no solution";
+    }
+    if (number >= FirstLevelNeedingTwo && SolvableWith(loaded, 1)) {
+        return "one piece is enough";
+    }
+    const std::vector<Placement> pieces = PlacedPieces(built.board);
+    if (!SolvesBoard(loaded.board, pieces)) {
+        return "the designer's solution fails as saved";
+    }
+    if (OrderThatFails(loaded.board, pieces, OrderSeed, RandomOrders)) {
+        return "the designer's solution fails in some placing order";
+    }
+    return {};
+}
+
+int WriteSeries(const std::filesystem::path& folder, bool docs)
+{
+    int failures = 0;
+    long total = 0;
+    int number = 0;
+    if (docs) {
+        std::cout << "| Nr | Namn | Pieces | New idea |\n|---|---|---|---|\n";
+    }
+    for (const LevelDesign& design : SeriesDesigns()) {
+        ++number;
+        std::string error;
+        const std::optional<Game> built = BuildLevel(design, error);
+        const std::filesystem::path path = folder / LevelFileName(number);
+        Game loaded;
+        if (built) {
+            const SaveResult saved = SaveLevel(*built, path, true);
+            error = saved.ok ? "" : saved.message;
+        }
+        if (error.empty() && LoadLevel(loaded, path).status != LoadStatus::Loaded) {
+            error = "cannot load " + path.string();
+        }
+        long states = 0;
+        if (error.empty()) {
+            error = CheckLevel(*built, loaded, number, states);
+        }
+        total += states;
+        failures += error.empty() ? 0 : 1;
+        if (docs) {
+            std::cout << "| " << number << " | " << design.name << " | " << PaletteText(loaded.palette)
+                      << " | " << design.idea << " |\n";
+        } else {
+            std::printf("%2d %-28s %-44s %8ld %s\n", number, std::string(design.name).c_str(),
+                        PaletteText(loaded.palette).c_str(), states,
+                        error.empty() ? "ok" : ("FAIL: " + error).c_str());
+        }
+    }
+    if (!docs) {
+        std::printf("total states %ld, %d failing\n", total, failures);
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+} // namespace
+} // namespace prismora
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || argc > 3 || (argc == 3 && std::string(argv[2]) != "--docs")) {
+        std::cerr << "usage: prismora_leveltool OUTDIR [--docs]\n";
+        return 2;
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(argv[1], ignored);
+    return prismora::WriteSeries(argv[1], argc == 3);
+}
