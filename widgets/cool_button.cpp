@@ -39,9 +39,9 @@ TCoolBtn::TCoolBtn(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent)
     , m_colorStart(palette().color(QPalette::Button))
     , m_colorEnd(palette().color(QPalette::Dark))
-    , m_shadowColor(palette().color(QPalette::Light))
     , m_color(palette().color(QPalette::Button))
 {
+    m_shadow.color = palette().color(QPalette::Light);
 }
 
 TCoolBtn::FaceState TCoolBtn::currentFaceState() const
@@ -124,15 +124,8 @@ void TCoolBtn::paintCaption(QPainter& painter, const FaceState& state)
         ++top;
     }
 
-    TextLook look;
-    look.textColor = palette().color(QPalette::ButtonText);
-    look.shadowColor = m_shadowColor;
-    look.highlightColor = palette().color(QPalette::Light);
-    look.darkColor = palette().color(QPalette::Dark);
-    look.shadowSize = m_shadowSize;
-    look.shadowPos = m_shadowPos;
-    look.simpleView = m_simpleView;
-    look.state = state.enabled ? TextState::Enabled : TextState::Disabled;
+    const TextLook look = makeTextLook(palette(), QPalette::ButtonText, m_shadow,
+                                       state.enabled ? TextState::Enabled : TextState::Disabled);
 
     painter.save();
     painter.setClipRect(rect());
@@ -203,31 +196,31 @@ void TCoolBtn::setGradientDirection(TGradientDirection direction)
 
 void TCoolBtn::setSimpleView(bool simple)
 {
-    if (storeIfChanged(m_simpleView, simple))
+    if (storeIfChanged(m_shadow.simpleView, simple))
         update();
 }
 
 void TCoolBtn::shadowChanged()
 {
-    m_simpleView = false;
+    m_shadow.simpleView = false;
     update();
 }
 
 void TCoolBtn::setShadowColor(const QColor& color)
 {
-    if (storeIfChanged(m_shadowColor, color))
+    if (storeIfChanged(m_shadow.color, color))
         shadowChanged();
 }
 
 void TCoolBtn::setShadowSize(std::uint8_t size)
 {
-    if (storeIfChanged(m_shadowSize, size))
+    if (storeIfChanged(m_shadow.size, size))
         shadowChanged();
 }
 
 void TCoolBtn::setShadowPos(TShadowPosition position)
 {
-    if (storeIfChanged(m_shadowPos, position))
+    if (storeIfChanged(m_shadow.position, position))
         shadowChanged();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "widgets/cool_types.h"
+#include "widgets/face_painting.h"
 
 #include <QColor>
 #include <QImage>
@@ -57,15 +58,15 @@ public:
     void setGradientDirection(TGradientDirection direction);
 
     // True: the caption is drawn once, plainly; False: with its shadow.
-    bool simpleView() const { return m_simpleView; }
+    bool simpleView() const { return m_shadow.simpleView; }
     void setSimpleView(bool simple);
 
     // Changing any of the shadow's properties also turns SimpleView off.
-    QColor shadowColor() const { return m_shadowColor; }
+    QColor shadowColor() const { return m_shadow.color; }
     void setShadowColor(const QColor& color);
-    std::uint8_t shadowSize() const { return m_shadowSize; }
+    std::uint8_t shadowSize() const { return m_shadow.size; }
     void setShadowSize(std::uint8_t size);
-    TShadowPosition shadowPos() const { return m_shadowPos; }
+    TShadowPosition shadowPos() const { return m_shadow.position; }
     void setShadowPos(TShadowPosition position);
 
     // With ocPaintTransparently: how many parent levels up the background is
@@ -106,10 +107,7 @@ private:
     QColor m_colorStart;
     QColor m_colorEnd;
     TGradientDirection m_gradientDirection = TGradientDirection::gdHorizontal;
-    bool m_simpleView = false;
-    QColor m_shadowColor;
-    std::uint8_t m_shadowSize = 1;
-    TShadowPosition m_shadowPos = TShadowPosition::spLeftTop;
+    TextShadow m_shadow;
     std::uint8_t m_transparencyLevel = 0;
     TBtnPaintOptions m_btnPaintOptions = TBtnPaintOption::bpoDrawFocus | TBtnPaintOption::bpoDrawDefault;
     QColor m_color;

@@ -146,6 +146,18 @@ ShadowOffsets shadowOffsets(TShadowPosition position, int size)
     return {};
 }
 
+TextLook makeTextLook(const QPalette& palette, QPalette::ColorRole textRole, const TextShadow& shadow,
+                      TextState state)
+{
+    TextLook look;
+    look.textColor = palette.color(textRole);
+    look.highlightColor = palette.color(QPalette::Light);
+    look.darkColor = palette.color(QPalette::Dark);
+    look.shadow = shadow;
+    look.state = state;
+    return look;
+}
+
 void drawLookedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const TextLook& look)
 {
     painter.save();
@@ -157,11 +169,11 @@ void drawLookedText(QPainter& painter, const QRect& rect, int flags, const QStri
     if (look.state == TextState::Disabled) {
         drawAt(QPoint(1, 1), look.highlightColor);
         drawAt(QPoint(0, 0), look.darkColor);
-    } else if (look.simpleView) {
+    } else if (look.shadow.simpleView) {
         drawAt(QPoint(0, 0), look.textColor);
     } else {
-        const ShadowOffsets offsets = shadowOffsets(look.shadowPos, look.shadowSize);
-        drawAt(offsets.shadow, look.shadowColor);
+        const ShadowOffsets offsets = shadowOffsets(look.shadow.position, look.shadow.size);
+        drawAt(offsets.shadow, look.shadow.color);
         drawAt(offsets.text, look.textColor);
     }
     painter.restore();

@@ -4,12 +4,14 @@
 #include "widgets/cool_types.h"
 
 #include <QColor>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
+
 class QImage;
 class QPainter;
-class QPalette;
 
 namespace prismora {
 
@@ -40,17 +42,27 @@ void drawSunkenInnerEdge(QPainter& painter, QRect& rect, const QPalette& palette
 // A dotted rectangle that inverts every other pixel of rect's outline.
 void drawFocusRect(QPainter& painter, const QRect& rect);
 
+// The shadow settings of a caption; simpleView draws no shadow at all.
+struct TextShadow {
+    QColor color;
+    std::uint8_t size = 1;
+    TShadowPosition position = TShadowPosition::spLeftTop;
+    bool simpleView = false;
+};
+
 // How a caption is drawn: plain, with a shadow, or embossed when disabled.
 struct TextLook {
     QColor textColor;
-    QColor shadowColor;
     QColor highlightColor; // emboss: the lighter copy, 1 pixel right and down
     QColor darkColor;      // emboss: the darker copy, at the normal place
-    int shadowSize = 1;
-    TShadowPosition shadowPos = TShadowPosition::spLeftTop;
-    bool simpleView = false;
+    TextShadow shadow;
     TextState state = TextState::Enabled;
 };
+
+// The look of a control's text: colour from the palette role, emboss colours
+// from the palette's light and dark roles.
+TextLook makeTextLook(const QPalette& palette, QPalette::ColorRole textRole, const TextShadow& shadow,
+                      TextState state);
 
 // Offsets of the shadow and of the text from the place the text was laid out
 // for, by shadow position and size.

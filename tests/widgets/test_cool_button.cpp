@@ -2,6 +2,8 @@
 #include "widgets/cool_button.h"
 #include "widgets/face_painting.h"
 
+#include "test_pictures.h"
+
 #include <QApplication>
 #include <QEnterEvent>
 #include <QPainter>
@@ -13,16 +15,6 @@
 
 namespace prismora {
 namespace {
-
-// A picture whose pixel (x, y) carries its own coordinates.
-QImage coordinateWallpaper(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x, y, 77));
-    return image;
-}
 
 // Edge colours that differ from each other and from every background used here.
 QPalette edgePalette()

@@ -1,0 +1,279 @@
+// TCoolScrollingText: a one-line banner that scrolls its text over a wallpaper, one pixel per tick.
+#include "widgets/scrolling_text.h"
+
+#include "widgets/face_painting.h"
+#include "widgets/store_if_changed.h"
+#include "widgets/thread_timer.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace prismora {
+
+TCoolScrollingText::TCoolScrollingText(QWidget* parent)
+    : QWidget(parent)
+    , m_timer(std::make_unique<TThreadTimer>([this] { scrollStep(); }))
+    , m_color(palette().color(QPalette::Button))
+{
+    m_shadow.color = palette().color(QPalette::Light);
+    resize(97, 15);
+}
+
+TCoolScrollingText::~TCoolScrollingText()
+{
+    // The thread goes first, so no tick can reach a half-destroyed banner.
+    m_timer.reset();
+}
+
+void TCoolScrollingText::setActive(bool active)
+{
+    if (storeIfChanged(m_active, active)) {
+        updateTimer();
+        refresh();
+    }
+}
+
+void TCoolScrollingText::setInterval(unsigned milliseconds)
+{
+    if (storeIfChanged(m_interval, milliseconds)) {
+        updateTimer();
+        refresh();
+    }
+}
+
+void TCoolScrollingText::setScrollDirection(TScrollDirection direction)
+{
+    if (!storeIfChanged(m_direction, direction))
+        return;
+    if (direction == TScrollDirection::sdLeftToRight || direction == TScrollDirection::sdRightToLeft)
+        m_alignment = Qt::AlignLeft;
+    refresh();
+}
+
+void TCoolScrollingText::setStrings(const QStringList& strings)
+{
+    if (storeIfChanged(m_strings, strings))
+        refresh();
+}
+
+void TCoolScrollingText::setAlignment(Qt::Alignment alignment)
+{
+    if (storeIfChanged(m_alignment, alignment & Qt::AlignHorizontal_Mask))
+        refresh();
+}
+
+void TCoolScrollingText::setWallpaper(const QImage& wallpaper)
+{
+    if (storeIfChanged(m_wallpaper, wallpaper))
+        refresh();
+}
+
+void TCoolScrollingText::setStretched(bool stretched)
+{
+    if (storeIfChanged(m_stretched, stretched))
+        refresh();
+}
+
+void TCoolScrollingText::setTransparent(bool transparent)
+{
+    if (storeIfChanged(m_transparent, transparent))
+        refresh();
+}
+
+void TCoolScrollingText::setSimpleView(bool simple)
+{
+    if (storeIfChanged(m_shadow.simpleView, simple))
+        refresh();
+}
+
+void TCoolScrollingText::setShadowColor(const QColor& color)
+{
+    if (storeIfChanged(m_shadow.color, color))
+        refresh();
+}
+
+void TCoolScrollingText::setShadowSize(std::uint8_t size)
+{
+    if (storeIfChanged(m_shadow.size, size))
+        refresh();
+}
+
+void TCoolScrollingText::setShadowPos(TShadowPosition position)
+{
+    if (storeIfChanged(m_shadow.position, position))
+        refresh();
+}
+
+void TCoolScrollingText::setColor(const QColor& color)
+{
+    if (storeIfChanged(m_color, color))
+        refresh();
+}
+
+QString TCoolScrollingText::blockText() const
+{
+    QString text;
+    for (const QString& line : m_strings)
+        text += line + u'\n';
+    return text + u' ';
+}
+
+int TCoolScrollingText::textFlags() const
+{
+    int flags = static_cast<int>(m_alignment) | Qt::AlignTop | Qt::TextExpandTabs;
+    if (m_strings.size() >= 2)
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+QSize TCoolScrollingText::textExtent() const
+{
+    const QRect measured = QFontMetrics(font()).boundingRect(QRect(0, 0, width(), 0), textFlags(), blockText());
+    return measured.size();
+}
+
+QPoint TCoolScrollingText::restartPosition(bool initialPosition) const
+{
+    if (initialPosition)
+        return {0, 0};
+    switch (m_direction) {
+    case TScrollDirection::sdBottomToTop:
+        return {0, height()};
+    case TScrollDirection::sdTopToBottom:
+        return {0, -height()};
+    case TScrollDirection::sdLeftToRight:
+        return {-width(), 0};
+    case TScrollDirection::sdRightToLeft:
+        return {width(), 0};
+    }
+    return {0, 0};
+}
+
+void TCoolScrollingText::restartScroll()
+{
+    m_offset = restartPosition(false);
+    refresh();
+}
+
+void TCoolScrollingText::scrollStep()
+{
+    const QSize extent = textExtent();
+    bool restart = false;
+    switch (m_direction) {
+    case TScrollDirection::sdBottomToTop:
+        restart = !(m_offset.y() > -extent.height());
+        if (!restart)
+            m_offset.ry() -= 1;
+        break;
+    case TScrollDirection::sdTopToBottom:
+        restart = !(m_offset.y() < height());
+        if (!restart)
+            m_offset.ry() += 1;
+        break;
+    case TScrollDirection::sdLeftToRight:
+        restart = !(m_offset.x() < width());
+        if (!restart)
+            m_offset.rx() += 1;
+        break;
+    case TScrollDirection::sdRightToLeft:
+        restart = !(m_offset.x() > -extent.width());
+        if (!restart)
+            m_offset.rx() -= 1;
+        break;
+    }
+    if (restart) {
+        bool initialPosition = false;
+        emit textScrolled(initialPosition);
+        m_offset = restartPosition(initialPosition);
+    }
+    renderFrame();
+    update();
+}
+
+void TCoolScrollingText::paintBanner(QPainter& painter) const
+{
+    const QRect client = rect();
+    if (!m_wallpaper.isNull())
+        paintWallpaper(painter, client, m_wallpaper, m_stretched ? WallpaperFit::Stretched : WallpaperFit::Tiled);
+    else if (!m_transparent)
+        painter.fillRect(client, m_color);
+
+    // Left-aligned text starts at the offset; otherwise it is aligned between
+    // the offset and the control's right edge. Nothing is clipped to that box.
+    const QSize extent = textExtent();
+    const int boxWidth = m_alignment == Qt::AlignLeft ? width() : std::max(1, width() - m_offset.x());
+    const QRect box(m_offset.x(), m_offset.y(), boxWidth, std::max(1, extent.height()));
+
+    const TextLook look = makeTextLook(palette(), QPalette::WindowText, m_shadow,
+                                       isEnabled() ? TextState::Enabled : TextState::Disabled);
+
+    painter.save();
+    painter.setFont(font());
+    drawLookedText(painter, box, textFlags() | Qt::TextDontClip, blockText(), look);
+    painter.restore();
+}
+
+void TCoolScrollingText::renderFrame()
+{
+    m_frame = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_frame.fill(Qt::transparent);
+    QPainter painter(&m_frame);
+    paintBanner(painter);
+}
+
+void TCoolScrollingText::refresh()
+{
+    m_frame = QImage();
+    update();
+}
+
+void TCoolScrollingText::updateTimer()
+{
+    if (!m_placed)
+        return;
+    m_timer->setInterval(static_cast<std::uint16_t>(m_interval));
+    m_timer->setEnabled(m_active);
+}
+
+void TCoolScrollingText::paintEvent(QPaintEvent*)
+{
+    if (m_frame.size() != size())
+        renderFrame();
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_frame);
+}
+
+void TCoolScrollingText::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    restartScroll();
+    updateTimer();
+}
+
+void TCoolScrollingText::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_frame = QImage();
+}
+
+void TCoolScrollingText::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::EnabledChange:
+        refresh();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace prismora

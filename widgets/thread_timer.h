@@ -1,0 +1,50 @@
+// TThreadTimer: a worker thread that sleeps and hands each tick to the GUI thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace prismora {
+
+// The thread sleeps Interval milliseconds, then hands one tick to the GUI
+// thread (the application's main thread) and waits until the tick has run, so
+// ticks never overlap and never queue up. While disabled the thread is parked
+// and uses no time; it is started on the first enable.
+//
+// Create, configure and destroy the timer on the GUI thread. Destruction stops
+// the thread without waiting for the GUI thread: a tick already handed over is
+// dropped, and no tick runs once the destructor has begun. A tick may destroy
+// its own timer.
+class TThreadTimer {
+public:
+    using TickCallback = std::function<void()>;
+
+    explicit TThreadTimer(TickCallback onTick = {});
+    ~TThreadTimer();
+    TThreadTimer(const TThreadTimer&) = delete;
+    TThreadTimer& operator=(const TThreadTimer&) = delete;
+
+    bool isEnabled() const;
+    // Disabling also drops a tick that has been handed over but not yet run.
+    void setEnabled(bool enabled);
+
+    // Milliseconds slept before each tick (0: as fast as the GUI thread takes
+    // them). A change restarts the current sleep.
+    std::uint16_t interval() const;
+    void setInterval(std::uint16_t milliseconds);
+
+    void setOnTick(TickCallback onTick);
+
+private:
+    struct Shared;
+
+    static void runWorker(const std::shared_ptr<Shared>& shared);
+    static void deliverTick(const std::shared_ptr<Shared>& shared);
+
+    std::shared_ptr<Shared> m_shared;
+    std::thread m_thread;
+};
+
+} // namespace prismora
