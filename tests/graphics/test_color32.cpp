@@ -34,9 +34,10 @@ unsigned vectorMix(unsigned x, unsigned y, unsigned w) { return (x * w + y * (25
 
 TEST(Color32, BothMixVariantsFollowTheirFormulas)
 {
+    int mismatches = 0;
     for (unsigned w = 0; w < 256; ++w) {
         for (unsigned xv = 0; xv < 256; ++xv) {
-            for (unsigned yv = 0; yv < 256; yv += 7) {
+            for (unsigned yv = 0; yv < 256; yv += 5) {
                 const TColor32 x = pack(xv, 67);
                 const TColor32 y = pack(yv, 151);
                 const TColor32 portable = MixColor32Portable(x, y, std::uint8_t(w));
@@ -44,12 +45,16 @@ TEST(Color32, BothMixVariantsFollowTheirFormulas)
                 for (int k = 0; k < 4; ++k) {
                     const unsigned xc = channel(x, k);
                     const unsigned yc = channel(y, k);
-                    ASSERT_EQ(channel(portable, k), portableMix(xc, yc, w)) << xc << " " << yc << " " << w;
-                    ASSERT_EQ(channel(vector, k), vectorMix(xc, yc, w)) << xc << " " << yc << " " << w;
+                    const bool good = channel(portable, k) == portableMix(xc, yc, w) &&
+                                      channel(vector, k) == vectorMix(xc, yc, w);
+                    if (!good && mismatches++ == 0) {
+                        ADD_FAILURE() << "x " << xc << " y " << yc << " w " << w;
+                    }
                 }
             }
         }
     }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(Color32, WhiteMixedWithWhite)

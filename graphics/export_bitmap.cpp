@@ -1,0 +1,96 @@
+// ExportBitmap: sizing, palette handling and pixel access.
+#include "graphics/export_bitmap.h"
+
+#include "graphics/bitmap32.h"
+#include "graphics/graphics_error.h"
+
+#include <algorithm>
+
+namespace prismora {
+
+ExportBitmap::ExportBitmap(int width, int height, PixelFormat format, std::vector<RgbColor> palette)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)), m_format(format),
+      m_palette(std::move(palette))
+{
+    const std::int64_t count = std::int64_t(m_width) * m_height;
+    if (count > TBitmap32::MaxPixels) {
+        throw GraphicsError(AllocationErrorText);
+    }
+    if (m_palette.size() > std::size_t(PaletteCapacity())) {
+        m_palette.resize(std::size_t(PaletteCapacity()));
+    }
+    if (count == 0) {
+        m_width = 0;
+        m_height = 0;
+    }
+    m_values.assign(static_cast<std::size_t>(count), IsIndexed() ? 0u : 0xFF000000u);
+}
+
+ExportBitmap ExportBitmap::FromPixels(const TColor32* pixels, int width, int height,
+                                      PixelFormat format)
+{
+    ExportBitmap bitmap(width, height, format);
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            bitmap.SetColor(x, y, pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]);
+        }
+    }
+    return bitmap;
+}
+
+int ExportBitmap::BitsPerPixel() const
+{
+    switch (m_format) {
+    case PixelFormat::Indexed4:
+        return 4;
+    case PixelFormat::Indexed8:
+        return 8;
+    case PixelFormat::Rgb24:
+        return 24;
+    case PixelFormat::Argb32:
+        return 32;
+    }
+    return 32;
+}
+
+int ExportBitmap::PaletteCapacity() const
+{
+    switch (m_format) {
+    case PixelFormat::Indexed4:
+        return 16;
+    case PixelFormat::Indexed8:
+        return 256;
+    default:
+        return 0;
+    }
+}
+
+void ExportBitmap::SetIndex(int x, int y, std::uint8_t index)
+{
+    if (!IsIndexed()) {
+        return;
+    }
+    m_values[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] =
+        m_format == PixelFormat::Indexed4 ? (index & 15u) : index;
+}
+
+TColor32 ExportBitmap::Color(int x, int y) const
+{
+    const std::uint32_t v = value(x, y);
+    if (!IsIndexed()) {
+        return m_format == PixelFormat::Rgb24 ? (v | 0xFF000000u) : v;
+    }
+    const RgbColor c = PaletteEntry(v);
+    return Color32(c.Red, c.Green, c.Blue);
+}
+
+void ExportBitmap::SetColor(int x, int y, TColor32 color)
+{
+    if (IsIndexed()) {
+        return;
+    }
+    m_values[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] =
+        m_format == PixelFormat::Rgb24 ? (color | 0xFF000000u) : color;
+}
+
+} // namespace prismora

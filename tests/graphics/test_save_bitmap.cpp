@@ -1,0 +1,181 @@
+// Tests of saving by extension: writer selection, every format read back, error texts.
+#include "graphics/save_bitmap.h"
+#include "graphics/standard_palette.h"
+
+#include "image_readers.h"
+#include "scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio> // jpeglib needs FILE
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+namespace prismora {
+namespace {
+
+using testing::DecodedImage;
+using testing::ScratchFolder;
+
+// A picture with distinct colours per pixel, odd sizes to reach row padding and
+// half-filled bytes; indexed formats cycle through their palette.
+ExportBitmap makePicture(PixelFormat format, int width = 13, int height = 7)
+{
+    std::vector<RgbColor> palette;
+    const int entries = format == PixelFormat::Indexed4 ? 16 : 256;
+    for (int i = 0; i < entries; ++i) {
+        palette.push_back({std::uint8_t(i * 37), std::uint8_t(255 - i), std::uint8_t(i * 11)});
+    }
+    ExportBitmap bitmap(width, height, format, palette);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            bitmap.SetIndex(x, y, std::uint8_t(x * 3 + y * 5));
+            bitmap.SetColor(x, y, Color32(std::uint8_t(x * 19), std::uint8_t(y * 31),
+                                          std::uint8_t(x * y), std::uint8_t(100 + x)));
+        }
+    }
+    return bitmap;
+}
+
+using Reader = std::function<std::optional<DecodedImage>(const std::string&)>;
+
+struct LosslessFormat {
+    const char* extension;
+    Reader read;
+    bool keepsAlpha;
+};
+
+TEST(SaveBitmap, ExtensionSelectsTheWriter)
+{
+    EXPECT_EQ(FileExtension("C:\\bilder.v2\\bana"), "");
+    EXPECT_EQ(FileExtension("/tmp/a.b/c.JPG"), ".JPG");
+    EXPECT_EQ(FileExtension("d:x.bmp"), ".bmp");
+    EXPECT_EQ(FileExtension("x.b:mp"), "");
+    EXPECT_EQ(FormatForFileName("Level07-facit.JPG"), ImageFileFormat::Jpeg);
+    EXPECT_EQ(FormatForFileName("a.jpeg"), ImageFileFormat::Jpeg);
+    EXPECT_EQ(FormatForFileName("a.Tga"), ImageFileFormat::Tga);
+    EXPECT_EQ(FormatForFileName("a.tif"), ImageFileFormat::Tiff);
+    EXPECT_EQ(FormatForFileName("a.tiff"), ImageFileFormat::None);
+    EXPECT_EQ(FormatForFileName("a.jpg "), ImageFileFormat::None);
+    EXPECT_EQ(FormatForFileName("a.png.txt"), ImageFileFormat::None);
+    EXPECT_EQ(FormatForFileName("noextension"), ImageFileFormat::None);
+    // Only ASCII letters are lower-cased: a dotless capital I is no "i".
+    EXPECT_EQ(FormatForFileName("a.t\xC4\xb0" "f"), ImageFileFormat::None);
+}
+
+TEST(SaveBitmap, OtherExtensionsWriteNothing)
+{
+    ScratchFolder folder("none");
+    std::filesystem::create_directory(folder.File("pics.png"));
+    const ExportBitmap picture = makePicture(PixelFormat::Rgb24);
+    for (const char* name : {"picture.tiff", "picture.jpg ", "picture", "pics.png/picture"}) {
+        EXPECT_FALSE(SaveBitmapToFile(picture, folder.File(name))) << name;
+        EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
+    }
+}
+
+TEST(SaveBitmap, LosslessFormatsReadBackExactly)
+{
+    ScratchFolder folder("lossless");
+    const LosslessFormat formats[] = {{"bmp", testing::ReadBmp, true},
+                                      {"png", testing::ReadPng, true},
+                                      {"tif", testing::ReadTiff, true},
+                                      {"pcx", testing::ReadPcx, false},
+                                      {"tga", testing::ReadTga, true}};
+    for (const LosslessFormat& format : formats) {
+        for (PixelFormat pixels : {PixelFormat::Indexed4, PixelFormat::Indexed8, PixelFormat::Rgb24,
+                                   PixelFormat::Argb32}) {
+            const ExportBitmap picture = makePicture(pixels);
+            const std::string path =
+                folder.File("p" + std::to_string(int(pixels)) + "." + format.extension);
+            ASSERT_FALSE(SaveBitmapToFile(picture, path)) << path;
+            const auto decoded = format.read(path);
+            ASSERT_TRUE(decoded) << path;
+            ASSERT_EQ(decoded->Width, 13) << path;
+            ASSERT_EQ(decoded->Height, 7) << path;
+            for (int y = 0; y < 7; ++y) {
+                for (int x = 0; x < 13; ++x) {
+                    TColor32 expected = picture.Color(x, y);
+                    if (!format.keepsAlpha) {
+                        expected |= 0xFF000000u;
+                    }
+                    ASSERT_EQ(decoded->At(x, y), expected) << path << " at " << x << "," << y;
+                }
+            }
+            if (pixels != PixelFormat::Rgb24) {
+                continue;
+            }
+            if (const auto size = testing::IdentifySize(path)) {
+                EXPECT_EQ(*size, "13x7") << path;
+            }
+        }
+    }
+}
+
+TEST(SaveBitmap, JpegOfTheBoardSizeWithTheFixedParameters)
+{
+    ScratchFolder folder("jpeg");
+    std::vector<TColor32> board(451 * 451);
+    for (int y = 0; y < 451; ++y) {
+        for (int x = 0; x < 451; ++x) {
+            board[std::size_t(y * 451 + x)] = y < 224 ? (x < 224 ? 0xFFFF0000 : 0xFF00FF00)
+                                                      : (x < 224 ? 0xFF0000FF : 0xFFFFFFFF);
+        }
+    }
+    // From a 4-bit picture, as the board snapshot may be.
+    const ExportBitmap picture = ReduceToStandard16(board.data(), 451, 451);
+    const std::string path = folder.File("Level01-facit.jpg");
+    ASSERT_FALSE(SaveBitmapToFile(picture, path));
+    int quant = 0;
+    bool progressive = true;
+    const auto decoded = testing::ReadJpeg(path, &quant, &progressive);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->Width, 451);
+    EXPECT_EQ(decoded->Height, 451);
+    EXPECT_EQ(decoded->Components, 3);
+    EXPECT_FALSE(progressive);
+    EXPECT_EQ(quant, 3); // luminance DC 16 scaled for quality 90
+    const std::pair<int, int> probes[] = {{100, 100}, {350, 100}, {100, 350}, {350, 350}};
+    for (const auto& [x, y] : probes) {
+        const TColor32 got = decoded->At(x, y);
+        const TColor32 want = board[std::size_t(y * 451 + x)];
+        EXPECT_NEAR(RedOf(got), RedOf(want), 4) << x << "," << y;
+        EXPECT_NEAR(GreenOf(got), GreenOf(want), 4) << x << "," << y;
+        EXPECT_NEAR(BlueOf(got), BlueOf(want), 4) << x << "," << y;
+    }
+    if (const auto size = testing::IdentifySize(path)) {
+        EXPECT_EQ(*size, "451x451");
+    }
+}
+
+TEST(SaveBitmap, ErrorTexts)
+{
+    ScratchFolder folder("errors");
+    const ExportBitmap picture = makePicture(PixelFormat::Rgb24);
+    const std::string missing = folder.File("no-such-folder/bild.png");
+    EXPECT_EQ(SaveBitmapToFile(picture, missing),
+              "Cannot create file \"" + missing + "\". No such file or directory");
+
+    if (std::filesystem::exists("/dev/full")) {
+        const std::string full = folder.File("full.bmp");
+        std::filesystem::create_symlink("/dev/full", full);
+        EXPECT_EQ(SaveBitmapToFile(picture, full), std::string("Stream write error"));
+    }
+
+    const std::string empty = folder.File("empty.jpg");
+    EXPECT_EQ(SaveBitmapToFile(ExportBitmap(0, 0, PixelFormat::Rgb24), empty),
+              "JPEG error #" + std::to_string(JERR_EMPTY_IMAGE));
+    EXPECT_FALSE(std::filesystem::exists(empty));
+    for (const char* name : {"empty.png", "empty.tif", "empty.pcx", "empty.tga"}) {
+        const auto error = SaveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.File(name));
+        EXPECT_TRUE(error) << name;
+        EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
+    }
+}
+
+} // namespace
+} // namespace prismora
