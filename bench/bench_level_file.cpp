@@ -54,7 +54,8 @@ void BM_SaveAndLoadRoundTrip(benchmark::State& state)
     const auto path = dir / "Level01.prl";
     Game loaded;
     for (auto _ : state) {
-        if (!SaveLevel(game, path, false).ok || LoadLevel(loaded, path).status != LoadStatus::Loaded) {
+        if (!SaveLevel(game, path, false).ok ||
+            LoadLevel(loaded, path).status != LoadStatus::Loaded) {
             state.SkipWithError("the round trip failed");
             break;
         }

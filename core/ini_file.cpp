@@ -144,8 +144,8 @@ void IniFile::AddLine(std::string_view line, std::optional<std::size_t>& current
     if (!current || equals == std::string_view::npos) {
         return;
     }
-    m_sections[*current].entries.push_back(
-        Entry{std::string(Trimmed(line.substr(0, equals))), std::string(Trimmed(line.substr(equals + 1)))});
+    m_sections[*current].entries.push_back(Entry{std::string(Trimmed(line.substr(0, equals))),
+                                                 std::string(Trimmed(line.substr(equals + 1)))});
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const

@@ -43,7 +43,8 @@ void ReadPieces(const IniFile& ini, EmptyFlag empty, Game& game, Dropped& droppe
         }
         if (IsFixedKind(kind) || (empty == EmptyFlag::False && deleted == 0)) {
             const auto placed = game.board.AppendPiece(
-                kind, ini.ReadInteger(section, "Left", Absent), ini.ReadInteger(section, "Top", Absent),
+                kind, ini.ReadInteger(section, "Left", Absent),
+                ini.ReadInteger(section, "Top", Absent),
                 static_cast<std::uint8_t>(ini.ReadInteger(section, "Direction", 0)));
             dropped.pieces += placed ? 0 : 1;
         }

@@ -43,8 +43,8 @@ bool IsLevelSeriesName(const std::string& fileName)
         !lower.ends_with(suffix)) {
         return false;
     }
-    const std::string_view middle =
-        std::string_view(fileName).substr(prefix.size(), fileName.size() - prefix.size() - suffix.size());
+    const std::string_view middle = std::string_view(fileName).substr(
+        prefix.size(), fileName.size() - prefix.size() - suffix.size());
     return CharacterCount(middle) == 2;
 }
 

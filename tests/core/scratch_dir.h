@@ -34,7 +34,8 @@ public:
     std::filesystem::path write(std::string_view name, std::string_view bytes) const
     {
         const std::filesystem::path file = m_path / name;
-        std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
     }
 

@@ -80,7 +80,8 @@ TEST(IniFileTest, WritingProducesSectionsInOrderWithCrLf)
     ini.WriteInteger("sak0", "TYP", 6);
     ini.WriteInteger("Sak0", "Top", -1);
     ini.WriteString("första", "Other", "€");
-    EXPECT_EQ(ini.ToBytes(), "[F\xF6rsta]\r\nNamn=\xE5  b\r\nOther=\x80\r\n[Sak0]\r\nTyp=6\r\nTop=-1\r\n");
+    EXPECT_EQ(ini.ToBytes(),
+              "[F\xF6rsta]\r\nNamn=\xE5  b\r\nOther=\x80\r\n[Sak0]\r\nTyp=6\r\nTop=-1\r\n");
     const IniFile again = IniFile::Parse(ini.ToBytes());
     EXPECT_EQ(again.ReadString("FöRSTA", "namn", "-"), "å  b") << "only ASCII letters fold";
     EXPECT_EQ(again.ReadString("Första", "Other", "-"), "€");

@@ -1,4 +1,4 @@
-// Level files: distribution rule, save layout, byte-exact output, round trips, bad input, safe saving.
+// Level files: placement rule, save layout, exact bytes, round trips, bad input, safe saving.
 #include "core/level_file.h"
 
 #include "scratch_dir.h"
@@ -76,10 +76,11 @@ TEST(LevelFileTest, FirstLevelLoadsWithTheMirrorInHandAndSavesAsAPosition)
     EXPECT_EQ(PaletteCounts(game), (std::vector<int>{1, 0, 0, 0, 0, 0, 0}));
 
     const std::string position = FormatLevel(game, false);
-    EXPECT_EQ(position, "[LevelParametrar]\r\nNamn=F\xF6rsta banan\r\nPlaying=True\r\nEmpty=False\r\n"
-                        "[Sak0]\r\nTyp=5\r\nTop=1\r\nLeft=5\r\nDirection=0\r\n"
-                        "[Sak2]\r\nTyp=0\r\nTop=0\r\nLeft=0\r\nDeleted=1\r\nDirection=0\r\n"
-                        "[Cannon0]\r\nTop=5\r\nLeft=1\r\nDirection=0\r\nColor=255\r\n");
+    EXPECT_EQ(position,
+              "[LevelParametrar]\r\nNamn=F\xF6rsta banan\r\nPlaying=True\r\nEmpty=False\r\n"
+              "[Sak0]\r\nTyp=5\r\nTop=1\r\nLeft=5\r\nDirection=0\r\n"
+              "[Sak2]\r\nTyp=0\r\nTop=0\r\nLeft=0\r\nDeleted=1\r\nDirection=0\r\n"
+              "[Cannon0]\r\nTop=5\r\nLeft=1\r\nDirection=0\r\nColor=255\r\n");
     Game reloaded = Parsed(position);
     EXPECT_EQ(PaletteCounts(reloaded), PaletteCounts(game));
     EXPECT_EQ(reloaded.board.PieceCount, 1);
@@ -139,9 +140,10 @@ TEST(LevelFileTest, DistributionRuleSendsEachPieceToPaletteBoardOrNowhere)
 
 TEST(LevelFileTest, SectionsAreReadByNumberWithinTheirRange)
 {
-    const Game game = Parsed("[Sak199]\nTyp=10\nTop=9\n[Sak5]\nTyp=6\n[Sak0]\nTyp=5\n[Sak200]\nTyp=7\n"
-                             "[Cannon49]\nTop=1\n[Cannon50]\nTop=2\n[Cannon3]\nTop=3\nLeft=0x4\n"
-                             "[Sak7]\nTop=1\n[Cannon8]\nLeft=1\n");
+    const Game game =
+        Parsed("[Sak199]\nTyp=10\nTop=9\n[Sak5]\nTyp=6\n[Sak0]\nTyp=5\n[Sak200]\nTyp=7\n"
+               "[Cannon49]\nTop=1\n[Cannon50]\nTop=2\n[Cannon3]\nTop=3\nLeft=0x4\n"
+               "[Sak7]\nTop=1\n[Cannon8]\nLeft=1\n");
     ASSERT_EQ(game.board.PieceCount, 3);
     EXPECT_EQ(game.board.Pieces[0].Kind, PieceKind::RedLamp);
     EXPECT_EQ(game.board.Pieces[1].Kind, PieceKind::GreenLamp);
@@ -151,15 +153,17 @@ TEST(LevelFileTest, SectionsAreReadByNumberWithinTheirRange)
     EXPECT_EQ(game.board.Emitters[0].Top, 3);
     EXPECT_EQ(game.board.Emitters[0].Left, 4);
     EXPECT_EQ(game.board.Emitters[0].Color, 0);
-    EXPECT_EQ(game.board.Emitters[0].Direction, 255) << "a cannon without Direction keeps -1 in 8 bits";
+    EXPECT_EQ(game.board.Emitters[0].Direction, 255)
+        << "a cannon without Direction keeps -1 in 8 bits";
     EXPECT_EQ(game.board.Emitters[1].Top, 1);
 }
 
 TEST(LevelFileTest, SplittingPiecesGetOutputsBeforeTheCannons)
 {
-    const Game game = Parsed("[LevelParametrar]\nEmpty=False\n[Cannon0]\nTop=1\nLeft=1\nDirection=0\n"
-                             "Color=65280\n[Sak0]\nTyp=11\nTop=4\nLeft=4\n[Sak1]\nTyp=300\nTop=2\nLeft=2\n"
-                             "Direction=9\n");
+    const Game game =
+        Parsed("[LevelParametrar]\nEmpty=False\n[Cannon0]\nTop=1\nLeft=1\nDirection=0\n"
+               "Color=65280\n[Sak0]\nTyp=11\nTop=4\nLeft=4\n[Sak1]\nTyp=300\nTop=2\nLeft=2\n"
+               "Direction=9\n");
     ASSERT_EQ(game.board.EmitterCount, 2);
     EXPECT_FALSE(game.board.Emitters[0].IsCannon);
     EXPECT_EQ(game.board.Emitters[0].Color, WhiteBeam);
@@ -218,7 +222,8 @@ TEST(LevelFileTest, FullPositionSurvivesARoundTrip)
     const PieceKind kinds[] = {PieceKind::TCoupling, PieceKind::WhiteLamp, PieceKind::YCoupling,
                                PieceKind::OneWay,    PieceKind::Cross,     PieceKind::Inverter};
     for (int i = 0; i < 60; ++i) {
-        game.board.AppendPiece(kinds[i % 6], i % 9 + 1, i / 9 + 1, static_cast<std::uint8_t>(i % 8));
+        game.board.AppendPiece(kinds[i % 6], i % 9 + 1, i / 9 + 1,
+                               static_cast<std::uint8_t>(i % 8));
     }
     game.board.AppendCannon(9, 9, 4, RedBeam);
     game.board.AppendCannon(1, 9, 2, GreenBeam);
@@ -250,7 +255,8 @@ TEST(LevelFileTest, FullPositionSurvivesARoundTrip)
 TEST(LevelFileTest, LoadingResetsTheGameAndRemembersTheFile)
 {
     ScratchDir dir;
-    const auto path = dir.write("a.prl", "[LevelParametrar]\r\nNamn=  Tv\xE5  \r\n\r\n[sak0]\r\nTYP=$d\r\n");
+    const auto path =
+        dir.write("a.prl", "[LevelParametrar]\r\nNamn=  Tv\xE5  \r\n\r\n[sak0]\r\nTYP=$d\r\n");
     Game game = FirstLevelAsDesigned();
     game.board.PlayMode = false;
     game.board.HotPiece = 1;
@@ -320,7 +326,8 @@ TEST(LevelFileTest, ThousandsOfSectionsLoadAndCapacityIsReported)
 {
     std::string text = "[LevelParametrar]\nEmpty=False\n";
     for (int n = 0; n < 20000; ++n) {
-        text += "[Sak" + std::to_string(n) + "]\nTyp=" + std::to_string(n % 2 ? 2 : 10) + "\nTop=1\n";
+        text +=
+            "[Sak" + std::to_string(n) + "]\nTyp=" + std::to_string(n % 2 ? 2 : 10) + "\nTop=1\n";
     }
     for (int n = 0; n < 60; ++n) {
         text += "[Cannon" + std::to_string(n) + "]\nTop=1\n";

@@ -29,8 +29,9 @@ TEST(LevelSeriesTest, ProgramDirEndsInOneSeparator)
 TEST(LevelSeriesTest, ListingMatchesTwoCharactersAndSortsWithoutCase)
 {
     ScratchDir dir;
-    for (const char* name : {"Level10.prl", "level02.PRL", "LEVEL01.prl", "Levelé3.prl", "Level1.prl",
-                             "Level001.prl", "Level04.prl.bak", "xLevel05.prl", "Level06.prlx"}) {
+    for (const char* name :
+         {"Level10.prl", "level02.PRL", "LEVEL01.prl", "Levelé3.prl", "Level1.prl", "Level001.prl",
+          "Level04.prl.bak", "xLevel05.prl", "Level06.prlx"}) {
         dir.write(name, "");
     }
     std::filesystem::create_directory(dir / "Level09.prl");
@@ -43,7 +44,8 @@ TEST(LevelSeriesTest, ListingMatchesTwoCharactersAndSortsWithoutCase)
 
 TEST(LevelSeriesTest, NamesEqualButForCaseStayTogether)
 {
-    const LevelSeries series({"/d/level02.prl", "/d/Level01.prl", "/d/Level02.prl", "/d/level01.prl"});
+    const LevelSeries series(
+        {"/d/level02.prl", "/d/Level01.prl", "/d/Level02.prl", "/d/level01.prl"});
     EXPECT_EQ(series.Files(), (std::vector<std::string>{"/d/Level01.prl", "/d/level01.prl",
                                                        "/d/Level02.prl", "/d/level02.prl"}));
 }
