@@ -3,6 +3,11 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QSocketNotifier>
+#include <QtGlobal>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -25,8 +30,16 @@ struct TThreadTimer::Shared {
 
 TThreadTimer::TThreadTimer(TickCallback onTick)
     : m_shared(std::make_shared<Shared>())
+    , m_wakeFd(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
 {
     m_shared->onTick = std::move(onTick);
+    if (m_wakeFd < 0) {
+        qWarning("TThreadTimer: no event descriptor, the timer will not tick");
+        return;
+    }
+    m_wakeNotifier = std::make_unique<QSocketNotifier>(m_wakeFd, QSocketNotifier::Read);
+    QObject::connect(m_wakeNotifier.get(), &QSocketNotifier::activated, m_wakeNotifier.get(),
+                     [this] { takeWakeUp(); });
 }
 
 TThreadTimer::~TThreadTimer()
@@ -40,6 +53,9 @@ TThreadTimer::~TThreadTimer()
     // stop flag releases every such wait, so this join cannot block on us.
     if (m_thread.joinable())
         m_thread.join();
+    m_wakeNotifier.reset();
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
 }
 
 bool TThreadTimer::isEnabled() const
@@ -58,8 +74,8 @@ void TThreadTimer::setEnabled(bool enabled)
         ++m_shared->settingsVersion;
     }
     m_shared->wake.notify_all();
-    if (enabled && !m_thread.joinable())
-        m_thread = std::thread(runWorker, m_shared);
+    if (enabled && !m_thread.joinable() && m_wakeFd >= 0)
+        m_thread = std::thread(runWorker, m_shared, m_wakeFd);
 }
 
 std::uint16_t TThreadTimer::interval() const
@@ -85,15 +101,9 @@ void TThreadTimer::setOnTick(TickCallback onTick)
     m_shared->onTick = std::move(onTick);
 }
 
-void TThreadTimer::runWorker(const std::shared_ptr<Shared>& shared)
+void TThreadTimer::runWorker(const std::shared_ptr<Shared>& shared, int wakeFd)
 {
-    QCoreApplication* const guiReceiver = QCoreApplication::instance();
     std::unique_lock lock(shared->mutex);
-    if (guiReceiver == nullptr) {
-        // Without an application there is no GUI thread to tick on.
-        shared->wake.wait(lock, [&] { return shared->stopping; });
-        return;
-    }
     for (;;) {
         shared->wake.wait(lock, [&] { return shared->stopping || shared->enabled; });
         if (shared->stopping)
@@ -107,10 +117,21 @@ void TThreadTimer::runWorker(const std::shared_ptr<Shared>& shared)
 
         shared->tickPending = true;
         lock.unlock();
-        QMetaObject::invokeMethod(guiReceiver, [shared] { deliverTick(shared); }, Qt::QueuedConnection);
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const auto written = ::write(wakeFd, &one, sizeof one);
         lock.lock();
         shared->wake.wait(lock, [&] { return shared->stopping || !shared->tickPending; });
     }
+}
+
+// GUI thread: the worker has handed a tick over. The tick runs from the event
+// queue rather than inside the notifier's signal, so it may destroy this timer.
+void TThreadTimer::takeWakeUp()
+{
+    std::uint64_t count = 0;
+    [[maybe_unused]] const auto read = ::read(m_wakeFd, &count, sizeof count);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [shared = m_shared] { deliverTick(shared); },
+                              Qt::QueuedConnection);
 }
 
 void TThreadTimer::deliverTick(const std::shared_ptr<Shared>& shared)

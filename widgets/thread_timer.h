@@ -6,12 +6,17 @@
 #include <memory>
 #include <thread>
 
+class QSocketNotifier;
+
 namespace prismora {
 
 // The thread sleeps Interval milliseconds, then hands one tick to the GUI
 // thread (the application's main thread) and waits until the tick has run, so
 // ticks never overlap and never queue up. While disabled the thread is parked
 // and uses no time; it is started on the first enable.
+//
+// The worker shares nothing with Qt: it wakes the GUI thread through an event
+// file descriptor, and all state is exchanged under the timer's own mutex.
 //
 // Create, configure and destroy the timer on the GUI thread. Destruction stops
 // the thread without waiting for the GUI thread: a tick already handed over is
@@ -40,10 +45,13 @@ public:
 private:
     struct Shared;
 
-    static void runWorker(const std::shared_ptr<Shared>& shared);
+    static void runWorker(const std::shared_ptr<Shared>& shared, int wakeFd);
     static void deliverTick(const std::shared_ptr<Shared>& shared);
+    void takeWakeUp();
 
     std::shared_ptr<Shared> m_shared;
+    int m_wakeFd = -1;
+    std::unique_ptr<QSocketNotifier> m_wakeNotifier;
     std::thread m_thread;
 };
 
