@@ -1,0 +1,139 @@
+// Drawing pieces and cannons: sprite choice, turning, 16-colour cell picture, transparent white.
+#include "view/piece_drawing.h"
+
+#include "graphics/sprite_rotation.h"
+#include "graphics/standard_palette.h"
+#include "view/stand_in_tile.h"
+
+#include <QPainter>
+
+#include <array>
+
+namespace prismora {
+namespace {
+
+constexpr int SpriteSize = 48;
+constexpr int DiagonalSize = 47;
+constexpr TColor32 White = 0xFFFFFFFF;
+// White, the transparent colour, in the standard palette.
+constexpr std::uint8_t WhiteIndex = 15;
+
+// Sprite of each kind 0..15 when dark; -1 for the two sentinel kinds.
+constexpr std::array<int, 16> KindSprite{3, 4, 10, 11, 8, 5, 7, 6, -1, -1, 9, 12, 16, 17, 18, 19};
+// Lit lamps: red 5 -> 13, green 7 -> 15, blue 6 -> 14, white 19 -> 20.
+constexpr int LitLampOffset = 8;
+constexpr int LitWhiteLamp = 20;
+
+// The sprite copied into a working bitmap (48 x 48, or its top-left 47 x 47
+// for diagonals) and turned `direction` (0..7) steps counter-clockwise.
+void TurnSprite(const TBitmap32& sprite, int direction, TBitmap32& working)
+{
+    const int size = direction % 2 == 0 ? SpriteSize : DiagonalSize;
+    working.SetExtent(size, size);
+    working.Clear(White);
+    sprite.DrawOnto(working);
+    switch (direction) {
+    case 0: break;
+    case 2: working.TurnCounterClockwise(); break;
+    case 4: working.TurnHalf(); break;
+    case 6: working.TurnClockwise(); break;
+    default: RotateSprite(working, direction * 45); break;
+    }
+}
+
+// The turned picture as the 16-colour cell picture: a 48 x 48 picture whose
+// white pixels (and the row and column a 47 x 47 picture leaves free) are
+// transparent, every other pixel the nearest standard colour.
+QImage CellPicture(const TBitmap32& working)
+{
+    const ExportBitmap reduced = ReduceToStandard16(working.Bits(), working.Width(), working.Height());
+    const auto& palette = StandardPalette16();
+    QImage picture(SpriteSize, SpriteSize, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    const int width = std::min(reduced.Width(), SpriteSize);
+    const int height = std::min(reduced.Height(), SpriteSize);
+    for (int y = 0; y < height; ++y) {
+        auto* target = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t index = reduced.Index(x, y);
+            if (index != WhiteIndex) {
+                const RgbColor& c = palette[index];
+                target[x] = qRgb(c.Red, c.Green, c.Blue);
+            }
+        }
+    }
+    return picture;
+}
+
+// Draws `sprite` (or the stand-in tile when there is none) turned to
+// `direction` with its top-left corner at the given board pixel.
+void DrawSpriteAt(QPainter& painter, const TBitmap32List& sprites, std::optional<int> sprite,
+                  std::uint8_t direction, std::int64_t x, std::int64_t y)
+{
+    // Far off the board (hand-edited files): nothing to see, and the
+    // coordinates may not fit an int.
+    if (x < -SpriteSize || y < -SpriteSize || x > BoardPixels || y > BoardPixels) {
+        return;
+    }
+    if (!sprite || *sprite < 0 || *sprite >= sprites.Count() || sprites.Bitmap(*sprite).Empty()) {
+        painter.drawImage(static_cast<int>(x), static_cast<int>(y), StandInTile());
+        return;
+    }
+    TBitmap32 working;
+    TurnSprite(sprites.Bitmap(*sprite), direction % 8, working);
+    painter.drawImage(static_cast<int>(x), static_cast<int>(y), CellPicture(working));
+}
+
+std::int64_t SpriteOrigin64(std::int32_t cell) { return std::int64_t(cell) * CellSize - 48; }
+
+} // namespace
+
+std::optional<int> SpriteIndexForPiece(const Piece& piece)
+{
+    const auto kind = static_cast<std::size_t>(piece.Kind);
+    if (kind >= KindSprite.size() || KindSprite[kind] < 0) {
+        return std::nullopt;
+    }
+    int index = KindSprite[kind];
+    if (piece.Lit) {
+        if (piece.Kind == PieceKind::WhiteLamp) {
+            index = LitWhiteLamp;
+        } else if (piece.Kind == PieceKind::RedLamp || piece.Kind == PieceKind::GreenLamp ||
+                   piece.Kind == PieceKind::BlueLamp) {
+            index += LitLampOffset;
+        }
+    }
+    return index;
+}
+
+std::optional<int> SpriteIndexForCannon(const Emitter& emitter)
+{
+    if (!emitter.IsCannon) {
+        return std::nullopt;
+    }
+    switch (emitter.Color) {
+    case RedBeam: return 0;
+    case BlueBeam: return 1;
+    case GreenBeam: return 2;
+    default: return std::nullopt;
+    }
+}
+
+void DrawPiece(QPainter& painter, const Board& board, int index, const TBitmap32List& sprites)
+{
+    const Piece& piece = board.Pieces.at(static_cast<std::size_t>(index));
+    DrawSpriteAt(painter, sprites, SpriteIndexForPiece(piece), piece.Direction,
+                 SpriteOrigin64(piece.Left), SpriteOrigin64(piece.Top));
+}
+
+void DrawCannon(QPainter& painter, const Board& board, int index, const TBitmap32List& sprites)
+{
+    const Emitter& emitter = board.Emitters.at(static_cast<std::size_t>(index));
+    if (!emitter.IsCannon) {
+        return;
+    }
+    DrawSpriteAt(painter, sprites, SpriteIndexForCannon(emitter), emitter.Direction,
+                 SpriteOrigin64(emitter.Left), SpriteOrigin64(emitter.Top));
+}
+
+} // namespace prismora

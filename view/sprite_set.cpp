@@ -1,0 +1,54 @@
+// Loading the compiled-in sprites and the wallpaper from the Qt resources.
+#include "view/sprite_set.h"
+
+#include <QFile>
+
+#include <sstream>
+#include <string>
+
+namespace prismora {
+namespace {
+
+// Items 17..19 keep the default outer colour; every other sprite reads as
+// white outside its square.
+bool HasWhiteOuterColor(int index) { return index < 17 || index > 19; }
+
+// Reads one stored-form sprite; leaves `bitmap` empty when the resource is
+// missing or does not hold a whole picture.
+void LoadSprite(int index, TBitmap32& bitmap)
+{
+    QFile file(QStringLiteral(":/sprites/sprite%1.b32").arg(index, 2, 10, QLatin1Char('0')));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    std::istringstream stream(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (bitmap.ReadPixels(stream).has_value()) {
+        bitmap.SetExtent(0, 0);
+    }
+}
+
+TBitmap32List LoadStandardSprites()
+{
+    TBitmap32List list;
+    for (int i = 0; i < StandardSpriteCount; ++i) {
+        TBitmap32& bitmap = list.Add().Bitmap();
+        LoadSprite(i, bitmap);
+        if (HasWhiteOuterColor(i)) {
+            bitmap.SetOuterColor(0xFFFFFFFF);
+        }
+    }
+    return list;
+}
+
+} // namespace
+
+const TBitmap32List& StandardSprites()
+{
+    static const TBitmap32List sprites = LoadStandardSprites();
+    return sprites;
+}
+
+QImage StandardWallpaper() { return QImage(QStringLiteral(":/wallpaper.bmp")); }
+
+} // namespace prismora
