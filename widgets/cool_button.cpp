@@ -42,6 +42,8 @@ TCoolBtn::TCoolBtn(const QString& caption, QWidget* parent)
     , m_color(palette().color(QPalette::Button))
 {
     m_shadow.color = palette().color(QPalette::Light);
+    // Enter and Return click a focused button, as Space does, in any window.
+    setAutoDefault(true);
 }
 
 TCoolBtn::FaceState TCoolBtn::currentFaceState() const

@@ -295,5 +295,20 @@ TEST(CoolButtonProperties, SettersRepaintOnlyOnARealChange)
     EXPECT_GT(paints, 0);
 }
 
+TEST(CoolButtonKeys, SpaceEnterAndReturnClickTheFocusedButton)
+{
+    QWidget window;
+    auto* button = new TCoolBtn(QStringLiteral("Nästa"), &window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter);
+    EXPECT_EQ(clicks, 3);
+}
+
 } // namespace
 } // namespace prismora
