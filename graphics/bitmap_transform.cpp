@@ -9,7 +9,8 @@ namespace prismora {
 
 namespace {
 
-using MixFunction = TColor32 (*)(TColor32, TColor32, std::uint8_t);
+using BilinearFunction = TColor32 (*)(TColor32, TColor32, TColor32, TColor32, std::uint8_t,
+                                      std::uint8_t);
 
 // The source clip with inclusive bounds: columns Left..Right, rows Top..Bottom.
 Rect sourceClip(const TAffineTransformation& transformation, const TBitmap32& src)
@@ -28,7 +29,7 @@ struct Sample {
 // Bilinear sample at a 24.8 fixed-point source point. The band one pixel left of
 // and above the clip is sampled (mixing in OuterColor); the right and bottom edges
 // of the clip are not.
-template <MixFunction Mix>
+template <BilinearFunction Bilinear>
 Sample sampleBilinear(const TBitmap32& src, const Rect& clip, int fixedX, int fixedY)
 {
     const int x = fixedX >> 8;
@@ -51,9 +52,7 @@ Sample sampleBilinear(const TBitmap32& src, const Rect& clip, int fixedX, int fi
         p01 = src.PixelS(x, y + 1);
         p11 = src.PixelS(x + 1, y + 1);
     }
-    const TColor32 top = Mix(p00, p10, wx);
-    const TColor32 bottom = Mix(p01, p11, wx);
-    return {true, Mix(top, bottom, wy)};
+    return {true, Bilinear(p00, p10, p01, p11, wx, wy)};
 }
 
 Sample sampleNearest(const TBitmap32& src, const Rect& clip, int x, int y)
@@ -68,7 +67,7 @@ enum class Filter { Nearest, Bilinear };
 
 // Walks the destination area row by row; the back-mapping sums of MapBackInt and
 // MapBackFixed are advanced by one coefficient per pixel (same 32-bit wrap-around).
-template <Filter Kind, MixFunction Mix>
+template <Filter Kind, BilinearFunction Bilinear>
 void fillArea(TBitmap32& dst, const TBitmap32& src, const TAffineTransformation& t,
               const Rect& area, const Rect& clip)
 {
@@ -88,7 +87,7 @@ void fillArea(TBitmap32& dst, const TBitmap32& src, const TAffineTransformation&
             sumX += std::uint32_t(a);
             sumY += std::uint32_t(d);
             const Sample sample = Kind == Filter::Nearest ? sampleNearest(src, clip, x, y)
-                                                          : sampleBilinear<Mix>(src, clip, x, y);
+                                                          : sampleBilinear<Bilinear>(src, clip, x, y);
             if (sample.found) {
                 combiner.Combine(sample.color, row[i]);
             }
@@ -110,11 +109,11 @@ void Transform(TBitmap32& dst, const TBitmap32& src, TAffineTransformation& tran
         return;
     }
     if (src.StretchFilter() == TStretchFilter::sfNearest) {
-        fillArea<Filter::Nearest, MixColor32Portable>(dst, src, transformation, area, clip);
+        fillArea<Filter::Nearest, BilinearColor32Portable>(dst, src, transformation, area, clip);
     } else if (ActiveColorVariant() == ColorVariant::Vector) {
-        fillArea<Filter::Bilinear, MixColor32Vector>(dst, src, transformation, area, clip);
+        fillArea<Filter::Bilinear, BilinearColor32Vector>(dst, src, transformation, area, clip);
     } else {
-        fillArea<Filter::Bilinear, MixColor32Portable>(dst, src, transformation, area, clip);
+        fillArea<Filter::Bilinear, BilinearColor32Portable>(dst, src, transformation, area, clip);
     }
     dst.Changed();
 }

@@ -57,6 +57,23 @@ TEST(Color32, BothMixVariantsFollowTheirFormulas)
     EXPECT_EQ(mismatches, 0);
 }
 
+TEST(Color32, BilinearSampleEqualsThreeMixes)
+{
+    std::uint32_t state = 12345; // fixed seed
+    auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const TColor32 p[4] = {next(), next(), next(), next()};
+        const auto wx = std::uint8_t(next() >> 24);
+        const auto wy = std::uint8_t(next() >> 24);
+        const TColor32 expected = MixColor32Vector(MixColor32Vector(p[0], p[1], wx),
+                                                   MixColor32Vector(p[2], p[3], wx), wy);
+        ASSERT_EQ(BilinearColor32Vector(p[0], p[1], p[2], p[3], wx, wy), expected) << "seed 12345, " << i;
+    }
+}
+
 TEST(Color32, WhiteMixedWithWhite)
 {
     bool saw254 = false;
