@@ -271,6 +271,11 @@ TEST(RotateSprite, TurnsAboutTheCentreAndEndsOpaque)
     RotateSprite(sprite, 45);
     EXPECT_EQ(sprite.Pixel(0, 0), 0xFFFFFFFFu);
     EXPECT_EQ(sprite.Pixel(23, 23), 0xFF800000u);
+
+    // A working bitmap left empty (a direction out of range) stays empty.
+    TBitmap32 empty;
+    RotateSprite(empty, 135);
+    EXPECT_TRUE(empty.Empty());
 }
 
 } // namespace
