@@ -2,6 +2,7 @@
 #include "core/solver.h"
 
 #include "core/solver_moves.h"
+#include "core/solver_score.h"
 
 #include <algorithm>
 #include <array>
@@ -14,25 +15,6 @@ namespace prismora {
 namespace {
 
 using RowCounts = std::array<int, PlayRowCount>;
-
-// How close a position is to solved: three points per lit lamp, one per
-// colour that has reached a dark white lamp.
-int LampScore(const Board& board)
-{
-    int score = 0;
-    for (int i = 0; i < board.PieceCount; ++i) {
-        const Piece& piece = board.Pieces[i];
-        if (piece.Deleted || !IsLampKind(piece.Kind)) {
-            continue;
-        }
-        if (piece.Lit) {
-            score += 3;
-        } else if (piece.Kind == PieceKind::WhiteLamp) {
-            score += int(piece.RedHit) + int(piece.GreenHit) + int(piece.BlueHit);
-        }
-    }
-    return score;
-}
 
 // Removes the piece appended last, and its output, restoring the free records.
 void PopLastPiece(Board& board)
@@ -51,7 +33,7 @@ struct Node {
     int depth = 0;
 };
 
-// Queue order: positions without a bomb first, then more lamps, then deeper
+// Queue order: positions without a bomb first, then the higher score, then deeper
 // (closer to a full solution), then the one found first.
 struct QueueEntry {
     bool bombFree;
@@ -116,13 +98,14 @@ SolveResult Search::Run()
 {
     m_work = m_base;
     m_result.states = 1;
-    const VerdictResult start = EvaluateBoard(m_work, nullptr);
+    ColourCoverage coverage;
+    const VerdictResult start = EvaluateBoard(m_work, &coverage);
     if (start.verdict == Verdict::Solved && SolvesBoard(m_base, {})) {
         m_result.status = SolveStatus::Solved;
         return m_result;
     }
     m_nodes.push_back({});
-    m_queue.push({!m_work.BombHit, LampScore(m_work), 0, m_serial++, 0});
+    m_queue.push({!m_work.BombHit, PositionScore(m_work, coverage), 0, m_serial++, 0});
     while (!m_queue.empty()) {
         const int node = m_queue.top().node;
         m_queue.pop();
@@ -191,7 +174,8 @@ bool Search::TryChild(int parent, const std::vector<Placement>& path)
         return false;
     }
     ++m_result.states;
-    const VerdictResult verdict = EvaluateBoard(m_work, nullptr);
+    ColourCoverage coverage;
+    const VerdictResult verdict = EvaluateBoard(m_work, &coverage);
     if (verdict.verdict == Verdict::Solved && SolvesBoard(m_base, path)) {
         m_result.solution = path;
         return true;
@@ -199,7 +183,7 @@ bool Search::TryChild(int parent, const std::vector<Placement>& path)
     const int depth = static_cast<int>(path.size());
     if (depth < m_maxDepth) {
         m_nodes.push_back({parent, placement, depth});
-        m_queue.push({!m_work.BombHit, LampScore(m_work), depth, m_serial++,
+        m_queue.push({!m_work.BombHit, PositionScore(m_work, coverage), depth, m_serial++,
                       static_cast<int>(m_nodes.size()) - 1});
     }
     PopLastPiece(m_work);
