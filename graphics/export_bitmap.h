@@ -20,7 +20,8 @@ struct RgbColor {
 enum class PixelFormat { Indexed4, Indexed8, Rgb24, Argb32 };
 
 // Rows run top to bottom. Every pixel is one 32-bit value: the palette index for the
-// indexed formats, the $AARRGGBB colour otherwise. A new bitmap is all zeros.
+// indexed formats, the $AARRGGBB colour otherwise. A new bitmap is index 0 or
+// opaque black. Pixel accessors do not check their coordinates.
 class ExportBitmap {
 public:
     ExportBitmap() = default;
