@@ -65,32 +65,4 @@ int ExportBitmap::PaletteCapacity() const
     }
 }
 
-void ExportBitmap::SetIndex(int x, int y, std::uint8_t index)
-{
-    if (!IsIndexed()) {
-        return;
-    }
-    m_values[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] =
-        m_format == PixelFormat::Indexed4 ? (index & 15u) : index;
-}
-
-TColor32 ExportBitmap::Color(int x, int y) const
-{
-    const std::uint32_t v = value(x, y);
-    if (!IsIndexed()) {
-        return m_format == PixelFormat::Rgb24 ? (v | 0xFF000000u) : v;
-    }
-    const RgbColor c = PaletteEntry(v);
-    return Color32(c.Red, c.Green, c.Blue);
-}
-
-void ExportBitmap::SetColor(int x, int y, TColor32 color)
-{
-    if (IsIndexed()) {
-        return;
-    }
-    m_values[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] =
-        m_format == PixelFormat::Rgb24 ? (color | 0xFF000000u) : color;
-}
-
 } // namespace prismora

@@ -48,17 +48,39 @@ public:
 
     // Indexed formats: the index is cut to the format's bits.
     std::uint8_t Index(int x, int y) const { return static_cast<std::uint8_t>(value(x, y)); }
-    void SetIndex(int x, int y, std::uint8_t index);
+    void SetIndex(int x, int y, std::uint8_t index)
+    {
+        if (IsIndexed()) {
+            at(x, y) = m_format == PixelFormat::Indexed4 ? (index & 15u) : index;
+        }
+    }
     // Any format: $AARRGGBB. Indexed pixels give their palette colour (black for an
     // index beyond the palette) with alpha 255; Rgb24 always has alpha 255.
-    TColor32 Color(int x, int y) const;
+    TColor32 Color(int x, int y) const
+    {
+        const std::uint32_t v = value(x, y);
+        if (IsIndexed()) {
+            const RgbColor c = PaletteEntry(v);
+            return Color32(c.Red, c.Green, c.Blue);
+        }
+        return m_format == PixelFormat::Rgb24 ? (v | 0xFF000000u) : v;
+    }
     // True-colour formats only; ignored for indexed ones.
-    void SetColor(int x, int y, TColor32 color);
+    void SetColor(int x, int y, TColor32 color)
+    {
+        if (!IsIndexed()) {
+            at(x, y) = m_format == PixelFormat::Rgb24 ? (color | 0xFF000000u) : color;
+        }
+    }
     // The raw values of row y (indices or colours).
     const std::uint32_t* Row(int y) const { return m_values.data() + std::size_t(y) * std::size_t(m_width); }
 
 private:
     std::uint32_t value(int x, int y) const { return Row(y)[x]; }
+    std::uint32_t& at(int x, int y)
+    {
+        return m_values[std::size_t(y) * std::size_t(m_width) + std::size_t(x)];
+    }
 
     int m_width = 0;
     int m_height = 0;

@@ -42,18 +42,20 @@ ExportBitmap ReduceToStandard16(const TColor32* pixels, int width, int height)
     const auto& palette = StandardPalette16();
     ExportBitmap bitmap(width, height, PixelFormat::Indexed4,
                         std::vector<RgbColor>(palette.begin(), palette.end()));
-    // Pictures are mostly runs of one colour: remember the last match.
-    TColor32 lastColor = 0;
-    int lastIndex = NearestStandardIndex(lastColor);
+    // Pictures hold few distinct colours: remember recent matches in a small
+    // direct-mapped cache (a slot holds the colour with bit 24 set once filled).
+    std::array<TColor32, 256> cachedColor{};
+    std::array<std::uint8_t, 256> cachedIndex{};
     for (int y = 0; y < bitmap.Height(); ++y) {
         const TColor32* row = pixels + std::size_t(y) * std::size_t(width);
         for (int x = 0; x < bitmap.Width(); ++x) {
-            const TColor32 c = row[x] & 0x00FFFFFFu;
-            if (c != lastColor) {
-                lastColor = c;
-                lastIndex = NearestStandardIndex(c);
+            const TColor32 key = (row[x] & 0x00FFFFFFu) | 0x01000000u;
+            const std::size_t slot = (key ^ (key >> 8) ^ (key >> 16)) & 255u;
+            if (cachedColor[slot] != key) {
+                cachedColor[slot] = key;
+                cachedIndex[slot] = static_cast<std::uint8_t>(NearestStandardIndex(key));
             }
-            bitmap.SetIndex(x, y, static_cast<std::uint8_t>(lastIndex));
+            bitmap.SetIndex(x, y, cachedIndex[slot]);
         }
     }
     return bitmap;
