@@ -165,6 +165,7 @@ private:
     void dropPastEdge();
     void reportBoardFull();
 
+    QString sharedFilePath(const QString& suffix) const;
     QMessageBox::StandardButton ask(const MessageBoxRequest& request);
 
     Game m_game;

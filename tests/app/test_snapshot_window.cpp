@@ -1,0 +1,90 @@
+// Sharing results: the board picture, the saved position, and the clipboard's file list.
+#include "test_levels.h"
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace prismora::windowtest {
+namespace {
+
+void ExpectClipboardHoldsFile(const QString& path)
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->urls(), QList<QUrl>{QUrl::fromLocalFile(path)});
+    const QByteArray copyList = "copy\n" + QUrl::fromLocalFile(path).toEncoded();
+    EXPECT_EQ(data->data("x-special/gnome-copied-files"), copyList);
+    EXPECT_EQ(data->data("x-special/mate-copied-files"), copyList);
+    EXPECT_EQ(data->text(), path);
+}
+
+TEST(SnapshotWindow, PictureOfTheBoardIsWrittenAndOffered)
+{
+    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    TForm1& form = harness.form();
+    form.LoadLevelFile(harness.path("a.prl"));
+    QTest::mouseClick(form.BitBtn6, Qt::LeftButton);
+    const QString path = harness.path("Första-facit.jpg");
+    QImage picture;
+    ASSERT_TRUE(picture.load(path, "JPG"));
+    EXPECT_EQ(picture.size(), QSize(451, 451));
+    // The silver board background survives the 16 colours and the JPEG.
+    const QColor background = picture.pixelColor(30, 330);
+    EXPECT_NEAR(background.red(), 0xC0, 8);
+    EXPECT_NEAR(background.blue(), 0xC0, 8);
+    ExpectClipboardHoldsFile(path);
+
+    // A name with characters no file name may hold is cleaned.
+    form.Edit1->setText("a/b?c");
+    QTest::mouseClick(form.BitBtn6, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(harness.path("abc-facit.jpg")));
+    ExpectClipboardHoldsFile(harness.path("abc-facit.jpg"));
+}
+
+TEST(SnapshotWindow, PositionStaysInsideTheProgramFolder)
+{
+    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    TForm1& form = harness.form();
+    form.LoadLevelFile(harness.path("a.prl"));
+    QDir(harness.path("")).mkpath("inner/deeper");
+    form.Edit1->setText("../../x");
+    QTest::mouseClick(form.CoolBtn1, Qt::LeftButton);
+    const QString path = harness.path("....x-facit.prl");
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(harness.path("../../x-facit.prl")));
+    EXPECT_TRUE(harness.dialogs.boxes.empty());
+    ExpectClipboardHoldsFile(path);
+
+    // The saved position loads back with the mirror still in hand.
+    form.LoadLevelFile(path);
+    EXPECT_EQ(harness.palette().Count(0), 1);
+    EXPECT_EQ(form.Edit1->text(), QString("../../x"));
+}
+
+TEST(SnapshotWindow, UnwritablePictureIsReportedAndClipboardKept)
+{
+    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    TForm1& form = harness.form();
+    form.LoadLevelFile(harness.path("a.prl"));
+    QApplication::clipboard()->setText("earlier");
+    QDir(harness.path("")).mkdir("Första-facit.jpg");
+    QTest::mouseClick(form.BitBtn6, Qt::LeftButton);
+    ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(harness.dialogs.boxes[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(harness.dialogs.boxes[0].text.startsWith("Cannot create file"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("earlier"));
+}
+
+} // namespace
+} // namespace prismora::windowtest
