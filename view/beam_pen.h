@@ -4,6 +4,10 @@
 #include "core/tracer.h"
 
 #include <QColor>
+#include <QImage>
+#include <QPen>
+
+#include <map>
 
 class QPainter;
 
@@ -14,17 +18,26 @@ namespace prismora {
 QColor ColorFromWindowsValue(std::int32_t value);
 
 // Draws the beam segments the tracer hands over: a solid 10-pixel pen with
-// round ends, not antialiased, in the colour of each segment. Segments are
-// clipped to a margin around the board first, so end points far off the
-// board (64-bit coordinates from hand-edited files) are drawn safely or not
-// at all.
+// round ends, not antialiased, in the colour of each segment. The round ends
+// are drawn as discs over a flat-ended line, which is the same shape and far
+// cheaper than stroking round caps. Segments are
+// clipped to a margin around the board first, exactly for end points
+// anywhere in the 64-bit range (far-off cells from hand-edited files), so
+// they are drawn where they cross the board or not at all.
 class BeamPainter : public SegmentSink {
 public:
     explicit BeamPainter(QPainter& painter) : m_painter(painter) {}
     void DrawSegment(const BeamSegment& segment) override;
 
 private:
+    void useColour(std::int32_t colour);
+
     QPainter& m_painter;
+    std::int32_t m_colour = 0;
+    bool m_hasColour = false;
+    QPen m_pen;
+    const QImage* m_disc = nullptr;
+    std::map<std::int32_t, QImage> m_discs; // one round end per colour, for this paint
 };
 
 // Beam pen width in pixels.

@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace prismora {
 namespace {
 
@@ -11,14 +13,34 @@ namespace {
 constexpr int CountStart = 49;
 constexpr int CountLength = 3;
 
-// Text drawn at (x, top) with its opaque background: the box the text takes
-// (its advance by the font's height), filled with the painter's brush.
+// Text drawn at (x, top) with its opaque background (the painter's brush
+// over the text's advance and the font's height).
 void DrawOpaqueText(QPainter& painter, int x, int top, const QString& text)
 {
     const QFontMetrics metrics(painter.font());
     painter.fillRect(QRect(x, top, metrics.horizontalAdvance(text), metrics.height()),
                      painter.brush());
     painter.drawText(x, top + metrics.ascent(), text);
+}
+
+// The whole row text on its opaque background, which reaches the right-aligned
+// count at `countLeft`. The name field's blanks are meant to carry the first
+// copy of the count past the row's right edge, but how far they carry it
+// depends on the font; so the text is cut where the name field ends (and
+// where the right-aligned count begins), keeping the first copy out of sight
+// with any font.
+void DrawNameField(QPainter& painter, const QRect& rect, int countLeft, const QString& rowText)
+{
+    const QFontMetrics metrics(painter.font());
+    const int nameEnd = rect.left() + metrics.horizontalAdvance(rowText.left(CountStart));
+    painter.save();
+    painter.fillRect(QRect(rect.left(), rect.top(), countLeft - rect.left(), metrics.height()),
+                     painter.brush());
+    painter.setClipRect(QRect(rect.left(), rect.top(), std::min(countLeft, nameEnd) - rect.left(),
+                              rect.height()),
+                        Qt::IntersectClip);
+    painter.drawText(rect.left(), rect.top() + metrics.ascent(), rowText);
+    painter.restore();
 }
 
 } // namespace
@@ -43,14 +65,7 @@ void ListBox1DrawItem(QPainter& painter, const QRect& rect, const QString& rowTe
 
     painter.save();
     painter.setClipRect(rect);
-    // The name field's blanks normally carry the first copy of the count past
-    // the row's right edge; with a narrow font it could still show, so the
-    // first drawing stops where the right-aligned count begins.
-    painter.save();
-    painter.setClipRect(QRect(rect.left(), rect.top(), countLeft - rect.left(), rect.height()),
-                        Qt::IntersectClip);
-    DrawOpaqueText(painter, rect.left(), rect.top(), rowText);
-    painter.restore();
+    DrawNameField(painter, rect, countLeft, rowText);
     DrawOpaqueText(painter, countLeft, rect.top(), countText);
     painter.restore();
 }

@@ -21,10 +21,11 @@ inline constexpr int PaletteRowHeight = 16;
 // - Blank text: draws nothing.
 // - Play mode with a count (characters 50..52, 0 when not a number) of 0 or
 //   less: draws nothing, so the row stays blank but keeps its place.
-// - Otherwise the whole row text on its opaque background from the row's
-//   left edge, then the count again right-aligned. The count's first copy
-//   (at character 50) is kept out of sight with any installed font by
-//   clipping the first drawing to the left of the right-aligned count.
+// - Otherwise the row text on its opaque background from the row's left
+//   edge up to the count, then the count again right-aligned on its own
+//   background. The count's first copy (from character 50 on) is kept out of
+//   sight with any installed font: the first drawing is cut where the
+//   49-character name field ends, and where the right-aligned count begins.
 // Never clears the row itself and never draws outside `rect`.
 void ListBox1DrawItem(QPainter& painter, const QRect& rect, const QString& rowText,
                       const Board& board);

@@ -3,6 +3,7 @@
 
 #include "graphics/sprite_rotation.h"
 #include "graphics/standard_palette.h"
+#include "view/cell_picture_cache.h"
 #include "view/stand_in_tile.h"
 
 #include <QPainter>
@@ -65,23 +66,30 @@ QImage CellPicture(const TBitmap32& working)
     return picture;
 }
 
+// The cell picture of a sprite turned to `direction` (0..7), made afresh.
+QImage TurnedCellPicture(const TBitmap32& sprite, int direction)
+{
+    TBitmap32 working;
+    TurnSprite(sprite, direction, working);
+    return CellPicture(working);
+}
+
 // Draws `sprite` (or the stand-in tile when there is none) turned to
 // `direction` with its top-left corner at the given board pixel.
 void DrawSpriteAt(QPainter& painter, const TBitmap32List& sprites, std::optional<int> sprite,
                   std::uint8_t direction, std::int64_t x, std::int64_t y)
 {
-    // Far off the board (hand-edited files): nothing to see, and the
-    // coordinates may not fit an int.
-    if (x < -SpriteSize || y < -SpriteSize || x > BoardPixels || y > BoardPixels) {
+    // Wholly outside the board (cannons beside it, far-off records from
+    // hand-edited files): nothing to see, and the coordinates may not fit an int.
+    if (x <= -SpriteSize || y <= -SpriteSize || x >= BoardPixels || y >= BoardPixels) {
         return;
     }
     if (!sprite || *sprite < 0 || *sprite >= sprites.Count() || sprites.Bitmap(*sprite).Empty()) {
         painter.drawImage(static_cast<int>(x), static_cast<int>(y), StandInTile());
         return;
     }
-    TBitmap32 working;
-    TurnSprite(sprites.Bitmap(*sprite), direction % 8, working);
-    painter.drawImage(static_cast<int>(x), static_cast<int>(y), CellPicture(working));
+    painter.drawImage(static_cast<int>(x), static_cast<int>(y),
+                      CachedCellPicture(sprites.Bitmap(*sprite), direction % 8, TurnedCellPicture));
 }
 
 std::int64_t SpriteOrigin64(std::int32_t cell) { return std::int64_t(cell) * CellSize - 48; }

@@ -26,6 +26,9 @@ std::optional<int> SpriteIndexForCannon(const Emitter& emitter);
 // (Left * 50 - 48, Top * 50 - 48). A record without a sprite, or whose sprite
 // is missing from `sprites`, shows the stand-in tile: a black question mark
 // in a black frame on white, never turned. Directions above 7 count modulo 8.
+// A record wholly outside the 451 x 451 board draws nothing. Turned pictures
+// are kept across paints while their sprite's pixels stay the same
+// (CachedCellPicture), so they are always the pictures made afresh would be.
 // Does not look at Deleted: the caller passes only live records.
 void DrawPiece(QPainter& painter, const Board& board, int index, const TBitmap32List& sprites);
 

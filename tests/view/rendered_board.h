@@ -1,0 +1,50 @@
+// Helpers for pixel checks on rendered boards.
+#pragma once
+
+#include "core/board.h"
+#include "view/board_render.h"
+#include "view/sprite_set.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace prismora::test {
+
+inline const QRgb Silver = qRgb(0xC0, 0xC0, 0xC0);
+inline const QRgb Grey = qRgb(0x80, 0x80, 0x80);
+inline const QRgb Red = qRgb(0xFF, 0, 0);
+inline const QRgb Green = qRgb(0, 0xFF, 0);
+inline const QRgb Blue = qRgb(0, 0, 0xFF);
+
+inline QImage Render(Board& board) { return RenderBoard(board, StandardSprites()); }
+
+// The same board rendered with piece `index` taken off (beams that pass the
+// piece are unchanged by that): what the piece's white pixels must show.
+inline QImage RenderWithout(Board board, int index)
+{
+    board.RemovePiece(index);
+    return Render(board);
+}
+
+// The 48 x 48 square of cell (column, row) must show sprite `sprite`, facing
+// east, where it is not white, and `under` where it is.
+inline void ExpectSpriteInCell(const QImage& image, const QImage& under, int column, int row,
+                               int sprite)
+{
+    const TBitmap32& bitmap = StandardSprites().Bitmap(sprite);
+    ASSERT_EQ(bitmap.Width(), 48);
+    const int left = SpriteOrigin(column);
+    const int top = SpriteOrigin(row);
+    int wrong = 0;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 48; ++x) {
+            const QRgb spritePixel = bitmap.Pixel(x, y) | 0xFF000000u;
+            const QRgb expected = spritePixel == 0xFFFFFFFFu ? under.pixel(left + x, top + y) : spritePixel;
+            wrong += image.pixel(left + x, top + y) != expected ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(wrong, 0) << "sprite " << sprite << " in cell " << column << "," << row;
+}
+
+} // namespace prismora::test

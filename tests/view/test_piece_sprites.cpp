@@ -1,0 +1,113 @@
+// Sprite choice by kind, lit state and cannon colour, the loaded sprite set, and beam colours.
+#include "view/beam_pen.h"
+#include "view/piece_drawing.h"
+#include "view/sprite_set.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace prismora {
+namespace {
+
+std::optional<int> PieceSprite(int kind, bool lit)
+{
+    Piece piece;
+    piece.Kind = static_cast<PieceKind>(kind);
+    piece.Lit = lit;
+    piece.Deleted = false;
+    return SpriteIndexForPiece(piece);
+}
+
+TEST(PieceSprites, KindAndLitStateChooseTheSprite)
+{
+    const int dark[16] = {3, 4, 10, 11, 8, 5, 7, 6, -1, -1, 9, 12, 16, 17, 18, 19};
+    const int lit[16] = {3, 4, 10, 11, 8, 13, 15, 14, -1, -1, 9, 12, 16, 17, 18, 20};
+    for (int kind = 0; kind < 16; ++kind) {
+        EXPECT_EQ(PieceSprite(kind, false).value_or(-1), dark[kind]) << kind;
+        EXPECT_EQ(PieceSprite(kind, true).value_or(-1), lit[kind]) << kind;
+    }
+    for (int kind : {16, 99, 255}) {
+        EXPECT_FALSE(PieceSprite(kind, false)) << kind;
+        EXPECT_FALSE(PieceSprite(kind, true)) << kind;
+    }
+}
+
+TEST(PieceSprites, CannonColourChoosesTheSpriteWithBlueAndGreenCrossed)
+{
+    Emitter cannon;
+    cannon.IsCannon = true;
+    const std::pair<std::int32_t, int> known[] = {{RedBeam, 0}, {BlueBeam, 1}, {GreenBeam, 2}};
+    for (const auto& [colour, sprite] : known) {
+        cannon.Color = colour;
+        EXPECT_EQ(SpriteIndexForCannon(cannon), sprite) << colour;
+    }
+    for (std::int32_t colour : {0, WhiteBeam, -1, 0x01000000 | RedBeam}) {
+        cannon.Color = colour;
+        EXPECT_FALSE(SpriteIndexForCannon(cannon)) << colour;
+    }
+    Emitter output;
+    output.IsCannon = false;
+    output.Color = RedBeam;
+    EXPECT_FALSE(SpriteIndexForCannon(output));
+}
+
+TEST(PieceSprites, OutputsOfSplittingPiecesDrawNothing)
+{
+    Board board;
+    const int piece = *board.AppendPiece(PieceKind::TCoupling, 5, 5, 0);
+    QImage image(451, 451, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    const QImage before = image;
+    QPainter painter(&image);
+    DrawCannon(painter, board, board.Pieces[static_cast<std::size_t>(piece)].EmitterIndex,
+               StandardSprites());
+    painter.end();
+    EXPECT_EQ(image, before);
+}
+
+TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
+{
+    const TBitmap32List& sprites = StandardSprites();
+    ASSERT_EQ(sprites.Count(), StandardSpriteCount);
+    for (int i = 0; i < StandardSpriteCount; ++i) {
+        const TBitmap32& sprite = sprites.Bitmap(i);
+        ASSERT_EQ(sprite.Width(), 48) << i;
+        ASSERT_EQ(sprite.Height(), 48) << i;
+        EXPECT_EQ(sprite.PixelS(-1, 0), (i >= 17 && i <= 19) ? 0u : 0xFFFFFFFFu) << i;
+        if (i != 9) {
+            EXPECT_EQ(sprite.Pixel(0, 0), 0xFFFFFFFFu) << i;
+        }
+    }
+    EXPECT_EQ(StandardWallpaper().size(), QSize(256, 256));
+}
+
+TEST(BeamColours, WindowsValuesHaveRedInTheLowByte)
+{
+    EXPECT_EQ(ColorFromWindowsValue(RedBeam), QColor(255, 0, 0));
+    EXPECT_EQ(ColorFromWindowsValue(GreenBeam), QColor(0, 255, 0));
+    EXPECT_EQ(ColorFromWindowsValue(BlueBeam), QColor(0, 0, 255));
+    EXPECT_EQ(ColorFromWindowsValue(0x00123456), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(ColorFromWindowsValue(-1), QColor(255, 255, 255));
+}
+
+TEST(BeamColours, SegmentsFarOffTheBoardAreClippedOrSkipped)
+{
+    QImage image(451, 451, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    BeamPainter beams(painter);
+    constexpr std::int64_t Far = std::int64_t(1) << 60;
+    beams.DrawSegment({-Far, 226, Far, 226, RedBeam});
+    beams.DrawSegment({Far, Far, Far + 50, Far + 50, GreenBeam});
+    beams.DrawSegment({INT64_MIN, INT64_MIN, INT64_MAX, INT64_MAX, BlueBeam});
+    painter.end();
+    EXPECT_EQ(image.pixelColor(0, 226), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(450, 226), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(100, 100), QColor(0, 0, 255)); // the full diagonal
+    EXPECT_EQ(image.pixelColor(100, 300), QColor(0, 0, 0));
+}
+
+} // namespace
+} // namespace prismora

@@ -1,0 +1,21 @@
+// Keeping turned sprite pictures across paints while the sprites stay the same.
+#pragma once
+
+#include "graphics/bitmap32.h"
+
+#include <QImage>
+
+namespace prismora {
+
+// Makes the cell picture of `sprite` turned to `direction` (0..7).
+using CellPictureMaker = QImage (*)(const TBitmap32& sprite, int direction);
+
+// The cell picture of `sprite` turned to `direction`, made by `make` once and
+// then kept. A kept picture is used only while the sprite holds exactly the
+// pixels (and size) it was made from, compared in full on every use, so the
+// pictures drawn are always the ones `make` would give now. Sprites whose
+// draw mode is not opaque are made afresh each time. Kept per thread; at most
+// a few hundred pictures are kept (then the store starts over).
+const QImage& CachedCellPicture(const TBitmap32& sprite, int direction, CellPictureMaker make);
+
+} // namespace prismora
