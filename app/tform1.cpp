@@ -4,6 +4,11 @@
 #include "view/board_widget.h"
 #include "view/palette_list.h"
 #include "view/sprite_set.h"
+#include "widgets/cool_button.h"
+#include "widgets/game_banner.h"
+#include "widgets/game_button_style.h"
+#include "widgets/game_fonts.h"
+#include "widgets/scrolling_text.h"
 
 #include <QAction>
 #include <QFrame>
@@ -47,6 +52,7 @@ void startDetachedCopy(const QString& levelPath)
 
 TForm1::TForm1(FormOptions options, QWidget* parent)
     : QWidget(parent)
+    , m_wallpaper(StandardWallpaper())
     , m_programDir(std::move(options.programDir))
     , m_dialogs(options.dialogs)
     , m_startProgramCopy(std::move(options.startProgramCopy))
@@ -76,10 +82,9 @@ TForm1::~TForm1() = default;
 void TForm1::buildTopBar()
 {
     TopBar = makePanel(this, "TopBar", QRect(0, 0, layout::ClientWidth, layout::BarHeight));
-    // The scrolling banner takes this place once it is wired in.
-    BannerSlot = new QWidget(TopBar);
-    BannerSlot->setObjectName(QStringLiteral("BannerSlot"));
-    BannerSlot->setGeometry(8, 8, 225, 25);
+    Banner = CreateGameBanner(TopBar, m_wallpaper);
+    Banner->setObjectName(QStringLiteral("Banner"));
+    Banner->move(8, 8);
     Label1 = new QLabel(QStringLiteral("Namn:"), TopBar);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(250, 8, 50, 25);
@@ -107,29 +112,32 @@ void TForm1::buildStatusBar()
     StatusBar = makePanel(this, "StatusBar",
                           QRect(0, layout::ClientHeight - layout::BarHeight, layout::LeftWidth,
                                 layout::BarHeight));
-    CoolBtn4 = new QPushButton(QStringLiteral("<--"), StatusBar);
+    CoolBtn4 = makeButton("<--", StatusBar, QRect(8, 8, 50, 25));
     CoolBtn4->setObjectName(QStringLiteral("CoolBtn4"));
-    CoolBtn4->setGeometry(8, 8, 50, 25);
-    CoolBtn3 = new QPushButton(QStringLiteral("-->"), StatusBar);
+    CoolBtn3 = makeButton("-->", StatusBar, QRect(layout::LeftWidth - 58, 8, 50, 25));
     CoolBtn3->setObjectName(QStringLiteral("CoolBtn3"));
-    CoolBtn3->setGeometry(layout::LeftWidth - 58, 8, 50, 25);
     Label2 = new QLabel(StatusBar);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(62, 0, layout::LeftWidth - 124, layout::BarHeight);
     Label2->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(24);
-    Label2->setFont(font);
+    Label2->setFont(gameComicFont(24));
     QPalette text = Label2->palette();
     text.setColor(QPalette::WindowText, QColor(0, 255, 0));
     Label2->setPalette(text);
 }
 
+QPushButton* TForm1::makeButton(const char* caption, QWidget* parent, const QRect& geometry)
+{
+    auto* button = new TCoolBtn(QString::fromUtf8(caption), parent);
+    ApplyGameButtonStyle(*button, m_wallpaper);
+    button->setGeometry(geometry);
+    return button;
+}
+
 QPushButton* TForm1::addCommandButton(const char* caption, int top)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), CommandColumn);
-    button->setGeometry(layout::ButtonX, top, layout::ButtonWidth, layout::ButtonHeight);
-    return button;
+    return makeButton(caption, CommandColumn,
+                      QRect(layout::ButtonX, top, layout::ButtonWidth, layout::ButtonHeight));
 }
 
 void TForm1::buildCommandColumn()

@@ -6,6 +6,7 @@
 #include "core/level_series.h"
 #include "core/outcome.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -25,6 +26,7 @@ namespace prismora {
 
 class BoardWidget;
 class PaletteList;
+class TCoolScrollingText;
 
 // What the window takes from its surroundings; tests replace each part.
 struct FormOptions {
@@ -44,7 +46,7 @@ struct FormOptions {
 // The window's fixed geometry (client pixels). The top bar spans the whole
 // width; under it the board frame and the status bar fill the left part and
 // the command column the right part:
-//   top bar        (0, 0)    660 x 41, banner slot 225 x 25 at (8, 8)
+//   top bar        (0, 0)    660 x 41, banner 225 x 25 at (8, 8)
 //   board frame    (0, 41)   475 x 473, board 451 x 451 at (12, 11) in it
 //   status bar     (0, 514)  475 x 41, arrows 50 x 25 at both ends
 //   command column (475, 41) 185 x 514
@@ -85,7 +87,7 @@ public:
 
     // The components, under the names the game's design gives them.
     QFrame* TopBar = nullptr;
-    QWidget* BannerSlot = nullptr;
+    TCoolScrollingText* Banner = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QFrame* BoardFrame = nullptr;
@@ -143,6 +145,7 @@ private:
     void buildStatusBar();
     void buildCommandColumn();
     QPushButton* addCommandButton(const char* caption, int top);
+    QPushButton* makeButton(const char* caption, QWidget* parent, const QRect& geometry);
     void connectHandlers();
     void centreOnScreen();
 
@@ -168,6 +171,7 @@ private:
     QString sharedFilePath(const QString& suffix) const;
     QMessageBox::StandardButton ask(const MessageBoxRequest& request);
 
+    QImage m_wallpaper;
     Game m_game;
     LevelSeries m_series;
     QString m_programDir;
