@@ -1,5 +1,6 @@
 // Sprite choice by kind, lit state and cannon colour, the loaded sprite set, and beam colours.
 #include "view/beam_pen.h"
+#include "view/board_render.h"
 #include "view/piece_drawing.h"
 #include "view/sprite_set.h"
 
@@ -81,6 +82,39 @@ TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
         }
     }
     EXPECT_EQ(StandardWallpaper().size(), QSize(256, 256));
+}
+
+TEST(PieceSprites, ChangedSpritePixelsShowInTheNextPaint)
+{
+    TBitmap32List sprites;
+    for (int i = 0; i < StandardSpriteCount; ++i) {
+        sprites.Add().SetBitmap(StandardSprites().Bitmap(i));
+    }
+    Board board;
+    board.AppendPiece(PieceKind::Mirror, 5, 5, 1);
+    const QImage before = RenderBoard(board, sprites);
+    EXPECT_EQ(before, RenderBoard(board, StandardSprites()));
+    sprites.Bitmap(3).Clear(0xFF000000);
+    const QImage after = RenderBoard(board, sprites);
+    // An all-black square turned 45 degrees: black middle, corners left to the board.
+    EXPECT_EQ(after.pixel(226, 226), qRgb(0, 0, 0));
+    EXPECT_EQ(after.pixel(226, 204), qRgb(0, 0, 0));
+    EXPECT_EQ(after.pixel(203, 203), qRgb(0xC0, 0xC0, 0xC0));
+    EXPECT_NE(before, after);
+}
+
+TEST(PieceSprites, RenderedBoardConvertsToAnExportBitmap)
+{
+    Board board;
+    board.AppendCannon(1, 5, 0, GreenBeam);
+    const QImage image = RenderBoard(board, StandardSprites());
+    const ExportBitmap bitmap = ToExportBitmap(image);
+    ASSERT_EQ(bitmap.Width(), 451);
+    ASSERT_EQ(bitmap.Height(), 451);
+    EXPECT_EQ(bitmap.Format(), PixelFormat::Rgb24);
+    for (const QPoint p : {QPoint(25, 25), QPoint(0, 0), QPoint(300, 226), QPoint(10, 226)}) {
+        EXPECT_EQ(bitmap.Color(p.x(), p.y()), image.pixel(p)) << p.x() << "," << p.y();
+    }
 }
 
 TEST(BeamColours, WindowsValuesHaveRedInTheLowByte)
