@@ -33,10 +33,17 @@ struct Node {
     int depth = 0;
 };
 
-// Queue order: positions without a bomb first, then the higher score, then deeper
+// A bomb costs about as much as a lamp: another piece may still stop the
+// beam that reaches it.
+int Priority(const Board& board, const ColourCoverage& coverage)
+{
+    constexpr int BombPenalty = 6;
+    return PositionScore(board, coverage) - (board.BombHit ? BombPenalty : 0);
+}
+
+// Queue order: the higher priority, then deeper
 // (closer to a full solution), then the one found first.
 struct QueueEntry {
-    bool bombFree;
     int score;
     int depth;
     long serial;
@@ -44,11 +51,8 @@ struct QueueEntry {
 
     bool operator<(const QueueEntry& other) const
     {
-        if (bombFree != other.bombFree) {
-            return !bombFree;
-        }
-        if (score != other.score) {
-            return score < other.score;
+        if (score - depth != other.score - other.depth) {
+            return score - depth < other.score - other.depth;
         }
         if (depth != other.depth) {
             return depth < other.depth;
@@ -105,7 +109,7 @@ SolveResult Search::Run()
         return m_result;
     }
     m_nodes.push_back({});
-    m_queue.push({!m_work.BombHit, PositionScore(m_work, coverage), 0, m_serial++, 0});
+    m_queue.push({Priority(m_work, coverage), 0, m_serial++, 0});
     while (!m_queue.empty()) {
         const int node = m_queue.top().node;
         m_queue.pop();
@@ -183,7 +187,7 @@ bool Search::TryChild(int parent, const std::vector<Placement>& path)
     const int depth = static_cast<int>(path.size());
     if (depth < m_maxDepth) {
         m_nodes.push_back({parent, placement, depth});
-        m_queue.push({!m_work.BombHit, PositionScore(m_work, coverage), depth, m_serial++,
+        m_queue.push({Priority(m_work, coverage), depth, m_serial++,
                       static_cast<int>(m_nodes.size()) - 1});
     }
     PopLastPiece(m_work);

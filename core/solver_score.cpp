@@ -8,8 +8,9 @@ constexpr std::uint8_t RedBit = 1;
 constexpr std::uint8_t GreenBit = 2;
 constexpr std::uint8_t BlueBit = 4;
 
-constexpr int LitLampScore = 6;
-constexpr int WhiteHitScore = 2;
+// Per colour a lamp needs (one, or three for a white lamp): reached beats in
+// line plus existing, so that no step towards solving lowers the score.
+constexpr int ColourReachedScore = 5;
 constexpr int ColourExistsScore = 1;
 constexpr int ColourInLineScore = 2;
 
@@ -32,9 +33,26 @@ std::size_t CellIndex(std::int64_t col, std::int64_t row)
     return static_cast<std::size_t>(row * 11 + col);
 }
 
-// Colours a dark lamp still needs.
+// Colours a lamp needs, and those of them it still lacks.
+std::uint8_t NeededColours(const Piece& lamp)
+{
+    switch (lamp.Kind) {
+    case PieceKind::RedLamp:
+        return RedBit;
+    case PieceKind::GreenLamp:
+        return GreenBit;
+    case PieceKind::BlueLamp:
+        return BlueBit;
+    default:
+        return RedBit | GreenBit | BlueBit;
+    }
+}
+
 std::uint8_t MissingColours(const Piece& lamp)
 {
+    if (lamp.Lit) {
+        return 0;
+    }
     switch (lamp.Kind) {
     case PieceKind::RedLamp:
         return RedBit;
@@ -92,12 +110,11 @@ int PositionScore(const Board& board, const ColourCoverage& coverage)
         if (lamp.Deleted || !IsLampKind(lamp.Kind)) {
             continue;
         }
-        if (lamp.Lit) {
-            score += LitLampScore;
+        const std::uint8_t missing = MissingColours(lamp);
+        score += ColourReachedScore * (CountBits(NeededColours(lamp)) - CountBits(missing));
+        if (missing == 0) {
             continue;
         }
-        const std::uint8_t missing = MissingColours(lamp);
-        score += WhiteHitScore * (3 - CountBits(missing)) * (lamp.Kind == PieceKind::WhiteLamp ? 1 : 0);
         score += ColourExistsScore * CountBits(missing & coverage.ColoursAnywhere());
         score += ColourInLineScore * CountBits(missing & ColoursInLine(board, coverage, lamp));
     }

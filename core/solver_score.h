@@ -23,8 +23,8 @@ private:
     std::uint8_t m_anywhere = 0;
 };
 
-// Higher is closer to solved: each lit lamp counts most, then each colour a
-// white lamp has already received; a colour a dark lamp still needs counts a
+// Higher is closer to solved: each colour a lamp needs (three for a white
+// lamp) counts most once it reaches the lamp; a colour still missing counts a
 // little when some beam of it exists and more when such a beam crosses a free
 // cell in a straight line from the lamp (one more piece could send it there).
 int PositionScore(const Board& board, const ColourCoverage& coverage);

@@ -3,6 +3,7 @@
 
 #include "core/outcome.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace prismora {
@@ -103,39 +104,111 @@ std::optional<std::vector<Token>> TokensOf(std::string_view row)
 
 } // namespace
 
+namespace {
+
+// A piece or cannon read from a token, at its cell.
+struct Item {
+    PieceKind kind;
+    std::uint8_t dir;
+    int col;
+    int row;
+    std::int32_t color = 0; // cannons only
+};
+
+struct Items {
+    std::vector<Item> fixed;
+    std::vector<Item> placeable;
+    std::vector<Item> cannons;
+};
+
+// Cells in the order the beams first enter them.
+class CellOrder : public SegmentSink {
+public:
+    void DrawSegment(const BeamSegment& segment) override
+    {
+        const std::int64_t cell = CellKey((segment.x2 + 24) / CellSize, (segment.y2 + 24) / CellSize);
+        if (std::find(m_cells.begin(), m_cells.end(), cell) == m_cells.end()) {
+            m_cells.push_back(cell);
+        }
+    }
+    // Position of the cell in entering order; cells never entered come last.
+    std::size_t Rank(int col, int row) const
+    {
+        return static_cast<std::size_t>(std::find(m_cells.begin(), m_cells.end(), CellKey(col, row)) -
+                                        m_cells.begin());
+    }
+
+private:
+    static std::int64_t CellKey(std::int64_t col, std::int64_t row) { return row * 16 + col; }
+    std::vector<std::int64_t> m_cells;
+};
+
+void Fill(Board& board, const Items& items)
+{
+    board.Clear();
+    for (const auto* list : {&items.fixed, &items.placeable}) {
+        for (const Item& p : *list) {
+            board.AppendPiece(p.kind, p.col, p.row, p.dir);
+        }
+    }
+    for (const Item& c : items.cannons) {
+        board.AppendCannon(c.col, c.row, c.dir, c.color);
+    }
+}
+
+// Sorts a row's tokens into fixed pieces, designer's pieces and cannons.
+bool ReadRow(std::string_view text, int row, Items& items, std::string& error)
+{
+    const auto tokens = TokensOf(text);
+    if (!tokens) {
+        error = "row " + std::to_string(row) + " does not hold nine two-character tokens";
+        return false;
+    }
+    for (int col = 1; col <= BoardCells; ++col) {
+        const Token token = (*tokens)[static_cast<std::size_t>(col - 1)];
+        if (token.what == '.' && token.detail == '.') {
+            continue;
+        }
+        if (CannonColorOf(token.what) && DirectionOf(token.detail)) {
+            items.cannons.push_back({PieceKind::EmptyCell, *DirectionOf(token.detail), col, row,
+                                     *CannonColorOf(token.what)});
+            continue;
+        }
+        const auto piece = PieceOf(token);
+        if (!piece) {
+            error = "unknown token " + std::string{token.what, token.detail} + " at column " +
+                    std::to_string(col) + ", row " + std::to_string(row);
+            return false;
+        }
+        (IsPlaceableKind(piece->first) ? items.placeable : items.fixed)
+            .push_back({piece->first, piece->second, col, row});
+    }
+    return true;
+}
+
+} // namespace
+
+// Fixed pieces come first, then the designer's pieces in the order the beams
+// reach them, so that the saved solution loads with every splitting piece's
+// output after the output that feeds it.
 std::optional<Game> BuildLevel(const LevelDesign& design, std::string& error)
 {
+    Items items;
+    for (int row = 1; row <= BoardCells; ++row) {
+        if (!ReadRow(design.rows[static_cast<std::size_t>(row - 1)], row, items, error)) {
+            return std::nullopt;
+        }
+    }
     Game game;
     game.levelName = std::string(design.name);
     game.palette.AppendRows(0, PlayRowCount - 1);
-    std::vector<std::pair<std::array<int, 2>, Token>> cannons;
-    for (int row = 1; row <= BoardCells; ++row) {
-        const auto tokens = TokensOf(design.rows[static_cast<std::size_t>(row - 1)]);
-        if (!tokens) {
-            error = "row " + std::to_string(row) + " does not hold nine two-character tokens";
-            return std::nullopt;
-        }
-        for (int col = 1; col <= BoardCells; ++col) {
-            const Token token = (*tokens)[static_cast<std::size_t>(col - 1)];
-            if (token.what == '.' && token.detail == '.') {
-                continue;
-            }
-            if (CannonColorOf(token.what) && DirectionOf(token.detail)) {
-                cannons.push_back({{col, row}, token});
-                continue;
-            }
-            const auto piece = PieceOf(token);
-            if (!piece) {
-                error = "unknown token " + std::string{token.what, token.detail} + " at column " +
-                        std::to_string(col) + ", row " + std::to_string(row);
-                return std::nullopt;
-            }
-            game.board.AppendPiece(piece->first, col, row, piece->second);
-        }
-    }
-    for (const auto& [cell, token] : cannons) {
-        game.board.AppendCannon(cell[0], cell[1], *DirectionOf(token.detail), *CannonColorOf(token.what));
-    }
+    Fill(game.board, items);
+    CellOrder order;
+    TraceAll(game.board, &order);
+    std::stable_sort(items.placeable.begin(), items.placeable.end(), [&](const Item& a, const Item& b) {
+        return order.Rank(a.col, a.row) < order.Rank(b.col, b.row);
+    });
+    Fill(game.board, items);
     EvaluateBoard(game.board, nullptr);
     return game;
 }

@@ -30,9 +30,10 @@ struct LevelDesign {
     std::array<std::string_view, 9> rows;
 };
 
-// The level with the designer's solution on the board: pieces in reading
-// order (row by row), then the cannons in reading order, evaluated once so
-// that Finished records whether the solution works. Nothing and a message
+// The level with the designer's solution on the board: fixed pieces in
+// reading order (row by row), the designer's pieces in the order the beams
+// reach them, then the cannons in reading order; evaluated once so that
+// Finished records whether the solution works. Nothing and a message
 // when a token is not understood.
 std::optional<Game> BuildLevel(const LevelDesign& design, std::string& error);
 
