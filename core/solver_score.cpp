@@ -53,17 +53,11 @@ std::uint8_t MissingColours(const Piece& lamp)
     if (lamp.Lit) {
         return 0;
     }
-    switch (lamp.Kind) {
-    case PieceKind::RedLamp:
-        return RedBit;
-    case PieceKind::GreenLamp:
-        return GreenBit;
-    case PieceKind::BlueLamp:
-        return BlueBit;
-    default:
-        return static_cast<std::uint8_t>((lamp.RedHit ? 0 : RedBit) | (lamp.GreenHit ? 0 : GreenBit) |
-                                         (lamp.BlueHit ? 0 : BlueBit));
+    if (lamp.Kind != PieceKind::WhiteLamp) {
+        return NeededColours(lamp);
     }
+    const int hits = (lamp.RedHit ? RedBit : 0) | (lamp.GreenHit ? GreenBit : 0) | (lamp.BlueHit ? BlueBit : 0);
+    return static_cast<std::uint8_t>(NeededColours(lamp) & ~hits);
 }
 
 // Colours of beams crossing free cells on the eight straight lines from the

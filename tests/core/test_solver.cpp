@@ -1,6 +1,7 @@
 // The solver on small hand-made boards whose answers are easy to check by hand.
 #include "core/solver.h"
 
+#include "core/solver_checks.h"
 #include "core/solver_moves.h"
 
 #include <gtest/gtest.h>
@@ -164,6 +165,31 @@ TEST(SolverMovesTest, DirectionsAreGroupedByWhatTheyDoToTheArrivingBeams)
     ASSERT_EQ(cells.size(), 2u); // columns 2 and 3; the obstacle's cell is taken
     EXPECT_EQ(cells[0], (std::array<int, 2>{2, 5}));
     EXPECT_EQ(crossings.ArrivalsAt(3, 5), east);
+}
+
+// Three T-couplings each fed by the one before: placed last-first, the third
+// output is never traced (two passes are not enough), so the lamp stays dark.
+TEST(SolverChecksTest, FindsAPlacingOrderThatBreaksADeepChain)
+{
+    Game game = EmptyGame();
+    game.board.AppendPiece(PieceKind::RedLamp, 2, 7, 0);
+    game.board.AppendCannon(1, 5, 0, RedBeam);
+    const std::vector<Placement> chain{{PieceKind::TCoupling, 3, 5, 4},
+                                       {PieceKind::TCoupling, 3, 3, 6},
+                                       {PieceKind::TCoupling, 2, 3, 0}};
+    EXPECT_EQ(VerdictAfter(game.board, chain), Verdict::Solved);
+    const auto failing = OrderThatFails(game.board, chain, 1, 0);
+    ASSERT_TRUE(failing.has_value());
+    EXPECT_NE(VerdictAfter(game.board, *failing), Verdict::Solved);
+
+    const Game single = OneMirrorGame();
+    const std::vector<Placement> mirror{{PieceKind::Mirror, 5, 5, 3}};
+    EXPECT_FALSE(OrderThatFails(single.board, mirror, 1, 0).has_value());
+    EXPECT_TRUE(SolvableWith(single, 1));
+
+    Board placed = single.board;
+    PlacePieces(placed, mirror);
+    EXPECT_EQ(PlacedPieces(placed), mirror);
 }
 
 } // namespace

@@ -1,0 +1,112 @@
+// The shipped level series: every level loads unsolved, the solver solves it, and
+// the designer's solution works as saved and in any placing order.
+#include "core/level_file.h"
+#include "core/solver_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace prismora {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int SeriesLength = 30;
+constexpr std::uint32_t OrderSeed = 7;
+constexpr int RandomOrders = 40;
+
+fs::path LevelPath(int number)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "Level%02d.prl", number);
+    return fs::path(PRISMORA_TEST_DATA) / ".." / ".." / "levels" / name;
+}
+
+std::string FileText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The level with the designer's pieces standing where the file puts them: the
+// same file with "Empty" read as "False".
+Game DesignerSolution(const fs::path& level)
+{
+    std::string text = FileText(level);
+    const std::size_t flag = text.find("Empty=True");
+    EXPECT_NE(flag, std::string::npos) << level;
+    if (flag != std::string::npos) {
+        text.replace(flag, 10, "Empty=False");
+    }
+    const fs::path copy = fs::temp_directory_path() / ("prismora_solution_" + level.filename().string());
+    std::ofstream(copy, std::ios::binary) << text;
+    Game game;
+    EXPECT_EQ(LoadLevel(game, copy).status, LoadStatus::Loaded);
+    fs::remove(copy);
+    return game;
+}
+
+void CheckDesignerSolution(const Game& level, int number)
+{
+    const fs::path path = LevelPath(number);
+    Game solved = DesignerSolution(path);
+    Board board = solved.board;
+    EXPECT_EQ(EvaluateBoard(board, nullptr).verdict, Verdict::Solved) << path;
+
+    // Without the palette's pieces the level is back to its start: not solved.
+    const std::vector<Placement> pieces = PlacedPieces(solved.board);
+    for (int i = 0; i < solved.board.PieceCount; ++i) {
+        if (IsPlaceableKind(solved.board.Pieces[i].Kind)) {
+            solved.board.RemovePiece(i);
+        }
+    }
+    EXPECT_NE(EvaluateBoard(solved.board, nullptr).verdict, Verdict::Solved) << path;
+
+    const auto failing = OrderThatFails(level.board, pieces, OrderSeed, RandomOrders);
+    EXPECT_FALSE(failing.has_value()) << path << ": fails in some placing order (seed " << OrderSeed << ")";
+}
+
+TEST(LevelSeriesFilesTest, EveryLevelIsUnsolvedOnLoadingAndSolvable)
+{
+    std::ostringstream figures;
+    long total = 0;
+    for (int number = 1; number <= SeriesLength; ++number) {
+        const fs::path path = LevelPath(number);
+        SCOPED_TRACE(path.string());
+        const std::string text = FileText(path);
+        ASSERT_FALSE(text.empty());
+        EXPECT_NE(text.find("Empty=True\r\n"), std::string::npos);
+        EXPECT_EQ(text.find("\n["), text.find("\r\n[") + 1) << "line ends must be CR LF";
+
+        Game level;
+        ASSERT_EQ(LoadLevel(level, path).status, LoadStatus::Loaded);
+        EXPECT_FALSE(level.levelName.empty());
+        Board start = level.board;
+        const Verdict first = EvaluateBoard(start, nullptr).verdict;
+        EXPECT_NE(first, Verdict::Solved);
+        EXPECT_NE(first, Verdict::Bomb);
+
+        const SolveResult result = Solve(level);
+        ASSERT_EQ(result.status, SolveStatus::Solved) << "after " << result.states << " states";
+        EXPECT_TRUE(SolvesBoard(level.board, result.solution));
+        if (number > 2) {
+            EXPECT_FALSE(SolvableWith(level, 1)) << "one piece is enough";
+        }
+        CheckDesignerSolution(level, number);
+        figures << (number > 1 ? " " : "") << result.states;
+        total += result.states;
+    }
+    RecordProperty("difficulty", figures.str());
+    std::cout << "series difficulty (solver states per level): " << figures.str() << "; total " << total
+              << "\n";
+}
+
+} // namespace
+} // namespace prismora
