@@ -86,7 +86,7 @@ void TForm1::scanForHotRecord(QPoint pos)
 
 void TForm1::selectPaletteRow(int row)
 {
-    if (row < 0 || row >= m_game.palette.RowCount()) {
+    if (row < 0 || row >= m_game.palette.RowCount() || row == m_game.palette.Selected()) {
         return;
     }
     m_game.palette.Select(row);

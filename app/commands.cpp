@@ -153,6 +153,9 @@ void TForm1::EditLoadedGameClick()
 void TForm1::PlayLoadedGameClick()
 {
     EnterPlayMode(m_game);
+    // A cannon made hot in the editor must not be dragged in play.
+    m_game.board.HotPiece = -1;
+    m_game.board.HotEmitter = -1;
     showSnapshotCommands(true);
     showDesignCommands(false);
     // The board is not repainted: the palette's rows follow the mode change.

@@ -5,6 +5,7 @@
 #include "view/board_widget.h"
 #include "view/palette_list.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -288,6 +290,65 @@ TEST(CommandsWindow, NameFieldRefusesTypedFileNameCharactersButNotPaste)
     QApplication::clipboard()->setText("x/y");
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(field->text(), QString("abc:dex/y"));
+}
+
+TEST(CommandsWindow, RefusedFileIsReportedAndChangesNothing)
+{
+    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    TForm1& form = harness.form();
+    form.LoadLevelFile(harness.path("a.prl"));
+    const QString caption = form.windowTitle();
+    harness.writeFile("huge.prl", QString(2 * 1024 * 1024, QChar('x')));
+    harness.dialogs.files = {harness.path("huge.prl")};
+    Click(form.BitBtn1);
+    ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(harness.dialogs.boxes[0].caption, QString("Information"));
+    EXPECT_FALSE(harness.dialogs.boxes[0].text.isEmpty());
+    EXPECT_EQ(form.windowTitle(), caption);
+    EXPECT_EQ(harness.palette().Count(0), 1);
+    // A name that is no file is ignored without a word.
+    harness.dialogs.files = {harness.path("nothing.prl")};
+    Click(form.BitBtn1);
+    EXPECT_EQ(harness.dialogs.boxes.size(), 1u);
+}
+
+TEST(CommandsWindow, FullTablesRefuseNewPiecesAndCannons)
+{
+    WindowHarness harness;
+    TForm1& form = harness.form();
+    Click(form.BitBtn2);
+    for (int row : {0, 10}) {
+        DoubleClickPaletteRow(form, row);
+        for (int i = 0; i < 120; ++i) {
+            form.ListBox1DblClick();
+        }
+    }
+    EXPECT_EQ(harness.board().PieceCount, Board::PieceCapacity);
+    EXPECT_EQ(harness.palette().Count(0), Board::PieceCapacity);
+    // The emitter table stops at its own limit; the row counts only what was added.
+    EXPECT_LE(harness.board().EmitterCount, Board::EmitterCapacity);
+    EXPECT_GE(harness.board().EmitterCount, 50);
+    EXPECT_EQ(harness.palette().Count(10), harness.board().EmitterCount);
+    EXPECT_EQ(harness.board().Pieces[Board::OffBoardIndex].Kind, PieceKind::OffBoard);
+    EXPECT_EQ(harness.board().Pieces[Board::EmptyCellIndex].Kind, PieceKind::EmptyCell);
+    EXPECT_EQ(form.Label2->text(), QString("Brädet är fullt"));
+}
+
+TEST(CommandsWindow, SwedishButtonsOnRealMessageBoxes)
+{
+    QtUserDialogs dialogs;
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            texts.append(button->text());
+        }
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(dialogs.showMessage(nullptr, QuestionBox("?")), QMessageBox::No);
+    texts.sort();
+    EXPECT_EQ(texts, (QStringList{"Ja", "Nej"}));
 }
 
 TEST(CommandsWindow, SeriesArrowsAndStartUpArgument)
