@@ -84,7 +84,7 @@ int WriteSeries(const std::filesystem::path& folder, bool docs)
     long total = 0;
     int number = 0;
     if (docs) {
-        std::cout << "| Nr | Namn | Pieces | New idea |\n|---|---|---|---|\n";
+        std::cout << "| Nr | Namn | Pieces | New idea | Solver states |\n|---|---|---|---|---|\n";
     }
     for (const LevelDesign& design : SeriesDesigns()) {
         ++number;
@@ -107,7 +107,7 @@ int WriteSeries(const std::filesystem::path& folder, bool docs)
         failures += error.empty() ? 0 : 1;
         if (docs) {
             std::cout << "| " << number << " | " << design.name << " | " << PaletteText(loaded.palette)
-                      << " | " << design.idea << " |\n";
+                      << " | " << design.idea << " | " << states << " |\n";
         } else {
             std::printf("%2d %-28s %-44s %8ld %s\n", number, std::string(design.name).c_str(),
                         PaletteText(loaded.palette).c_str(), states,
