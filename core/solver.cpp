@@ -33,16 +33,17 @@ struct Node {
     int depth = 0;
 };
 
-// A bomb costs about as much as a lamp: another piece may still stop the
-// beam that reaches it.
+// A bomb costs about as much as a lit lamp gains: another piece may still
+// stop the beam that reaches it.
 int Priority(const Board& board, const ColourCoverage& coverage)
 {
     constexpr int BombPenalty = 6;
     return PositionScore(board, coverage) - (board.BombHit ? BombPenalty : 0);
 }
 
-// Queue order: the higher priority, then deeper
-// (closer to a full solution), then the one found first.
+// Queue order: the higher priority less one point per piece placed (of two
+// equally promising positions, the one that used fewer pieces), then deeper,
+// then the one found first.
 struct QueueEntry {
     int score;
     int depth;

@@ -48,12 +48,14 @@ struct SolveResult {
 // emitter table in the order placed. A solution must also hold when the solved
 // position is saved and loaded again (outputs then come before the cannons).
 //
-// The search is best-first on the number of lamps lit, deterministic, and
-// looks only at free cells that a beam crosses (a piece anywhere else changes
-// no beam); of the directions of a piece it tries one of each group that acts
-// alike on the beams crossing that cell, and it visits each set of placements
-// once whatever the order of placing. A level already solved as loaded gives
-// an empty solution.
+// The search is best-first (colours reaching lamps, fewer pieces placed; see
+// PositionScore), deterministic, and looks only at free cells that a beam
+// crosses (a piece anywhere else changes no beam); of the directions of a
+// piece it tries one of each group that acts alike on the beams crossing that
+// cell, and it visits each set of placements once whatever the order of
+// placing. Because of these two restrictions "no solution" means none was
+// found among such placements. A level already solved as loaded gives an
+// empty solution.
 SolveResult Solve(const Game& game, const SolveLimits& limits = {});
 
 // Appends the placements to `board` in order, as a player placing them from
