@@ -164,6 +164,19 @@ void TForm1::dropPastEdge()
     refreshPalette();
 }
 
+void TForm1::takeWheel(int angleDelta)
+{
+    // A mouse wheel notch is 120; touchpads send smaller steps and empty
+    // start and end events, which must not turn anything on their own.
+    constexpr int Notch = 120;
+    m_wheelRemainder += angleDelta;
+    while (m_wheelRemainder >= Notch || m_wheelRemainder <= -Notch) {
+        const int step = m_wheelRemainder > 0 ? Notch : -Notch;
+        FormMouseWheel(step);
+        m_wheelRemainder -= step;
+    }
+}
+
 void TForm1::FormMouseWheel(int wheelDelta)
 {
     if (!m_game.board.Loading) {

@@ -213,7 +213,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         return Edit1KeyPress(static_cast<QKeyEvent*>(event)->text());
     }
     if (watched == PaintBox1 && event->type() == QEvent::Wheel) {
-        FormMouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        takeWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
         return true;
     }
     if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
@@ -226,7 +226,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::wheelEvent(QWheelEvent* event)
 {
-    FormMouseWheel(event->angleDelta().y());
+    takeWheel(event->angleDelta().y());
 }
 
 QMessageBox::StandardButton TForm1::ask(const MessageBoxRequest& request)

@@ -165,6 +165,7 @@ private:
     void selectPaletteRow(int row);
     void scanForHotRecord(QPoint pos);
     void turnHotRecord(int steps);
+    void takeWheel(int angleDelta);
     void dropPastEdge();
     void reportBoardFull();
 
@@ -178,6 +179,7 @@ private:
     std::unique_ptr<UserDialogs> m_ownDialogs;
     UserDialogs* m_dialogs = nullptr;
     std::function<void(const QString&)> m_startProgramCopy;
+    int m_wheelRemainder = 0;
     bool m_bombRestartQueued = false;
     bool m_restartingAfterBomb = false;
 };

@@ -80,7 +80,11 @@ TEST(PlayWindow, WholeGameWithDoubleClickDragRightButtonAndWheel)
 
     WheelOnBoard(form, 120);
     EXPECT_EQ(piece.Direction, 2);
-    WheelOnBoard(form, -120);
+    // Touchpad steps turn only once they add up to a notch; empty ones never.
+    WheelOnBoard(form, 0);
+    WheelOnBoard(form, -60);
+    EXPECT_EQ(piece.Direction, 2);
+    WheelOnBoard(form, -60);
     EXPECT_EQ(Status(form), QString("Grattis! Du klarade det :)"));
 }
 
