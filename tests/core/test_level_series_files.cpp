@@ -24,7 +24,8 @@ fs::path LevelPath(int number)
 {
     char name[32];
     std::snprintf(name, sizeof name, "Level%02d.prl", number);
-    return fs::path(PRISMORA_TEST_DATA) / ".." / ".." / "levels" / name;
+    // The series lies at the top of the source tree, two folders above the test data.
+    return fs::path(PRISMORA_TEST_DATA).parent_path().parent_path() / "levels" / name;
 }
 
 std::string FileText(const fs::path& path)
