@@ -151,6 +151,7 @@ void DoubleClickPaletteRow(TForm1& form, int row)
     const QPoint pos = list->visualItemRect(list->item(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
 }
 
 } // namespace prismora::windowtest
