@@ -19,7 +19,7 @@ inline Board FullBoard(unsigned seed = 20261208)
                                    PieceKind::Inverter};
     int cell = 0;
     int splitterCount = 0;
-    while (board.PieceCount < Board::PieceCapacity) {
+    while (board.PieceCount < Board::PieceCapacity - 1) {
         const int column = cell % 9 + 1;
         const int row = (cell / 9) % 9 + 1;
         ++cell;
@@ -33,7 +33,7 @@ inline Board FullBoard(unsigned seed = 20261208)
         board.AppendPiece(kind, column, row, static_cast<std::uint8_t>(direction | 1));
     }
     const std::int32_t colors[] = {RedBeam, GreenBeam, BlueBeam};
-    for (int i = 0; board.EmitterCount < Board::EmitterCapacity; ++i) {
+    for (int i = 0; board.EmitterCount < Board::CannonIndexLimit; ++i) {
         const int along = i % 9 + 1;
         switch (i % 4) {
         case 0: board.AppendCannon(0, along, 0, colors[i % 3]); break;
@@ -42,6 +42,8 @@ inline Board FullBoard(unsigned seed = 20261208)
         default: board.AppendCannon(along, 10, 2, colors[i % 3]); break;
         }
     }
+    // Cannons may not take the last emitter index; a last splitter does.
+    board.AppendPiece(PieceKind::YCoupling, 5, 5, 3);
     return board;
 }
 

@@ -58,6 +58,10 @@ public:
     // Pieces live below the reserved records: at most 99 can be appended.
     static constexpr int PieceCapacity = OffBoardIndex;
     static constexpr int EmitterCapacity = EmitterTableSize;
+    // Level files hold cannons as sections Cannon0..Cannon49, numbered by
+    // their emitter index, so a cannon may not take the table's last index:
+    // it would be saved where no reader looks and be lost.
+    static constexpr int CannonIndexLimit = 50;
 
     Board();
 
@@ -77,7 +81,8 @@ public:
     // then nothing at all is appended.
     std::optional<int> AppendPiece(PieceKind kind, std::int32_t left, std::int32_t top,
                                    std::uint8_t direction);
-    // Appends a cannon (active, IsCannon) or nothing when the table is full.
+    // Appends a cannon (active, IsCannon), or nothing when its index would
+    // reach CannonIndexLimit.
     std::optional<int> AppendCannon(std::int32_t left, std::int32_t top, std::uint8_t direction,
                                     std::int32_t color);
 

@@ -336,9 +336,10 @@ TEST(LevelFileTest, ThousandsOfSectionsLoadAndCapacityIsReported)
     const LoadResult result = ParseLevel(game, text);
     EXPECT_EQ(result.status, LoadStatus::Loaded);
     EXPECT_EQ(game.board.PieceCount, 99);
-    EXPECT_EQ(game.board.EmitterCount, Board::EmitterCapacity);
-    // 99 of the 200 readable sections fit; 49 couplings leave room for 2 cannons.
-    EXPECT_EQ(result.message, "Banan innehåller mer än brädet rymmer: 101 pjäser och 48 "
+    EXPECT_EQ(game.board.EmitterCount, Board::CannonIndexLimit);
+    // 99 of the 200 readable sections fit; 49 couplings leave room for one
+    // cannon, since cannons stay below index 50 to be saved where they are read.
+    EXPECT_EQ(result.message, "Banan innehåller mer än brädet rymmer: 101 pjäser och 49 "
                               "laserkanoner fick inte plats och laddades inte.");
     EXPECT_EQ(game.board.Pieces[Board::OffBoardIndex].Kind, PieceKind::OffBoard);
     EXPECT_EQ(game.board.Pieces[Board::EmptyCellIndex].Kind, PieceKind::EmptyCell);
