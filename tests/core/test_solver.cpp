@@ -3,6 +3,7 @@
 
 #include "core/solver_checks.h"
 #include "core/solver_moves.h"
+#include "core/solver_score.h"
 
 #include <gtest/gtest.h>
 
@@ -190,6 +191,33 @@ TEST(SolverChecksTest, FindsAPlacingOrderThatBreaksADeepChain)
     Board placed = single.board;
     PlacePieces(placed, mirror);
     EXPECT_EQ(PlacedPieces(placed), mirror);
+}
+
+int ScoreOf(Board board)
+{
+    ColourCoverage coverage;
+    EvaluateBoard(board, &coverage);
+    return PositionScore(board, coverage);
+}
+
+// Every colour that reaches a white lamp must raise the score, even though it
+// stops counting as "in line" or "exists" for that lamp: otherwise the search
+// would prefer positions short of the goal.
+TEST(SolverScoreTest, EachColourReachingAWhiteLampRaisesTheScore)
+{
+    Board board;
+    board.AppendPiece(PieceKind::WhiteLamp, 5, 5, 0);
+    board.AppendCannon(1, 1, 0, RedBeam);   // along row 1, across the lamp's column
+    board.AppendCannon(9, 9, 2, GreenBeam); // up column 9, across the lamp's row
+    board.AppendCannon(1, 9, 1, BlueBeam);  // the diagonal through the lamp
+    const int blueOnly = ScoreOf(board);
+    board.AppendPiece(PieceKind::Mirror, 5, 1, 5); // red turned south through the lamp
+    const int blueRed = ScoreOf(board);
+    EXPECT_GT(blueRed, blueOnly);
+    board.AppendPiece(PieceKind::Mirror, 9, 5, 5); // green turned west through it
+    Board judged = board;
+    ASSERT_EQ(EvaluateBoard(judged, nullptr).verdict, Verdict::Solved);
+    EXPECT_GT(ScoreOf(board), blueRed);
 }
 
 } // namespace
