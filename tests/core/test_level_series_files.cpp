@@ -93,6 +93,13 @@ TEST(LevelSeriesFilesTest, EveryLevelIsUnsolvedOnLoadingAndSolvable)
         const Verdict first = EvaluateBoard(start, nullptr).verdict;
         EXPECT_NE(first, Verdict::Solved);
         EXPECT_NE(first, Verdict::Bomb);
+        for (int row = 0; row < PlayRowCount; ++row) {
+            // A piece taken from the palette arrives at column 1, row 1.
+            const Placement arrival{*RowToKind(row), 1, 1, 0};
+            if (level.palette.Count(row) > 0) {
+                EXPECT_NE(VerdictAfter(level.board, std::span(&arrival, 1)), Verdict::Bomb) << row;
+            }
+        }
 
         const SolveResult result = Solve(level);
         ASSERT_EQ(result.status, SolveStatus::Solved) << "after " << result.states << " states";

@@ -4,7 +4,8 @@
 //
 // For each level: builds it, saves OUTDIR/LevelNN.prl as the editor does,
 // loads the file back and checks it the way a player meets it (not solved on
-// loading, solvable, needing at least two pieces from the third level on,
+// loading, no bomb going off on loading or when a piece arrives from the
+// palette, solvable, needing at least two pieces from the third level on,
 // the designer's solution working in any placing order and as saved), then
 // prints one line with the solver's state count. --docs prints the series as
 // a Markdown table instead. Exit 1 when any level fails a check.
@@ -46,6 +47,21 @@ std::string PaletteText(const Palette& palette)
     return text;
 }
 
+// A piece taken from the palette arrives at column 1, row 1 facing east; on a
+// beam there it must not send the beam into a bomb before the player moves it.
+bool ArrivalExplodes(const Game& loaded)
+{
+    for (int row = 0; row < PlayRowCount; ++row) {
+        if (loaded.palette.Count(row) > 0) {
+            const Placement arrival{*RowToKind(row), 1, 1, 0};
+            if (VerdictAfter(loaded.board, std::span(&arrival, 1)) == Verdict::Bomb) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // Every check a shipped level must pass; the empty string when all pass.
 std::string CheckLevel(const Game& built, const Game& loaded, int number, long& states)
 {
@@ -59,6 +75,9 @@ std::string CheckLevel(const Game& built, const Game& loaded, int number, long& 
     }
     if (first == Verdict::Bomb) {
         return "a bomb goes off on loading";
+    }
+    if (ArrivalExplodes(loaded)) {
+        return "a piece taken from the palette sets off a bomb where it arrives";
     }
     const SolveResult solved = Solve(loaded);
     states = solved.states;
