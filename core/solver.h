@@ -27,8 +27,9 @@ enum class SolveStatus {
 };
 
 struct SolveLimits {
-    // Positions evaluated before giving up.
-    long maxStates = 500000;
+    // Positions evaluated before giving up: ten times what the hardest shipped
+    // level needs, and a few seconds at most on a crowded board from a stranger.
+    long maxStates = 200000;
     // Most pieces placed in one solution; -1 for as many as the palette holds.
     int maxPieces = -1;
 };
