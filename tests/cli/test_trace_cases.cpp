@@ -1,4 +1,6 @@
 // Runs `prismora --trace` on the hand-worked level cases and compares the JSON field by field.
+#include "run_program.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -19,66 +21,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
+using cli_testing::readWholeFile;
+using cli_testing::RunResult;
+using cli_testing::runProgram;
 
 const fs::path kCaseDir = fs::path(PRISMORA_TEST_DATA) / "trace_cases";
 constexpr std::size_t kMostReportedDifferences = 40;
-
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Single-quotes a word for /bin/sh.
-std::string shellQuoted(const std::string &word)
-{
-    std::string quoted = "'";
-    for (const char c : word) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
-
-std::string readWholeFile(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs the executable with the given arguments; stdout is read through the pipe,
-// stderr goes to a scratch file so that both can be checked.
-RunResult runProgram(const std::vector<std::string> &arguments)
-{
-    static std::atomic<int> runNumber {0};
-    const fs::path errPath = fs::temp_directory_path()
-        / ("prismora_cli_" + std::to_string(getpid()) + "_" + std::to_string(runNumber++) + ".err");
-    // The time limit keeps a program that wrongly opens a window from hanging the suite.
-    std::string command = "timeout 60 " + shellQuoted(PRISMORA_EXECUTABLE);
-    for (const std::string &argument : arguments)
-        command += " " + shellQuoted(argument);
-    command += " 2>" + shellQuoted(errPath.string()) + " </dev/null";
-
-    RunResult result;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, got);
-    const int status = pclose(pipe);
-    if (status != -1 && WIFEXITED(status))
-        result.exitCode = WEXITSTATUS(status);
-    result.err = readWholeFile(errPath);
-    std::error_code ignored;
-    fs::remove(errPath, ignored);
-    return result;
-}
 
 std::string childPath(const std::string &parent, const std::string &key)
 {

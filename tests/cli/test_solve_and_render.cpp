@@ -1,0 +1,101 @@
+// Runs `prismora --solve` and `--render` and checks what they answer and write.
+#include "run_program.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace prismora {
+namespace {
+
+namespace fs = std::filesystem;
+using cli_testing::readWholeFile;
+using cli_testing::RunResult;
+using cli_testing::runProgram;
+using nlohmann::json;
+
+const fs::path kSeriesDir = fs::path(PRISMORA_TEST_DATA) / ".." / ".." / "levels";
+
+// A scratch folder removed when the test ends.
+class CommandLineFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() /
+                ("prismora_cli_files_" + std::to_string(getpid()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path write(const std::string& name, const std::string& text)
+    {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(CommandLineFiles, SolveAnswersWithPlacementsAndWritesASolvedPosition)
+{
+    const fs::path written = m_dir / "solved.prl";
+    const RunResult run =
+        runProgram({"--solve", (kSeriesDir / "Level05.prl").string(), "--write", written.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json answer = json::parse(run.out);
+    ASSERT_TRUE(answer["solution"].is_array());
+    EXPECT_FALSE(answer["solution"].empty());
+    for (const json& placement : answer["solution"]) {
+        EXPECT_TRUE(placement.contains("kind") && placement.contains("col") &&
+                    placement.contains("row") && placement.contains("dir"));
+    }
+    EXPECT_GT(answer["states"].get<int>(), 0);
+
+    const RunResult traced = runProgram({"--trace", written.string()});
+    ASSERT_EQ(traced.exitCode, 0) << traced.err;
+    const json position = json::parse(traced.out);
+    EXPECT_EQ(position["status"], "Grattis! Du klarade det :)");
+    EXPECT_TRUE(position["finished"].get<bool>());
+}
+
+TEST_F(CommandLineFiles, SolveSaysSoWhenNothingCanSolveTheLevel)
+{
+    // A red cannon and a green lamp, and nothing in the hand that changes colour.
+    const fs::path level = write("hopeless.prl", "[LevelParametrar]\r\nNamn=x\r\nEmpty=True\r\n"
+                                                 "[Sak0]\r\nTyp=6\r\nTop=1\r\nLeft=5\r\n"
+                                                 "[Sak1]\r\nTyp=0\r\nTop=5\r\nLeft=5\r\n"
+                                                 "[Cannon0]\r\nTop=5\r\nLeft=1\r\nDirection=0\r\n"
+                                                 "Color=255\r\n");
+    const RunResult run = runProgram({"--solve", level.string()});
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    const json answer = json::parse(run.out);
+    EXPECT_TRUE(answer["solution"].is_null());
+
+    EXPECT_EQ(runProgram({"--solve", (m_dir / "missing.prl").string()}).exitCode, 2);
+}
+
+TEST_F(CommandLineFiles, RenderWritesTheBoardPictureByExtension)
+{
+    const fs::path picture = m_dir / "board.png";
+    const RunResult run =
+        runProgram({"--render", (kSeriesDir / "Level01.prl").string(), picture.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string bytes = readWholeFile(picture);
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    // IHDR: width and height, big-endian, at offsets 16 and 20.
+    EXPECT_EQ((byteAt(18) << 8) | byteAt(19), 451);
+    EXPECT_EQ((byteAt(22) << 8) | byteAt(23), 451);
+
+    EXPECT_EQ(runProgram({"--render", (m_dir / "missing.prl").string(), picture.string()}).exitCode, 2);
+}
+
+} // namespace
+} // namespace prismora
