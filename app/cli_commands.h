@@ -1,6 +1,8 @@
 // The command-line modes of the one executable, each run without a window.
 #pragma once
 
+#include "core/game.h"
+
 #include <string>
 #include <vector>
 
@@ -18,5 +20,10 @@ int RunGame(int argc, char** argv);
 
 // Writes the one-line error and returns the usage exit code.
 int ReportUsageError(const std::string& message);
+
+// Loads LEVEL for a command-line mode as the game loads it. Returns 0, or
+// the exit code after reporting a missing or refused file on stderr; a
+// warning about a level cut at the tables' capacity goes to stderr too.
+int LoadLevelForCommand(Game& game, const std::string& levelPath);
 
 } // namespace prismora

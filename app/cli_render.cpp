@@ -1,7 +1,6 @@
 // --render: load a level, paint its board as the game shows it, write the picture by extension.
 #include "app/cli_commands.h"
 
-#include "core/level_file.h"
 #include "graphics/save_bitmap.h"
 #include "view/board_render.h"
 #include "view/sprite_set.h"
@@ -51,15 +50,8 @@ int RunRenderCommand(const std::vector<std::string>& args)
     }
     const auto application = HeadlessApplication();
     Game game;
-    const LoadResult loaded = LoadLevel(game, levelPath);
-    if (loaded.status == LoadStatus::NotFound) {
-        return ReportUsageError("no level file at " + levelPath);
-    }
-    if (loaded.status == LoadStatus::Refused) {
-        return ReportError(loaded.message);
-    }
-    if (!loaded.message.empty()) {
-        std::cerr << "prismora: " << loaded.message << "\n";
+    if (const int failed = LoadLevelForCommand(game, levelPath)) {
+        return failed;
     }
     // A bomb in the loaded position would only reload the same position, which
     // paints the same picture, so one paint is the board as the game shows it.

@@ -43,15 +43,8 @@ int RunSolveCommand(const std::vector<std::string>& args)
         return ReportUsageError("usage: --solve LEVEL [--write OUT.prl]");
     }
     Game game;
-    const LoadResult loaded = LoadLevel(game, args[0]);
-    if (loaded.status == LoadStatus::NotFound) {
-        return ReportUsageError("no level file at " + args[0]);
-    }
-    if (loaded.status == LoadStatus::Refused) {
-        return ReportUsageError(loaded.message);
-    }
-    if (!loaded.message.empty()) {
-        std::cerr << "prismora: " << loaded.message << "\n";
+    if (const int failed = LoadLevelForCommand(game, args[0])) {
+        return failed;
     }
     const SolveResult result = Solve(game);
     if (result.status != SolveStatus::Solved) {

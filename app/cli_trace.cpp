@@ -2,7 +2,6 @@
 #include "app/cli_commands.h"
 
 #include "core/game_modes.h"
-#include "core/level_file.h"
 #include "core/outcome.h"
 
 #include <nlohmann/json.hpp>
@@ -75,15 +74,8 @@ int RunTraceCommand(const std::vector<std::string>& args)
         return ReportUsageError("usage: --trace LEVEL [--edit]");
     }
     Game game;
-    const LoadResult loaded = LoadLevel(game, args[0]);
-    if (loaded.status == LoadStatus::NotFound) {
-        return ReportUsageError("no level file at " + args[0]);
-    }
-    if (loaded.status == LoadStatus::Refused) {
-        return ReportUsageError(loaded.message);
-    }
-    if (!loaded.message.empty()) {
-        std::cerr << "prismora: " << loaded.message << "\n";
+    if (const int failed = LoadLevelForCommand(game, args[0])) {
+        return failed;
     }
     if (edit) {
         EnterEditMode(game);
