@@ -99,8 +99,8 @@ void TForm1::PaintBox1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons
     if (m_game.board.Loading) {
         return;
     }
-    if (button == Qt::RightButton && buttons == Qt::RightButton &&
-        modifiers == Qt::NoModifier && !doubleClick) {
+    if (button == Qt::RightButton && buttons == Qt::RightButton && modifiers == Qt::NoModifier &&
+        !doubleClick) {
         turnHotRecord(1);
     }
 }
@@ -216,9 +216,6 @@ void TForm1::ListBox1DblClick()
     refreshBoardAndPalette();
 }
 
-void TForm1::reportBoardFull()
-{
-    Label2->setText(QString::fromUtf8(BoardFullText));
-}
+void TForm1::reportBoardFull() { Label2->setText(QString::fromUtf8(BoardFullText)); }
 
 } // namespace prismora

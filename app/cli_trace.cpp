@@ -100,7 +100,8 @@ int RunTraceCommand(const std::vector<std::string>& args)
         {"segments", segments.m_segments},
     };
     // Names come from strangers' files: never let an odd byte stop the output.
-    std::cout << result.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    std::cout << result.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+              << "\n";
     return 0;
 }
 

@@ -33,10 +33,7 @@ void TForm1::showSnapshotCommands(bool shown)
     CoolBtn1->setVisible(shown);
 }
 
-void TForm1::refreshPalette()
-{
-    ListBox1->showRows(m_game.palette, m_game.board);
-}
+void TForm1::refreshPalette() { ListBox1->showRows(m_game.palette, m_game.board); }
 
 void TForm1::refreshBoardAndPalette()
 {
@@ -46,17 +43,15 @@ void TForm1::refreshBoardAndPalette()
 
 bool TForm1::saveLevelOrReport(const QString& path, bool emptyBoard)
 {
-    const SaveResult result = SaveLevel(m_game, std::filesystem::path(path.toStdString()), emptyBoard);
+    const SaveResult result =
+        SaveLevel(m_game, std::filesystem::path(path.toStdString()), emptyBoard);
     if (!result.ok) {
         ask(ErrorBox(QString::fromStdString(result.message)));
     }
     return result.ok;
 }
 
-void TForm1::setNameFromField()
-{
-    m_game.levelName = Edit1->text().toStdString();
-}
+void TForm1::setNameFromField() { m_game.levelName = Edit1->text().toStdString(); }
 
 bool TForm1::Edit1KeyPress(const QString& typed)
 {

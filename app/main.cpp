@@ -11,7 +11,8 @@ namespace {
 constexpr const char* UsageText =
     "Usage: prismora [LEVEL]                   play (LEVEL is loaded when it exists)\n"
     "       prismora --trace LEVEL [--edit]    trace LEVEL once, print JSON\n"
-    "       prismora --render LEVEL OUT        paint LEVEL's board into OUT (.png, .jpg, .bmp, ...)\n"
+    "       prismora --render LEVEL OUT        paint LEVEL's board into OUT (.png, .jpg, .bmp, "
+    "...)\n"
     "       prismora --solve LEVEL [--write OUT.prl]\n"
     "                                          find a placement that solves LEVEL\n"
     "       prismora --help | --version\n";

@@ -53,8 +53,7 @@ QMessageBox::StandardButton QtUserDialogs::showMessage(QWidget* parent,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-std::optional<QString> QtUserDialogs::askFileName(QWidget* parent,
-                                                  const FileDialogRequest& request)
+std::optional<QString> QtUserDialogs::askFileName(QWidget* parent, const FileDialogRequest& request)
 {
     const bool isSave = request.mode == FileDialogMode::Save;
     QFileDialog dialog(parent, isSave ? QStringLiteral("Spara som") : QStringLiteral("Öppna"),
@@ -69,7 +68,8 @@ std::optional<QString> QtUserDialogs::askFileName(QWidget* parent,
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Leta i:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
-    dialog.setLabelText(QFileDialog::Accept, isSave ? QStringLiteral("Spara") : QStringLiteral("Öppna"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        isSave ? QStringLiteral("Spara") : QStringLiteral("Öppna"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

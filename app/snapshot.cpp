@@ -1,4 +1,5 @@
-// Sharing a result: the board as a picture and the position as a level file, both put on the clipboard.
+// Sharing a result: the board as a picture and the position as a level file, both put on the
+// clipboard.
 #include "app/tform1.h"
 
 #include "app/clipboard_files.h"

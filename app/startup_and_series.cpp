@@ -28,8 +28,8 @@ void TForm1::FormCreate(const QStringList& arguments)
     m_game.board.Loading = false;
     m_game.board.PaintEnabled = true;
     if (m_programDir.isEmpty()) {
-        m_programDir = QString::fromStdString(
-            ProgramDir(toPath(QCoreApplication::applicationFilePath())));
+        m_programDir =
+            QString::fromStdString(ProgramDir(toPath(QCoreApplication::applicationFilePath())));
     } else if (!m_programDir.endsWith(QLatin1Char('/'))) {
         m_programDir += QLatin1Char('/');
     }

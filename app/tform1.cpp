@@ -51,11 +51,9 @@ void startDetachedCopy(const QString& levelPath)
 } // namespace
 
 TForm1::TForm1(FormOptions options, QWidget* parent)
-    : QWidget(parent)
-    , m_wallpaper(StandardWallpaper())
-    , m_programDir(std::move(options.programDir))
-    , m_dialogs(options.dialogs)
-    , m_startProgramCopy(std::move(options.startProgramCopy))
+    : QWidget(parent), m_wallpaper(StandardWallpaper()),
+      m_programDir(std::move(options.programDir)), m_dialogs(options.dialogs),
+      m_startProgramCopy(std::move(options.startProgramCopy))
 {
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtUserDialogs>();
@@ -109,9 +107,9 @@ void TForm1::buildBoardArea()
 
 void TForm1::buildStatusBar()
 {
-    StatusBar = makePanel(this, "StatusBar",
-                          QRect(0, layout::ClientHeight - layout::BarHeight, layout::LeftWidth,
-                                layout::BarHeight));
+    StatusBar = makePanel(
+        this, "StatusBar",
+        QRect(0, layout::ClientHeight - layout::BarHeight, layout::LeftWidth, layout::BarHeight));
     CoolBtn4 = makeButton("<--", StatusBar, QRect(8, 8, 50, 25));
     CoolBtn4->setObjectName(QStringLiteral("CoolBtn4"));
     CoolBtn3 = makeButton("-->", StatusBar, QRect(layout::LeftWidth - 58, 8, 50, 25));
@@ -156,9 +154,9 @@ void TForm1::buildCommandColumn()
     BitBtn4 = addCommandButton("Ångra nytt spel", 453);
     BitBtn5 = addCommandButton("Avsluta", 478);
     const std::pair<QWidget*, const char*> names[] = {
-        {BitBtn1, "BitBtn1"}, {BitBtn2, "BitBtn2"},   {ListBox1, "ListBox1"},
-        {BitBtn6, "BitBtn6"}, {CoolBtn1, "CoolBtn1"}, {BitBtn3, "BitBtn3"},
-        {CoolBtn2, "CoolBtn2"}, {BitBtn4, "BitBtn4"}, {BitBtn5, "BitBtn5"}};
+        {BitBtn1, "BitBtn1"},   {BitBtn2, "BitBtn2"},   {ListBox1, "ListBox1"},
+        {BitBtn6, "BitBtn6"},   {CoolBtn1, "CoolBtn1"}, {BitBtn3, "BitBtn3"},
+        {CoolBtn2, "CoolBtn2"}, {BitBtn4, "BitBtn4"},   {BitBtn5, "BitBtn5"}};
     for (const auto& [widget, name] : names) {
         widget->setObjectName(QString::fromLatin1(name));
     }
@@ -224,10 +222,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::wheelEvent(QWheelEvent* event)
-{
-    takeWheel(event->angleDelta().y());
-}
+void TForm1::wheelEvent(QWheelEvent* event) { takeWheel(event->angleDelta().y()); }
 
 QMessageBox::StandardButton TForm1::ask(const MessageBoxRequest& request)
 {

@@ -1,4 +1,5 @@
-// Board paint speed: one full paint of a full board, against a plain fill-and-copy of the board picture.
+// Board paint speed: one full paint of a full board, against a plain fill-and-copy of the board
+// picture.
 #include "full_board.h"
 
 #include "view/board_painter.h"

@@ -15,8 +15,8 @@ inline Board FullBoard(unsigned seed = 20261208)
 {
     Board board;
     std::mt19937 random(seed);
-    const PieceKind splitters[] = {PieceKind::TCoupling, PieceKind::TCoupling2, PieceKind::YCoupling,
-                                   PieceKind::Inverter};
+    const PieceKind splitters[] = {PieceKind::TCoupling, PieceKind::TCoupling2,
+                                   PieceKind::YCoupling, PieceKind::Inverter};
     int cell = 0;
     int splitterCount = 0;
     while (board.PieceCount < Board::PieceCapacity - 1) {
@@ -36,10 +36,18 @@ inline Board FullBoard(unsigned seed = 20261208)
     for (int i = 0; board.EmitterCount < Board::CannonIndexLimit; ++i) {
         const int along = i % 9 + 1;
         switch (i % 4) {
-        case 0: board.AppendCannon(0, along, 0, colors[i % 3]); break;
-        case 1: board.AppendCannon(along, 0, 6, colors[i % 3]); break;
-        case 2: board.AppendCannon(10, along, 4, colors[i % 3]); break;
-        default: board.AppendCannon(along, 10, 2, colors[i % 3]); break;
+        case 0:
+            board.AppendCannon(0, along, 0, colors[i % 3]);
+            break;
+        case 1:
+            board.AppendCannon(along, 0, 6, colors[i % 3]);
+            break;
+        case 2:
+            board.AppendCannon(10, along, 4, colors[i % 3]);
+            break;
+        default:
+            board.AppendCannon(along, 10, 2, colors[i % 3]);
+            break;
         }
     }
     // Cannons may not take the last emitter index; a last splitter does.

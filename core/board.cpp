@@ -79,8 +79,8 @@ std::optional<int> Board::AppendPiece(PieceKind kind, std::int32_t left, std::in
     return PieceCount++;
 }
 
-std::optional<int> Board::AppendCannon(std::int32_t left, std::int32_t top,
-                                       std::uint8_t direction, std::int32_t color)
+std::optional<int> Board::AppendCannon(std::int32_t left, std::int32_t top, std::uint8_t direction,
+                                       std::int32_t color)
 {
     if (EmitterCount >= CannonIndexLimit) {
         return std::nullopt;

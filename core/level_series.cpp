@@ -88,8 +88,7 @@ std::optional<std::string> LevelSeries::StepTo(int index)
 
 std::string LevelSeries::Hint() const
 {
-    std::string hint =
-        "Level " + std::to_string(m_index) + " of " + std::to_string(Count() - 1);
+    std::string hint = "Level " + std::to_string(m_index) + " of " + std::to_string(Count() - 1);
     if (m_stepped) {
         hint += "; " + fs::path(m_files[static_cast<std::size_t>(m_index)]).filename().string();
     }

@@ -18,8 +18,8 @@ namespace {
 
 constexpr int NameFieldWidth = 49;
 constexpr int NoKind = -1;
-constexpr std::array<int, EditRowCount> KindOfRow{0,  1,      4,      2,      3,  11, 12, 5, 6,
-                                                  7,  NoKind, NoKind, NoKind, 10, 13, 14, 15};
+constexpr std::array<int, EditRowCount> KindOfRow{0, 1,      4,      2,      3,  11, 12, 5, 6,
+                                                  7, NoKind, NoKind, NoKind, 10, 13, 14, 15};
 
 } // namespace
 

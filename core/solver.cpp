@@ -129,7 +129,8 @@ SolveResult Search::Run()
 
 std::vector<Placement> Search::PathTo(int node) const
 {
-    std::vector<Placement> path(static_cast<std::size_t>(m_nodes[static_cast<std::size_t>(node)].depth));
+    std::vector<Placement> path(
+        static_cast<std::size_t>(m_nodes[static_cast<std::size_t>(node)].depth));
     for (int at = node; at > 0; at = m_nodes[static_cast<std::size_t>(at)].parent) {
         const Node& entry = m_nodes[static_cast<std::size_t>(at)];
         path[static_cast<std::size_t>(entry.depth - 1)] = entry.placement;
@@ -155,7 +156,8 @@ bool Search::Expand(int node)
                 continue;
             }
             const PieceKind kind = *RowToKind(r);
-            for (const std::uint8_t dir : m_rules.DistinctDirections(kind, crossings.ArrivalsAt(col, row))) {
+            for (const std::uint8_t dir :
+                 m_rules.DistinctDirections(kind, crossings.ArrivalsAt(col, row))) {
                 path.back() = {kind, col, row, dir};
                 if (!FirstVisit(path)) {
                     continue;
@@ -188,8 +190,8 @@ bool Search::TryChild(int parent, const std::vector<Placement>& path)
     const int depth = static_cast<int>(path.size());
     if (depth < m_maxDepth) {
         m_nodes.push_back({parent, placement, depth});
-        m_queue.push({Priority(m_work, coverage), depth, m_serial++,
-                      static_cast<int>(m_nodes.size()) - 1});
+        m_queue.push(
+            {Priority(m_work, coverage), depth, m_serial++, static_cast<int>(m_nodes.size()) - 1});
     }
     PopLastPiece(m_work);
     return false;
@@ -258,7 +260,8 @@ bool SolvesBoard(const Board& base, std::span<const Placement> placements)
 {
     Board board = base;
     board.PlayMode = true;
-    if (!PlacePieces(board, placements) || EvaluateBoard(board, nullptr).verdict != Verdict::Solved) {
+    if (!PlacePieces(board, placements) ||
+        EvaluateBoard(board, nullptr).verdict != Verdict::Solved) {
         return false;
     }
     Board reloaded = ReloadedBoard(board);

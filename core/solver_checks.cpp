@@ -19,7 +19,8 @@ std::vector<Placement> PlacedPieces(const Board& board)
     return pieces;
 }
 
-std::optional<std::vector<Placement>> OrderThatFails(const Board& base, std::vector<Placement> pieces,
+std::optional<std::vector<Placement>> OrderThatFails(const Board& base,
+                                                     std::vector<Placement> pieces,
                                                      std::uint32_t seed, int randomOrders)
 {
     constexpr std::size_t AllOrdersUpTo = 5;

@@ -15,7 +15,8 @@ std::vector<Placement> PlacedPieces(const Board& board);
 // Places `pieces` on copies of `base` in many orders (every order for up to
 // five pieces, else `randomOrders` shuffles from `seed`) and returns the
 // first order that does not end Solved, or nothing when all do.
-std::optional<std::vector<Placement>> OrderThatFails(const Board& base, std::vector<Placement> pieces,
+std::optional<std::vector<Placement>> OrderThatFails(const Board& base,
+                                                     std::vector<Placement> pieces,
                                                      std::uint32_t seed, int randomOrders);
 
 // True when some placement of at most `pieces` palette pieces solves `game`.

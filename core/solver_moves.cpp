@@ -93,8 +93,8 @@ ResponseTable::ResponseTable()
     for (int kind = 0; kind < KindSlots; ++kind) {
         for (int dir = 0; dir < 8; ++dir) {
             scratch.Clear();
-            const std::optional<int> piece =
-                scratch.AppendPiece(static_cast<PieceKind>(kind), 1, 1, static_cast<std::uint8_t>(dir));
+            const std::optional<int> piece = scratch.AppendPiece(static_cast<PieceKind>(kind), 1, 1,
+                                                                 static_cast<std::uint8_t>(dir));
             const int output = scratch.Pieces[*piece].EmitterIndex;
             for (int travel = 0; travel < 8; ++travel) {
                 for (int slot = 0; slot < ColorSlots; ++slot) {
@@ -110,8 +110,8 @@ ResponseTable::ResponseTable()
                         response.outputDir = scratch.Emitters[output].Direction;
                         response.outputColor = scratch.Emitters[output].Color;
                     }
-                    m_table[static_cast<std::size_t>(((kind * 8 + dir) * 8 + travel) * ColorSlots + slot)] =
-                        response;
+                    m_table[static_cast<std::size_t>(((kind * 8 + dir) * 8 + travel) * ColorSlots +
+                                                     slot)] = response;
                 }
             }
         }
@@ -125,11 +125,12 @@ Response ResponseTable::Respond(PieceKind kind, std::uint8_t dir, const Arrival&
         return {};
     }
     const int slot = ColorSlot(arrival.color);
-    return m_table[static_cast<std::size_t>(((k * 8 + dir % 8) * 8 + arrival.dir % 8) * ColorSlots + slot)];
+    return m_table[static_cast<std::size_t>(((k * 8 + dir % 8) * 8 + arrival.dir % 8) * ColorSlots +
+                                            slot)];
 }
 
-std::vector<std::uint8_t> ResponseTable::DistinctDirections(PieceKind kind,
-                                                            const std::vector<Arrival>& arrivals) const
+std::vector<std::uint8_t>
+ResponseTable::DistinctDirections(PieceKind kind, const std::vector<Arrival>& arrivals) const
 {
     std::vector<std::uint8_t> chosen;
     std::vector<std::vector<Response>> seen;

@@ -56,7 +56,8 @@ std::uint8_t MissingColours(const Piece& lamp)
     if (lamp.Kind != PieceKind::WhiteLamp) {
         return NeededColours(lamp);
     }
-    const int hits = (lamp.RedHit ? RedBit : 0) | (lamp.GreenHit ? GreenBit : 0) | (lamp.BlueHit ? BlueBit : 0);
+    const int hits =
+        (lamp.RedHit ? RedBit : 0) | (lamp.GreenHit ? GreenBit : 0) | (lamp.BlueHit ? BlueBit : 0);
     return static_cast<std::uint8_t>(NeededColours(lamp) & ~hits);
 }
 
@@ -94,7 +95,10 @@ void ColourCoverage::DrawSegment(const BeamSegment& segment)
     }
 }
 
-std::uint8_t ColourCoverage::ColoursAt(int col, int row) const { return m_cells[CellIndex(col, row)]; }
+std::uint8_t ColourCoverage::ColoursAt(int col, int row) const
+{
+    return m_cells[CellIndex(col, row)];
+}
 
 int PositionScore(const Board& board, const ColourCoverage& coverage)
 {

@@ -4,10 +4,7 @@
 namespace prismora {
 namespace {
 
-bool IsContinuationByte(char byte)
-{
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
+bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // Byte offset of character `index`, or the text's size when it has fewer.
 std::size_t ByteOffsetOfCharacter(std::string_view text, std::size_t index)

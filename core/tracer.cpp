@@ -206,7 +206,8 @@ void TraceBeam(Board& board, int index, SegmentSink* sink)
         default:
             break;
         }
-        const std::optional<std::uint8_t> turned = ApplyPiece(board, found, beam.direction, beam.color);
+        const std::optional<std::uint8_t> turned =
+            ApplyPiece(board, found, beam.direction, beam.color);
         if (!turned) {
             return;
         }

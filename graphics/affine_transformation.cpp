@@ -87,8 +87,8 @@ void TAffineTransformation::multiply(const Matrix3& n)
     Matrix3 result{};
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
-            const double sum = double(n[0][j]) * m_matrix[i][0] +
-                               double(n[1][j]) * m_matrix[i][1] + double(n[2][j]) * m_matrix[i][2];
+            const double sum = double(n[0][j]) * m_matrix[i][0] + double(n[1][j]) * m_matrix[i][1] +
+                               double(n[2][j]) * m_matrix[i][2];
             result[i][j] = static_cast<float>(sum);
         }
     }
@@ -119,7 +119,8 @@ void TAffineTransformation::Rotate(float cx, float cy, double alpha)
     if (aroundCentre) {
         Translate(-cx, -cy);
     }
-    const long double r = static_cast<long double>(alpha) * std::numbers::pi_v<long double> / 180.0L;
+    const long double r =
+        static_cast<long double>(alpha) * std::numbers::pi_v<long double> / 180.0L;
     const float cosine = static_cast<float>(std::cos(r));
     const float sine = static_cast<float>(std::sin(r));
     Matrix3 n = identityMatrix();

@@ -82,8 +82,8 @@ void TBitmap32::DrawOnto(TBitmap32& dst, const Rect& dstRect) const
         return;
     }
     if (dstRect.Width() == Width() && dstRect.Height() == Height()) {
-        BlockTransfer(dst, dstRect.Left, dstRect.Top, Rect{0, 0, dst.Width(), dst.Height()},
-                      *this, Rect{0, 0, Width(), Height()});
+        BlockTransfer(dst, dstRect.Left, dstRect.Top, Rect{0, 0, dst.Width(), dst.Height()}, *this,
+                      Rect{0, 0, Width(), Height()});
     } else {
         StretchTransfer(dst, dstRect, *this);
     }

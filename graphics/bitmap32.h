@@ -21,7 +21,13 @@ struct TargetSurface;
 enum class TDrawMode { dmOpaque = 0, dmBlend = 1, dmCustom = 2 };
 
 // Sampling for resizing and transforming. Everything but sfNearest samples bilinearly.
-enum class TStretchFilter { sfNearest = 0, sfLinear = 1, sfSpline = 2, sfLanczos = 3, sfMitchell = 4 };
+enum class TStretchFilter {
+    sfNearest = 0,
+    sfLinear = 1,
+    sfSpline = 2,
+    sfLanczos = 3,
+    sfMitchell = 4
+};
 
 // Custom combination: f = the pixel drawn, b = the destination pixel (updated in
 // place), m = the drawing bitmap's master alpha.

@@ -86,8 +86,9 @@ void fillArea(TBitmap32& dst, const TBitmap32& src, const TAffineTransformation&
             const int y = static_cast<std::int32_t>(sumY) >> shift;
             sumX += std::uint32_t(a);
             sumY += std::uint32_t(d);
-            const Sample sample = Kind == Filter::Nearest ? sampleNearest(src, clip, x, y)
-                                                          : sampleBilinear<Bilinear>(src, clip, x, y);
+            const Sample sample = Kind == Filter::Nearest
+                                      ? sampleNearest(src, clip, x, y)
+                                      : sampleBilinear<Bilinear>(src, clip, x, y);
             if (sample.found) {
                 combiner.Combine(sample.color, row[i]);
             }
@@ -103,8 +104,8 @@ void Transform(TBitmap32& dst, const TBitmap32& src, TAffineTransformation& tran
         transformation.PrepareInverse();
     }
     const Rect clip = sourceClip(transformation, src);
-    const Rect area = Intersect(transformation.MappedBounds(),
-                                Rect{0, 0, dst.Width() - 1, dst.Height() - 1});
+    const Rect area =
+        Intersect(transformation.MappedBounds(), Rect{0, 0, dst.Width() - 1, dst.Height() - 1});
     if (area.Left >= area.Right || area.Top >= area.Bottom) {
         return;
     }

@@ -67,13 +67,13 @@ void StretchTransfer(TBitmap32& destination, const Rect& dstRect, const TBitmap3
     const std::int64_t rectWidth = dstRect.Width();
     const std::int64_t rectHeight = dstRect.Height();
     for (int y = area.Top; y < area.Bottom; ++y) {
-        const int sy = static_cast<int>((y - std::int64_t(dstRect.Top)) * source.Height() /
-                                        rectHeight);
+        const int sy =
+            static_cast<int>((y - std::int64_t(dstRect.Top)) * source.Height() / rectHeight);
         const TColor32* sourceRow = source.ScanLine(sy);
         TColor32* row = destination.ScanLine(y);
         for (int x = area.Left; x < area.Right; ++x) {
-            const int sx = static_cast<int>((x - std::int64_t(dstRect.Left)) * source.Width() /
-                                            rectWidth);
+            const int sx =
+                static_cast<int>((x - std::int64_t(dstRect.Left)) * source.Width() / rectWidth);
             combiner.Combine(sourceRow[sx], row[x]);
         }
     }

@@ -102,7 +102,8 @@ inline TColor32 BilinearColor32Vector(TColor32 p00, TColor32 p10, TColor32 p01, 
     __m128i rows = _mm_mullo_epi16(_mm_sub_epi16(xs, ys), _mm_set1_epi16(static_cast<short>(wx)));
     rows = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(rows, _mm_slli_epi16(ys, 8)), half), 8);
     const __m128i bottom = _mm_srli_si128(rows, 8);
-    __m128i sum = _mm_mullo_epi16(_mm_sub_epi16(rows, bottom), _mm_set1_epi16(static_cast<short>(wy)));
+    __m128i sum =
+        _mm_mullo_epi16(_mm_sub_epi16(rows, bottom), _mm_set1_epi16(static_cast<short>(wy)));
     sum = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(sum, _mm_slli_epi16(bottom, 8)), half), 8);
     return static_cast<TColor32>(_mm_cvtsi128_si32(_mm_packus_epi16(sum, zero)));
 #else

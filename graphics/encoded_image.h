@@ -16,8 +16,9 @@ struct EncodedImage {
 // "<format> error: unsupported size W x H", for sizes a writer cannot store.
 inline EncodedImage UnsupportedSize(const char* format, int width, int height)
 {
-    return {{}, std::string(format) + " error: unsupported size " + std::to_string(width) + " x " +
-                    std::to_string(height)};
+    return {{},
+            std::string(format) + " error: unsupported size " + std::to_string(width) + " x " +
+                std::to_string(height)};
 }
 
 // Appends little-endian integers to a byte vector (the BMP, PCX and TGA layouts).

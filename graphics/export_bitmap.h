@@ -38,13 +38,19 @@ public:
     int Height() const { return m_height; }
     bool Empty() const { return m_width == 0 || m_height == 0; }
     PixelFormat Format() const { return m_format; }
-    bool IsIndexed() const { return m_format == PixelFormat::Indexed4 || m_format == PixelFormat::Indexed8; }
+    bool IsIndexed() const
+    {
+        return m_format == PixelFormat::Indexed4 || m_format == PixelFormat::Indexed8;
+    }
     int BitsPerPixel() const;
     // 16 or 256 for the indexed formats, 0 otherwise.
     int PaletteCapacity() const;
     const std::vector<RgbColor>& Palette() const { return m_palette; }
     // Palette entry i, black beyond the palette (writers pad palettes this way).
-    RgbColor PaletteEntry(std::size_t i) const { return i < m_palette.size() ? m_palette[i] : RgbColor{}; }
+    RgbColor PaletteEntry(std::size_t i) const
+    {
+        return i < m_palette.size() ? m_palette[i] : RgbColor{};
+    }
 
     // Indexed formats: the index is cut to the format's bits.
     std::uint8_t Index(int x, int y) const { return static_cast<std::uint8_t>(value(x, y)); }
@@ -73,7 +79,10 @@ public:
         }
     }
     // The raw values of row y (indices or colours).
-    const std::uint32_t* Row(int y) const { return m_values.data() + std::size_t(y) * std::size_t(m_width); }
+    const std::uint32_t* Row(int y) const
+    {
+        return m_values.data() + std::size_t(y) * std::size_t(m_width);
+    }
 
 private:
     std::uint32_t value(int x, int y) const { return Row(y)[x]; }

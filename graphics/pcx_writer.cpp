@@ -70,7 +70,7 @@ EncodedImage EncodePcx(const ExportBitmap& bitmap)
         for (unsigned plane = 0; plane < planes; ++plane) {
             for (int x = 0; x < bitmap.Width(); ++x) {
                 const TColor32 c = bitmap.Color(x, y);
-                line[std::size_t(x)] = planes == 1 ? bitmap.Index(x, y)
+                line[std::size_t(x)] = planes == 1  ? bitmap.Index(x, y)
                                        : plane == 0 ? RedOf(c)
                                        : plane == 1 ? GreenOf(c)
                                                     : BlueOf(c);

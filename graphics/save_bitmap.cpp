@@ -47,14 +47,16 @@ EncodedImage encode(const ExportBitmap& bitmap, ImageFileFormat format)
     return {};
 }
 
-std::optional<std::string> writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+std::optional<std::string> writeFile(const std::string& path,
+                                     const std::vector<std::uint8_t>& bytes)
 {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         const int reason = errno;
         return "Cannot create file \"" + path + "\". " + std::strerror(reason);
     }
-    const std::size_t written = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
+    const std::size_t written =
+        bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
     if (written != bytes.size() || !flushed || !closed) {

@@ -15,10 +15,10 @@ void DrawOntoSurface(const TBitmap32& bitmap, const TargetSurface& surface, int 
     }
     const int left = std::max(x, 0);
     const int top = std::max(y, 0);
-    const int right = static_cast<int>(std::min<std::int64_t>(std::int64_t(x) + bitmap.Width(),
-                                                              surface.Width));
-    const int bottom = static_cast<int>(
-        std::min<std::int64_t>(std::int64_t(y) + bitmap.Height(), surface.Height));
+    const int right =
+        static_cast<int>(std::min<std::int64_t>(std::int64_t(x) + bitmap.Width(), surface.Width));
+    const int bottom =
+        static_cast<int>(std::min<std::int64_t>(std::int64_t(y) + bitmap.Height(), surface.Height));
     auto* base = reinterpret_cast<std::uint8_t*>(surface.Bits);
     for (int row = top; row < bottom; ++row) {
         const TColor32* source = bitmap.ScanLine(row - y) + (left - x);

@@ -50,7 +50,7 @@ tmsize_t onWrite(thandle_t handle, void* data, tmsize_t size)
 toff_t onSeek(thandle_t handle, toff_t offset, int whence)
 {
     MemoryFile& file = fileOf(handle);
-    const std::size_t base = whence == SEEK_CUR ? file.position
+    const std::size_t base = whence == SEEK_CUR   ? file.position
                              : whence == SEEK_END ? file.bytes->size()
                                                   : 0;
     file.position = base + std::size_t(offset);
@@ -141,8 +141,8 @@ EncodedImage EncodeTiff(const ExportBitmap& bitmap)
     }
     if (!written || !file.error.empty()) {
         result.Bytes.clear();
-        result.Error = "TIFF error: " + (file.error.empty() ? std::string("cannot write the picture")
-                                                             : file.error);
+        result.Error = "TIFF error: " +
+                       (file.error.empty() ? std::string("cannot write the picture") : file.error);
     }
     return result;
 }

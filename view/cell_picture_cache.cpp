@@ -21,7 +21,8 @@ struct KeptPicture {
 bool SamePixels(const KeptPicture& kept, const TBitmap32& sprite)
 {
     return kept.width == sprite.Width() && kept.height == sprite.Height() &&
-           std::memcmp(kept.pixels.data(), sprite.Bits(), kept.pixels.size() * sizeof(TColor32)) == 0;
+           std::memcmp(kept.pixels.data(), sprite.Bits(), kept.pixels.size() * sizeof(TColor32)) ==
+               0;
 }
 
 } // namespace

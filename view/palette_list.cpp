@@ -30,7 +30,7 @@ PaletteList::PaletteList(QWidget* parent)
     setFixedSize(ListWidth, ListHeight);
     setFont(PaletteFont());
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, Qt::darkBlue);   // navy
+    colours.setColor(QPalette::Base, Qt::darkBlue); // navy
     colours.setColor(QPalette::Window, Qt::darkBlue);
     colours.setColor(QPalette::Text, Qt::yellow);
     setPalette(colours);

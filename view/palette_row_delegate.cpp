@@ -36,9 +36,9 @@ void DrawNameField(QPainter& painter, const QRect& rect, int countLeft, const QS
     painter.save();
     painter.fillRect(QRect(rect.left(), rect.top(), countLeft - rect.left(), metrics.height()),
                      painter.brush());
-    painter.setClipRect(QRect(rect.left(), rect.top(), std::min(countLeft, nameEnd) - rect.left(),
-                              rect.height()),
-                        Qt::IntersectClip);
+    painter.setClipRect(
+        QRect(rect.left(), rect.top(), std::min(countLeft, nameEnd) - rect.left(), rect.height()),
+        Qt::IntersectClip);
     painter.drawText(rect.left(), rect.top() + metrics.ascent(), rowText);
     painter.restore();
 }

@@ -35,11 +35,20 @@ void TurnSprite(const TBitmap32& sprite, int direction, TBitmap32& working)
     working.Clear(White);
     sprite.DrawOnto(working);
     switch (direction) {
-    case 0: break;
-    case 2: working.TurnCounterClockwise(); break;
-    case 4: working.TurnHalf(); break;
-    case 6: working.TurnClockwise(); break;
-    default: RotateSprite(working, direction * 45); break;
+    case 0:
+        break;
+    case 2:
+        working.TurnCounterClockwise();
+        break;
+    case 4:
+        working.TurnHalf();
+        break;
+    case 6:
+        working.TurnClockwise();
+        break;
+    default:
+        RotateSprite(working, direction * 45);
+        break;
     }
 }
 
@@ -48,7 +57,8 @@ void TurnSprite(const TBitmap32& sprite, int direction, TBitmap32& working)
 // transparent, every other pixel the nearest standard colour.
 QImage CellPicture(const TBitmap32& working)
 {
-    const ExportBitmap reduced = ReduceToStandard16(working.Bits(), working.Width(), working.Height());
+    const ExportBitmap reduced =
+        ReduceToStandard16(working.Bits(), working.Width(), working.Height());
     const auto& palette = StandardPalette16();
     QImage picture(SpriteSize, SpriteSize, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
@@ -121,10 +131,14 @@ std::optional<int> SpriteIndexForCannon(const Emitter& emitter)
         return std::nullopt;
     }
     switch (emitter.Color) {
-    case RedBeam: return 0;
-    case BlueBeam: return 1;
-    case GreenBeam: return 2;
-    default: return std::nullopt;
+    case RedBeam:
+        return 0;
+    case BlueBeam:
+        return 1;
+    case GreenBeam:
+        return 2;
+    default:
+        return std::nullopt;
     }
 }
 

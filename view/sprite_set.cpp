@@ -22,7 +22,8 @@ void LoadSprite(int index, TBitmap32& bitmap)
         return;
     }
     const QByteArray bytes = file.readAll();
-    std::istringstream stream(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    std::istringstream stream(
+        std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (bitmap.ReadPixels(stream).has_value()) {
         bitmap.SetExtent(0, 0);
     }

@@ -12,8 +12,8 @@ namespace prismora {
 
 namespace {
 
-constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic
-    | Qt::TextDontClip;
+constexpr int kCaptionFlags =
+    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::TextDontClip;
 
 // The caption as it appears on screen: "&x" shows x underlined, "&&" one ampersand.
 QString visibleCaption(const QString& caption)
@@ -30,16 +30,11 @@ QString visibleCaption(const QString& caption)
 
 } // namespace
 
-TCoolBtn::TCoolBtn(QWidget* parent)
-    : TCoolBtn(QString(), parent)
-{
-}
+TCoolBtn::TCoolBtn(QWidget* parent) : TCoolBtn(QString(), parent) {}
 
 TCoolBtn::TCoolBtn(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent)
-    , m_colorStart(palette().color(QPalette::Button))
-    , m_colorEnd(palette().color(QPalette::Dark))
-    , m_color(palette().color(QPalette::Button))
+    : QPushButton(caption, parent), m_colorStart(palette().color(QPalette::Button)),
+      m_colorEnd(palette().color(QPalette::Dark)), m_color(palette().color(QPalette::Button))
 {
     m_shadow.color = palette().color(QPalette::Light);
     // Enter and Return click a focused button, as Space does, in any window.
@@ -63,7 +58,8 @@ void TCoolBtn::paintFace(QPainter& painter, const FaceState& state)
     paintBackground(painter, client);
 
     QRect face = client;
-    if ((state.focused || state.isDefault) && m_btnPaintOptions.testFlag(TBtnPaintOption::bpoDrawDefault))
+    if ((state.focused || state.isDefault) &&
+        m_btnPaintOptions.testFlag(TBtnPaintOption::bpoDrawDefault))
         drawFrame(painter, face, palette().color(QPalette::Shadow));
     if (state.pressed)
         drawSunkenInnerEdge(painter, face, palette());
@@ -82,8 +78,9 @@ void TCoolBtn::paintBackground(QPainter& painter, const QRect& rect)
     if (m_options.testFlag(TCoolOption::ocPaintTransparently)) {
         paintAncestorBackground(painter, rect);
     } else if (m_options.testFlag(TCoolOption::ocPaintWallpaper)) {
-        const WallpaperFit fit = m_options.testFlag(TCoolOption::ocStretchWallpaper) ? WallpaperFit::Stretched
-                                                                                      : WallpaperFit::Tiled;
+        const WallpaperFit fit = m_options.testFlag(TCoolOption::ocStretchWallpaper)
+                                     ? WallpaperFit::Stretched
+                                     : WallpaperFit::Tiled;
         paintWallpaper(painter, rect, m_wallpaper, fit);
     } else if (m_options.testFlag(TCoolOption::ocPaintGradiently)) {
         paintGradient(painter, rect, m_colorStart, m_colorEnd, m_gradientDirection);

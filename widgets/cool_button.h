@@ -109,7 +109,8 @@ private:
     TGradientDirection m_gradientDirection = TGradientDirection::gdHorizontal;
     TextShadow m_shadow;
     std::uint8_t m_transparencyLevel = 0;
-    TBtnPaintOptions m_btnPaintOptions = TBtnPaintOption::bpoDrawFocus | TBtnPaintOption::bpoDrawDefault;
+    TBtnPaintOptions m_btnPaintOptions =
+        TBtnPaintOption::bpoDrawFocus | TBtnPaintOption::bpoDrawDefault;
     QColor m_color;
     bool m_pointerInside = false;
 };

@@ -85,8 +85,8 @@ void paintGradient(QPainter& painter, const QRect& rect, const QColor& start, co
                            channelStep(start.green(), end.green(), band),
                            channelStep(start.blue(), end.blue(), band));
         const QRect stripe = stripesAcrossX
-            ? QRect(rect.left() + from, rect.top(), to - from, rect.height())
-            : QRect(rect.left(), rect.top() + from, rect.width(), to - from);
+                                 ? QRect(rect.left() + from, rect.top(), to - from, rect.height())
+                                 : QRect(rect.left(), rect.top() + from, rect.width(), to - from);
         painter.fillRect(stripe, color);
     }
 }
@@ -146,8 +146,8 @@ ShadowOffsets shadowOffsets(TShadowPosition position, int size)
     return {};
 }
 
-TextLook makeTextLook(const QPalette& palette, QPalette::ColorRole textRole, const TextShadow& shadow,
-                      TextState state)
+TextLook makeTextLook(const QPalette& palette, QPalette::ColorRole textRole,
+                      const TextShadow& shadow, TextState state)
 {
     TextLook look;
     look.textColor = palette.color(textRole);
@@ -158,7 +158,8 @@ TextLook makeTextLook(const QPalette& palette, QPalette::ColorRole textRole, con
     return look;
 }
 
-void drawLookedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const TextLook& look)
+void drawLookedText(QPainter& painter, const QRect& rect, int flags, const QString& text,
+                    const TextLook& look)
 {
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);

@@ -22,7 +22,8 @@ int mulDiv(int a, int b, int c);
 // Covers rect with the picture: tiled copies placed from rect's top-left
 // corner, each clipped to rect, or one copy scaled to rect. Pixels are copied
 // as they are (no blending). A null picture paints nothing.
-void paintWallpaper(QPainter& painter, const QRect& rect, const QImage& wallpaper, WallpaperFit fit);
+void paintWallpaper(QPainter& painter, const QRect& rect, const QImage& wallpaper,
+                    WallpaperFit fit);
 
 // Fills rect with 128 bands from start to end; band i covers the offsets
 // mulDiv(i, size, 128) up to mulDiv(i + 1, size, 128) across the direction and
@@ -61,8 +62,8 @@ struct TextLook {
 
 // The look of a control's text: colour from the palette role, emboss colours
 // from the palette's light and dark roles.
-TextLook makeTextLook(const QPalette& palette, QPalette::ColorRole textRole, const TextShadow& shadow,
-                      TextState state);
+TextLook makeTextLook(const QPalette& palette, QPalette::ColorRole textRole,
+                      const TextShadow& shadow, TextState state);
 
 // Offsets of the shadow and of the text from the place the text was laid out
 // for, by shadow position and size.
@@ -74,6 +75,7 @@ ShadowOffsets shadowOffsets(TShadowPosition position, int size);
 
 // Draws text in rect with the Qt text flags, background left untouched,
 // in the look given (shadow first, then the text; or the emboss when disabled).
-void drawLookedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const TextLook& look);
+void drawLookedText(QPainter& painter, const QRect& rect, int flags, const QString& text,
+                    const TextLook& look);
 
 } // namespace prismora

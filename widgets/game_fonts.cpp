@@ -7,7 +7,8 @@ namespace prismora {
 
 namespace {
 
-QFont makeFont(const QStringList& families, QFont::StyleHint hint, int pixelSize, QFont::Weight weight)
+QFont makeFont(const QStringList& families, QFont::StyleHint hint, int pixelSize,
+               QFont::Weight weight)
 {
     QFont font;
     font.setFamilies(families);
@@ -21,14 +22,15 @@ QFont makeFont(const QStringList& families, QFont::StyleHint hint, int pixelSize
 
 QFont gameComicFont(int pixelSize, QFont::Weight weight)
 {
-    return makeFont({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS")}, QFont::Cursive, pixelSize,
-                    weight);
+    return makeFont({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS")}, QFont::Cursive,
+                    pixelSize, weight);
 }
 
 QFont gameSansFont(int pixelSize, QFont::Weight weight)
 {
-    return makeFont({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")},
-                    QFont::SansSerif, pixelSize, weight);
+    return makeFont(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")},
+        QFont::SansSerif, pixelSize, weight);
 }
 
 QFont gameSerifFont(int pixelSize, QFont::Weight weight)

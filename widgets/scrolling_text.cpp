@@ -14,9 +14,8 @@
 namespace prismora {
 
 TCoolScrollingText::TCoolScrollingText(QWidget* parent)
-    : QWidget(parent)
-    , m_timer(std::make_unique<TThreadTimer>([this] { scrollStep(); }))
-    , m_color(palette().color(QPalette::Button))
+    : QWidget(parent), m_timer(std::make_unique<TThreadTimer>([this] { scrollStep(); })),
+      m_color(palette().color(QPalette::Button))
 {
     m_shadow.color = palette().color(QPalette::Light);
     resize(97, 15);
@@ -48,7 +47,8 @@ void TCoolScrollingText::setScrollDirection(TScrollDirection direction)
 {
     if (!storeIfChanged(m_direction, direction))
         return;
-    if (direction == TScrollDirection::sdLeftToRight || direction == TScrollDirection::sdRightToLeft)
+    if (direction == TScrollDirection::sdLeftToRight ||
+        direction == TScrollDirection::sdRightToLeft)
         m_alignment = Qt::AlignLeft;
     refresh();
 }
@@ -131,7 +131,8 @@ int TCoolScrollingText::textFlags() const
 
 QSize TCoolScrollingText::textExtent() const
 {
-    const QRect measured = QFontMetrics(font()).boundingRect(QRect(0, 0, width(), 0), textFlags(), blockText());
+    const QRect measured =
+        QFontMetrics(font()).boundingRect(QRect(0, 0, width(), 0), textFlags(), blockText());
     return measured.size();
 }
 
@@ -197,14 +198,16 @@ void TCoolScrollingText::paintBanner(QPainter& painter) const
 {
     const QRect client = rect();
     if (!m_wallpaper.isNull())
-        paintWallpaper(painter, client, m_wallpaper, m_stretched ? WallpaperFit::Stretched : WallpaperFit::Tiled);
+        paintWallpaper(painter, client, m_wallpaper,
+                       m_stretched ? WallpaperFit::Stretched : WallpaperFit::Tiled);
     else if (!m_transparent)
         painter.fillRect(client, m_color);
 
     // Left-aligned text starts at the offset; otherwise it is aligned between
     // the offset and the control's right edge. Nothing is clipped to that box.
     const QSize extent = textExtent();
-    const int boxWidth = m_alignment == Qt::AlignLeft ? width() : std::max(1, width() - m_offset.x());
+    const int boxWidth =
+        m_alignment == Qt::AlignLeft ? width() : std::max(1, width() - m_offset.x());
     const QRect box(m_offset.x(), m_offset.y(), boxWidth, std::max(1, extent.height()));
 
     const TextLook look = makeTextLook(palette(), QPalette::WindowText, m_shadow,

@@ -4,8 +4,7 @@
 namespace prismora {
 
 // Stores value in member and returns true when it differed from the old value.
-template <typename T>
-bool storeIfChanged(T& member, const T& value)
+template <typename T> bool storeIfChanged(T& member, const T& value)
 {
     if (member == value)
         return false;

@@ -29,8 +29,7 @@ struct TThreadTimer::Shared {
 };
 
 TThreadTimer::TThreadTimer(TickCallback onTick)
-    : m_shared(std::make_shared<Shared>())
-    , m_wakeFd(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
+    : m_shared(std::make_shared<Shared>()), m_wakeFd(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
 {
     m_shared->onTick = std::move(onTick);
     if (m_wakeFd < 0) {
@@ -96,10 +95,7 @@ void TThreadTimer::setInterval(std::uint16_t milliseconds)
     m_shared->wake.notify_all();
 }
 
-void TThreadTimer::setOnTick(TickCallback onTick)
-{
-    m_shared->onTick = std::move(onTick);
-}
+void TThreadTimer::setOnTick(TickCallback onTick) { m_shared->onTick = std::move(onTick); }
 
 void TThreadTimer::runWorker(const std::shared_ptr<Shared>& shared, int wakeFd)
 {
@@ -130,8 +126,9 @@ void TThreadTimer::takeWakeUp()
 {
     std::uint64_t count = 0;
     [[maybe_unused]] const auto read = ::read(m_wakeFd, &count, sizeof count);
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [shared = m_shared] { deliverTick(shared); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [shared = m_shared] { deliverTick(shared); },
+        Qt::QueuedConnection);
 }
 
 void TThreadTimer::deliverTick(const std::shared_ptr<Shared>& shared)

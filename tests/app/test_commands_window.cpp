@@ -1,4 +1,5 @@
-// The commands of the window: visibility of every command, refusals, saving, quitting, the name field.
+// The commands of the window: visibility of every command, refusals, saving, quitting, the name
+// field.
 #include "test_levels.h"
 #include "window_test_support.h"
 
@@ -36,8 +37,8 @@ struct Shown {
 
 std::ostream& operator<<(std::ostream& out, const Shown& s)
 {
-    return out << "load " << s.load << " design " << s.design << " undo " << s.undo
-               << " snapshot " << s.snapshot << " play " << s.playMode << " rows " << s.rows;
+    return out << "load " << s.load << " design " << s.design << " undo " << s.undo << " snapshot "
+               << s.snapshot << " play " << s.playMode << " rows " << s.rows;
 }
 
 Shown Observe(WindowHarness& harness)
@@ -49,13 +50,10 @@ Shown Observe(WindowHarness& harness)
     EXPECT_TRUE(form.BitBtn5->isVisible());
     EXPECT_EQ(form.ListBox1->count(), harness.palette().RowCount());
     return {form.BitBtn1->isVisible(), form.BitBtn3->isVisible(), form.BitBtn4->isVisible(),
-            form.BitBtn6->isVisible(), harness.board().PlayMode, harness.palette().RowCount()};
+            form.BitBtn6->isVisible(), harness.board().PlayMode,  harness.palette().RowCount()};
 }
 
-void Click(QPushButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 TEST(CommandsWindow, StartUpLayoutAndCaption)
 {
@@ -353,8 +351,9 @@ TEST(CommandsWindow, SwedishButtonsOnRealMessageBoxes)
 
 TEST(CommandsWindow, SeriesArrowsAndStartUpArgument)
 {
-    const std::vector<std::pair<QString, QString>> files = {
-        {"Level01.prl", MirrorLevel()}, {"Level02.prl", BombLevel()}, {"level03.prl", SolvedLevel()}};
+    const std::vector<std::pair<QString, QString>> files = {{"Level01.prl", MirrorLevel()},
+                                                            {"Level02.prl", BombLevel()},
+                                                            {"level03.prl", SolvedLevel()}};
     {
         WindowHarness harness(files);
         TForm1& form = harness.form();
@@ -373,8 +372,7 @@ TEST(CommandsWindow, SeriesArrowsAndStartUpArgument)
         EXPECT_EQ(form.Edit1->text(), QString("Första"));
     }
     {
-        WindowHarness harness({{"Level01.prl", MirrorLevel()}, {"own.prl", SolvedLevel()}},
-                              {});
+        WindowHarness harness({{"Level01.prl", MirrorLevel()}, {"own.prl", SolvedLevel()}}, {});
         // The harness folder is only known once it exists: start a second window on it.
         FormOptions options;
         options.programDir = harness.path("");

@@ -5,6 +5,9 @@
 
 namespace prismora::windowtest {
 
+// The level texts keep one section per line.
+// clang-format off
+
 // A red cannon at column 1, row 5 firing east and a red lamp at column 5,
 // row 1; the one mirror in the palette, set at column 5, row 5 and turned
 // to direction 3, sends the beam north into the lamp.
@@ -43,5 +46,7 @@ inline QString SolvedLevel()
                       "[Sak0]", "Typ=5", "Top=5", "Left=5", "Direction=0",
                       "[Cannon0]", "Top=5", "Left=1", "Direction=0", "Color=255"});
 }
+
+// clang-format on
 
 } // namespace prismora::windowtest

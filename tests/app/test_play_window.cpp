@@ -52,8 +52,8 @@ TEST(PlayWindow, WholeGameWithDoubleClickDragRightButtonAndWheel)
 {
     MirrorGame game;
     TForm1& form = game.form();
-    EXPECT_EQ(form.windowTitle(), QString("Prismora version 2.52") + QString(15, ' ') +
-                                      "Level laddad: Level01.prl");
+    EXPECT_EQ(form.windowTitle(),
+              QString("Prismora version 2.52") + QString(15, ' ') + "Level laddad: Level01.prl");
     EXPECT_EQ(form.Edit1->text(), QString("Första"));
     EXPECT_EQ(Status(form), QString("1 lampor kvar att tända"));
     EXPECT_EQ(game.palette().Count(0), 1);
@@ -152,8 +152,10 @@ TEST(PlayWindow, DropsPastAnyEdgeReturnThePieceToThePalette)
     };
     // x = 450 is the last pixel of the board but lies in column 10; -10 is
     // still column 1 (division truncates towards zero), -60 is column 0.
-    const Drop drops[] = {{QPoint(450, 100), true},  {QPoint(100, 460), true},
-                          {QPoint(-10, 100), false}, {QPoint(-60, 100), true},
+    const Drop drops[] = {{QPoint(450, 100), true},
+                          {QPoint(100, 460), true},
+                          {QPoint(-10, 100), false},
+                          {QPoint(-60, 100), true},
                           {QPoint(100, -60), true}};
     for (const Drop& drop : drops) {
         SCOPED_TRACE(testing::Message() << drop.to.x() << "," << drop.to.y());

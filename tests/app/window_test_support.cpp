@@ -85,10 +85,7 @@ WindowHarness::WindowHarness(const std::vector<std::pair<QString, QString>>& fil
 
 WindowHarness::~WindowHarness() = default;
 
-QString WindowHarness::path(const QString& fileName) const
-{
-    return m_dir.filePath(fileName);
-}
+QString WindowHarness::path(const QString& fileName) const { return m_dir.filePath(fileName); }
 
 void WindowHarness::writeFile(const QString& fileName, const QString& text) const
 {
@@ -105,10 +102,7 @@ QString LevelText(const QStringList& lines)
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-QPoint CellPoint(int column, int row)
-{
-    return {column * CellSize - 24, row * CellSize - 24};
-}
+QPoint CellPoint(int column, int row) { return {column * CellSize - 24, row * CellSize - 24}; }
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
@@ -140,8 +134,8 @@ void WheelOnBoard(TForm1& form, int angleDelta)
 {
     QWidget* board = form.PaintBox1;
     const QPointF pos(board->width() / 2.0, board->height() / 2.0);
-    QWheelEvent event(pos, board->mapToGlobal(pos), QPoint(), QPoint(0, angleDelta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(pos, board->mapToGlobal(pos), QPoint(), QPoint(0, angleDelta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(board, &event);
 }
 

@@ -1,4 +1,5 @@
-// Helpers for driving the game window in tests: scripted dialogs, a temporary program folder, mouse input.
+// Helpers for driving the game window in tests: scripted dialogs, a temporary program folder, mouse
+// input.
 #pragma once
 
 #include "app/message_boxes.h"

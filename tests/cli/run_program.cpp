@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Single-quotes a word for /bin/sh.
-std::string shellQuoted(const std::string &word)
+std::string shellQuoted(const std::string& word)
 {
     std::string quoted = "'";
     for (const char c : word) {
@@ -30,7 +30,7 @@ std::string shellQuoted(const std::string &word)
 
 } // namespace
 
-std::string readWholeFile(const fs::path &path)
+std::string readWholeFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -40,19 +40,20 @@ std::string readWholeFile(const fs::path &path)
 
 // Runs the executable with the given arguments; stdout is read through the pipe,
 // stderr goes to a scratch file so that both can be checked.
-RunResult runProgram(const std::vector<std::string> &arguments)
+RunResult runProgram(const std::vector<std::string>& arguments)
 {
-    static std::atomic<int> runNumber {0};
-    const fs::path errPath = fs::temp_directory_path()
-        / ("prismora_cli_" + std::to_string(getpid()) + "_" + std::to_string(runNumber++) + ".err");
+    static std::atomic<int> runNumber{0};
+    const fs::path errPath =
+        fs::temp_directory_path() /
+        ("prismora_cli_" + std::to_string(getpid()) + "_" + std::to_string(runNumber++) + ".err");
     // The time limit keeps a program that wrongly opens a window from hanging the suite.
     std::string command = "timeout 60 " + shellQuoted(PRISMORA_EXECUTABLE);
-    for (const std::string &argument : arguments)
+    for (const std::string& argument : arguments)
         command += " " + shellQuoted(argument);
     command += " 2>" + shellQuoted(errPath.string()) + " </dev/null";
 
     RunResult result;
-    FILE *pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
         return result;
     char buffer[4096];
@@ -67,6 +68,5 @@ RunResult runProgram(const std::vector<std::string> &arguments)
     fs::remove(errPath, ignored);
     return result;
 }
-
 
 } // namespace prismora::cli_testing

@@ -14,8 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using cli_testing::readWholeFile;
-using cli_testing::RunResult;
 using cli_testing::runProgram;
+using cli_testing::RunResult;
 using nlohmann::json;
 
 const fs::path kSeriesDir = fs::path(PRISMORA_TEST_DATA) / ".." / ".." / "levels";
@@ -94,7 +94,8 @@ TEST_F(CommandLineFiles, RenderWritesTheBoardPictureByExtension)
     EXPECT_EQ((byteAt(18) << 8) | byteAt(19), 451);
     EXPECT_EQ((byteAt(22) << 8) | byteAt(23), 451);
 
-    EXPECT_EQ(runProgram({"--render", (m_dir / "missing.prl").string(), picture.string()}).exitCode, 2);
+    EXPECT_EQ(runProgram({"--render", (m_dir / "missing.prl").string(), picture.string()}).exitCode,
+              2);
 }
 
 } // namespace

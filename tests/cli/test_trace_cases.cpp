@@ -20,31 +20,31 @@ namespace prismora {
 namespace {
 
 namespace fs = std::filesystem;
-using nlohmann::json;
 using cli_testing::readWholeFile;
-using cli_testing::RunResult;
 using cli_testing::runProgram;
+using cli_testing::RunResult;
+using nlohmann::json;
 
 const fs::path kCaseDir = fs::path(PRISMORA_TEST_DATA) / "trace_cases";
 constexpr std::size_t kMostReportedDifferences = 40;
 
-std::string childPath(const std::string &parent, const std::string &key)
+std::string childPath(const std::string& parent, const std::string& key)
 {
     return parent.empty() ? key : parent + "." + key;
 }
 
-std::string elementPath(const std::string &parent, std::size_t index)
+std::string elementPath(const std::string& parent, std::size_t index)
 {
     return parent + "[" + std::to_string(index) + "]";
 }
 
-void collectDifferences(const json &expected, const json &actual, const std::string &path,
-                        std::vector<std::string> &differences);
+void collectDifferences(const json& expected, const json& actual, const std::string& path,
+                        std::vector<std::string>& differences);
 
-void collectObjectDifferences(const json &expected, const json &actual, const std::string &path,
-                              std::vector<std::string> &differences)
+void collectObjectDifferences(const json& expected, const json& actual, const std::string& path,
+                              std::vector<std::string>& differences)
 {
-    for (const auto &[key, value] : expected.items()) {
+    for (const auto& [key, value] : expected.items()) {
         const std::string where = childPath(path, key);
         if (!actual.contains(key))
             differences.push_back(where + ": missing (expected " + value.dump() + ")");
@@ -53,26 +53,27 @@ void collectObjectDifferences(const json &expected, const json &actual, const st
     }
 }
 
-void collectArrayDifferences(const json &expected, const json &actual, const std::string &path,
-                             std::vector<std::string> &differences)
+void collectArrayDifferences(const json& expected, const json& actual, const std::string& path,
+                             std::vector<std::string>& differences)
 {
     if (expected.size() != actual.size()) {
-        differences.push_back(path + ": " + std::to_string(actual.size()) + " elements, expected "
-                              + std::to_string(expected.size()));
+        differences.push_back(path + ": " + std::to_string(actual.size()) + " elements, expected " +
+                              std::to_string(expected.size()));
     }
     const std::size_t common = std::min(expected.size(), actual.size());
     for (std::size_t i = 0; i < common; ++i)
         collectDifferences(expected[i], actual[i], elementPath(path, i), differences);
     for (std::size_t i = common; i < expected.size(); ++i)
-        differences.push_back(elementPath(path, i) + ": missing (expected " + expected[i].dump() + ")");
+        differences.push_back(elementPath(path, i) + ": missing (expected " + expected[i].dump() +
+                              ")");
     for (std::size_t i = common; i < actual.size(); ++i)
         differences.push_back(elementPath(path, i) + ": unexpected " + actual[i].dump());
 }
 
 // Walks the expected value and notes every place where the actual value differs.
 // Arrays are compared element by element, objects key by key (key order is ignored).
-void collectDifferences(const json &expected, const json &actual, const std::string &path,
-                        std::vector<std::string> &differences)
+void collectDifferences(const json& expected, const json& actual, const std::string& path,
+                        std::vector<std::string>& differences)
 {
     if (expected.is_object() && actual.is_object()) {
         collectObjectDifferences(expected, actual, path, differences);
@@ -83,7 +84,7 @@ void collectDifferences(const json &expected, const json &actual, const std::str
     }
 }
 
-std::string joinedReport(const std::vector<std::string> &differences)
+std::string joinedReport(const std::vector<std::string>& differences)
 {
     std::string report;
     const std::size_t shown = std::min(differences.size(), kMostReportedDifferences);
@@ -98,7 +99,7 @@ std::vector<std::string> caseNames()
 {
     std::vector<std::string> names;
     std::error_code error;
-    for (const fs::directory_entry &entry : fs::directory_iterator(kCaseDir, error)) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(kCaseDir, error)) {
         if (entry.path().extension() == ".prl")
             names.push_back(entry.path().stem().string());
     }
@@ -107,7 +108,7 @@ std::vector<std::string> caseNames()
 }
 
 // Extra command-line words of a case, one per whitespace-separated word of NAME.args.
-std::vector<std::string> caseOptions(const std::string &name)
+std::vector<std::string> caseOptions(const std::string& name)
 {
     std::vector<std::string> options;
     std::istringstream words(readWholeFile(kCaseDir / (name + ".args")));
@@ -124,8 +125,8 @@ TEST_P(TraceCase, PrintsTheHandWorkedResult)
     const fs::path level = kCaseDir / (name + ".prl");
     const json expected = json::parse(readWholeFile(kCaseDir / (name + ".json")));
 
-    std::vector<std::string> arguments {"--trace", level.string()};
-    for (const std::string &option : caseOptions(name))
+    std::vector<std::string> arguments{"--trace", level.string()};
+    for (const std::string& option : caseOptions(name))
         arguments.push_back(option);
     const RunResult run = runProgram(arguments);
     ASSERT_EQ(run.exitCode, 0) << name << ": stderr: " << run.err;
@@ -135,12 +136,14 @@ TEST_P(TraceCase, PrintsTheHandWorkedResult)
 
     std::vector<std::string> differences;
     collectDifferences(expected, actual, "", differences);
-    EXPECT_TRUE(differences.empty())
-        << name << ": " << differences.size() << " field(s) differ\n" << joinedReport(differences);
+    EXPECT_TRUE(differences.empty()) << name << ": " << differences.size() << " field(s) differ\n"
+                                     << joinedReport(differences);
 }
 
 INSTANTIATE_TEST_SUITE_P(HandWorked, TraceCase, ::testing::ValuesIn(caseNames()),
-                         [](const ::testing::TestParamInfo<std::string> &info) { return info.param; });
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return info.param;
+                         });
 
 TEST(TraceCaseFiles, EnoughCasesArePresent)
 {

@@ -77,7 +77,8 @@ TEST(BoardTest, TablesStopAtTheirCapacityAndKeepTheReservedRecords)
         ASSERT_TRUE(emitters.AppendCannon(1, 1, 0, RedBeam));
     }
     EXPECT_FALSE(emitters.AppendCannon(1, 1, 0, RedBeam)) << "Cannon50 would never be read back";
-    ASSERT_TRUE(emitters.AppendPiece(PieceKind::TCoupling, 1, 1, 0)) << "an output may use the last index";
+    ASSERT_TRUE(emitters.AppendPiece(PieceKind::TCoupling, 1, 1, 0))
+        << "an output may use the last index";
     // A splitter needs an output: with the emitter table full it is refused whole.
     EXPECT_FALSE(emitters.AppendPiece(PieceKind::YCoupling, 1, 1, 0));
     EXPECT_EQ(emitters.PieceCount, 1);

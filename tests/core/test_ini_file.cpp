@@ -107,10 +107,12 @@ TEST(Windows1252Test, EveryByteSurvivesARoundTrip)
 TEST(Windows1252Test, UnwritableCharactersAndBrokenUtf8BecomeQuestionMarks)
 {
     EXPECT_EQ(Utf8ToWindows1252("a☃b😀c"), "a?b?c");
-    EXPECT_EQ(Utf8ToWindows1252("x\xC3"), "x?");                 // cut sequence
-    EXPECT_EQ(Utf8ToWindows1252("\xC0\xAF"), "??");              // overlong
-    EXPECT_EQ(Utf8ToWindows1252("\xED\xA0\x80"), "???");         // surrogate
-    EXPECT_EQ(Utf8ToWindows1252("\xFF\xE5" "ok"), "??ok");
+    EXPECT_EQ(Utf8ToWindows1252("x\xC3"), "x?");         // cut sequence
+    EXPECT_EQ(Utf8ToWindows1252("\xC0\xAF"), "??");      // overlong
+    EXPECT_EQ(Utf8ToWindows1252("\xED\xA0\x80"), "???"); // surrogate
+    EXPECT_EQ(Utf8ToWindows1252("\xFF\xE5"
+                                "ok"),
+              "??ok");
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST(LevelSeriesTest, NamesEqualButForCaseStayTogether)
     const LevelSeries series(
         {"/d/level02.prl", "/d/Level01.prl", "/d/Level02.prl", "/d/level01.prl"});
     EXPECT_EQ(series.Files(), (std::vector<std::string>{"/d/Level01.prl", "/d/level01.prl",
-                                                       "/d/Level02.prl", "/d/level02.prl"}));
+                                                        "/d/Level02.prl", "/d/level02.prl"}));
 }
 
 TEST(LevelSeriesTest, ArrowsStepWithoutWrappingAndRewriteTheHint)

@@ -46,7 +46,8 @@ Game DesignerSolution(const fs::path& level)
     if (flag != std::string::npos) {
         text.replace(flag, 10, "Empty=False");
     }
-    const fs::path copy = fs::temp_directory_path() / ("prismora_solution_" + level.filename().string());
+    const fs::path copy =
+        fs::temp_directory_path() / ("prismora_solution_" + level.filename().string());
     std::ofstream(copy, std::ios::binary) << text;
     Game game;
     EXPECT_EQ(LoadLevel(game, copy).status, LoadStatus::Loaded);
@@ -71,7 +72,8 @@ void CheckDesignerSolution(const Game& level, int number)
     EXPECT_NE(EvaluateBoard(solved.board, nullptr).verdict, Verdict::Solved) << path;
 
     const auto failing = OrderThatFails(level.board, pieces, OrderSeed, RandomOrders);
-    EXPECT_FALSE(failing.has_value()) << path << ": fails in some placing order (seed " << OrderSeed << ")";
+    EXPECT_FALSE(failing.has_value())
+        << path << ": fails in some placing order (seed " << OrderSeed << ")";
 }
 
 TEST(LevelSeriesFilesTest, EveryLevelIsUnsolvedOnLoadingAndSolvable)
@@ -112,8 +114,8 @@ TEST(LevelSeriesFilesTest, EveryLevelIsUnsolvedOnLoadingAndSolvable)
         total += result.states;
     }
     RecordProperty("difficulty", figures.str());
-    std::cout << "series difficulty (solver states per level): " << figures.str() << "; total " << total
-              << "\n";
+    std::cout << "series difficulty (solver states per level): " << figures.str() << "; total "
+              << total << "\n";
 }
 
 } // namespace

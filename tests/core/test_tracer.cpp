@@ -55,7 +55,8 @@ TEST(ApplyPieceTest, TurningAPieceTurnsEveryRule)
                 const std::string base = Rule(kind, 0, (b - d + 8) % 8);
                 const std::string turned =
                     base == "-" ? "-" : std::to_string((std::stoi(base) + d) % 8);
-                EXPECT_EQ(Rule(kind, d, b), turned) << static_cast<int>(kind) << " d" << d << " b" << b;
+                EXPECT_EQ(Rule(kind, d, b), turned)
+                    << static_cast<int>(kind) << " d" << d << " b" << b;
             }
         }
     }
@@ -285,7 +286,8 @@ TEST(TraceAllTest, ChainDepthIsLimitedByEmitterOrderAfterALoad)
     for (bool bBeforeA : {true, false}) {
         Chain early = BuildChain(true, bBeforeA);
         TraceAll(early.board, nullptr);
-        EXPECT_TRUE(early.board.Pieces[early.lamp].Lit) << "cannon added first, B before A: " << bBeforeA;
+        EXPECT_TRUE(early.board.Pieces[early.lamp].Lit)
+            << "cannon added first, B before A: " << bBeforeA;
     }
 }
 

@@ -7,8 +7,8 @@
 
 #include <array>
 #include <csetjmp>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -145,7 +145,8 @@ std::optional<DecodedImage> ReadTga(const std::string& path)
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int fileRow = topFirst ? y : height - 1 - y;
-            std::size_t p = dataAt + (std::size_t(fileRow) * std::size_t(width) + std::size_t(x)) * bytes;
+            std::size_t p =
+                dataAt + (std::size_t(fileRow) * std::size_t(width) + std::size_t(x)) * bytes;
             if (d[2] == 1) {
                 p = mapAt + d[p] * 3u;
             }
@@ -260,8 +261,8 @@ bool decompress(jpeg_decompress_struct& info, DecodedImage& image, int* quant, b
         JSAMPROW rows[1] = {row.data()};
         jpeg_read_scanlines(&info, rows, 1);
         for (int x = 0; x < image.Width; ++x) {
-            image.Pixels[std::size_t(y * image.Width + x)] =
-                rgb(row[std::size_t(x) * 3], row[std::size_t(x) * 3 + 1], row[std::size_t(x) * 3 + 2]);
+            image.Pixels[std::size_t(y * image.Width + x)] = rgb(
+                row[std::size_t(x) * 3], row[std::size_t(x) * 3 + 1], row[std::size_t(x) * 3 + 2]);
         }
     }
     jpeg_finish_decompress(&info);
@@ -282,7 +283,8 @@ std::optional<DecodedImage> ReadJpeg(const std::string& path, int* firstLuminanc
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     DecodedImage image;
     std::vector<std::uint8_t> row;
-    const bool ok = !bytes.empty() && decompress(info, image, firstLuminanceQuant, progressive, row);
+    const bool ok =
+        !bytes.empty() && decompress(info, image, firstLuminanceQuant, progressive, row);
     jpeg_destroy_decompress(&info);
     if (!ok) {
         return std::nullopt;

@@ -15,7 +15,10 @@ struct DecodedImage {
     int Height = 0;
     int Components = 0; // JPEG only: colour components in the file
     std::vector<std::uint32_t> Pixels;
-    std::uint32_t At(int x, int y) const { return Pixels[std::size_t(y) * std::size_t(Width) + std::size_t(x)]; }
+    std::uint32_t At(int x, int y) const
+    {
+        return Pixels[std::size_t(y) * std::size_t(Width) + std::size_t(x)];
+    }
 };
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);

@@ -25,7 +25,8 @@ void fillPattern(TBitmap32& bitmap)
 {
     for (int y = 0; y < bitmap.Height(); ++y) {
         for (int x = 0; x < bitmap.Width(); ++x) {
-            bitmap.SetPixel(x, y, 0xFF000000u | TColor32(y * 5) << 16 | TColor32(x * 5) << 8 | 0x40);
+            bitmap.SetPixel(x, y,
+                            0xFF000000u | TColor32(y * 5) << 16 | TColor32(x * 5) << 8 | 0x40);
         }
     }
 }
@@ -104,7 +105,8 @@ TEST(Transform, IdentityBilinearLeavesLastRowAndColumn)
                 } else if (variant == ColorVariant::Portable) {
                     EXPECT_EQ(dst.Pixel(x, y), src.Pixel(x, y)) << x << "," << y;
                 } else {
-                    const TColor32 top = MixColor32Vector(src.Pixel(x, y), src.Pixel(x + 1, y), 255);
+                    const TColor32 top =
+                        MixColor32Vector(src.Pixel(x, y), src.Pixel(x + 1, y), 255);
                     const TColor32 bottom =
                         MixColor32Vector(src.Pixel(x, y + 1), src.Pixel(x + 1, y + 1), 255);
                     EXPECT_EQ(dst.Pixel(x, y), MixColor32Vector(top, bottom, 255));

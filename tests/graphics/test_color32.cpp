@@ -30,7 +30,10 @@ unsigned portableMix(unsigned x, unsigned y, unsigned w)
     return ((x * w + 128) >> 8) + ((y * (255 - w) + 128) >> 8);
 }
 
-unsigned vectorMix(unsigned x, unsigned y, unsigned w) { return (x * w + y * (256 - w) + 128) >> 8; }
+unsigned vectorMix(unsigned x, unsigned y, unsigned w)
+{
+    return (x * w + y * (256 - w) + 128) >> 8;
+}
 
 TEST(Color32, BothMixVariantsFollowTheirFormulas)
 {
@@ -70,7 +73,8 @@ TEST(Color32, BilinearSampleEqualsThreeMixes)
         const auto wy = std::uint8_t(next() >> 24);
         const TColor32 expected = MixColor32Vector(MixColor32Vector(p[0], p[1], wx),
                                                    MixColor32Vector(p[2], p[3], wx), wy);
-        ASSERT_EQ(BilinearColor32Vector(p[0], p[1], p[2], p[3], wx, wy), expected) << "seed 12345, " << i;
+        ASSERT_EQ(BilinearColor32Vector(p[0], p[1], p[2], p[3], wx, wy), expected)
+            << "seed 12345, " << i;
     }
 }
 

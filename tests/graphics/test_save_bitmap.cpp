@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio> // jpeglib needs FILE
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -34,8 +34,9 @@ ExportBitmap makePicture(PixelFormat format, int width = 13, int height = 7)
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             bitmap.SetIndex(x, y, std::uint8_t(x * 3 + y * 5));
-            bitmap.SetColor(x, y, Color32(std::uint8_t(x * 19), std::uint8_t(y * 31),
-                                          std::uint8_t(x * y), std::uint8_t(100 + x)));
+            bitmap.SetColor(x, y,
+                            Color32(std::uint8_t(x * 19), std::uint8_t(y * 31), std::uint8_t(x * y),
+                                    std::uint8_t(100 + x)));
         }
     }
     return bitmap;
@@ -64,7 +65,9 @@ TEST(SaveBitmap, ExtensionSelectsTheWriter)
     EXPECT_EQ(FormatForFileName("a.png.txt"), ImageFileFormat::None);
     EXPECT_EQ(FormatForFileName("noextension"), ImageFileFormat::None);
     // Only ASCII letters are lower-cased: a dotless capital I is no "i".
-    EXPECT_EQ(FormatForFileName("a.t\xC4\xb0" "f"), ImageFileFormat::None);
+    EXPECT_EQ(FormatForFileName("a.t\xC4\xb0"
+                                "f"),
+              ImageFileFormat::None);
 }
 
 TEST(SaveBitmap, OtherExtensionsWriteNothing)
@@ -122,8 +125,8 @@ TEST(SaveBitmap, JpegOfTheBoardSizeWithTheFixedParameters)
     std::vector<TColor32> board(451 * 451);
     for (int y = 0; y < 451; ++y) {
         for (int x = 0; x < 451; ++x) {
-            board[std::size_t(y * 451 + x)] = y < 224 ? (x < 224 ? 0xFFFF0000 : 0xFF00FF00)
-                                                      : (x < 224 ? 0xFF0000FF : 0xFFFFFFFF);
+            board[std::size_t(y * 451 + x)] =
+                y < 224 ? (x < 224 ? 0xFFFF0000 : 0xFF00FF00) : (x < 224 ? 0xFF0000FF : 0xFFFFFFFF);
         }
     }
     // From a 4-bit picture, as the board snapshot may be.
@@ -171,7 +174,8 @@ TEST(SaveBitmap, ErrorTexts)
               "JPEG error #" + std::to_string(JERR_EMPTY_IMAGE));
     EXPECT_FALSE(std::filesystem::exists(empty));
     for (const char* name : {"empty.png", "empty.tif", "empty.pcx", "empty.tga"}) {
-        const auto error = SaveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.File(name));
+        const auto error =
+            SaveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.File(name));
         EXPECT_TRUE(error) << name;
         EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
     }

@@ -25,7 +25,8 @@ TEST(StandardPalette, NearestColourAndTies)
 
 TEST(StandardPalette, ReductionKeepsLayoutAndIgnoresAlpha)
 {
-    const TColor32 pixels[] = {0x00FFFFFF, 0xFFFF0000, 0x80000080, 0xFFFE0101, 0xFFFF0000, 0x00FFFFFF};
+    const TColor32 pixels[] = {0x00FFFFFF, 0xFFFF0000, 0x80000080,
+                               0xFFFE0101, 0xFFFF0000, 0x00FFFFFF};
     const ExportBitmap reduced = ReduceToStandard16(pixels, 3, 2);
     ASSERT_EQ(reduced.Format(), PixelFormat::Indexed4);
     ASSERT_EQ(reduced.Width(), 3);

@@ -40,7 +40,8 @@ inline void ExpectSpriteInCell(const QImage& image, const QImage& under, int col
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 48; ++x) {
             const QRgb spritePixel = bitmap.Pixel(x, y) | 0xFF000000u;
-            const QRgb expected = spritePixel == 0xFFFFFFFFu ? under.pixel(left + x, top + y) : spritePixel;
+            const QRgb expected =
+                spritePixel == 0xFFFFFFFFu ? under.pixel(left + x, top + y) : spritePixel;
             wrong += image.pixel(left + x, top + y) != expected ? 1 : 0;
         }
     }

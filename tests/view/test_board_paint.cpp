@@ -35,9 +35,9 @@ TEST(BoardPaint, EmptyBoardIsSilverWithTenGreyLinesEachWay)
 TEST(BoardPaint, BeamsRunInTheirEmittersColourFromCentreToCentreAndOffTheEdge)
 {
     Board board;
-    board.AppendCannon(1, 5, 0, RedBeam);    // east along row 5
-    board.AppendCannon(5, 1, 6, GreenBeam);  // south along column 5, drawn over the red
-    board.AppendCannon(9, 9, 4, BlueBeam);   // west along row 9, off the left edge
+    board.AppendCannon(1, 5, 0, RedBeam);   // east along row 5
+    board.AppendCannon(5, 1, 6, GreenBeam); // south along column 5, drawn over the red
+    board.AppendCannon(9, 9, 4, BlueBeam);  // west along row 9, off the left edge
     const QImage image = Render(board);
     for (int column = 2; column <= 9; ++column) {
         EXPECT_EQ(image.pixel(Centre(column), Centre(5)), column == 5 ? Green : Red) << column;
@@ -194,7 +194,7 @@ TEST(BoardPaint, RecordsWithoutSpritesShowTheStandInAndTheRestIsStillDrawn)
     for (int column = 2; column <= 5; ++column) {
         const int left = SpriteOrigin(column);
         const int top = SpriteOrigin(2);
-        EXPECT_EQ(rendered.image.pixel(left + 8, top + 8), qRgb(0, 0, 0)) << column;   // frame
+        EXPECT_EQ(rendered.image.pixel(left + 8, top + 8), qRgb(0, 0, 0)) << column; // frame
         EXPECT_EQ(rendered.image.pixel(left + 11, top + 11), qRgb(255, 255, 255)) << column;
         EXPECT_EQ(rendered.image.pixel(left + 2, top + 2), Silver) << column;
     }

@@ -1,4 +1,5 @@
-// Palette rows: what is drawn in play and in editing, the hidden first copy of the count, the list's syncing.
+// Palette rows: what is drawn in play and in editing, the hidden first copy of the count, the
+// list's syncing.
 #include "core/palette.h"
 #include "view/palette_list.h"
 #include "view/palette_row_delegate.h"

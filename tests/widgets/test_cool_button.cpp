@@ -28,7 +28,8 @@ QPalette edgePalette()
     return palette;
 }
 
-QImage paintFace(TCoolBtn& button, const TCoolBtn::FaceState& state = {}, QRgb underlay = qRgb(255, 0, 255))
+QImage paintFace(TCoolBtn& button, const TCoolBtn::FaceState& state = {},
+                 QRgb underlay = qRgb(255, 0, 255))
 {
     QImage image(button.size(), QImage::Format_RGB32);
     image.fill(underlay);
@@ -120,8 +121,7 @@ TEST(CoolButtonGradient, BandsAndBoundaries)
 class PatternWidget : public QWidget {
 public:
     explicit PatternWidget(QWidget* parent = nullptr)
-        : QWidget(parent)
-        , m_pattern(coordinateWallpaper(256, 256))
+        : QWidget(parent), m_pattern(coordinateWallpaper(256, 256))
     {
     }
 
@@ -160,8 +160,8 @@ TEST(CoolButtonBackground, PrecedenceOfTheBackgroundOptions)
 
     // Transparently wins; each level takes the part behind the button from one
     // ancestor higher, and the climb stops at the top-level window.
-    button->setOptions(flat | TCoolOption::ocPaintGradiently | TCoolOption::ocPaintWallpaper
-                       | TCoolOption::ocPaintTransparently);
+    button->setOptions(flat | TCoolOption::ocPaintGradiently | TCoolOption::ocPaintWallpaper |
+                       TCoolOption::ocPaintTransparently);
     button->setTransparencyLevel(1);
     EXPECT_EQ(paintFace(*button).pixel(3, 3), qRgb(28, 18, 77));
     button->setTransparencyLevel(255);

@@ -17,7 +17,8 @@ namespace {
 
 // A shown, inactive banner: the text stands at its restart position and only
 // moves when the test steps it.
-std::unique_ptr<TCoolScrollingText> placedBanner(TScrollDirection direction = TScrollDirection::sdRightToLeft)
+std::unique_ptr<TCoolScrollingText>
+placedBanner(TScrollDirection direction = TScrollDirection::sdRightToLeft)
 {
     auto banner = std::make_unique<TCoolScrollingText>();
     banner->resize(225, 25);
@@ -61,7 +62,8 @@ TEST(ScrollingText, RightToLeftMovesWidthPlusTextWidthThenRestartsAtTheRightEdge
 TEST(ScrollingText, InitialPositionRestartsAtTheLeftTopCorner)
 {
     auto banner = placedBanner();
-    QObject::connect(banner.get(), &TCoolScrollingText::textScrolled, [](bool& initial) { initial = true; });
+    QObject::connect(banner.get(), &TCoolScrollingText::textScrolled,
+                     [](bool& initial) { initial = true; });
     const int textWidth = banner->textExtent().width();
     for (int step = 0; step <= 225 + textWidth; ++step)
         banner->scrollStep();

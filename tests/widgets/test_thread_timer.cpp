@@ -1,4 +1,5 @@
-// Tests of the timer thread: ticks on the GUI thread, never nested, none after destruction, no deadlock.
+// Tests of the timer thread: ticks on the GUI thread, never nested, none after destruction, no
+// deadlock.
 #include "widgets/scrolling_text.h"
 #include "widgets/thread_timer.h"
 

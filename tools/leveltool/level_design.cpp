@@ -17,35 +17,52 @@ struct Token {
 std::optional<PieceKind> PlaceableKindOf(char letter)
 {
     switch (letter) {
-    case 'M': return PieceKind::Mirror;
-    case 'D': return PieceKind::DoubleMirror;
-    case 'X': return PieceKind::Cross;
-    case 'T': return PieceKind::TCoupling;
-    case 'U': return PieceKind::TCoupling2;
-    case 'I': return PieceKind::Inverter;
-    case 'Y': return PieceKind::YCoupling;
-    default: return std::nullopt;
+    case 'M':
+        return PieceKind::Mirror;
+    case 'D':
+        return PieceKind::DoubleMirror;
+    case 'X':
+        return PieceKind::Cross;
+    case 'T':
+        return PieceKind::TCoupling;
+    case 'U':
+        return PieceKind::TCoupling2;
+    case 'I':
+        return PieceKind::Inverter;
+    case 'Y':
+        return PieceKind::YCoupling;
+    default:
+        return std::nullopt;
     }
 }
 
 std::optional<PieceKind> LampKindOf(char letter)
 {
     switch (letter) {
-    case 'R': return PieceKind::RedLamp;
-    case 'G': return PieceKind::GreenLamp;
-    case 'B': return PieceKind::BlueLamp;
-    case 'W': return PieceKind::WhiteLamp;
-    default: return std::nullopt;
+    case 'R':
+        return PieceKind::RedLamp;
+    case 'G':
+        return PieceKind::GreenLamp;
+    case 'B':
+        return PieceKind::BlueLamp;
+    case 'W':
+        return PieceKind::WhiteLamp;
+    default:
+        return std::nullopt;
     }
 }
 
 std::optional<std::int32_t> CannonColorOf(char letter)
 {
     switch (letter) {
-    case 'r': return RedBeam;
-    case 'g': return GreenBeam;
-    case 'b': return BlueBeam;
-    default: return std::nullopt;
+    case 'r':
+        return RedBeam;
+    case 'g':
+        return GreenBeam;
+    case 'b':
+        return BlueBeam;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -126,7 +143,8 @@ class CellOrder : public SegmentSink {
 public:
     void DrawSegment(const BeamSegment& segment) override
     {
-        const std::int64_t cell = CellKey((segment.x2 + 24) / CellSize, (segment.y2 + 24) / CellSize);
+        const std::int64_t cell =
+            CellKey((segment.x2 + 24) / CellSize, (segment.y2 + 24) / CellSize);
         if (std::find(m_cells.begin(), m_cells.end(), cell) == m_cells.end()) {
             m_cells.push_back(cell);
         }
@@ -134,8 +152,8 @@ public:
     // Position of the cell in entering order; cells never entered come last.
     std::size_t Rank(int col, int row) const
     {
-        return static_cast<std::size_t>(std::find(m_cells.begin(), m_cells.end(), CellKey(col, row)) -
-                                        m_cells.begin());
+        return static_cast<std::size_t>(
+            std::find(m_cells.begin(), m_cells.end(), CellKey(col, row)) - m_cells.begin());
     }
 
 private:
@@ -205,9 +223,10 @@ std::optional<Game> BuildLevel(const LevelDesign& design, std::string& error)
     Fill(game.board, items);
     CellOrder order;
     TraceAll(game.board, &order);
-    std::stable_sort(items.placeable.begin(), items.placeable.end(), [&](const Item& a, const Item& b) {
-        return order.Rank(a.col, a.row) < order.Rank(b.col, b.row);
-    });
+    std::stable_sort(items.placeable.begin(), items.placeable.end(),
+                     [&](const Item& a, const Item& b) {
+                         return order.Rank(a.col, a.row) < order.Rank(b.col, b.row);
+                     });
     Fill(game.board, items);
     EvaluateBoard(game.board, nullptr);
     return game;

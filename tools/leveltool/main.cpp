@@ -125,8 +125,9 @@ int WriteSeries(const std::filesystem::path& folder, bool docs)
         total += states;
         failures += error.empty() ? 0 : 1;
         if (docs) {
-            std::cout << "| " << number << " | " << design.name << " | " << PaletteText(loaded.palette)
-                      << " | " << design.idea << " | " << states << " |\n";
+            std::cout << "| " << number << " | " << design.name << " | "
+                      << PaletteText(loaded.palette) << " | " << design.idea << " | " << states
+                      << " |\n";
         } else {
             std::printf("%2d %-28s %-44s %8ld %s\n", number, std::string(design.name).c_str(),
                         PaletteText(loaded.palette).c_str(), states,

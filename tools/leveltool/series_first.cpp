@@ -5,6 +5,8 @@ namespace prismora {
 
 const std::vector<LevelDesign>& FirstSeriesPart()
 {
+    // Each level is drawn as its nine board rows.
+    // clang-format off
     static const std::vector<LevelDesign> levels{
         {"Första spegeln", "Spegel: a mirror turns the beam a quarter turn",
          {".. .. .. .. .. .. .. .. ..",
@@ -107,6 +109,7 @@ const std::vector<LevelDesign>& FirstSeriesPart()
           ".. .. .. .. .. .. .. .. ..",
           ".. .. .. *G .. .. .. .. .."}},
     };
+    // clang-format on
     return levels;
 }
 

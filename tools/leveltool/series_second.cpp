@@ -5,6 +5,8 @@ namespace prismora {
 
 const std::vector<LevelDesign>& SecondSeriesPart()
 {
+    // Each level is drawn as its nine board rows.
+    // clang-format off
     static const std::vector<LevelDesign> levels{
         {"Fyra hörn", "two cannons back to back light the four corners",
          {"*G .. M5 .. .. .. M7 .. *R",
@@ -107,6 +109,7 @@ const std::vector<LevelDesign>& SecondSeriesPart()
           ".. .. *B .. ## .. .. .. ..",
           "r2 .. .. .. .. .. .. .. .."}},
     };
+    // clang-format on
     return levels;
 }
 

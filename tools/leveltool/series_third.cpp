@@ -5,6 +5,8 @@ namespace prismora {
 
 const std::vector<LevelDesign>& ThirdSeriesPart()
 {
+    // Each level is drawn as its nine board rows.
+    // clang-format off
     static const std::vector<LevelDesign> levels{
         {"Regnbågen", "inverters and a split: red becomes green and blue",
          {".. .. .. *B .. .. .. .. ..",
@@ -107,6 +109,7 @@ const std::vector<LevelDesign>& ThirdSeriesPart()
           ".. .. .. .. .. .. .. .. ..",
           "r2 .. .. .. M1 .. .. .. b4"}},
     };
+    // clang-format on
     return levels;
 }
 

@@ -8,19 +8,17 @@
 
 namespace prismora::spritegen {
 
-Canvas::Canvas() : m_image(SpriteSize, SpriteSize, QImage::Format_ARGB32) {
-    fillAll(White);
-}
+Canvas::Canvas() : m_image(SpriteSize, SpriteSize, QImage::Format_ARGB32) { fillAll(White); }
 
-void Canvas::fillAll(QRgb colour) {
-    m_image.fill(colour);
-}
+void Canvas::fillAll(QRgb colour) { m_image.fill(colour); }
 
-bool Canvas::covers(const Shape& shape, int x, int y) const {
+bool Canvas::covers(const Shape& shape, int x, int y) const
+{
     return shape(QPointF(x + 0.5, y + 0.5));
 }
 
-void Canvas::fill(const Shape& shape, QRgb colour) {
+void Canvas::fill(const Shape& shape, QRgb colour)
+{
     for (int y = 0; y < SpriteSize; ++y) {
         for (int x = 0; x < SpriteSize; ++x) {
             if (covers(shape, x, y)) {
@@ -30,7 +28,8 @@ void Canvas::fill(const Shape& shape, QRgb colour) {
     }
 }
 
-void Canvas::outline(const Shape& shape, QRgb colour, double width) {
+void Canvas::outline(const Shape& shape, QRgb colour, double width)
+{
     const int reach = static_cast<int>(std::ceil(width));
     std::vector<QPoint> offsets;
     for (int dy = -reach; dy <= reach; ++dy) {
@@ -55,12 +54,14 @@ void Canvas::outline(const Shape& shape, QRgb colour, double width) {
     }
 }
 
-void Canvas::fillOutlined(const Shape& shape, QRgb fill, QRgb line, double width) {
+void Canvas::fillOutlined(const Shape& shape, QRgb fill, QRgb line, double width)
+{
     outline(shape, line, width);
     this->fill(shape, fill);
 }
 
-void Canvas::rim(const Shape& shape, QPoint offset, QRgb colour) {
+void Canvas::rim(const Shape& shape, QPoint offset, QRgb colour)
+{
     for (int y = 0; y < SpriteSize; ++y) {
         for (int x = 0; x < SpriteSize; ++x) {
             if (covers(shape, x, y) && !covers(shape, x + offset.x(), y + offset.y())) {
@@ -70,7 +71,8 @@ void Canvas::rim(const Shape& shape, QPoint offset, QRgb colour) {
     }
 }
 
-QImage Canvas::image() const {
+QImage Canvas::image() const
+{
     QImage result = m_image;
     for (int y = 0; y < SpriteSize; ++y) {
         for (int x = 0; x < SpriteSize; ++x) {

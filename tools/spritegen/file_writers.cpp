@@ -10,18 +10,21 @@ namespace prismora::spritegen {
 
 namespace {
 
-void put16(QByteArray& out, std::uint16_t value) {
+void put16(QByteArray& out, std::uint16_t value)
+{
     out.append(static_cast<char>(value & 0xFF));
     out.append(static_cast<char>(value >> 8));
 }
 
-void put32(QByteArray& out, std::uint32_t value) {
+void put32(QByteArray& out, std::uint32_t value)
+{
     for (int shift = 0; shift < 32; shift += 8) {
         out.append(static_cast<char>((value >> shift) & 0xFF));
     }
 }
 
-bool writeFile(const QByteArray& bytes, const QString& path) {
+bool writeFile(const QByteArray& bytes, const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
@@ -31,7 +34,8 @@ bool writeFile(const QByteArray& bytes, const QString& path) {
 
 } // namespace
 
-bool writeStored32(const QImage& image, const QString& path) {
+bool writeStored32(const QImage& image, const QString& path)
+{
     QByteArray out;
     put32(out, static_cast<std::uint32_t>(image.width()));
     put32(out, static_cast<std::uint32_t>(image.height()));
@@ -43,7 +47,8 @@ bool writeStored32(const QImage& image, const QString& path) {
     return writeFile(out, path);
 }
 
-bool writeBmp8(const QImage& image, const QString& path) {
+bool writeBmp8(const QImage& image, const QString& path)
+{
     if (image.format() != QImage::Format_Indexed8 || image.colorCount() != 256 ||
         image.width() % 4 != 0) {
         return false;

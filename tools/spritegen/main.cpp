@@ -20,12 +20,14 @@ constexpr const char* Usage = "usage: spritegen RESOURCES_FOLDER [--preview FOLD
                               "RESOURCES_FOLDER/wallpaper.bmp; with --preview also sheet.png and\n"
                               "turns.png for review into FOLDER.\n";
 
-bool fail(const QString& message) {
+bool fail(const QString& message)
+{
     std::fprintf(stderr, "spritegen: %s\n", qPrintable(message));
     return false;
 }
 
-bool writeSprites(const std::vector<QImage>& sprites, const QString& resources) {
+bool writeSprites(const std::vector<QImage>& sprites, const QString& resources)
+{
     const QDir dir(resources);
     if (!dir.mkpath("sprites")) {
         return fail("cannot create " + dir.filePath("sprites"));
@@ -39,14 +41,16 @@ bool writeSprites(const std::vector<QImage>& sprites, const QString& resources) 
     return true;
 }
 
-bool writeWallpaper(const QImage& picture, const QString& resources) {
+bool writeWallpaper(const QImage& picture, const QString& resources)
+{
     const QString path = QDir(resources).filePath("wallpaper.bmp");
     return writeBmp8(picture, path) || fail("cannot write " + path);
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2 && !(argc == 4 && QString(argv[2]) == "--preview")) {
         std::fputs(Usage, stderr);
         return 2;

@@ -16,7 +16,8 @@ namespace {
 
 constexpr int CellSize = 50;
 
-QImage quarterTurns(const QImage& sprite, int quarters) {
+QImage quarterTurns(const QImage& sprite, int quarters)
+{
     QImage result = sprite;
     for (int q = 0; q < quarters; ++q) {
         QImage turned(result.height(), result.width(), QImage::Format_ARGB32);
@@ -31,7 +32,8 @@ QImage quarterTurns(const QImage& sprite, int quarters) {
     return result;
 }
 
-QRgb bilinear(const QImage& image, double x, double y) {
+QRgb bilinear(const QImage& image, double x, double y)
+{
     const int x0 = static_cast<int>(std::floor(x));
     const int y0 = static_cast<int>(std::floor(y));
     const double fx = x - x0;
@@ -50,7 +52,8 @@ QRgb bilinear(const QImage& image, double x, double y) {
     return qRgb(int(std::lround(sum[0])), int(std::lround(sum[1])), int(std::lround(sum[2])));
 }
 
-QImage diagonalTurn(const QImage& sprite, double degrees) {
+QImage diagonalTurn(const QImage& sprite, double degrees)
+{
     const QImage source = sprite.copy(0, 0, SpriteSize - 1, SpriteSize - 1);
     QImage result(source.size(), QImage::Format_ARGB32);
     result.fill(White);
@@ -72,7 +75,8 @@ QImage diagonalTurn(const QImage& sprite, double degrees) {
 
 // One board cell: silver with grey grid lines, a red beam through the centre,
 // and the sprite on top with white left out.
-QImage boardCell(const QImage& sprite) {
+QImage boardCell(const QImage& sprite)
+{
     QImage cell(CellSize, CellSize, QImage::Format_ARGB32);
     cell.fill(Silver);
     QPainter painter(&cell);
@@ -91,7 +95,8 @@ QImage boardCell(const QImage& sprite) {
     return cell;
 }
 
-QImage sheet(const std::vector<QImage>& cells, int perRow, int scale) {
+QImage sheet(const std::vector<QImage>& cells, int perRow, int scale)
+{
     const int rows = (static_cast<int>(cells.size()) + perRow - 1) / perRow;
     QImage result(perRow * CellSize, rows * CellSize, QImage::Format_ARGB32);
     result.fill(Grey);
@@ -106,7 +111,8 @@ QImage sheet(const std::vector<QImage>& cells, int perRow, int scale) {
 
 } // namespace
 
-QImage turnedSprite(const QImage& sprite, int direction) {
+QImage turnedSprite(const QImage& sprite, int direction)
+{
     if (direction % 2 == 0) {
         return quarterTurns(sprite, direction / 2);
     }
@@ -114,7 +120,8 @@ QImage turnedSprite(const QImage& sprite, int direction) {
 }
 
 bool writePreview(const std::vector<QImage>& sprites, const QImage& wallpaper,
-                  const QString& folder) {
+                  const QString& folder)
+{
     std::vector<QImage> straight;
     std::vector<QImage> turned;
     for (const QImage& sprite : sprites) {

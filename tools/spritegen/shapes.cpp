@@ -7,12 +7,14 @@
 
 namespace prismora::spritegen {
 
-Shape rect(double left, double top, double right, double bottom) {
+Shape rect(double left, double top, double right, double bottom)
+{
     return
         [=](QPointF p) { return p.x() >= left && p.x() < right && p.y() >= top && p.y() < bottom; };
 }
 
-Shape ellipse(QPointF centre, double radiusX, double radiusY) {
+Shape ellipse(QPointF centre, double radiusX, double radiusY)
+{
     return [=](QPointF p) {
         const double dx = (p.x() - centre.x()) / radiusX;
         const double dy = (p.y() - centre.y()) / radiusY;
@@ -20,18 +22,18 @@ Shape ellipse(QPointF centre, double radiusX, double radiusY) {
     };
 }
 
-Shape disc(QPointF centre, double radius) {
-    return ellipse(centre, radius, radius);
-}
+Shape disc(QPointF centre, double radius) { return ellipse(centre, radius, radius); }
 
-Shape ring(QPointF centre, double outer, double inner) {
+Shape ring(QPointF centre, double outer, double inner)
+{
     return [=](QPointF p) {
         const double distance = std::hypot(p.x() - centre.x(), p.y() - centre.y());
         return distance >= inner && distance <= outer;
     };
 }
 
-Shape polygon(std::vector<QPointF> points) {
+Shape polygon(std::vector<QPointF> points)
+{
     return [points = std::move(points)](QPointF p) {
         bool inside = false;
         for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
@@ -46,7 +48,8 @@ Shape polygon(std::vector<QPointF> points) {
     };
 }
 
-Shape band(QPointF from, QPointF to, double width) {
+Shape band(QPointF from, QPointF to, double width)
+{
     const QPointF along = to - from;
     const double length = std::hypot(along.x(), along.y());
     const QPointF unit = along / length;
@@ -58,7 +61,8 @@ Shape band(QPointF from, QPointF to, double width) {
     };
 }
 
-Shape arrow(QPointF tail, QPointF tip, double shaftWidth, double headWidth, double headLength) {
+Shape arrow(QPointF tail, QPointF tip, double shaftWidth, double headWidth, double headLength)
+{
     const QPointF along = tip - tail;
     const double length = std::hypot(along.x(), along.y());
     const QPointF unit = along / length;
@@ -69,26 +73,31 @@ Shape arrow(QPointF tail, QPointF tip, double shaftWidth, double headWidth, doub
     return band(tail, headBase + unit * 0.5, shaftWidth) | head;
 }
 
-QPointF polar(QPointF centre, double degrees, double radius) {
+QPointF polar(QPointF centre, double degrees, double radius)
+{
     const double radians = degrees * std::numbers::pi / 180.0;
     return centre + QPointF(std::cos(radians), -std::sin(radians)) * radius;
 }
 
-Shape ray(QPointF centre, double degrees, double inner, double outer, double baseWidth) {
+Shape ray(QPointF centre, double degrees, double inner, double outer, double baseWidth)
+{
     const QPointF base = polar(centre, degrees, inner);
     const QPointF side = polar(QPointF(0, 0), degrees + 90.0, baseWidth / 2);
     return polygon({base + side, polar(centre, degrees, outer), base - side});
 }
 
-Shape operator|(Shape a, Shape b) {
+Shape operator|(Shape a, Shape b)
+{
     return [a = std::move(a), b = std::move(b)](QPointF p) { return a(p) || b(p); };
 }
 
-Shape operator&(Shape a, Shape b) {
+Shape operator&(Shape a, Shape b)
+{
     return [a = std::move(a), b = std::move(b)](QPointF p) { return a(p) && b(p); };
 }
 
-Shape operator-(Shape a, Shape b) {
+Shape operator-(Shape a, Shape b)
+{
     return [a = std::move(a), b = std::move(b)](QPointF p) { return a(p) && !b(p); };
 }
 

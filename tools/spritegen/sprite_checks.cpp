@@ -13,17 +13,20 @@ namespace {
 constexpr std::size_t SpriteCount = 21;
 constexpr std::size_t ObstacleIndex = 9;
 
-bool isStandard(QRgb colour) {
+bool isStandard(QRgb colour)
+{
     return std::find(StandardColours.begin(), StandardColours.end(), colour) !=
            StandardColours.end();
 }
 
-bool onBorder(int x, int y) {
+bool onBorder(int x, int y)
+{
     return x == 0 || y == 0 || x == SpriteSize - 1 || y == SpriteSize - 1;
 }
 
 // The first fault of one sprite, or an empty string.
-QString spriteFault(const QImage& sprite, std::size_t index) {
+QString spriteFault(const QImage& sprite, std::size_t index)
+{
     if (sprite.size() != QSize(SpriteSize, SpriteSize)) {
         return "is not 48 x 48";
     }
@@ -47,7 +50,8 @@ QString spriteFault(const QImage& sprite, std::size_t index) {
 
 } // namespace
 
-std::vector<QString> checkSprites(const std::vector<QImage>& sprites) {
+std::vector<QString> checkSprites(const std::vector<QImage>& sprites)
+{
     std::vector<QString> faults;
     if (sprites.size() != SpriteCount) {
         faults.push_back(QString("%1 sprites instead of 21").arg(sprites.size()));

@@ -3,7 +3,8 @@
 
 namespace prismora::spritegen {
 
-std::vector<QImage> spriteSet() {
+std::vector<QImage> spriteSet()
+{
     // Note the crossed order: blue comes before green for cannons and lamps.
     return {
         redCannon(),     // 0

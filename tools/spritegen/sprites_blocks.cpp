@@ -5,7 +5,8 @@
 
 namespace prismora::spritegen {
 
-QImage obstacle() {
+QImage obstacle()
+{
     Canvas canvas;
     // A raised block: light bevel above and to the left, dark below and to the right.
     canvas.fillAll(Grey);
@@ -23,7 +24,8 @@ QImage obstacle() {
 
 namespace {
 
-void drawSkull(Canvas& canvas) {
+void drawSkull(Canvas& canvas)
+{
     const Shape cranium = ellipse(QPointF(24, 21.5), 8, 7.5);
     const Shape jaw = rect(19, 25, 29, 32);
     canvas.fillOutlined(cranium | jaw, Silver, Black, 1);
@@ -37,7 +39,8 @@ void drawSkull(Canvas& canvas) {
 
 } // namespace
 
-QImage bomb() {
+QImage bomb()
+{
     Canvas canvas;
     for (int i = 0; i < 8; ++i) {
         const Shape spike = ray(Centre, 45.0 * i, 14, 23.5, 9);

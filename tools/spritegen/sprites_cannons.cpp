@@ -13,7 +13,8 @@ struct BodyColours {
     QRgb highlight; // the shine on the upper left
 };
 
-void drawNozzle(Canvas& canvas) {
+void drawNozzle(Canvas& canvas)
+{
     const Shape barrel = rect(28, 19, 42, 29);
     canvas.fillOutlined(barrel, Grey);
     canvas.rim(barrel, QPoint(0, -3), Silver);
@@ -24,7 +25,8 @@ void drawNozzle(Canvas& canvas) {
     canvas.fill(rect(43, 21, 45, 27), Black);
 }
 
-QImage cannon(const BodyColours& colours) {
+QImage cannon(const BodyColours& colours)
+{
     Canvas canvas;
     drawNozzle(canvas);
     const Shape body = ellipse(QPointF(18, 24), 15.5, 13);
@@ -43,16 +45,10 @@ QImage cannon(const BodyColours& colours) {
 
 } // namespace
 
-QImage redCannon() {
-    return cannon({Red, DarkRed, Silver});
-}
+QImage redCannon() { return cannon({Red, DarkRed, Silver}); }
 
-QImage blueCannon() {
-    return cannon({Blue, DarkBlue, Cyan});
-}
+QImage blueCannon() { return cannon({Blue, DarkBlue, Cyan}); }
 
-QImage greenCannon() {
-    return cannon({Green, DarkGreen, Silver});
-}
+QImage greenCannon() { return cannon({Green, DarkGreen, Silver}); }
 
 } // namespace prismora::spritegen

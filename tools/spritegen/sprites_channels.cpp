@@ -15,7 +15,8 @@ constexpr double ChannelWidth = 12;
 
 // A set of channels drawn as one grey body with a single black edge and a
 // silver groove along the middle of each channel.
-void drawChannels(Canvas& canvas, const std::vector<std::pair<QPointF, QPointF>>& runs) {
+void drawChannels(Canvas& canvas, const std::vector<std::pair<QPointF, QPointF>>& runs)
+{
     Shape body = rect(0, 0, 0, 0);
     for (const auto& [from, to] : runs) {
         body = body | band(from, to, ChannelWidth);
@@ -26,13 +27,15 @@ void drawChannels(Canvas& canvas, const std::vector<std::pair<QPointF, QPointF>>
     }
 }
 
-void drawArrow(Canvas& canvas, QPointF tail, QPointF tip, QRgb colour) {
+void drawArrow(Canvas& canvas, QPointF tail, QPointF tip, QRgb colour)
+{
     canvas.fillOutlined(arrow(tail, tip, 4, 11, 7), colour, Black, 1);
 }
 
 } // namespace
 
-QImage cross() {
+QImage cross()
+{
     Canvas canvas;
     drawChannels(canvas, {{{3, 24}, {45, 24}}, {{7, 7}, {41, 41}}});
     return canvas.image();
@@ -47,7 +50,8 @@ struct ArrowRun {
 
 // A vertical bar through the centre with a stem running to the east edge,
 // with arrows showing where beams go in and out.
-QImage tPiece(QRgb arrowColour, std::initializer_list<ArrowRun> arrows) {
+QImage tPiece(QRgb arrowColour, std::initializer_list<ArrowRun> arrows)
+{
     Canvas canvas;
     drawChannels(canvas, {{{24, 3}, {24, 45}}, {{24, 24}, {45, 24}}});
     for (const ArrowRun& run : arrows) {
@@ -59,23 +63,27 @@ QImage tPiece(QRgb arrowColour, std::initializer_list<ArrowRun> arrows) {
 } // namespace
 
 // In from the east, out to the north and the south.
-QImage tCoupling() {
+QImage tCoupling()
+{
     return tPiece(Magenta, {{{44, 24}, {29, 24}}, {{24, 19}, {24, 3}}, {{24, 29}, {24, 45}}});
 }
 
 // In from the south, out to the north and the east.
-QImage tCoupling2() {
+QImage tCoupling2()
+{
     return tPiece(Cyan, {{{24, 44}, {24, 29}}, {{24, 19}, {24, 3}}, {{29, 24}, {45, 24}}});
 }
 
-QImage yCoupling() {
+QImage yCoupling()
+{
     Canvas canvas;
     drawChannels(canvas, {{{24, 24}, {45, 24}}, {{24, 24}, {8, 8}}, {{24, 24}, {8, 40}}});
     drawArrow(canvas, {44, 24}, {28, 24}, Blue);
     return canvas.image();
 }
 
-QImage oneWay() {
+QImage oneWay()
+{
     Canvas canvas;
     // Swallow-tail notch at the entry on the left, rounded exit on the right.
     const Shape tube = (rect(6, 16, 36, 32) - polygon({{5, 16}, {13, 24}, {5, 32}})) |
@@ -90,7 +98,8 @@ QImage oneWay() {
     return canvas.image();
 }
 
-QImage inverter() {
+QImage inverter()
+{
     Canvas canvas;
     // A standing hourglass: caps, side posts, and two glass halves meeting at the centre.
     canvas.fillOutlined(rect(9, 6, 12, 42) | rect(36, 6, 39, 42), Grey);

@@ -12,14 +12,16 @@ enum class LampState { Dark, Lit };
 constexpr double RingOuter = 14.5;
 constexpr double RingInner = 10.5;
 
-void drawRays(Canvas& canvas, QRgb colour) {
+void drawRays(Canvas& canvas, QRgb colour)
+{
     // Between the axes, so the rays never hide a beam crossing the lamp.
     for (int i = 0; i < 8; ++i) {
         canvas.fillOutlined(ray(Centre, 22.5 + 45.0 * i, RingOuter + 1, 23.5, 7), colour);
     }
 }
 
-void drawCrossHairs(Canvas& canvas) {
+void drawCrossHairs(Canvas& canvas)
+{
     for (int i = 0; i < 4; ++i) {
         const double degrees = 90.0 * i;
         canvas.fill(
@@ -29,7 +31,8 @@ void drawCrossHairs(Canvas& canvas) {
 }
 
 // `glass`: the lamp's disc; `glow`: its bright centre and rays when lit.
-QImage lamp(LampState state, QRgb glass, QRgb glow) {
+QImage lamp(LampState state, QRgb glass, QRgb glow)
+{
     Canvas canvas;
     if (state == LampState::Lit) {
         drawRays(canvas, glow);
@@ -48,36 +51,20 @@ QImage lamp(LampState state, QRgb glass, QRgb glow) {
 
 } // namespace
 
-QImage redLampDark() {
-    return lamp(LampState::Dark, DarkRed, Red);
-}
+QImage redLampDark() { return lamp(LampState::Dark, DarkRed, Red); }
 
-QImage blueLampDark() {
-    return lamp(LampState::Dark, DarkBlue, Blue);
-}
+QImage blueLampDark() { return lamp(LampState::Dark, DarkBlue, Blue); }
 
-QImage greenLampDark() {
-    return lamp(LampState::Dark, DarkGreen, Green);
-}
+QImage greenLampDark() { return lamp(LampState::Dark, DarkGreen, Green); }
 
-QImage redLampLit() {
-    return lamp(LampState::Lit, DarkRed, Red);
-}
+QImage redLampLit() { return lamp(LampState::Lit, DarkRed, Red); }
 
-QImage blueLampLit() {
-    return lamp(LampState::Lit, DarkBlue, Blue);
-}
+QImage blueLampLit() { return lamp(LampState::Lit, DarkBlue, Blue); }
 
-QImage greenLampLit() {
-    return lamp(LampState::Lit, DarkGreen, Green);
-}
+QImage greenLampLit() { return lamp(LampState::Lit, DarkGreen, Green); }
 
-QImage whiteLampDark() {
-    return lamp(LampState::Dark, Grey, Cyan);
-}
+QImage whiteLampDark() { return lamp(LampState::Dark, Grey, Cyan); }
 
-QImage whiteLampLit() {
-    return lamp(LampState::Lit, Grey, Cyan);
-}
+QImage whiteLampLit() { return lamp(LampState::Lit, Grey, Cyan); }
 
 } // namespace prismora::spritegen

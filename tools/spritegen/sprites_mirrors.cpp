@@ -5,7 +5,8 @@
 
 namespace prismora::spritegen {
 
-QImage mirror() {
+QImage mirror()
+{
     Canvas canvas;
     // The back bulges to the left of the mirror plane.
     const Shape back = ellipse(QPointF(23, 24), 10, 20) & rect(0, 0, 23, 48);
@@ -16,7 +17,8 @@ QImage mirror() {
     return canvas.image();
 }
 
-QImage doubleMirror() {
+QImage doubleMirror()
+{
     Canvas canvas;
     // Black reflecting faces on both sides of a silver core.
     const Shape bar = rect(21, 3, 27, 45);

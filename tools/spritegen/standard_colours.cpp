@@ -3,7 +3,8 @@
 
 namespace prismora::spritegen {
 
-QRgb nearestStandardColour(QRgb colour) {
+QRgb nearestStandardColour(QRgb colour)
+{
     QRgb best = StandardColours.front();
     int bestDistance = -1;
     for (const QRgb candidate : StandardColours) {

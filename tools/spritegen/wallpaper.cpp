@@ -25,12 +25,14 @@ constexpr std::array<Bubble, 24> Bubbles = {{
 }};
 
 // Distance along one axis on a surface that wraps around every 256 pixels.
-double wrapped(double delta) {
+double wrapped(double delta)
+{
     delta = std::fmod(std::abs(delta), WallpaperSize);
     return std::min(delta, WallpaperSize - delta);
 }
 
-double bubbleLight(const Bubble& b, double x, double y) {
+double bubbleLight(const Bubble& b, double x, double y)
+{
     const double dx = wrapped(x - b.x);
     const double dy = wrapped(y - b.y);
     const double distance = std::hypot(dx, dy);
@@ -49,7 +51,8 @@ double bubbleLight(const Bubble& b, double x, double y) {
 }
 
 // Brightness in [0, 1] at a point: gentle diagonal swell plus every bubble.
-double brightness(double x, double y) {
+double brightness(double x, double y)
+{
     const double turn = 2 * std::numbers::pi / WallpaperSize;
     double light = 0.17 + 0.05 * std::sin(turn * (x + y)) + 0.03 * std::sin(turn * 2 * (x - y));
     for (const Bubble& b : Bubbles) {
@@ -59,7 +62,8 @@ double brightness(double x, double y) {
 }
 
 // Palette entry i for brightness i / 255: a piecewise-linear ramp of blues.
-QRgb rampColour(int index) {
+QRgb rampColour(int index)
+{
     struct Stop {
         double at;
         double r, g, b;
@@ -85,7 +89,8 @@ QRgb rampColour(int index) {
 
 } // namespace
 
-QImage wallpaper() {
+QImage wallpaper()
+{
     QImage image(WallpaperSize, WallpaperSize, QImage::Format_Indexed8);
     image.setColorCount(256);
     for (int i = 0; i < 256; ++i) {

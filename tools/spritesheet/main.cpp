@@ -1,4 +1,5 @@
-// spritesheet OUT.png: every sprite in all eight directions, lit and dark, drawn by the board's own code.
+// spritesheet OUT.png: every sprite in all eight directions, lit and dark, drawn by the board's own
+// code.
 #include "core/palette.h"
 #include "view/piece_drawing.h"
 #include "view/sprite_set.h"
@@ -43,13 +44,13 @@ std::vector<SheetRow> SheetRows()
 {
     using K = PieceKind;
     std::vector<SheetRow> rows{
-        CannonRow(RedBeam),           CannonRow(BlueBeam),           CannonRow(GreenBeam),
-        PieceRow(K::Mirror),          PieceRow(K::DoubleMirror),     PieceRow(K::RedLamp),
-        PieceRow(K::BlueLamp),        PieceRow(K::GreenLamp),        PieceRow(K::Cross),
-        PieceRow(K::Obstacle),        PieceRow(K::TCoupling),        PieceRow(K::TCoupling2),
-        PieceRow(K::Inverter),        PieceRow(K::RedLamp, true),    PieceRow(K::BlueLamp, true),
-        PieceRow(K::GreenLamp, true), PieceRow(K::YCoupling),        PieceRow(K::Bomb),
-        PieceRow(K::OneWay),          PieceRow(K::WhiteLamp),        PieceRow(K::WhiteLamp, true),
+        CannonRow(RedBeam),           CannonRow(BlueBeam),        CannonRow(GreenBeam),
+        PieceRow(K::Mirror),          PieceRow(K::DoubleMirror),  PieceRow(K::RedLamp),
+        PieceRow(K::BlueLamp),        PieceRow(K::GreenLamp),     PieceRow(K::Cross),
+        PieceRow(K::Obstacle),        PieceRow(K::TCoupling),     PieceRow(K::TCoupling2),
+        PieceRow(K::Inverter),        PieceRow(K::RedLamp, true), PieceRow(K::BlueLamp, true),
+        PieceRow(K::GreenLamp, true), PieceRow(K::YCoupling),     PieceRow(K::Bomb),
+        PieceRow(K::OneWay),          PieceRow(K::WhiteLamp),     PieceRow(K::WhiteLamp, true),
     };
     rows.push_back({"no sprite (kind 200)", static_cast<PieceKind>(200), 0, false});
     return rows;
@@ -59,7 +60,8 @@ constexpr int LabelWidth = 210;
 constexpr int HeaderHeight = 24;
 
 // One board cell with its grid lines, and the record drawn in it as on the board.
-void DrawCell(QPainter& painter, const SheetRow& row, std::uint8_t direction, const TBitmap32List& sprites)
+void DrawCell(QPainter& painter, const SheetRow& row, std::uint8_t direction,
+              const TBitmap32List& sprites)
 {
     painter.fillRect(0, 0, CellSize + 1, CellSize + 1, QColor(0xC0, 0xC0, 0xC0));
     painter.setPen(QColor(0x80, 0x80, 0x80));
@@ -77,20 +79,21 @@ void DrawCell(QPainter& painter, const SheetRow& row, std::uint8_t direction, co
 QImage DrawSheet(const TBitmap32List& sprites)
 {
     const std::vector<SheetRow> rows = SheetRows();
-    QImage sheet(LabelWidth + 8 * CellSize + 1, HeaderHeight + static_cast<int>(rows.size()) * CellSize + 1,
-                 QImage::Format_RGB32);
+    QImage sheet(LabelWidth + 8 * CellSize + 1,
+                 HeaderHeight + static_cast<int>(rows.size()) * CellSize + 1, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     painter.setPen(Qt::black);
     for (int d = 0; d < 8; ++d) {
-        painter.drawText(QRect(LabelWidth + d * CellSize, 0, CellSize, HeaderHeight), Qt::AlignCenter,
-                         QStringLiteral("dir %1").arg(d));
+        painter.drawText(QRect(LabelWidth + d * CellSize, 0, CellSize, HeaderHeight),
+                         Qt::AlignCenter, QStringLiteral("dir %1").arg(d));
     }
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const int top = HeaderHeight + static_cast<int>(r) * CellSize;
         painter.setPen(Qt::black);
-        painter.drawText(QRect(4, top, LabelWidth - 8, CellSize), Qt::AlignVCenter | Qt::AlignLeft,
-                         QStringLiteral("%1  %2").arg(r, 2).arg(QString::fromStdString(rows[r].label)));
+        painter.drawText(
+            QRect(4, top, LabelWidth - 8, CellSize), Qt::AlignVCenter | Qt::AlignLeft,
+            QStringLiteral("%1  %2").arg(r, 2).arg(QString::fromStdString(rows[r].label)));
         for (int d = 0; d < 8; ++d) {
             painter.save();
             painter.translate(LabelWidth + d * CellSize, top);
