@@ -2,7 +2,7 @@
 #include "core/level_file.h"
 
 #include "core/ini_file.h"
-#include "core/replace_file.h"
+#include "base/file_replacement.h"
 
 #include <algorithm>
 #include <fstream>
@@ -216,7 +216,7 @@ std::string FormatLevel(const Game& game, bool emptyBoard)
 
 SaveResult SaveLevel(const Game& game, const fs::path& path, bool emptyBoard)
 {
-    if (!ReplaceFileContents(path, FormatLevel(game, emptyBoard))) {
+    if (!replaceFileContents(path, FormatLevel(game, emptyBoard))) {
         return {false, "Unable to write to " + path.string()};
     }
     return {};
