@@ -11,7 +11,7 @@ char LowerAsciiChar(char c)
 
 } // namespace
 
-std::string LowerAscii(std::string_view text)
+std::string lowerAscii(std::string_view text)
 {
     std::string out(text);
     for (char& c : out) {
@@ -20,7 +20,7 @@ std::string LowerAscii(std::string_view text)
     return out;
 }
 
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) {
         return false;

@@ -8,8 +8,8 @@ namespace prismora {
 
 // The text with A..Z lowered; every other byte (UTF-8 or Windows-1252
 // letters included) stays as it is.
-std::string LowerAscii(std::string_view text);
+std::string lowerAscii(std::string_view text);
 
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 } // namespace prismora

@@ -27,7 +27,7 @@ std::string_view Trimmed(std::string_view text)
 // Names and values as stored: Windows-1252 without line breaks or NULs.
 std::string EncodeForFile(std::string_view utf8)
 {
-    std::string bytes = Utf8ToWindows1252(utf8);
+    std::string bytes = utf8ToWindows1252(utf8);
     for (char& c : bytes) {
         if (c == '\r' || c == '\n' || c == '\0') {
             c = ' ';
@@ -72,7 +72,7 @@ std::optional<std::uint64_t> ParseMagnitude(std::string_view digits, int base, s
 
 } // namespace
 
-std::optional<std::int32_t> ParseProfileInteger(std::string_view text)
+std::optional<std::int32_t> parseProfileInteger(std::string_view text)
 {
     text = Trimmed(text);
     bool negative = false;
@@ -101,11 +101,11 @@ std::optional<std::int32_t> ParseProfileInteger(std::string_view text)
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-IniFile IniFile::Parse(std::string_view bytes)
+IniFile IniFile::parse(std::string_view bytes)
 {
     std::string converted;
     if (bytes.starts_with(Utf8ByteOrderMark)) {
-        converted = Utf8ToWindows1252(bytes.substr(Utf8ByteOrderMark.size()));
+        converted = utf8ToWindows1252(bytes.substr(Utf8ByteOrderMark.size()));
         bytes = converted;
     }
     IniFile file;
@@ -118,20 +118,20 @@ IniFile IniFile::Parse(std::string_view bytes)
         }
         std::string_view line = bytes.substr(start, end - start);
         line = line.substr(0, line.find('\0'));
-        file.AddLine(Trimmed(line), current);
+        file.addLine(Trimmed(line), current);
         start = end + 1;
     }
     return file;
 }
 
-void IniFile::AddLine(std::string_view line, std::optional<std::size_t>& current)
+void IniFile::addLine(std::string_view line, std::optional<std::size_t>& current)
 {
     if (line.empty()) {
         return;
     }
     if (line.front() == '[') {
         const std::string_view name = Trimmed(line.substr(1, line.find(']') - 1));
-        const auto [where, isNew] = m_index.try_emplace(LowerAscii(name), m_sections.size());
+        const auto [where, isNew] = m_index.try_emplace(lowerAscii(name), m_sections.size());
         if (isNew) {
             m_sections.push_back(Section{std::string(name), {}});
             current = where->second;
@@ -148,63 +148,63 @@ void IniFile::AddLine(std::string_view line, std::optional<std::size_t>& current
                                                  std::string(Trimmed(line.substr(equals + 1)))});
 }
 
-const IniFile::Section* IniFile::FindSection(std::string_view section) const
+const IniFile::Section* IniFile::findSection(std::string_view section) const
 {
-    const auto found = m_index.find(LowerAscii(Utf8ToWindows1252(section)));
+    const auto found = m_index.find(lowerAscii(utf8ToWindows1252(section)));
     return found == m_index.end() ? nullptr : &m_sections[found->second];
 }
 
-const IniFile::Entry* IniFile::FindEntry(const Section& section, std::string_view encodedKey)
+const IniFile::Entry* IniFile::findEntry(const Section& section, std::string_view encodedKey)
 {
     for (const Entry& entry : section.entries) {
-        if (EqualIgnoringAsciiCase(entry.key, encodedKey)) {
+        if (equalIgnoringAsciiCase(entry.key, encodedKey)) {
             return &entry;
         }
     }
     return nullptr;
 }
 
-bool IniFile::HasSection(std::string_view section) const { return FindSection(section) != nullptr; }
+bool IniFile::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
 
-std::optional<std::string> IniFile::ReadString(std::string_view section, std::string_view key) const
+std::optional<std::string> IniFile::readString(std::string_view section, std::string_view key) const
 {
-    const Section* found = FindSection(section);
-    const Entry* entry = found ? FindEntry(*found, Utf8ToWindows1252(key)) : nullptr;
+    const Section* found = findSection(section);
+    const Entry* entry = found ? findEntry(*found, utf8ToWindows1252(key)) : nullptr;
     if (!entry) {
         return std::nullopt;
     }
     // One byte per character on disk, so cutting bytes cuts characters.
-    return Windows1252ToUtf8(std::string_view(entry->value).substr(0, MaxProfileValueLength));
+    return windows1252ToUtf8(std::string_view(entry->value).substr(0, MaxProfileValueLength));
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key,
+std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const
 {
-    return ReadString(section, key).value_or(std::string(fallback));
+    return readString(section, key).value_or(std::string(fallback));
 }
 
-std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
+std::int32_t IniFile::readInteger(std::string_view section, std::string_view key,
                                   std::int32_t fallback) const
 {
-    const std::optional<std::string> text = ReadString(section, key);
-    return text ? ParseProfileInteger(*text).value_or(fallback) : fallback;
+    const std::optional<std::string> text = readString(section, key);
+    return text ? parseProfileInteger(*text).value_or(fallback) : fallback;
 }
 
-IniFile::Section& IniFile::SectionForWriting(std::string_view encodedName)
+IniFile::Section& IniFile::sectionForWriting(std::string_view encodedName)
 {
-    const auto [where, isNew] = m_index.try_emplace(LowerAscii(encodedName), m_sections.size());
+    const auto [where, isNew] = m_index.try_emplace(lowerAscii(encodedName), m_sections.size());
     if (isNew) {
         m_sections.push_back(Section{std::string(encodedName), {}});
     }
     return m_sections[where->second];
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    Section& target = SectionForWriting(EncodeForFile(section));
+    Section& target = sectionForWriting(EncodeForFile(section));
     const std::string encodedKey = EncodeForFile(key);
     for (Entry& entry : target.entries) {
-        if (EqualIgnoringAsciiCase(entry.key, encodedKey)) {
+        if (equalIgnoringAsciiCase(entry.key, encodedKey)) {
             entry.value = EncodeForFile(value);
             return;
         }
@@ -212,12 +212,12 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     target.entries.push_back(Entry{encodedKey, EncodeForFile(value)});
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key, std::int64_t value)
+void IniFile::writeInteger(std::string_view section, std::string_view key, std::int64_t value)
 {
-    WriteString(section, key, std::to_string(value));
+    writeString(section, key, std::to_string(value));
 }
 
-std::string IniFile::ToBytes() const
+std::string IniFile::toBytes() const
 {
     std::string out;
     for (const Section& section : m_sections) {

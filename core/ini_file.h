@@ -19,7 +19,7 @@ inline constexpr std::size_t MaxProfileValueLength = 2047;
 // may use all 32 bits and are taken as the two's-complement pattern (0xFFFFFFFF
 // reads -1); a minus sign negates that pattern. Anything else, including a
 // value out of range, yields nothing.
-std::optional<std::int32_t> ParseProfileInteger(std::string_view text);
+std::optional<std::int32_t> parseProfileInteger(std::string_view text);
 
 // Section and key names are matched without regard to ASCII case. When a
 // section name occurs more than once, only its first occurrence counts (later
@@ -33,29 +33,29 @@ public:
     // blanks and tabs. A UTF-8 byte order mark at the start marks the file as
     // UTF-8 instead of Windows-1252. Never fails: junk simply yields fewer
     // sections. Memory stays proportional to the input.
-    static IniFile Parse(std::string_view bytes);
+    static IniFile parse(std::string_view bytes);
 
-    bool HasSection(std::string_view section) const;
+    bool hasSection(std::string_view section) const;
     // The value (cut at MaxProfileValueLength characters), or nothing when the
     // section or key is absent.
-    std::optional<std::string> ReadString(std::string_view section, std::string_view key) const;
-    std::string ReadString(std::string_view section, std::string_view key,
+    std::optional<std::string> readString(std::string_view section, std::string_view key) const;
+    std::string readString(std::string_view section, std::string_view key,
                            std::string_view fallback) const;
     // The value as a profile integer, or `fallback` when absent or malformed.
-    std::int32_t ReadInteger(std::string_view section, std::string_view key,
+    std::int32_t readInteger(std::string_view section, std::string_view key,
                              std::int32_t fallback) const;
 
     // Sets a key's value: the first matching key of the first matching
     // section is replaced, otherwise the key is appended to that section, or a
     // new section is appended at the end. Line breaks and NUL characters in
     // names and values would break the layout and are written as blanks.
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInteger(std::string_view section, std::string_view key, std::int64_t value);
 
     // The document in file form: each section as "[name]" followed by its
     // "key=value" lines, sections in order of creation, every line ending in
     // CR LF, no blank lines, Windows-1252.
-    std::string ToBytes() const;
+    std::string toBytes() const;
 
 private:
     struct Entry {
@@ -67,13 +67,13 @@ private:
         std::vector<Entry> entries;
     };
 
-    const Section* FindSection(std::string_view section) const;
-    Section& SectionForWriting(std::string_view encodedName);
-    static const Entry* FindEntry(const Section& section, std::string_view encodedKey);
+    const Section* findSection(std::string_view section) const;
+    Section& sectionForWriting(std::string_view encodedName);
+    static const Entry* findEntry(const Section& section, std::string_view encodedKey);
 
     // Adds one line of a file; `current` is the index of the section that
     // receives keys, or nothing when keys are ignored.
-    void AddLine(std::string_view line, std::optional<std::size_t>& current);
+    void addLine(std::string_view line, std::optional<std::size_t>& current);
 
     std::vector<Section> m_sections;
     // Lower-cased encoded name -> index of its first section.

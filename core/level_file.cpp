@@ -2,7 +2,7 @@
 #include "core/level_file.h"
 
 #include "core/ini_file.h"
-#include "base/file_replacement.h"
+#include "core/palette.h"
 
 #include <algorithm>
 #include <fstream>
@@ -19,56 +19,56 @@ constexpr std::int32_t Absent = -1;
 
 enum class EmptyFlag { True, False, Other };
 
-std::string PieceSection(int n) { return "Sak" + std::to_string(n); }
-std::string CannonSection(int n) { return "Cannon" + std::to_string(n); }
+std::string pieceSection(int n) { return "Sak" + std::to_string(n); }
+std::string cannonSection(int n) { return "Cannon" + std::to_string(n); }
 
 struct Dropped {
     int pieces = 0;
     int cannons = 0;
 };
 
-// Step 7 of a load: palette counts and board pieces from the Sak sections.
-void ReadPieces(const IniFile& ini, EmptyFlag empty, Game& game, Dropped& dropped)
+// Palette counts and board pieces from the Sak sections.
+void readPieces(const IniFile& ini, EmptyFlag empty, Level& level, Dropped& dropped)
 {
     for (int n = 0; n < PieceSectionsRead; ++n) {
-        const std::string section = PieceSection(n);
-        const std::int32_t type = ini.ReadInteger(section, "Typ", Absent);
+        const std::string section = pieceSection(n);
+        const std::int32_t type = ini.readInteger(section, "Typ", Absent);
         if (type == Absent) {
             continue;
         }
         const auto kind = static_cast<PieceKind>(static_cast<std::uint8_t>(type));
-        const std::int32_t deleted = ini.ReadInteger(section, "Deleted", 0);
-        if (IsPlaceableKind(kind) && (empty == EmptyFlag::True || deleted == 1)) {
-            game.palette.Increase(*KindToRow(kind));
+        const std::int32_t deleted = ini.readInteger(section, "Deleted", 0);
+        if (isPlaceableKind(kind) && (empty == EmptyFlag::True || deleted == 1)) {
+            changePaletteCount(level, *rowOfKind(kind), +1);
         }
-        if (IsFixedKind(kind) || (empty == EmptyFlag::False && deleted == 0)) {
-            const auto placed = game.board.AppendPiece(
-                kind, ini.ReadInteger(section, "Left", Absent),
-                ini.ReadInteger(section, "Top", Absent),
-                static_cast<std::uint8_t>(ini.ReadInteger(section, "Direction", 0)));
+        if (isFixedKind(kind) || (empty == EmptyFlag::False && deleted == 0)) {
+            const auto placed =
+                appendPiece(level, kind, ini.readInteger(section, "Left", Absent),
+                            ini.readInteger(section, "Top", Absent),
+                            static_cast<std::uint8_t>(ini.readInteger(section, "Direction", 0)));
             dropped.pieces += placed ? 0 : 1;
         }
     }
 }
 
-// Step 8 of a load: one active cannon per Cannon section with a "Top".
-void ReadCannons(const IniFile& ini, Game& game, Dropped& dropped)
+// One cannon per Cannon section with a "Top".
+void readCannons(const IniFile& ini, Level& level, Dropped& dropped)
 {
     for (int n = 0; n < CannonSectionsRead; ++n) {
-        const std::string section = CannonSection(n);
-        const std::int32_t top = ini.ReadInteger(section, "Top", Absent);
+        const std::string section = cannonSection(n);
+        const std::int32_t top = ini.readInteger(section, "Top", Absent);
         if (top == Absent) {
             continue;
         }
-        const auto added = game.board.AppendCannon(
-            ini.ReadInteger(section, "Left", Absent), top,
-            static_cast<std::uint8_t>(ini.ReadInteger(section, "Direction", -1)),
-            ini.ReadInteger(section, "Color", 0));
+        const auto added =
+            appendCannon(level, ini.readInteger(section, "Left", Absent), top,
+                         static_cast<std::uint8_t>(ini.readInteger(section, "Direction", -1)),
+                         ini.readInteger(section, "Color", 0));
         dropped.cannons += added ? 0 : 1;
     }
 }
 
-std::string CapacityWarning(const Dropped& dropped)
+std::string capacityWarning(const Dropped& dropped)
 {
     if (dropped.pieces == 0 && dropped.cannons == 0) {
         return {};
@@ -80,7 +80,7 @@ std::string CapacityWarning(const Dropped& dropped)
 
 // Reads the file, stopping once it holds more than MaxLevelFileSize bytes (it
 // may have grown since its size was checked). False when reading fails.
-bool ReadBounded(const fs::path& path, std::uintmax_t expectedSize, std::string& bytes)
+bool readBounded(const fs::path& path, std::uintmax_t expectedSize, std::string& bytes)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -98,128 +98,124 @@ bool ReadBounded(const fs::path& path, std::uintmax_t expectedSize, std::string&
     return !in.bad();
 }
 
-LoadResult Refusal(const fs::path& path, std::string_view reason)
+LoadError refusal(const fs::path& path, std::string_view reason)
 {
-    return {LoadStatus::Refused, "Filen " + path.string() + std::string(reason)};
+    return {LoadFailure::Refused, "Filen " + path.string() + std::string(reason)};
 }
 
-void WritePieceSections(const Board& board, IniFile& ini)
+constexpr std::string_view TooLarge = " är för stor för att vara en bana (högst 1 MiB).";
+
+void writePieceSections(const Level& level, IniFile& ini)
 {
-    for (int i = 0; i < board.PieceCount; ++i) {
-        const Piece& piece = board.Pieces[i];
-        if (piece.Deleted) {
+    for (std::size_t i = 0; i < level.pieces.size(); ++i) {
+        const Piece& piece = level.pieces[i];
+        if (piece.removed) {
             continue;
         }
-        const std::string section = PieceSection(i);
-        ini.WriteInteger(section, "Typ", static_cast<int>(piece.Kind));
-        ini.WriteInteger(section, "Top", piece.Top);
-        ini.WriteInteger(section, "Left", piece.Left);
-        ini.WriteInteger(section, "Direction", piece.Direction);
+        const std::string section = pieceSection(static_cast<int>(i));
+        ini.writeInteger(section, "Typ", static_cast<int>(piece.kind));
+        ini.writeInteger(section, "Top", piece.row);
+        ini.writeInteger(section, "Left", piece.column);
+        ini.writeInteger(section, "Direction", piece.direction);
     }
 }
 
-// Pieces still in the hand, numbered on from PieceCount + 1.
-void WritePaletteEntries(const Game& game, IniFile& ini)
+// Pieces still in the hand, numbered on from the number of piece records + 1.
+void writePaletteEntries(const Level& level, IniFile& ini)
 {
-    int n = game.board.PieceCount;
-    const int rows = std::min(game.palette.RowCount(), PlayRowCount);
-    for (int row = 0; row < rows; ++row) {
-        const int kind = static_cast<int>(*RowToKind(row));
-        for (int c = game.palette.Count(row); c > 0; --c) {
-            const std::string section = PieceSection(++n);
-            ini.WriteInteger(section, "Typ", kind);
-            ini.WriteInteger(section, "Top", 0);
-            ini.WriteInteger(section, "Left", 0);
-            ini.WriteInteger(section, "Deleted", 1);
-            ini.WriteInteger(section, "Direction", 0);
+    int n = static_cast<int>(level.pieces.size());
+    for (int row = 0; row < PlayRowCount; ++row) {
+        const int kind = static_cast<int>(*kindOfRow(row));
+        for (int c = paletteCount(level, row); c > 0; --c) {
+            const std::string section = pieceSection(++n);
+            ini.writeInteger(section, "Typ", kind);
+            ini.writeInteger(section, "Top", 0);
+            ini.writeInteger(section, "Left", 0);
+            ini.writeInteger(section, "Deleted", 1);
+            ini.writeInteger(section, "Direction", 0);
         }
     }
 }
 
-void WriteCannonSections(const Board& board, IniFile& ini)
+void writeCannonSections(const Level& level, IniFile& ini)
 {
-    for (int i = 0; i < board.EmitterCount; ++i) {
-        const Emitter& emitter = board.Emitters[i];
-        if (!emitter.IsCannon || emitter.Deleted) {
+    for (std::size_t i = 0; i < level.sources.size(); ++i) {
+        const BeamSource& source = level.sources[i];
+        if (!source.isCannon() || source.removed) {
             continue;
         }
-        const std::string section = CannonSection(i);
-        ini.WriteInteger(section, "Top", emitter.Top);
-        ini.WriteInteger(section, "Left", emitter.Left);
-        ini.WriteInteger(section, "Direction", emitter.Direction);
-        ini.WriteInteger(section, "Color", emitter.Color);
+        const std::string section = cannonSection(static_cast<int>(i));
+        ini.writeInteger(section, "Top", source.row);
+        ini.writeInteger(section, "Left", source.column);
+        ini.writeInteger(section, "Direction", source.direction);
+        ini.writeInteger(section, "Color", source.colour);
     }
 }
 
 } // namespace
 
-LoadResult ParseLevel(Game& game, std::string_view fileBytes)
+LoadedLevel parseLevel(std::string_view fileBytes)
 {
-    const IniFile ini = IniFile::Parse(fileBytes);
-    Board& board = game.board;
-    board.Clear();
-    board.PlayMode = true;
-    board.Finished = false;
-    game.palette.Clear();
-    game.palette.AppendRows(0, PlayRowCount - 1);
-    game.levelName = ini.ReadString(LevelSection, "Namn", DefaultLevelName);
+    const IniFile ini = IniFile::parse(fileBytes);
+    LoadedLevel loaded;
+    Level& level = loaded.level;
+    level.mode = Mode::Play;
+    level.palette.assign(PlayRowCount, 0);
+    level.name = ini.readString(LevelSection, "Namn", DefaultLevelName);
 
-    const std::string empty = ini.ReadString(LevelSection, "Empty", "True");
+    const std::string empty = ini.readString(LevelSection, "Empty", "True");
     const EmptyFlag flag = empty == "True"    ? EmptyFlag::True
                            : empty == "False" ? EmptyFlag::False
                                               : EmptyFlag::Other;
     Dropped dropped;
-    ReadPieces(ini, flag, game, dropped);
-    ReadCannons(ini, game, dropped);
-    return {LoadStatus::Loaded, CapacityWarning(dropped)};
+    readPieces(ini, flag, level, dropped);
+    readCannons(ini, level, dropped);
+    loaded.warning = capacityWarning(dropped);
+    return loaded;
 }
 
-LoadResult LoadLevel(Game& game, const fs::path& path)
+Result<LoadedLevel, LoadError> loadLevel(const fs::path& path)
 {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status) || fs::is_directory(status)) {
-        return {LoadStatus::NotFound, {}};
+        return LoadError{LoadFailure::NotFound, {}};
     }
     if (!fs::is_regular_file(status)) {
-        return Refusal(path, " är ingen vanlig fil och kan inte vara en bana.");
+        return refusal(path, " är ingen vanlig fil och kan inte vara en bana.");
     }
     const std::uintmax_t size = fs::file_size(path, error);
     if (!error && size > MaxLevelFileSize) {
-        return Refusal(path, " är för stor för att vara en bana (högst 1 MiB).");
+        return refusal(path, TooLarge);
     }
     std::string bytes;
-    if (!ReadBounded(path, error ? 0 : size, bytes)) {
-        return Refusal(path, " kunde inte läsas.");
+    if (!readBounded(path, error ? 0 : size, bytes)) {
+        return refusal(path, " kunde inte läsas.");
     }
     if (bytes.size() > MaxLevelFileSize) {
-        return Refusal(path, " är för stor för att vara en bana (högst 1 MiB).");
+        return refusal(path, TooLarge);
     }
-    LoadResult result = ParseLevel(game, bytes);
-    game.board.CurrentLevelFile = path.string();
-    return result;
+    return parseLevel(bytes);
 }
 
-std::string FormatLevel(const Game& game, bool emptyBoard)
+std::string formatLevel(const Level& level, SaveLayout layout, Completion completion)
 {
     IniFile ini;
-    ini.WriteString(LevelSection, "Namn", game.levelName);
-    ini.WriteString(LevelSection, "Playing", game.board.Finished ? "False" : "True");
-    ini.WriteString(LevelSection, "Empty", emptyBoard ? "True" : "False");
-    WritePieceSections(game.board, ini);
-    if (!emptyBoard) {
-        WritePaletteEntries(game, ini);
+    ini.writeString(LevelSection, "Namn", level.name);
+    ini.writeString(LevelSection, "Playing", completion == Completion::Finished ? "False" : "True");
+    ini.writeString(LevelSection, "Empty", layout == SaveLayout::Design ? "True" : "False");
+    writePieceSections(level, ini);
+    if (layout == SaveLayout::Position) {
+        writePaletteEntries(level, ini);
     }
-    WriteCannonSections(game.board, ini);
-    return ini.ToBytes();
+    writeCannonSections(level, ini);
+    return ini.toBytes();
 }
 
-SaveResult SaveLevel(const Game& game, const fs::path& path, bool emptyBoard)
+Result<void, FileError> saveLevel(const Level& level, SaveLayout layout, Completion completion,
+                                  const fs::path& path)
 {
-    if (!replaceFileContents(path, FormatLevel(game, emptyBoard))) {
-        return {false, "Unable to write to " + path.string()};
-    }
-    return {};
+    return replaceFileContents(path, formatLevel(level, layout, completion));
 }
 
 } // namespace prismora

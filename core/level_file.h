@@ -1,8 +1,11 @@
 // Reading and writing level files (INI layout, extension prl).
 #pragma once
 
-#include "core/game.h"
+#include "base/file_replacement.h"
+#include "base/result.h"
+#include "core/level.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -13,68 +16,72 @@ namespace prismora {
 // kilobytes, and a huge file from a stranger must not exhaust memory.
 inline constexpr std::uintmax_t MaxLevelFileSize = 1024 * 1024;
 
-enum class LoadStatus {
-    Loaded,   // the game now holds the file's level
-    NotFound, // no file at the path: nothing changed
-    Refused,  // the file cannot be a level (too large, unreadable): nothing changed
-};
-
-struct LoadResult {
-    LoadStatus status = LoadStatus::NotFound;
-    // For Refused: why, in Swedish, for the message box. For Loaded: empty,
-    // or a warning that the level held more than the tables can take and was
-    // cut at the limit.
-    std::string message;
-};
-
 // Name of a level whose file gives none.
 inline constexpr std::string_view DefaultLevelName = "(No name)";
 
-// Replaces the board, palette and level name with the file's level and puts
-// the game in play mode (Finished cleared, CurrentLevelFile = path, hot
-// indices cleared). Pieces and cannons beyond the tables' capacity are not
-// loaded; the result then carries a warning.
+struct LoadedLevel {
+    Level level;
+    // Empty, or a warning (Swedish, for the "Information" box) that the file
+    // held more pieces or cannons than the tables take and was cut there.
+    std::string warning;
+};
+
+enum class LoadFailure {
+    NotFound, // no file at the path (a folder counts as none): nothing is said
+    Refused,  // not a regular file, too large, or unreadable
+};
+
+struct LoadError {
+    LoadFailure failure;
+    // For Refused: why, in Swedish, naming the file.
+    std::string message;
+};
+
+// Reads the level file at `path` into a new level in play mode. See
+// parseLevel for how the file's sections become pieces, palette counts and
+// cannons. A path naming a folder or nothing fails with NotFound; any other
+// file that is not a regular file, or one larger than MaxLevelFileSize, is
+// refused without being read.
+Result<LoadedLevel, LoadError> loadLevel(const std::filesystem::path& path);
+
+// A level from the bytes of a level file, in play mode with the seven play
+// rows in its palette. Any byte sequence is accepted; junk reads as an empty
+// level named "(No name)".
 //
 // How the pieces of a file are used: with "Empty" exactly "True", placeable
 // pieces go to the palette and fixed ones onto the board; with "False",
 // pieces stand where the file puts them unless "Deleted" is 1 (placeable ones
 // then go to the palette) or another non-zero value (placeable ones are
 // dropped); any other "Empty" text counts as neither. A fixed piece always
-// stands on the board. Kinds outside the named ones keep their low 8 bits
-// and stand on the board when the file places them there (they block beams);
-// directions keep their low 8 bits too (a cannon without one reads 255), and
-// the tracer takes them modulo 8. Only sections Sak0..Sak199 and
-// Cannon0..Cannon49 are read. A path naming a directory counts as NotFound;
-// any other file that is not a regular file, or one larger than
-// MaxLevelFileSize, is Refused without being read.
-LoadResult LoadLevel(Game& game, const std::filesystem::path& path);
+// stands on the board. Kinds outside the named ones keep their low 8 bits and
+// stand on the board when the file places them there (they block beams);
+// directions keep their low 8 bits too (a cannon without one reads 255).
+// Only sections Sak0..Sak199 and Cannon0..Cannon49 are read, pieces first
+// (so their outputs take the lowest source indices), then cannons. Pieces and
+// cannons beyond the tables' capacity are left out with a warning.
+LoadedLevel parseLevel(std::string_view fileBytes);
 
-// LoadLevel's work on the bytes of a level file already read into memory:
-// replaces the level and enters play mode, but leaves CurrentLevelFile alone.
-// Any byte sequence is accepted; junk reads as an empty level.
-LoadResult ParseLevel(Game& game, std::string_view fileBytes);
+// What a file records: a design ("Empty" True: the designer's solution, whose
+// movable pieces a player gets in the hand) or a position ("Empty" False:
+// pieces where they stand, the hand as palette entries).
+enum class SaveLayout { Design, Position };
 
-struct SaveResult {
-    bool ok = true;
-    // "Unable to write to <path>" when the write failed.
-    std::string message;
-};
+// Whether the position was finished when saved ("Playing" False) or not.
+enum class Completion { Unfinished, Finished };
 
-// Writes the board, cannons and (unless emptyBoard) the palette's pieces to
-// path. The file is written beside the target and renamed over it, so an
-// older file at path survives any failure.
-//
-// Layout: section "LevelParametrar" (Namn, Playing, Empty), then "Sak<i>" for
-// each live piece i (Typ, Top, Left, Direction), then, unless emptyBoard, one
-// "Sak<n>" per piece left in palette rows 0..6 with n counting on from
-// PieceCount + 1 (Typ, Top 0, Left 0, Deleted 1, Direction 0), then
-// "Cannon<i>" for each live cannon i (Top, Left, Direction, Color). Lines end
-// in CR LF, text is Windows-1252. Edit-palette rows 7..16 add nothing: the
-// fixed pieces they count already stand on the board as piece sections and
-// the cannons are cannon sections.
-SaveResult SaveLevel(const Game& game, const std::filesystem::path& path, bool emptyBoard);
+// The bytes saveLevel writes. Section "LevelParametrar" (Namn, Playing,
+// Empty), then "Sak<i>" for each live piece i (Typ, Top, Left, Direction);
+// for a position, one "Sak<n>" per piece left in palette rows 0..6, n
+// counting on from the number of piece records + 1 (Typ, Top 0, Left 0,
+// Deleted 1, Direction 0); then "Cannon<i>" for each live cannon i (Top,
+// Left, Direction, Color). Lines end in CR LF, text is Windows-1252. Edit
+// palette rows 7..16 add nothing: the fixed pieces they count stand on the
+// board as piece sections, the cannons are cannon sections.
+std::string formatLevel(const Level& level, SaveLayout layout, Completion completion);
 
-// The exact bytes SaveLevel writes.
-std::string FormatLevel(const Game& game, bool emptyBoard);
+// Writes the level to `path` through a temporary file beside it, so an older
+// file survives any failure. The error names the file and the reason.
+Result<void, FileError> saveLevel(const Level& level, SaveLayout layout, Completion completion,
+                                  const std::filesystem::path& path);
 
 } // namespace prismora

@@ -11,16 +11,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool LessIgnoringCase(const std::string& a, const std::string& b)
+bool lessIgnoringCase(const std::string& a, const std::string& b)
 {
-    const std::string lowerA = LowerAscii(a);
-    const std::string lowerB = LowerAscii(b);
+    const std::string lowerA = lowerAscii(a);
+    const std::string lowerB = lowerAscii(b);
     return lowerA != lowerB ? lowerA < lowerB : a < b;
 }
 
 } // namespace
 
-std::string ProgramDir(const fs::path& executablePath)
+std::string programFolder(const fs::path& executablePath)
 {
     std::error_code error;
     fs::path absolute = fs::absolute(executablePath, error);
@@ -34,9 +34,9 @@ std::string ProgramDir(const fs::path& executablePath)
     return dir;
 }
 
-bool IsLevelSeriesName(const std::string& fileName)
+bool isSeriesFileName(const std::string& fileName)
 {
-    const std::string lower = LowerAscii(fileName);
+    const std::string lower = lowerAscii(fileName);
     constexpr std::string_view prefix = "level";
     constexpr std::string_view suffix = ".prl";
     if (lower.size() < prefix.size() + suffix.size() || !lower.starts_with(prefix) ||
@@ -45,40 +45,40 @@ bool IsLevelSeriesName(const std::string& fileName)
     }
     const std::string_view middle = std::string_view(fileName).substr(
         prefix.size(), fileName.size() - prefix.size() - suffix.size());
-    return CharacterCount(middle) == 2;
+    return characterCount(middle) == 2;
 }
 
-std::vector<std::string> ListLevelSeries(const fs::path& directory)
+std::vector<std::string> listSeriesFiles(const fs::path& directory)
 {
     std::vector<std::string> files;
     std::error_code error;
     fs::directory_iterator entries(directory, error);
-    const std::string base = ProgramDir(directory / "");
+    const std::string base = programFolder(directory / "");
     for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
         const std::string name = entries->path().filename().string();
-        if (IsLevelSeriesName(name)) {
+        if (isSeriesFileName(name)) {
             files.push_back(base + name);
         }
     }
-    std::sort(files.begin(), files.end(), LessIgnoringCase);
+    std::sort(files.begin(), files.end(), lessIgnoringCase);
     return files;
 }
 
 LevelSeries::LevelSeries(std::vector<std::string> files) : m_files(std::move(files))
 {
-    std::sort(m_files.begin(), m_files.end(), LessIgnoringCase);
+    std::sort(m_files.begin(), m_files.end(), lessIgnoringCase);
 }
 
-std::optional<std::string> LevelSeries::Next()
+std::optional<std::string> LevelSeries::next()
 {
-    return StepTo(std::min(m_index + 1, Count() - 1));
+    return stepTo(std::min(m_index + 1, count() - 1));
 }
 
-std::optional<std::string> LevelSeries::Previous() { return StepTo(std::max(m_index - 1, 0)); }
+std::optional<std::string> LevelSeries::previous() { return stepTo(std::max(m_index - 1, 0)); }
 
-std::optional<std::string> LevelSeries::StepTo(int index)
+std::optional<std::string> LevelSeries::stepTo(int index)
 {
-    if (Count() < 2) {
+    if (count() < 2) {
         return std::nullopt;
     }
     m_index = index;
@@ -86,9 +86,9 @@ std::optional<std::string> LevelSeries::StepTo(int index)
     return m_files[static_cast<std::size_t>(m_index)];
 }
 
-std::string LevelSeries::Hint() const
+std::string LevelSeries::hint() const
 {
-    std::string hint = "Level " + std::to_string(m_index) + " of " + std::to_string(Count() - 1);
+    std::string hint = "Level " + std::to_string(m_index) + " of " + std::to_string(count() - 1);
     if (m_stepped) {
         hint += "; " + fs::path(m_files[static_cast<std::size_t>(m_index)]).filename().string();
     }

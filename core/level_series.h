@@ -8,19 +8,19 @@
 
 namespace prismora {
 
-// The directory of the executable at `executablePath` followed by one '/'.
+// The folder of the executable at `executablePath`, followed by one '/'.
 // A relative path is taken from the current directory.
-std::string ProgramDir(const std::filesystem::path& executablePath);
+std::string programFolder(const std::filesystem::path& executablePath);
 
 // True for names "Level", any two characters, ".prl", ignoring ASCII case.
-bool IsLevelSeriesName(const std::string& fileName);
+bool isSeriesFileName(const std::string& fileName);
 
 // Full paths (directory + entry name) of every entry of `directory` whose
-// name fits IsLevelSeriesName, whatever its type (a directory with such a
+// name fits isSeriesFileName, whatever its type (a directory with such a
 // name is listed; loading it later does nothing), sorted without regard to
 // case (names equal but for case keep a fixed byte order). An unreadable or
 // missing directory yields an empty list.
-std::vector<std::string> ListLevelSeries(const std::filesystem::path& directory);
+std::vector<std::string> listSeriesFiles(const std::filesystem::path& directory);
 
 // The series list with the index last reached by the arrows. The index
 // starts at 0 without anything being loaded, so the first Next reaches the
@@ -30,22 +30,22 @@ public:
     LevelSeries() = default;
     explicit LevelSeries(std::vector<std::string> files);
 
-    int Count() const { return static_cast<int>(m_files.size()); }
-    int Index() const { return m_index; }
-    const std::vector<std::string>& Files() const { return m_files; }
+    int count() const { return static_cast<int>(m_files.size()); }
+    int index() const { return m_index; }
+    const std::vector<std::string>& files() const { return m_files; }
 
     // One step towards the end (Next) or the start (Previous), staying at the
     // last or first file, and the path to load. Nothing, and no change, when
     // the series holds fewer than 2 files.
-    std::optional<std::string> Next();
-    std::optional<std::string> Previous();
+    std::optional<std::string> next();
+    std::optional<std::string> previous();
 
     // The arrows' tooltip: "Level 0 of <Count - 1>" until the first step,
     // then "Level <Index> of <Count - 1>; <file name>".
-    std::string Hint() const;
+    std::string hint() const;
 
 private:
-    std::optional<std::string> StepTo(int index);
+    std::optional<std::string> stepTo(int index);
 
     std::vector<std::string> m_files;
     int m_index = 0;

@@ -5,7 +5,7 @@
 
 namespace prismora {
 
-bool IsPlaceableKind(PieceKind kind)
+bool isPlaceableKind(PieceKind kind)
 {
     switch (kind) {
     case PieceKind::Mirror:
@@ -21,7 +21,7 @@ bool IsPlaceableKind(PieceKind kind)
     }
 }
 
-bool IsFixedKind(PieceKind kind)
+bool isFixedKind(PieceKind kind)
 {
     switch (kind) {
     case PieceKind::RedLamp:
@@ -37,33 +37,29 @@ bool IsFixedKind(PieceKind kind)
     }
 }
 
-bool IsSplittingKind(PieceKind kind)
+bool isSplittingKind(PieceKind kind)
 {
     return kind == PieceKind::TCoupling || kind == PieceKind::TCoupling2 ||
            kind == PieceKind::Inverter || kind == PieceKind::YCoupling;
 }
 
-bool IsLampKind(PieceKind kind)
+bool isLampKind(PieceKind kind)
 {
     return kind == PieceKind::RedLamp || kind == PieceKind::GreenLamp ||
            kind == PieceKind::BlueLamp || kind == PieceKind::WhiteLamp;
 }
 
-Step StepOf(std::uint8_t direction)
+Step stepOf(std::uint8_t direction)
 {
     static constexpr std::array<Step, 8> steps{
         {{1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
     return steps[direction % 8];
 }
 
-std::uint8_t TurnedLeft(std::uint8_t direction)
+std::uint8_t turned(std::uint8_t direction, Turn turn)
 {
-    return static_cast<std::uint8_t>((direction % 8 + 1) % 8);
-}
-
-std::uint8_t TurnedRight(std::uint8_t direction)
-{
-    return static_cast<std::uint8_t>((direction % 8 + 7) % 8);
+    const int step = turn == Turn::Anticlockwise ? 1 : 7;
+    return static_cast<std::uint8_t>((direction % 8 + step) % 8);
 }
 
 } // namespace prismora

@@ -26,33 +26,33 @@ enum class PieceKind : std::uint8_t {
     WhiteLamp = 15,
 };
 
-// Windows colour values (0x00BBGGRR) used for beams and cannons.
+// Beam and cannon colours as the level files store them (0x00BBGGRR).
 inline constexpr std::int32_t RedBeam = 255;
 inline constexpr std::int32_t GreenBeam = 65280;
 inline constexpr std::int32_t BlueBeam = 16711680;
+// The colour of a splitting piece's output that has not yet been fed a beam.
 inline constexpr std::int32_t WhiteBeam = 16777215;
 
 // Kinds the player may place, move and turn in play.
-bool IsPlaceableKind(PieceKind kind);
+bool isPlaceableKind(PieceKind kind);
 // Kinds that always stand on the board and cannot be touched in play.
-bool IsFixedKind(PieceKind kind);
-// Kinds that own an output emitter while they stand on the board.
-bool IsSplittingKind(PieceKind kind);
+bool isFixedKind(PieceKind kind);
+// Kinds that own an output beam source while they stand on the board.
+bool isSplittingKind(PieceKind kind);
 // Lamps of any colour, white included.
-bool IsLampKind(PieceKind kind);
+bool isLampKind(PieceKind kind);
 
-// Directions are one byte in 45-degree steps counter-clockwise from east.
-// Values above 7 (only from hand-edited files) are taken modulo 8 wherever a
-// direction is used, so they never index past the step table.
+// Directions are one byte in 45-degree steps anticlockwise from east (0 east,
+// 2 north, 4 west, 6 south). Values above 7 (only from hand-edited files)
+// count modulo 8 wherever a direction is used.
 struct Step {
     int dx;
-    int dy;
+    int dy; // positive downwards
 };
-Step StepOf(std::uint8_t direction);
+Step stepOf(std::uint8_t direction);
 
-// The direction one turn counter-clockwise (7 wraps to 0).
-std::uint8_t TurnedLeft(std::uint8_t direction);
-// The direction one turn clockwise (0 wraps to 7).
-std::uint8_t TurnedRight(std::uint8_t direction);
+enum class Turn { Anticlockwise, Clockwise };
+// The direction one step further (7 anticlockwise gives 0, 0 clockwise gives 7).
+std::uint8_t turned(std::uint8_t direction, Turn turn);
 
 } // namespace prismora

@@ -1,6 +1,7 @@
 // Best-first search over placements of palette pieces, judged by the tracer and verdict.
 #include "core/solver.h"
 
+#include "core/palette.h"
 #include "core/solver_moves.h"
 #include "core/solver_score.h"
 
@@ -16,14 +17,13 @@ namespace {
 
 using RowCounts = std::array<int, PlayRowCount>;
 
-// Removes the piece appended last, and its output, restoring the free records.
-void PopLastPiece(Board& board)
+// Removes the piece appended last, and its output.
+void popLastPiece(Level& level)
 {
-    Piece& piece = board.Pieces[--board.PieceCount];
-    if (piece.EmitterIndex >= 0) {
-        board.Emitters[--board.EmitterCount] = Emitter{};
+    if (level.pieces.back().output >= 0) {
+        level.sources.pop_back();
     }
-    piece = Piece{};
+    level.pieces.pop_back();
 }
 
 // A searched position: the placement that led to it from its parent node.
@@ -35,10 +35,11 @@ struct Node {
 
 // A bomb costs about as much as a lit lamp gains: another piece may still
 // stop the beam that reaches it.
-int Priority(const Board& board, const ColourCoverage& coverage)
+int priority(const Level& level, const Evaluation& evaluation)
 {
     constexpr int BombPenalty = 6;
-    return PositionScore(board, coverage) - (board.BombHit ? BombPenalty : 0);
+    return positionScore(level, evaluation, ColourCoverage(evaluation)) -
+           (evaluation.bombHit ? BombPenalty : 0);
 }
 
 // Queue order: the higher priority less one point per piece placed (of two
@@ -64,23 +65,24 @@ struct QueueEntry {
 
 class Search {
 public:
-    Search(const Game& game, const SolveLimits& limits);
-    SolveResult Run();
+    Search(const Level& level, const SolveLimits& limits);
+    SolveResult run();
 
 private:
-    std::vector<Placement> PathTo(int node) const;
+    std::vector<Placement> pathTo(int node) const;
     // Tries every child of `node`; true when one of them solves the level.
-    bool Expand(int node);
-    // Judges the child `path` (already placed on m_work); true when solved.
-    bool TryChild(int parent, const std::vector<Placement>& path);
-    bool FirstVisit(std::vector<Placement> placements);
+    bool expand(int node);
+    // Judges the child `path` (its parent already placed on m_work); true when solved.
+    bool tryChild(int parent, const std::vector<Placement>& path);
+    bool firstVisit(std::vector<Placement> placements);
 
-    Board m_base;
+    Level m_base;
     RowCounts m_counts{};
     int m_maxDepth = 0;
     SolveLimits m_limits;
     ResponseTable m_rules;
-    Board m_work;
+    Level m_work;
+    Evaluation m_evaluation;
     std::vector<Node> m_nodes;
     std::priority_queue<QueueEntry> m_queue;
     std::unordered_set<std::string> m_seen;
@@ -88,33 +90,32 @@ private:
     long m_serial = 0;
 };
 
-Search::Search(const Game& game, const SolveLimits& limits) : m_base(game.board), m_limits(limits)
+Search::Search(const Level& level, const SolveLimits& limits) : m_base(level), m_limits(limits)
 {
-    m_base.PlayMode = true;
+    m_base.mode = Mode::Play;
     int total = 0;
-    for (int row = 0; row < PlayRowCount && row < game.palette.RowCount(); ++row) {
-        m_counts[static_cast<std::size_t>(row)] = std::max(0, game.palette.Count(row));
+    for (int row = 0; row < PlayRowCount; ++row) {
+        m_counts[static_cast<std::size_t>(row)] = std::max(0, paletteCount(level, row));
         total += m_counts[static_cast<std::size_t>(row)];
     }
     m_maxDepth = limits.maxPieces < 0 ? total : std::min(total, limits.maxPieces);
 }
 
-SolveResult Search::Run()
+SolveResult Search::run()
 {
     m_work = m_base;
     m_result.states = 1;
-    ColourCoverage coverage;
-    const VerdictResult start = EvaluateBoard(m_work, &coverage);
-    if (start.verdict == Verdict::Solved && SolvesBoard(m_base, {})) {
+    m_evaluation = evaluate(m_work);
+    if (m_evaluation.verdict == Verdict::Solved && solvesLevel(m_base, {})) {
         m_result.status = SolveStatus::Solved;
         return m_result;
     }
     m_nodes.push_back({});
-    m_queue.push({Priority(m_work, coverage), 0, m_serial++, 0});
+    m_queue.push({priority(m_work, m_evaluation), 0, m_serial++, 0});
     while (!m_queue.empty()) {
         const int node = m_queue.top().node;
         m_queue.pop();
-        if (Expand(node)) {
+        if (expand(node)) {
             m_result.status = SolveStatus::Solved;
             return m_result;
         }
@@ -127,7 +128,7 @@ SolveResult Search::Run()
     return m_result;
 }
 
-std::vector<Placement> Search::PathTo(int node) const
+std::vector<Placement> Search::pathTo(int node) const
 {
     std::vector<Placement> path(
         static_cast<std::size_t>(m_nodes[static_cast<std::size_t>(node)].depth));
@@ -138,31 +139,30 @@ std::vector<Placement> Search::PathTo(int node) const
     return path;
 }
 
-bool Search::Expand(int node)
+bool Search::expand(int node)
 {
-    std::vector<Placement> path = PathTo(node);
+    std::vector<Placement> path = pathTo(node);
     RowCounts left = m_counts;
     for (const Placement& placed : path) {
-        --left[static_cast<std::size_t>(*KindToRow(placed.kind))];
+        --left[static_cast<std::size_t>(*rowOfKind(placed.kind))];
     }
     m_work = m_base;
-    PlacePieces(m_work, path);
-    BeamCrossings crossings;
-    TraceAll(m_work, &crossings);
+    placePieces(m_work, path);
+    const BeamCrossings crossings(evaluate(m_work));
     path.emplace_back();
-    for (const auto& [col, row] : crossings.FreeCrossedCells(m_work)) {
+    for (const auto& [column, row] : crossings.freeCrossedCells(m_work)) {
         for (int r = 0; r < PlayRowCount; ++r) {
             if (left[static_cast<std::size_t>(r)] <= 0) {
                 continue;
             }
-            const PieceKind kind = *RowToKind(r);
-            for (const std::uint8_t dir :
-                 m_rules.DistinctDirections(kind, crossings.ArrivalsAt(col, row))) {
-                path.back() = {kind, col, row, dir};
-                if (!FirstVisit(path)) {
+            const PieceKind kind = *kindOfRow(r);
+            for (const std::uint8_t direction :
+                 m_rules.distinctDirections(kind, crossings.arrivalsAt(column, row))) {
+                path.back() = {kind, column, row, direction};
+                if (!firstVisit(path)) {
                     continue;
                 }
-                if (TryChild(node, path)) {
+                if (tryChild(node, path)) {
                     return true;
                 }
                 if (m_result.states >= m_limits.maxStates) {
@@ -174,103 +174,103 @@ bool Search::Expand(int node)
     return false;
 }
 
-bool Search::TryChild(int parent, const std::vector<Placement>& path)
+bool Search::tryChild(int parent, const std::vector<Placement>& path)
 {
     const Placement& placement = path.back();
-    if (!m_work.AppendPiece(placement.kind, placement.col, placement.row, placement.dir)) {
+    if (!appendPiece(m_work, placement.kind, placement.column, placement.row,
+                     placement.direction)) {
         return false;
     }
     ++m_result.states;
-    ColourCoverage coverage;
-    const VerdictResult verdict = EvaluateBoard(m_work, &coverage);
-    if (verdict.verdict == Verdict::Solved && SolvesBoard(m_base, path)) {
+    m_evaluation.sources.clear(); // every output starts afresh, as after a load
+    reevaluate(m_work, m_evaluation);
+    if (m_evaluation.verdict == Verdict::Solved && solvesLevel(m_base, path)) {
         m_result.solution = path;
         return true;
     }
     const int depth = static_cast<int>(path.size());
     if (depth < m_maxDepth) {
         m_nodes.push_back({parent, placement, depth});
-        m_queue.push(
-            {Priority(m_work, coverage), depth, m_serial++, static_cast<int>(m_nodes.size()) - 1});
+        m_queue.push({priority(m_work, m_evaluation), depth, m_serial++,
+                      static_cast<int>(m_nodes.size()) - 1});
     }
-    PopLastPiece(m_work);
+    popLastPiece(m_work);
     return false;
 }
 
 // Placements are a set: the same pieces placed in another order, or identical
 // pieces swapped, give the same key.
-bool Search::FirstVisit(std::vector<Placement> placements)
+bool Search::firstVisit(std::vector<Placement> placements)
 {
     std::sort(placements.begin(), placements.end(), [](const Placement& a, const Placement& b) {
-        return std::tuple(a.row, a.col, a.kind, a.dir) < std::tuple(b.row, b.col, b.kind, b.dir);
+        return std::tuple(a.row, a.column, a.kind, a.direction) <
+               std::tuple(b.row, b.column, b.kind, b.direction);
     });
     std::string key;
     key.reserve(placements.size() * 4);
     for (const Placement& p : placements) {
-        key.push_back(static_cast<char>(p.col));
+        key.push_back(static_cast<char>(p.column));
         key.push_back(static_cast<char>(p.row));
         key.push_back(static_cast<char>(p.kind));
-        key.push_back(static_cast<char>(p.dir));
+        key.push_back(static_cast<char>(p.direction));
     }
     return m_seen.insert(std::move(key)).second;
 }
 
 } // namespace
 
-bool PlacePieces(Board& board, std::span<const Placement> placements)
+bool placePieces(Level& level, std::span<const Placement> placements)
 {
     for (const Placement& p : placements) {
-        if (!board.AppendPiece(p.kind, p.col, p.row, p.dir)) {
+        if (!appendPiece(level, p.kind, p.column, p.row, p.direction)) {
             return false;
         }
     }
     return true;
 }
 
-Board ReloadedBoard(const Board& board)
+Level reloadedLevel(const Level& level)
 {
-    Board loaded;
-    loaded.PlayMode = board.PlayMode;
-    for (int i = 0; i < board.PieceCount; ++i) {
-        const Piece& p = board.Pieces[i];
-        if (!p.Deleted) {
-            loaded.AppendPiece(p.Kind, p.Left, p.Top, p.Direction);
+    Level loaded;
+    loaded.name = level.name;
+    loaded.mode = level.mode;
+    loaded.palette = level.palette;
+    for (const Piece& p : level.pieces) {
+        if (!p.removed) {
+            appendPiece(loaded, p.kind, p.column, p.row, p.direction);
         }
     }
-    for (int i = 0; i < board.EmitterCount; ++i) {
-        const Emitter& e = board.Emitters[i];
-        if (e.IsCannon && !e.Deleted) {
-            loaded.AppendCannon(e.Left, e.Top, e.Direction, e.Color);
+    for (const BeamSource& s : level.sources) {
+        if (s.isCannon() && !s.removed) {
+            appendCannon(loaded, s.column, s.row, s.direction, s.colour);
         }
     }
     return loaded;
 }
 
-Verdict VerdictAfter(const Board& base, std::span<const Placement> placements)
+Verdict verdictAfter(const Level& base, std::span<const Placement> placements)
 {
-    Board board = base;
-    board.PlayMode = true;
-    if (!PlacePieces(board, placements)) {
+    Level level = base;
+    level.mode = Mode::Play;
+    if (!placePieces(level, placements)) {
         return Verdict::LampsLeft;
     }
-    return EvaluateBoard(board, nullptr).verdict;
+    return evaluate(level).verdict;
 }
 
-bool SolvesBoard(const Board& base, std::span<const Placement> placements)
+bool solvesLevel(const Level& base, std::span<const Placement> placements)
 {
-    Board board = base;
-    board.PlayMode = true;
-    if (!PlacePieces(board, placements) ||
-        EvaluateBoard(board, nullptr).verdict != Verdict::Solved) {
+    Level level = base;
+    level.mode = Mode::Play;
+    if (!placePieces(level, placements) || evaluate(level).verdict != Verdict::Solved) {
         return false;
     }
-    Board reloaded = ReloadedBoard(board);
-    return EvaluateBoard(reloaded, nullptr).verdict == Verdict::Solved;
+    return evaluate(reloadedLevel(level)).verdict == Verdict::Solved;
 }
 
-SolveResult Solve(const Game& game, const SolveLimits& limits)
+SolveResult solve(const Level& level, const SolveLimits& limits)
 {
-    return Search(game, limits).Run();
+    return Search(level, limits).run();
 }
 
 } // namespace prismora

@@ -1,8 +1,8 @@
 // The level solver: searches placements of the palette's pieces until every lamp is lit.
 #pragma once
 
-#include "core/game.h"
-#include "core/outcome.h"
+#include "core/level.h"
+#include "core/verdict.h"
 
 #include <cstdint>
 #include <span>
@@ -13,9 +13,9 @@ namespace prismora {
 // One piece put on the board from the palette, in the order placed.
 struct Placement {
     PieceKind kind = PieceKind::Mirror;
-    std::int32_t col = 0;
+    std::int32_t column = 0;
     std::int32_t row = 0;
-    std::uint8_t dir = 0;
+    std::uint8_t direction = 0;
 
     bool operator==(const Placement&) const = default;
 };
@@ -43,37 +43,36 @@ struct SolveResult {
 };
 
 // Searches for placements of the pieces in the palette's play rows (0..6)
-// that make the verdict Solved in play mode, judged by the game's own tracer
-// and verdict. Each placement is appended to the board the way the palette
-// does it, so the outputs of placed splitting pieces follow the cannons in the
-// emitter table in the order placed. A solution must also hold when the solved
-// position is saved and loaded again (outputs then come before the cannons).
+// that make the verdict Solved in play mode. Each placement is appended the
+// way the palette does it, so the outputs of placed splitting pieces follow
+// the cannons in the source table in the order placed. A solution must also
+// hold when the solved position is saved and loaded again (outputs then come
+// before the cannons).
 //
-// The search is best-first (colours reaching lamps, fewer pieces placed; see
-// PositionScore), deterministic, and looks only at free cells that a beam
-// crosses (a piece anywhere else changes no beam); of the directions of a
-// piece it tries one of each group that acts alike on the beams crossing that
-// cell, and it visits each set of placements once whatever the order of
-// placing. Because of these two restrictions "no solution" means none was
-// found among such placements. A level already solved as loaded gives an
-// empty solution.
-SolveResult Solve(const Game& game, const SolveLimits& limits = {});
+// The search is best-first (colours reaching lamps, fewer pieces placed),
+// deterministic, and looks only at free cells that a beam crosses (a piece
+// anywhere else changes no beam); of the directions of a piece it tries one
+// of each group that acts alike on the beams crossing that cell, and it
+// visits each set of placements once whatever the order of placing. Because
+// of these two restrictions "no solution" means none was found among such
+// placements. A level already solved as loaded gives an empty solution.
+SolveResult solve(const Level& level, const SolveLimits& limits = {});
 
-// Appends the placements to `board` in order, as a player placing them from
+// Appends the placements to `level` in order, as a player placing them from
 // the palette would. Returns false (leaving the earlier ones placed) when a
 // table is full.
-bool PlacePieces(Board& board, std::span<const Placement> placements);
+bool placePieces(Level& level, std::span<const Placement> placements);
 
-// The board as it stands after the position is saved and loaded again: every
+// The level as it stands after the position is saved and loaded again: every
 // live piece appended in index order (outputs of splitting pieces first),
 // then the live cannons.
-Board ReloadedBoard(const Board& board);
+Level reloadedLevel(const Level& level);
 
 // Verdict in play mode after placing `placements` on a copy of `base`.
-Verdict VerdictAfter(const Board& base, std::span<const Placement> placements);
+Verdict verdictAfter(const Level& base, std::span<const Placement> placements);
 
 // True when `placements` solve `base` both in the order placed and as the
 // saved position would load.
-bool SolvesBoard(const Board& base, std::span<const Placement> placements);
+bool solvesLevel(const Level& base, std::span<const Placement> placements);
 
 } // namespace prismora

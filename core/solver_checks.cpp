@@ -7,19 +7,18 @@
 
 namespace prismora {
 
-std::vector<Placement> PlacedPieces(const Board& board)
+std::vector<Placement> placedPieces(const Level& level)
 {
     std::vector<Placement> pieces;
-    for (int i = 0; i < board.PieceCount; ++i) {
-        const Piece& p = board.Pieces[i];
-        if (!p.Deleted && IsPlaceableKind(p.Kind)) {
-            pieces.push_back({p.Kind, p.Left, p.Top, p.Direction});
+    for (const Piece& p : level.pieces) {
+        if (!p.removed && isPlaceableKind(p.kind)) {
+            pieces.push_back({p.kind, p.column, p.row, p.direction});
         }
     }
     return pieces;
 }
 
-std::optional<std::vector<Placement>> OrderThatFails(const Board& base,
+std::optional<std::vector<Placement>> orderThatFails(const Level& base,
                                                      std::vector<Placement> pieces,
                                                      std::uint32_t seed, int randomOrders)
 {
@@ -36,7 +35,7 @@ std::optional<std::vector<Placement>> OrderThatFails(const Board& base,
         for (std::size_t i = 0; i < order.size(); ++i) {
             placed[i] = pieces[order[i]];
         }
-        if (VerdictAfter(base, placed) != Verdict::Solved) {
+        if (verdictAfter(base, placed) != Verdict::Solved) {
             return placed;
         }
         if (every && !std::next_permutation(order.begin(), order.end())) {
@@ -46,9 +45,9 @@ std::optional<std::vector<Placement>> OrderThatFails(const Board& base,
     return std::nullopt;
 }
 
-bool SolvableWith(const Game& game, int pieces)
+bool solvableWith(const Level& level, int pieces)
 {
-    return Solve(game, {.maxPieces = pieces}).status == SolveStatus::Solved;
+    return solve(level, {.maxPieces = pieces}).status == SolveStatus::Solved;
 }
 
 } // namespace prismora

@@ -9,17 +9,17 @@
 
 namespace prismora {
 
-// The live pieces of placeable kinds on `board`, in index order, as placements.
-std::vector<Placement> PlacedPieces(const Board& board);
+// The live pieces of placeable kinds in `level`, in index order, as placements.
+std::vector<Placement> placedPieces(const Level& level);
 
 // Places `pieces` on copies of `base` in many orders (every order for up to
 // five pieces, else `randomOrders` shuffles from `seed`) and returns the
 // first order that does not end Solved, or nothing when all do.
-std::optional<std::vector<Placement>> OrderThatFails(const Board& base,
+std::optional<std::vector<Placement>> orderThatFails(const Level& base,
                                                      std::vector<Placement> pieces,
                                                      std::uint32_t seed, int randomOrders);
 
-// True when some placement of at most `pieces` palette pieces solves `game`.
-bool SolvableWith(const Game& game, int pieces);
+// True when some placement of at most `pieces` palette pieces solves `level`.
+bool solvableWith(const Level& level, int pieces);
 
 } // namespace prismora

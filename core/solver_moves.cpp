@@ -1,39 +1,29 @@
-// Beam crossings from traced segments, and the piece rules tabulated per direction.
+// Beam crossings from an evaluation, and the piece rules tabulated per direction.
 #include "core/solver_moves.h"
+
+#include "core/piece_rules.h"
 
 #include <algorithm>
 
 namespace prismora {
 namespace {
 
-// Board cell whose centre lies at pixel coordinate `centre`, or 0 when the
-// centre is not one of a board cell (rows and columns 1..9).
-int CellOfCentre(std::int64_t centre)
-{
-    const std::int64_t shifted = centre + 24;
-    if (shifted % CellSize != 0) {
-        return 0;
-    }
-    const std::int64_t cell = shifted / CellSize;
-    return (cell >= 1 && cell <= BoardCells) ? static_cast<int>(cell) : 0;
-}
+int sign(std::int64_t value) { return (value > 0) - (value < 0); }
 
-int Sign(std::int64_t value) { return (value > 0) - (value < 0); }
-
-int DirectionOf(int dx, int dy)
+int directionOf(int dx, int dy)
 {
-    for (int dir = 0; dir < 8; ++dir) {
-        const Step step = StepOf(static_cast<std::uint8_t>(dir));
+    for (int direction = 0; direction < 8; ++direction) {
+        const Step step = stepOf(static_cast<std::uint8_t>(direction));
         if (step.dx == dx && step.dy == dy) {
-            return dir;
+            return direction;
         }
     }
     return -1;
 }
 
-int ColorSlot(std::int32_t color)
+int colourSlot(std::int32_t colour)
 {
-    switch (color) {
+    switch (colour) {
     case RedBeam:
         return 0;
     case GreenBeam:
@@ -45,42 +35,61 @@ int ColorSlot(std::int32_t color)
     }
 }
 
-constexpr std::array<std::int32_t, 4> SlotColors{RedBeam, GreenBeam, BlueBeam, WhiteBeam};
+constexpr std::array<std::int32_t, 4> SlotColours{RedBeam, GreenBeam, BlueBeam, WhiteBeam};
 
-std::size_t CellSlot(int col, int row)
+std::size_t cellSlot(int column, int row)
 {
-    return static_cast<std::size_t>((row - 1) * BoardCells + (col - 1));
+    return static_cast<std::size_t>((row - 1) * BoardCells + (column - 1));
+}
+
+bool isFreeCell(const Level& level, int column, int row)
+{
+    for (const Piece& piece : level.pieces) {
+        if (!piece.removed && piece.column == column && piece.row == row) {
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < level.sources.size(); ++i) {
+        const Cell cell = sourceCell(level, static_cast<int>(i));
+        if (!isSourceRemoved(level, static_cast<int>(i)) && cell.column == column &&
+            cell.row == row) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
-void BeamCrossings::DrawSegment(const BeamSegment& segment)
+BeamCrossings::BeamCrossings(const Evaluation& evaluation)
 {
-    const int col = CellOfCentre(segment.x2);
-    const int row = CellOfCentre(segment.y2);
-    const int dir = DirectionOf(Sign(segment.x2 - segment.x1), Sign(segment.y2 - segment.y1));
-    if (col == 0 || row == 0 || dir < 0) {
-        return;
-    }
-    std::vector<Arrival>& arrivals = m_arrivals[CellSlot(col, row)];
-    const Arrival arrival{static_cast<std::uint8_t>(dir), segment.color};
-    if (std::find(arrivals.begin(), arrivals.end(), arrival) == arrivals.end()) {
-        arrivals.push_back(arrival);
+    for (const BeamSegment& segment : evaluation.segments) {
+        const int direction = directionOf(sign(segment.toColumn - segment.fromColumn),
+                                          sign(segment.toRow - segment.fromRow));
+        if (!isBoardCell(segment.toColumn, segment.toRow) || direction < 0) {
+            continue;
+        }
+        std::vector<Arrival>& arrivals = m_arrivals[cellSlot(static_cast<int>(segment.toColumn),
+                                                             static_cast<int>(segment.toRow))];
+        const Arrival arrival{static_cast<std::uint8_t>(direction), segment.colour};
+        if (std::find(arrivals.begin(), arrivals.end(), arrival) == arrivals.end()) {
+            arrivals.push_back(arrival);
+        }
     }
 }
 
-const std::vector<Arrival>& BeamCrossings::ArrivalsAt(int col, int row) const
+const std::vector<Arrival>& BeamCrossings::arrivalsAt(int column, int row) const
 {
-    return m_arrivals[CellSlot(col, row)];
+    return m_arrivals[cellSlot(column, row)];
 }
 
-std::vector<std::array<int, 2>> BeamCrossings::FreeCrossedCells(const Board& board) const
+std::vector<std::array<int, 2>> BeamCrossings::freeCrossedCells(const Level& level) const
 {
     std::vector<std::array<int, 2>> cells;
     for (int row = 1; row <= BoardCells; ++row) {
-        for (int col = 1; col <= BoardCells; ++col) {
-            if (!ArrivalsAt(col, row).empty() && board.PieceAt(col, row) == Board::EmptyCellIndex) {
-                cells.push_back({col, row});
+        for (int column = 1; column <= BoardCells; ++column) {
+            if (!arrivalsAt(column, row).empty() && isFreeCell(level, column, row)) {
+                cells.push_back({column, row});
             }
         }
     }
@@ -89,60 +98,53 @@ std::vector<std::array<int, 2>> BeamCrossings::FreeCrossedCells(const Board& boa
 
 ResponseTable::ResponseTable()
 {
-    Board scratch;
     for (int kind = 0; kind < KindSlots; ++kind) {
-        for (int dir = 0; dir < 8; ++dir) {
-            scratch.Clear();
-            const std::optional<int> piece = scratch.AppendPiece(static_cast<PieceKind>(kind), 1, 1,
-                                                                 static_cast<std::uint8_t>(dir));
-            const int output = scratch.Pieces[*piece].EmitterIndex;
+        for (int direction = 0; direction < 8; ++direction) {
             for (int travel = 0; travel < 8; ++travel) {
-                for (int slot = 0; slot < ColorSlots; ++slot) {
-                    if (output >= 0) {
-                        scratch.Emitters[output].Active = false;
-                        scratch.Emitters[output].Color = WhiteBeam;
-                    }
-                    const std::optional<std::uint8_t> turned = ApplyPiece(
-                        scratch, *piece, static_cast<std::uint8_t>(travel), SlotColors[slot]);
+                for (int slot = 0; slot < ColourSlots; ++slot) {
+                    const PieceResponse rule =
+                        respond(static_cast<PieceKind>(kind), static_cast<std::uint8_t>(direction),
+                                static_cast<std::uint8_t>(travel), SlotColours[slot]);
                     Response response;
-                    response.newDir = turned ? *turned : -1;
-                    if (output >= 0 && scratch.Emitters[output].Active) {
-                        response.outputDir = scratch.Emitters[output].Direction;
-                        response.outputColor = scratch.Emitters[output].Color;
+                    response.newDirection = rule.travel ? *rule.travel : -1;
+                    if (rule.output) {
+                        response.outputDirection = rule.output->direction;
+                        response.outputColour = rule.output->colour.value_or(WhiteBeam);
                     }
-                    m_table[static_cast<std::size_t>(((kind * 8 + dir) * 8 + travel) * ColorSlots +
-                                                     slot)] = response;
+                    m_table[static_cast<std::size_t>(
+                        ((kind * 8 + direction) * 8 + travel) * ColourSlots + slot)] = response;
                 }
             }
         }
     }
 }
 
-Response ResponseTable::Respond(PieceKind kind, std::uint8_t dir, const Arrival& arrival) const
+Response ResponseTable::respondTo(PieceKind kind, std::uint8_t direction,
+                                  const Arrival& arrival) const
 {
     const int k = static_cast<int>(kind);
     if (k >= KindSlots) {
         return {};
     }
-    const int slot = ColorSlot(arrival.color);
-    return m_table[static_cast<std::size_t>(((k * 8 + dir % 8) * 8 + arrival.dir % 8) * ColorSlots +
-                                            slot)];
+    const int slot = colourSlot(arrival.colour);
+    return m_table[static_cast<std::size_t>(
+        ((k * 8 + direction % 8) * 8 + arrival.direction % 8) * ColourSlots + slot)];
 }
 
 std::vector<std::uint8_t>
-ResponseTable::DistinctDirections(PieceKind kind, const std::vector<Arrival>& arrivals) const
+ResponseTable::distinctDirections(PieceKind kind, const std::vector<Arrival>& arrivals) const
 {
     std::vector<std::uint8_t> chosen;
     std::vector<std::vector<Response>> seen;
-    for (std::uint8_t dir = 0; dir < 8; ++dir) {
+    for (std::uint8_t direction = 0; direction < 8; ++direction) {
         std::vector<Response> behaviour;
         behaviour.reserve(arrivals.size());
         for (const Arrival& arrival : arrivals) {
-            behaviour.push_back(Respond(kind, dir, arrival));
+            behaviour.push_back(respondTo(kind, direction, arrival));
         }
         if (std::find(seen.begin(), seen.end(), behaviour) == seen.end()) {
             seen.push_back(std::move(behaviour));
-            chosen.push_back(dir);
+            chosen.push_back(direction);
         }
     }
     return chosen;

@@ -1,8 +1,8 @@
 // Where a placed piece can change beams, and which of its directions differ there.
 #pragma once
 
-#include "core/board.h"
-#include "core/tracer.h"
+#include "core/evaluation.h"
+#include "core/level.h"
 
 #include <array>
 #include <cstdint>
@@ -12,22 +12,22 @@ namespace prismora {
 
 // A beam arriving at a cell: its direction of travel and its colour.
 struct Arrival {
-    std::uint8_t dir = 0;
-    std::int32_t color = 0;
+    std::uint8_t direction = 0;
+    std::int32_t colour = 0;
 
     bool operator==(const Arrival&) const = default;
 };
 
-// Collects, from the segments of a trace, the beams arriving at each board
-// cell (columns and rows 1..9). Segments drawn twice (both passes) count once.
-class BeamCrossings : public SegmentSink {
+// The beams arriving at each board cell (columns and rows 1..9) in an
+// evaluation. Segments traced twice (both passes) count once.
+class BeamCrossings {
 public:
-    void DrawSegment(const BeamSegment& segment) override;
+    explicit BeamCrossings(const Evaluation& evaluation);
 
-    const std::vector<Arrival>& ArrivalsAt(int col, int row) const;
-    // Cells that hold nothing (no piece, no emitter) and that a beam enters,
+    const std::vector<Arrival>& arrivalsAt(int column, int row) const;
+    // Cells that hold nothing (no piece, no source) and that a beam enters,
     // in row-major order: the only cells where a new piece changes a beam.
-    std::vector<std::array<int, 2>> FreeCrossedCells(const Board& board) const;
+    std::vector<std::array<int, 2>> freeCrossedCells(const Level& level) const;
 
 private:
     std::array<std::vector<Arrival>, BoardCells * BoardCells> m_arrivals;
@@ -35,29 +35,29 @@ private:
 
 // What a piece does with one arriving beam, by the game's own piece rules.
 struct Response {
-    int newDir = -1;    // -1: blocked
-    int outputDir = -1; // -1: the output is not fed
-    std::int32_t outputColor = 0;
+    int newDirection = -1;    // -1: blocked
+    int outputDirection = -1; // -1: the output is not fed
+    std::int32_t outputColour = 0;
 
     bool operator==(const Response&) const = default;
 };
 
-// The rules of the placeable kinds for every direction, arrival direction and
-// beam colour, worked out once with ApplyPiece on a scratch board.
+// The rules of the piece kinds for every direction, arrival direction and
+// beam colour, worked out once.
 class ResponseTable {
 public:
     ResponseTable();
 
-    Response Respond(PieceKind kind, std::uint8_t dir, const Arrival& arrival) const;
+    Response respondTo(PieceKind kind, std::uint8_t direction, const Arrival& arrival) const;
     // One direction of each group of directions that treat all `arrivals`
     // alike, lowest first.
-    std::vector<std::uint8_t> DistinctDirections(PieceKind kind,
+    std::vector<std::uint8_t> distinctDirections(PieceKind kind,
                                                  const std::vector<Arrival>& arrivals) const;
 
 private:
     static constexpr int KindSlots = 16;
-    static constexpr int ColorSlots = 4; // red, green, blue, any other
-    std::array<Response, KindSlots * 8 * 8 * ColorSlots> m_table{};
+    static constexpr int ColourSlots = 4; // red, green, blue, any other
+    std::array<Response, KindSlots * 8 * 8 * ColourSlots> m_table{};
 };
 
 } // namespace prismora

@@ -14,9 +14,9 @@ constexpr int ColourReachedScore = 5;
 constexpr int ColourExistsScore = 1;
 constexpr int ColourInLineScore = 2;
 
-std::uint8_t ColourBit(std::int32_t color)
+std::uint8_t colourBit(std::int32_t colour)
 {
-    switch (color) {
+    switch (colour) {
     case RedBeam:
         return RedBit;
     case GreenBeam:
@@ -28,15 +28,14 @@ std::uint8_t ColourBit(std::int32_t color)
     }
 }
 
-std::size_t CellIndex(std::int64_t col, std::int64_t row)
+std::size_t cellIndex(std::int64_t column, std::int64_t row)
 {
-    return static_cast<std::size_t>(row * 11 + col);
+    return static_cast<std::size_t>(row * 11 + column);
 }
 
-// Colours a lamp needs, and those of them it still lacks.
-std::uint8_t NeededColours(const Piece& lamp)
+std::uint8_t neededColours(PieceKind lamp)
 {
-    switch (lamp.Kind) {
+    switch (lamp) {
     case PieceKind::RedLamp:
         return RedBit;
     case PieceKind::GreenLamp:
@@ -48,73 +47,106 @@ std::uint8_t NeededColours(const Piece& lamp)
     }
 }
 
-std::uint8_t MissingColours(const Piece& lamp)
+std::uint8_t missingColours(PieceKind kind, const PieceLight& light)
 {
-    if (lamp.Lit) {
+    if (light.lit) {
         return 0;
     }
-    if (lamp.Kind != PieceKind::WhiteLamp) {
-        return NeededColours(lamp);
+    if (kind != PieceKind::WhiteLamp) {
+        return neededColours(kind);
     }
-    const int hits =
-        (lamp.RedHit ? RedBit : 0) | (lamp.GreenHit ? GreenBit : 0) | (lamp.BlueHit ? BlueBit : 0);
-    return static_cast<std::uint8_t>(NeededColours(lamp) & ~hits);
+    const int hits = (light.redHit ? RedBit : 0) | (light.greenHit ? GreenBit : 0) |
+                     (light.blueHit ? BlueBit : 0);
+    return static_cast<std::uint8_t>(neededColours(kind) & ~hits);
+}
+
+// Board cells holding no live piece or source.
+std::array<bool, 11 * 11> freeCells(const Level& level)
+{
+    std::array<bool, 11 * 11> free{};
+    for (int row = 1; row <= BoardCells; ++row) {
+        for (int column = 1; column <= BoardCells; ++column) {
+            free[cellIndex(column, row)] = true;
+        }
+    }
+    const auto occupy = [&free](std::int32_t column, std::int32_t row) {
+        if (isBoardCell(column, row)) {
+            free[cellIndex(column, row)] = false;
+        }
+    };
+    for (const Piece& piece : level.pieces) {
+        if (!piece.removed) {
+            occupy(piece.column, piece.row);
+        }
+    }
+    for (std::size_t i = 0; i < level.sources.size(); ++i) {
+        if (!isSourceRemoved(level, static_cast<int>(i))) {
+            const Cell cell = sourceCell(level, static_cast<int>(i));
+            occupy(cell.column, cell.row);
+        }
+    }
+    return free;
 }
 
 // Colours of beams crossing free cells on the eight straight lines from the
-// lamp, up to the first cell that is not free.
-std::uint8_t ColoursInLine(const Board& board, const ColourCoverage& coverage, const Piece& lamp)
+// lamp, up to the first cell that is not free. Lamps off the board see none.
+std::uint8_t coloursInLine(const std::array<bool, 11 * 11>& free, const ColourCoverage& coverage,
+                           const Piece& lamp)
 {
     std::uint8_t seen = 0;
-    for (std::uint8_t dir = 0; dir < 8; ++dir) {
-        const Step step = StepOf(dir);
-        int col = lamp.Left + step.dx;
-        int row = lamp.Top + step.dy;
-        while (col >= 1 && col <= BoardCells && row >= 1 && row <= BoardCells &&
-               board.PieceAt(col, row) == Board::EmptyCellIndex) {
-            seen |= coverage.ColoursAt(col, row);
-            col += step.dx;
+    if (!isBoardCell(lamp.column, lamp.row)) {
+        return seen;
+    }
+    for (std::uint8_t direction = 0; direction < 8; ++direction) {
+        const Step step = stepOf(direction);
+        int column = lamp.column + step.dx;
+        int row = lamp.row + step.dy;
+        while (isBoardCell(column, row) && free[cellIndex(column, row)]) {
+            seen |= coverage.coloursAt(column, row);
+            column += step.dx;
             row += step.dy;
         }
     }
     return seen;
 }
 
-int CountBits(std::uint8_t bits) { return (bits & 1) + ((bits >> 1) & 1) + ((bits >> 2) & 1); }
+int countBits(std::uint8_t bits) { return (bits & 1) + ((bits >> 1) & 1) + ((bits >> 2) & 1); }
 
 } // namespace
 
-void ColourCoverage::DrawSegment(const BeamSegment& segment)
+ColourCoverage::ColourCoverage(const Evaluation& evaluation)
 {
-    const std::uint8_t bit = ColourBit(segment.color);
-    m_anywhere |= bit;
-    const std::int64_t col = (segment.x2 + 24) / CellSize;
-    const std::int64_t row = (segment.y2 + 24) / CellSize;
-    if (col >= 0 && col <= 10 && row >= 0 && row <= 10) {
-        m_cells[CellIndex(col, row)] |= bit;
+    for (const BeamSegment& segment : evaluation.segments) {
+        const std::uint8_t bit = colourBit(segment.colour);
+        m_anywhere |= bit;
+        if (segment.toColumn >= 0 && segment.toColumn <= 10 && segment.toRow >= 0 &&
+            segment.toRow <= 10) {
+            m_cells[cellIndex(segment.toColumn, segment.toRow)] |= bit;
+        }
     }
 }
 
-std::uint8_t ColourCoverage::ColoursAt(int col, int row) const
+std::uint8_t ColourCoverage::coloursAt(int column, int row) const
 {
-    return m_cells[CellIndex(col, row)];
+    return m_cells[cellIndex(column, row)];
 }
 
-int PositionScore(const Board& board, const ColourCoverage& coverage)
+int positionScore(const Level& level, const Evaluation& evaluation, const ColourCoverage& coverage)
 {
+    const std::array<bool, 11 * 11> free = freeCells(level);
     int score = 0;
-    for (int i = 0; i < board.PieceCount; ++i) {
-        const Piece& lamp = board.Pieces[i];
-        if (lamp.Deleted || !IsLampKind(lamp.Kind)) {
+    for (std::size_t i = 0; i < level.pieces.size(); ++i) {
+        const Piece& lamp = level.pieces[i];
+        if (lamp.removed || !isLampKind(lamp.kind)) {
             continue;
         }
-        const std::uint8_t missing = MissingColours(lamp);
-        score += ColourReachedScore * (CountBits(NeededColours(lamp)) - CountBits(missing));
+        const std::uint8_t missing = missingColours(lamp.kind, evaluation.pieces[i]);
+        score += ColourReachedScore * (countBits(neededColours(lamp.kind)) - countBits(missing));
         if (missing == 0) {
             continue;
         }
-        score += ColourExistsScore * CountBits(missing & coverage.ColoursAnywhere());
-        score += ColourInLineScore * CountBits(missing & ColoursInLine(board, coverage, lamp));
+        score += ColourExistsScore * countBits(missing & coverage.coloursAnywhere());
+        score += ColourInLineScore * countBits(missing & coloursInLine(free, coverage, lamp));
     }
     return score;
 }

@@ -21,7 +21,7 @@ std::size_t ByteOffsetOfCharacter(std::string_view text, std::size_t index)
 
 } // namespace
 
-std::size_t CharacterCount(std::string_view text)
+std::size_t characterCount(std::string_view text)
 {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -32,14 +32,14 @@ std::size_t CharacterCount(std::string_view text)
     return count;
 }
 
-std::string CharacterSlice(std::string_view text, std::size_t first, std::size_t count)
+std::string characterSlice(std::string_view text, std::size_t first, std::size_t count)
 {
     const std::size_t begin = ByteOffsetOfCharacter(text, first);
     const std::size_t end = begin + ByteOffsetOfCharacter(text.substr(begin), count);
     return std::string(text.substr(begin, end - begin));
 }
 
-std::string_view TrimBlanks(std::string_view text)
+std::string_view trimBlanks(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {

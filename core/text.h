@@ -8,10 +8,10 @@
 namespace prismora {
 
 // Number of code points in a UTF-8 text (stray continuation bytes count as one each).
-std::size_t CharacterCount(std::string_view text);
+std::size_t characterCount(std::string_view text);
 // Up to `count` characters starting at character `first` (0-based).
-std::string CharacterSlice(std::string_view text, std::size_t first, std::size_t count);
+std::string characterSlice(std::string_view text, std::size_t first, std::size_t count);
 // The text without blanks (spaces) at either end.
-std::string_view TrimBlanks(std::string_view text);
+std::string_view trimBlanks(std::string_view text);
 
 } // namespace prismora

@@ -94,7 +94,7 @@ Decoded DecodeUtf8(std::string_view text)
 
 } // namespace
 
-std::string Windows1252ToUtf8(std::string_view bytes)
+std::string windows1252ToUtf8(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size());
@@ -104,7 +104,7 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::string Utf8ToWindows1252(std::string_view text)
+std::string utf8ToWindows1252(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());

@@ -1,6 +1,9 @@
 // Level files: placement rule, save layout, exact bytes, round trips, bad input, safe saving.
 #include "core/level_file.h"
 
+#include "core/palette.h"
+#include "core/play.h"
+
 #include "scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -24,41 +27,37 @@ const std::string FirstLevelFile = "[LevelParametrar]\r\n"
                                    "[Sak1]\r\nTyp=0\r\nTop=5\r\nLeft=5\r\nDirection=3\r\n"
                                    "[Cannon0]\r\nTop=5\r\nLeft=1\r\nDirection=0\r\nColor=255\r\n";
 
-Game FirstLevelAsDesigned()
+Level firstLevelAsDesigned()
 {
-    Game game;
-    game.levelName = "Första banan";
-    game.board.AppendPiece(PieceKind::RedLamp, 5, 1, 0);
-    game.board.AppendPiece(PieceKind::Mirror, 5, 5, 3);
-    game.board.AppendCannon(1, 5, 0, RedBeam);
-    game.board.Finished = true;
-    return game;
+    Level level = newDesign();
+    level.name = "Första banan";
+    appendPiece(level, PieceKind::RedLamp, 5, 1, 0);
+    appendPiece(level, PieceKind::Mirror, 5, 5, 3);
+    appendCannon(level, 1, 5, 0, RedBeam);
+    return level;
 }
 
-Game Parsed(std::string_view text)
+std::string designFile(const Level& level)
 {
-    Game game;
-    EXPECT_EQ(ParseLevel(game, text).status, LoadStatus::Loaded);
-    return game;
+    return formatLevel(level, SaveLayout::Design, Completion::Finished);
 }
 
-std::vector<int> PaletteCounts(const Game& game)
+std::string positionFile(const Level& level)
 {
-    std::vector<int> counts;
-    for (int row = 0; row < game.palette.RowCount(); ++row) {
-        counts.push_back(game.palette.Count(row));
-    }
-    return counts;
+    return formatLevel(level, SaveLayout::Position, Completion::Unfinished);
 }
+
+Level parsed(std::string_view text) { return parseLevel(text).level; }
 
 TEST(LevelFileTest, FirstLevelIsWrittenByteForByte)
 {
     ScratchDir dir;
     const auto path = dir / "Level01.prl";
     dir.write("Level01.prl", "[Old]\r\nStale=1\r\n[Sak7]\r\nTyp=1\r\n");
-    EXPECT_EQ(FormatLevel(FirstLevelAsDesigned(), true), FirstLevelFile);
-    const SaveResult saved = SaveLevel(FirstLevelAsDesigned(), path, true);
-    EXPECT_TRUE(saved.ok) << saved.message;
+    EXPECT_EQ(designFile(firstLevelAsDesigned()), FirstLevelFile);
+    const auto saved =
+        saveLevel(firstLevelAsDesigned(), SaveLayout::Design, Completion::Finished, path);
+    EXPECT_TRUE(saved.ok()) << saved.error().reason;
     EXPECT_EQ(ScratchDir::read(path), FirstLevelFile);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
         << "no temporary file may be left behind";
@@ -66,24 +65,23 @@ TEST(LevelFileTest, FirstLevelIsWrittenByteForByte)
 
 TEST(LevelFileTest, FirstLevelLoadsWithTheMirrorInHandAndSavesAsAPosition)
 {
-    Game game = Parsed(FirstLevelFile);
-    EXPECT_EQ(game.levelName, "Första banan");
-    ASSERT_EQ(game.board.PieceCount, 1);
-    EXPECT_EQ(game.board.Pieces[0].Kind, PieceKind::RedLamp);
-    ASSERT_EQ(game.board.EmitterCount, 1);
-    EXPECT_TRUE(game.board.Emitters[0].IsCannon);
-    EXPECT_EQ(game.board.Emitters[0].Color, RedBeam);
-    EXPECT_EQ(PaletteCounts(game), (std::vector<int>{1, 0, 0, 0, 0, 0, 0}));
+    const Level level = parsed(FirstLevelFile);
+    EXPECT_EQ(level.name, "Första banan");
+    EXPECT_EQ(level.mode, Mode::Play);
+    ASSERT_EQ(level.pieces.size(), 1u);
+    EXPECT_EQ(level.pieces[0].kind, PieceKind::RedLamp);
+    ASSERT_EQ(level.sources.size(), 1u);
+    EXPECT_TRUE(level.sources[0].isCannon());
+    EXPECT_EQ(level.sources[0].colour, RedBeam);
+    EXPECT_EQ(level.palette, (std::vector<int>{1, 0, 0, 0, 0, 0, 0}));
 
-    const std::string position = FormatLevel(game, false);
+    const std::string position = positionFile(level);
     EXPECT_EQ(position,
               "[LevelParametrar]\r\nNamn=F\xF6rsta banan\r\nPlaying=True\r\nEmpty=False\r\n"
               "[Sak0]\r\nTyp=5\r\nTop=1\r\nLeft=5\r\nDirection=0\r\n"
               "[Sak2]\r\nTyp=0\r\nTop=0\r\nLeft=0\r\nDeleted=1\r\nDirection=0\r\n"
               "[Cannon0]\r\nTop=5\r\nLeft=1\r\nDirection=0\r\nColor=255\r\n");
-    Game reloaded = Parsed(position);
-    EXPECT_EQ(PaletteCounts(reloaded), PaletteCounts(game));
-    EXPECT_EQ(reloaded.board.PieceCount, 1);
+    EXPECT_EQ(parsed(position), level);
 }
 
 // One piece section with the given "Empty" (nullptr: key absent) and
@@ -92,7 +90,7 @@ struct Placement {
     bool board;
     bool palette;
 };
-Placement PlaceOne(const char* empty, const char* deleted, int kind)
+Placement placeOne(const char* empty, const char* deleted, int kind)
 {
     std::string text = "[LevelParametrar]\n";
     if (empty) {
@@ -102,9 +100,9 @@ Placement PlaceOne(const char* empty, const char* deleted, int kind)
     if (deleted) {
         text += std::string("Deleted=") + deleted + "\n";
     }
-    const Game game = Parsed(text);
-    const auto counts = PaletteCounts(game);
-    return {game.board.PieceCount == 1, std::accumulate(counts.begin(), counts.end(), 0) == 1};
+    const Level level = parsed(text);
+    return {level.pieces.size() == 1,
+            std::accumulate(level.palette.begin(), level.palette.end(), 0) == 1};
 }
 
 TEST(LevelFileTest, DistributionRuleSendsEachPieceToPaletteBoardOrNowhere)
@@ -126,13 +124,13 @@ TEST(LevelFileTest, DistributionRuleSendsEachPieceToPaletteBoardOrNowhere)
     for (const Row& row : rows) {
         const std::string label = std::string(row.empty ? row.empty : "(absent)") + "/" +
                                   (row.deleted ? row.deleted : "(absent)");
-        const Placement mirror = PlaceOne(row.empty, row.deleted, 0);
+        const Placement mirror = placeOne(row.empty, row.deleted, 0);
         EXPECT_EQ(mirror.board, row.placeable.board) << label;
         EXPECT_EQ(mirror.palette, row.placeable.palette) << label;
-        const Placement lamp = PlaceOne(row.empty, row.deleted, 5);
+        const Placement lamp = placeOne(row.empty, row.deleted, 5);
         EXPECT_TRUE(lamp.board) << label;
         EXPECT_FALSE(lamp.palette) << label;
-        const Placement unknown = PlaceOne(row.empty, row.deleted, 20);
+        const Placement unknown = placeOne(row.empty, row.deleted, 20);
         EXPECT_EQ(unknown.board, row.otherOnBoard) << label;
         EXPECT_FALSE(unknown.palette) << label;
     }
@@ -140,53 +138,47 @@ TEST(LevelFileTest, DistributionRuleSendsEachPieceToPaletteBoardOrNowhere)
 
 TEST(LevelFileTest, SectionsAreReadByNumberWithinTheirRange)
 {
-    const Game game =
-        Parsed("[Sak199]\nTyp=10\nTop=9\n[Sak5]\nTyp=6\n[Sak0]\nTyp=5\n[Sak200]\nTyp=7\n"
+    const Level level =
+        parsed("[Sak199]\nTyp=10\nTop=9\n[Sak5]\nTyp=6\n[Sak0]\nTyp=5\n[Sak200]\nTyp=7\n"
                "[Cannon49]\nTop=1\n[Cannon50]\nTop=2\n[Cannon3]\nTop=3\nLeft=0x4\n"
                "[Sak7]\nTop=1\n[Cannon8]\nLeft=1\n");
-    ASSERT_EQ(game.board.PieceCount, 3);
-    EXPECT_EQ(game.board.Pieces[0].Kind, PieceKind::RedLamp);
-    EXPECT_EQ(game.board.Pieces[1].Kind, PieceKind::GreenLamp);
-    EXPECT_EQ(game.board.Pieces[2].Kind, PieceKind::Obstacle);
-    EXPECT_EQ(game.board.Pieces[2].Left, -1) << "missing Left takes its default";
-    ASSERT_EQ(game.board.EmitterCount, 2);
-    EXPECT_EQ(game.board.Emitters[0].Top, 3);
-    EXPECT_EQ(game.board.Emitters[0].Left, 4);
-    EXPECT_EQ(game.board.Emitters[0].Color, 0);
-    EXPECT_EQ(game.board.Emitters[0].Direction, 255)
-        << "a cannon without Direction keeps -1 in 8 bits";
-    EXPECT_EQ(game.board.Emitters[1].Top, 1);
+    ASSERT_EQ(level.pieces.size(), 3u);
+    EXPECT_EQ(level.pieces[0].kind, PieceKind::RedLamp);
+    EXPECT_EQ(level.pieces[1].kind, PieceKind::GreenLamp);
+    EXPECT_EQ(level.pieces[2].kind, PieceKind::Obstacle);
+    EXPECT_EQ(level.pieces[2].column, -1) << "missing Left takes its default";
+    ASSERT_EQ(level.sources.size(), 2u);
+    EXPECT_EQ(level.sources[0].row, 3);
+    EXPECT_EQ(level.sources[0].column, 4);
+    EXPECT_EQ(level.sources[0].colour, 0);
+    EXPECT_EQ(level.sources[0].direction, 255) << "a cannon without Direction keeps -1 in 8 bits";
+    EXPECT_EQ(level.sources[1].row, 1);
 }
 
 TEST(LevelFileTest, SplittingPiecesGetOutputsBeforeTheCannons)
 {
-    const Game game =
-        Parsed("[LevelParametrar]\nEmpty=False\n[Cannon0]\nTop=1\nLeft=1\nDirection=0\n"
+    const Level level =
+        parsed("[LevelParametrar]\nEmpty=False\n[Cannon0]\nTop=1\nLeft=1\nDirection=0\n"
                "Color=65280\n[Sak0]\nTyp=11\nTop=4\nLeft=4\n[Sak1]\nTyp=300\nTop=2\nLeft=2\n"
                "Direction=9\n");
-    ASSERT_EQ(game.board.EmitterCount, 2);
-    EXPECT_FALSE(game.board.Emitters[0].IsCannon);
-    EXPECT_EQ(game.board.Emitters[0].Color, WhiteBeam);
-    EXPECT_EQ(game.board.Pieces[0].EmitterIndex, 0);
-    EXPECT_TRUE(game.board.Emitters[1].IsCannon);
-    EXPECT_EQ(game.board.Emitters[1].Color, GreenBeam);
-    EXPECT_EQ(static_cast<int>(game.board.Pieces[1].Kind), 300 % 256);
-    EXPECT_EQ(game.board.Pieces[1].Direction, 9);
+    ASSERT_EQ(level.sources.size(), 2u);
+    EXPECT_FALSE(level.sources[0].isCannon());
+    EXPECT_EQ(level.pieces[0].output, 0);
+    EXPECT_TRUE(level.sources[1].isCannon());
+    EXPECT_EQ(level.sources[1].colour, GreenBeam);
+    EXPECT_EQ(static_cast<int>(level.pieces[1].kind), 300 % 256);
+    EXPECT_EQ(level.pieces[1].direction, 9);
 }
 
 TEST(LevelFileTest, PositionNumbersPaletteEntriesAfterPieceCount)
 {
-    Game game;
-    game.palette.AppendRows(0, PlayRowCount - 1);
-    game.board.AppendPiece(PieceKind::RedLamp, 1, 1, 0);
-    game.board.AppendPiece(PieceKind::Mirror, 2, 2, 1);
-    game.board.AppendPiece(PieceKind::Bomb, 3, 3, 0);
-    game.board.RemovePiece(1);
-    game.palette.Increase(0);
-    game.palette.Increase(0);
-    game.palette.Increase(6);
-    game.palette.Decrease(2);
-    const std::string text = FormatLevel(game, false);
+    Level level = parsed("");
+    appendPiece(level, PieceKind::RedLamp, 1, 1, 0);
+    appendPiece(level, PieceKind::Mirror, 2, 2, 1);
+    appendPiece(level, PieceKind::Bomb, 3, 3, 0);
+    level.pieces[1].removed = true;
+    level.palette = {2, 0, -1, 0, 0, 0, 1};
+    const std::string text = positionFile(level);
     for (const char* present : {"[Sak0]", "[Sak2]", "[Sak4]", "[Sak5]", "[Sak6]"}) {
         EXPECT_NE(text.find(present), std::string::npos) << present;
     }
@@ -195,122 +187,86 @@ TEST(LevelFileTest, PositionNumbersPaletteEntriesAfterPieceCount)
     }
     EXPECT_NE(text.find("[Sak6]\r\nTyp=12\r\nTop=0\r\nLeft=0\r\nDeleted=1\r\nDirection=0\r\n"),
               std::string::npos);
-    EXPECT_EQ(FormatLevel(game, true).find("Deleted"), std::string::npos);
+    EXPECT_EQ(designFile(level).find("Deleted"), std::string::npos);
 }
 
 TEST(LevelFileTest, EditPaletteFixedAndCannonRowsWriteNoEntries)
 {
-    Game game;
-    game.board.PlayMode = false;
-    game.palette.AppendRows(0, EditRowCount - 1);
-    game.board.AppendPiece(PieceKind::WhiteLamp, 4, 4, 0);
-    game.board.AppendCannon(1, 1, 0, BlueBeam);
+    Level level = newDesign();
+    appendPiece(level, PieceKind::WhiteLamp, 4, 4, 0);
+    appendCannon(level, 1, 1, 0, BlueBeam);
     for (int row = PlayRowCount; row < EditRowCount; ++row) {
-        game.palette.Increase(row);
+        level.palette[static_cast<std::size_t>(row)] = 1;
     }
-    const Game reloaded = Parsed(FormatLevel(game, false));
-    EXPECT_EQ(reloaded.board.PieceCount, 1);
-    EXPECT_EQ(reloaded.board.EmitterCount, 1);
-    EXPECT_EQ(PaletteCounts(reloaded), std::vector<int>(PlayRowCount, 0));
+    const Level reloaded = parsed(positionFile(level));
+    EXPECT_EQ(reloaded.pieces.size(), 1u);
+    EXPECT_EQ(reloaded.sources.size(), 1u);
+    EXPECT_EQ(reloaded.palette, std::vector<int>(PlayRowCount, 0));
 }
 
 TEST(LevelFileTest, FullPositionSurvivesARoundTrip)
 {
-    Game game;
-    game.levelName = "Åsa – \xC2\x81 €";
-    game.palette.AppendRows(0, PlayRowCount - 1);
+    Level level = parsed("");
+    level.name = "Åsa – \xC2\x81 €";
     const PieceKind kinds[] = {PieceKind::TCoupling, PieceKind::WhiteLamp, PieceKind::YCoupling,
                                PieceKind::OneWay,    PieceKind::Cross,     PieceKind::Inverter};
     for (int i = 0; i < 60; ++i) {
-        game.board.AppendPiece(kinds[i % 6], i % 9 + 1, i / 9 + 1,
-                               static_cast<std::uint8_t>(i % 8));
+        appendPiece(level, kinds[i % 6], i % 9 + 1, i / 9 + 1, static_cast<std::uint8_t>(i % 8));
     }
-    game.board.AppendCannon(9, 9, 4, RedBeam);
-    game.board.AppendCannon(1, 9, 2, GreenBeam);
-    game.palette.Increase(3);
-    game.palette.Increase(5);
-
-    const Game reloaded = Parsed(FormatLevel(game, false));
-    EXPECT_EQ(reloaded.levelName, game.levelName);
-    EXPECT_EQ(PaletteCounts(reloaded), PaletteCounts(game));
-    ASSERT_EQ(reloaded.board.PieceCount, game.board.PieceCount);
-    for (int i = 0; i < game.board.PieceCount; ++i) {
-        const Piece& a = game.board.Pieces[i];
-        const Piece& b = reloaded.board.Pieces[i];
-        EXPECT_EQ(std::tie(a.Kind, a.Left, a.Top, a.Direction, a.EmitterIndex),
-                  std::tie(b.Kind, b.Left, b.Top, b.Direction, b.EmitterIndex))
-            << i;
-    }
-    ASSERT_EQ(reloaded.board.EmitterCount, game.board.EmitterCount);
-    for (int i = 0; i < game.board.EmitterCount; ++i) {
-        const Emitter& a = game.board.Emitters[i];
-        const Emitter& b = reloaded.board.Emitters[i];
-        EXPECT_EQ(std::tie(a.Left, a.Top, a.Direction, a.Color, a.IsCannon),
-                  std::tie(b.Left, b.Top, b.Direction, b.Color, b.IsCannon))
-            << i;
-    }
-    EXPECT_EQ(FormatLevel(reloaded, false), FormatLevel(game, false));
+    appendCannon(level, 9, 9, 4, RedBeam);
+    appendCannon(level, 1, 9, 2, GreenBeam);
+    level.palette[3] = 1;
+    level.palette[5] = 1;
+    EXPECT_EQ(parsed(positionFile(level)), level);
 }
 
-TEST(LevelFileTest, LoadingResetsTheGameAndRemembersTheFile)
+TEST(LevelFileTest, LoadingReadsTheFileIntoANewLevelInPlay)
 {
     ScratchDir dir;
     const auto path =
         dir.write("a.prl", "[LevelParametrar]\r\nNamn=  Tv\xE5  \r\n\r\n[sak0]\r\nTYP=$d\r\n");
-    Game game = FirstLevelAsDesigned();
-    game.board.PlayMode = false;
-    game.board.HotPiece = 1;
-    const LoadResult result = LoadLevel(game, path);
-    EXPECT_EQ(result.status, LoadStatus::Loaded);
-    EXPECT_TRUE(result.message.empty());
-    EXPECT_EQ(game.levelName, "Två");
-    EXPECT_EQ(game.board.CurrentLevelFile, path.string());
-    EXPECT_TRUE(game.board.PlayMode);
-    EXPECT_FALSE(game.board.Finished);
-    EXPECT_EQ(game.board.HotPiece, -1);
-    ASSERT_EQ(game.board.PieceCount, 1);
-    EXPECT_EQ(game.board.Pieces[0].Kind, PieceKind::Bomb);
-    EXPECT_EQ(game.board.EmitterCount, 0);
+    const auto result = loadLevel(path);
+    ASSERT_TRUE(result.ok());
+    EXPECT_TRUE(result.value().warning.empty());
+    const Level& level = result.value().level;
+    EXPECT_EQ(level.name, "Två");
+    EXPECT_EQ(level.mode, Mode::Play);
+    ASSERT_EQ(level.pieces.size(), 1u);
+    EXPECT_EQ(level.pieces[0].kind, PieceKind::Bomb);
+    EXPECT_TRUE(level.sources.empty());
 }
 
-TEST(LevelFileTest, MissingDirectoryAndOversizedFilesChangeNothing)
+TEST(LevelFileTest, MissingFoldersDevicesAndOversizedFilesAreNotLevels)
 {
     ScratchDir dir;
     std::filesystem::create_directory(dir / "Level02.prl");
     const auto huge = dir.write("huge.prl", FirstLevelFile + std::string(MaxLevelFileSize, ';'));
-    Game game = FirstLevelAsDesigned();
-    const std::string before = FormatLevel(game, false);
-
-    EXPECT_EQ(LoadLevel(game, dir / "none.prl").status, LoadStatus::NotFound);
-    EXPECT_EQ(LoadLevel(game, dir / "Level02.prl").status, LoadStatus::NotFound);
-    const LoadResult refused = LoadLevel(game, huge);
-    EXPECT_EQ(refused.status, LoadStatus::Refused);
-    EXPECT_NE(refused.message.find("för stor"), std::string::npos) << refused.message;
-    const LoadResult device = LoadLevel(game, "/dev/zero");
-    EXPECT_EQ(device.status, LoadStatus::Refused);
-    EXPECT_EQ(FormatLevel(game, false), before);
-    EXPECT_TRUE(game.board.CurrentLevelFile.empty());
+    EXPECT_EQ(loadLevel(dir / "none.prl").error().failure, LoadFailure::NotFound);
+    EXPECT_EQ(loadLevel(dir / "Level02.prl").error().failure, LoadFailure::NotFound);
+    const auto refused = loadLevel(huge);
+    EXPECT_EQ(refused.error().failure, LoadFailure::Refused);
+    EXPECT_NE(refused.error().message.find("för stor"), std::string::npos);
+    EXPECT_EQ(loadLevel("/dev/zero").error().failure, LoadFailure::Refused);
 }
 
 TEST(LevelFileTest, JunkLoadsAsAnEmptyOrPartialLevel)
 {
-    const Game empty = Parsed("");
-    EXPECT_EQ(empty.levelName, "(No name)");
-    EXPECT_EQ(PaletteCounts(empty), std::vector<int>(PlayRowCount, 0));
-    EXPECT_EQ(empty.board.PieceCount, 0);
+    const Level empty = parsed("");
+    EXPECT_EQ(empty.name, "(No name)");
+    EXPECT_EQ(empty.palette, std::vector<int>(PlayRowCount, 0));
+    EXPECT_TRUE(empty.pieces.empty());
 
-    const Game numbers = Parsed("[LevelParametrar]\nEmpty=False\n[Sak0]\nTyp=99999999999\n"
-                                "[Sak1]\nTyp=5\nTop=-2147483648\nLeft=0x1FFFFFFFF\nDirection=abc\n"
-                                "[Sak2]\nTyp=7\nTop=2147483648\nLeft=-4\n");
-    ASSERT_EQ(numbers.board.PieceCount, 2);
-    EXPECT_EQ(numbers.board.Pieces[0].Top, INT32_MIN);
-    EXPECT_EQ(numbers.board.Pieces[0].Left, -1);
-    EXPECT_EQ(numbers.board.Pieces[0].Direction, 0);
-    EXPECT_EQ(numbers.board.Pieces[1].Top, -1);
-    EXPECT_EQ(numbers.board.PieceAt(-4, -1), Board::OffBoardIndex);
+    const Level numbers = parsed("[LevelParametrar]\nEmpty=False\n[Sak0]\nTyp=99999999999\n"
+                                 "[Sak1]\nTyp=5\nTop=-2147483648\nLeft=0x1FFFFFFFF\nDirection=abc\n"
+                                 "[Sak2]\nTyp=7\nTop=2147483648\nLeft=-4\n");
+    ASSERT_EQ(numbers.pieces.size(), 2u);
+    EXPECT_EQ(numbers.pieces[0].row, INT32_MIN);
+    EXPECT_EQ(numbers.pieces[0].column, -1);
+    EXPECT_EQ(numbers.pieces[0].direction, 0);
+    EXPECT_EQ(numbers.pieces[1].row, -1);
 
     std::string nul("[Sak0]\nTyp=5\0junk\n[Sak1]\0\nTyp=6\n", 31);
-    EXPECT_EQ(Parsed(nul).board.PieceCount, 2);
+    EXPECT_EQ(parsed(nul).pieces.size(), 2u);
 
     const unsigned seed = 20261208;
     std::mt19937 random(seed);
@@ -318,8 +274,8 @@ TEST(LevelFileTest, JunkLoadsAsAnEmptyOrPartialLevel)
     for (char& c : noise) {
         c = static_cast<char>(random() % 7 == 0 ? "[]=\n\r"[random() % 5] : random());
     }
-    Game game;
-    EXPECT_EQ(ParseLevel(game, noise).status, LoadStatus::Loaded) << "seed " << seed;
+    EXPECT_EQ(parsed(noise).palette.size(), static_cast<std::size_t>(PlayRowCount))
+        << "seed " << seed;
 }
 
 TEST(LevelFileTest, ThousandsOfSectionsLoadAndCapacityIsReported)
@@ -332,31 +288,31 @@ TEST(LevelFileTest, ThousandsOfSectionsLoadAndCapacityIsReported)
     for (int n = 0; n < 60; ++n) {
         text += "[Cannon" + std::to_string(n) + "]\nTop=1\n";
     }
-    Game game;
-    const LoadResult result = ParseLevel(game, text);
-    EXPECT_EQ(result.status, LoadStatus::Loaded);
-    EXPECT_EQ(game.board.PieceCount, 99);
-    EXPECT_EQ(game.board.EmitterCount, Board::CannonIndexLimit);
+    const LoadedLevel result = parseLevel(text);
+    EXPECT_EQ(result.level.pieces.size(), 99u);
+    EXPECT_EQ(result.level.sources.size(), static_cast<std::size_t>(Level::CannonIndexLimit));
     // 99 of the 200 readable sections fit; 49 couplings leave room for one
     // cannon, since cannons stay below index 50 to be saved where they are read.
-    EXPECT_EQ(result.message, "Banan innehåller mer än brädet rymmer: 101 pjäser och 49 "
+    EXPECT_EQ(result.warning, "Banan innehåller mer än brädet rymmer: 101 pjäser och 49 "
                               "laserkanoner fick inte plats och laddades inte.");
-    EXPECT_EQ(game.board.Pieces[Board::OffBoardIndex].Kind, PieceKind::OffBoard);
-    EXPECT_EQ(game.board.Pieces[Board::EmptyCellIndex].Kind, PieceKind::EmptyCell);
 }
 
 TEST(LevelFileTest, FailedSavesKeepTheOldFile)
 {
     ScratchDir dir;
-    const Game game = FirstLevelAsDesigned();
+    const Level level = firstLevelAsDesigned();
+    const auto save = [&level](const std::filesystem::path& path) {
+        return saveLevel(level, SaveLayout::Design, Completion::Finished, path);
+    };
     const auto blocker = dir.write("plain", "x");
-    const SaveResult underFile = SaveLevel(game, blocker / "Level01.prl", true);
-    EXPECT_FALSE(underFile.ok);
-    EXPECT_EQ(underFile.message, "Unable to write to " + (blocker / "Level01.prl").string());
+    const auto underFile = save(blocker / "Level01.prl");
+    ASSERT_FALSE(underFile.ok());
+    EXPECT_EQ(underFile.error().path, blocker / "Level01.prl");
+    EXPECT_EQ(underFile.error().reason, "Not a directory");
 
     std::filesystem::create_directory(dir / "taken.prl");
     dir.write("taken.prl/inside", "keep");
-    EXPECT_FALSE(SaveLevel(game, dir / "taken.prl", true).ok);
+    EXPECT_FALSE(save(dir / "taken.prl").ok());
     EXPECT_EQ(ScratchDir::read(dir / "taken.prl/inside"), "keep");
 
     // A write that fails half-way: the file size limit stops it.
@@ -367,10 +323,11 @@ TEST(LevelFileTest, FailedSavesKeepTheOldFile)
     rlimit tight = saved;
     tight.rlim_cur = 16;
     setrlimit(RLIMIT_FSIZE, &tight);
-    const SaveResult halfWay = SaveLevel(game, old, true);
+    const auto halfWay = save(old);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(halfWay.ok);
+    ASSERT_FALSE(halfWay.ok());
+    EXPECT_EQ(halfWay.error().reason, "File too large");
     EXPECT_EQ(ScratchDir::read(old), "old position");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3)
         << "the temporary file must be removed";

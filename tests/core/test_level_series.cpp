@@ -19,11 +19,11 @@ std::vector<std::string> Names(const std::vector<std::string>& paths)
     return names;
 }
 
-TEST(LevelSeriesTest, ProgramDirEndsInOneSeparator)
+TEST(LevelSeriesTest, ProgramFolderEndsInOneSeparator)
 {
-    EXPECT_EQ(ProgramDir("/opt/prismora/prismora"), "/opt/prismora/");
-    EXPECT_EQ(ProgramDir("/prismora"), "/");
-    EXPECT_EQ(ProgramDir("prismora"), std::filesystem::current_path().string() + "/");
+    EXPECT_EQ(programFolder("/opt/prismora/prismora"), "/opt/prismora/");
+    EXPECT_EQ(programFolder("/prismora"), "/");
+    EXPECT_EQ(programFolder("prismora"), std::filesystem::current_path().string() + "/");
 }
 
 TEST(LevelSeriesTest, ListingMatchesTwoCharactersAndSortsWithoutCase)
@@ -35,18 +35,18 @@ TEST(LevelSeriesTest, ListingMatchesTwoCharactersAndSortsWithoutCase)
         dir.write(name, "");
     }
     std::filesystem::create_directory(dir / "Level09.prl");
-    const std::vector<std::string> files = ListLevelSeries(dir.path());
+    const std::vector<std::string> files = listSeriesFiles(dir.path());
     EXPECT_EQ(Names(files), (std::vector<std::string>{"LEVEL01.prl", "level02.PRL", "Level09.prl",
                                                       "Level10.prl", "Levelé3.prl"}));
-    EXPECT_EQ(files.front(), ProgramDir(dir / "x") + "LEVEL01.prl");
-    EXPECT_TRUE(ListLevelSeries(dir / "missing").empty());
+    EXPECT_EQ(files.front(), programFolder(dir / "x") + "LEVEL01.prl");
+    EXPECT_TRUE(listSeriesFiles(dir / "missing").empty());
 }
 
 TEST(LevelSeriesTest, NamesEqualButForCaseStayTogether)
 {
     const LevelSeries series(
         {"/d/level02.prl", "/d/Level01.prl", "/d/Level02.prl", "/d/level01.prl"});
-    EXPECT_EQ(series.Files(), (std::vector<std::string>{"/d/Level01.prl", "/d/level01.prl",
+    EXPECT_EQ(series.files(), (std::vector<std::string>{"/d/Level01.prl", "/d/level01.prl",
                                                         "/d/Level02.prl", "/d/level02.prl"}));
 }
 
@@ -57,31 +57,31 @@ TEST(LevelSeriesTest, ArrowsStepWithoutWrappingAndRewriteTheHint)
         files.push_back("/d/Level" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".prl");
     }
     LevelSeries series(files);
-    EXPECT_EQ(series.Hint(), "Level 0 of 9");
+    EXPECT_EQ(series.hint(), "Level 0 of 9");
     std::vector<int> reached;
     for (int press = 0; press < 11; ++press) {
-        ASSERT_TRUE(series.Next());
-        reached.push_back(series.Index());
+        ASSERT_TRUE(series.next());
+        reached.push_back(series.index());
     }
     EXPECT_EQ(reached, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9}));
-    EXPECT_EQ(series.Hint(), "Level 9 of 9; Level10.prl");
-    EXPECT_EQ(series.Next(), "/d/Level10.prl") << "the last level restarts";
+    EXPECT_EQ(series.hint(), "Level 9 of 9; Level10.prl");
+    EXPECT_EQ(series.next(), "/d/Level10.prl") << "the last level restarts";
     for (int press = 0; press < 9; ++press) {
-        series.Previous();
+        series.previous();
     }
-    EXPECT_EQ(series.Previous(), "/d/Level01.prl");
-    EXPECT_EQ(series.Hint(), "Level 0 of 9; Level01.prl");
+    EXPECT_EQ(series.previous(), "/d/Level01.prl");
+    EXPECT_EQ(series.hint(), "Level 0 of 9; Level01.prl");
 }
 
 TEST(LevelSeriesTest, FewerThanTwoFilesDisableTheArrows)
 {
     LevelSeries none;
-    EXPECT_FALSE(none.Next());
-    EXPECT_EQ(none.Hint(), "Level 0 of -1");
+    EXPECT_FALSE(none.next());
+    EXPECT_EQ(none.hint(), "Level 0 of -1");
     LevelSeries one({"/d/Level01.prl"});
-    EXPECT_FALSE(one.Next());
-    EXPECT_FALSE(one.Previous());
-    EXPECT_EQ(one.Hint(), "Level 0 of 0");
+    EXPECT_FALSE(one.next());
+    EXPECT_FALSE(one.previous());
+    EXPECT_EQ(one.hint(), "Level 0 of 0");
 }
 
 } // namespace

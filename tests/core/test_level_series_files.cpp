@@ -1,6 +1,8 @@
 // The shipped level series: every level loads unsolved, the solver solves it, and
 // the designer's solution works as saved and in any placing order.
+#include "core/evaluation.h"
 #include "core/level_file.h"
+#include "core/palette.h"
 #include "core/solver_checks.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +22,7 @@ constexpr int SeriesLength = 30;
 constexpr std::uint32_t OrderSeed = 7;
 constexpr int RandomOrders = 40;
 
-fs::path LevelPath(int number)
+fs::path levelPath(int number)
 {
     char name[32];
     std::snprintf(name, sizeof name, "Level%02d.prl", number);
@@ -28,7 +30,7 @@ fs::path LevelPath(int number)
     return fs::path(PRISMORA_TEST_DATA).parent_path().parent_path() / "levels" / name;
 }
 
-std::string FileText(const fs::path& path)
+std::string fileText(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -38,40 +40,31 @@ std::string FileText(const fs::path& path)
 
 // The level with the designer's pieces standing where the file puts them: the
 // same file with "Empty" read as "False".
-Game DesignerSolution(const fs::path& level)
+Level designerSolution(const fs::path& level)
 {
-    std::string text = FileText(level);
+    std::string text = fileText(level);
     const std::size_t flag = text.find("Empty=True");
     EXPECT_NE(flag, std::string::npos) << level;
     if (flag != std::string::npos) {
         text.replace(flag, 10, "Empty=False");
     }
-    const fs::path copy =
-        fs::temp_directory_path() / ("prismora_solution_" + level.filename().string());
-    std::ofstream(copy, std::ios::binary) << text;
-    Game game;
-    EXPECT_EQ(LoadLevel(game, copy).status, LoadStatus::Loaded);
-    fs::remove(copy);
-    return game;
+    return parseLevel(text).level;
 }
 
-void CheckDesignerSolution(const Game& level, int number)
+void checkDesignerSolution(const Level& level, int number)
 {
-    const fs::path path = LevelPath(number);
-    Game solved = DesignerSolution(path);
-    Board board = solved.board;
-    EXPECT_EQ(EvaluateBoard(board, nullptr).verdict, Verdict::Solved) << path;
+    const fs::path path = levelPath(number);
+    Level solved = designerSolution(path);
+    EXPECT_EQ(evaluate(solved).verdict, Verdict::Solved) << path;
 
     // Without the palette's pieces the level is back to its start: not solved.
-    const std::vector<Placement> pieces = PlacedPieces(solved.board);
-    for (int i = 0; i < solved.board.PieceCount; ++i) {
-        if (IsPlaceableKind(solved.board.Pieces[i].Kind)) {
-            solved.board.RemovePiece(i);
-        }
+    const std::vector<Placement> pieces = placedPieces(solved);
+    for (Piece& piece : solved.pieces) {
+        piece.removed = piece.removed || isPlaceableKind(piece.kind);
     }
-    EXPECT_NE(EvaluateBoard(solved.board, nullptr).verdict, Verdict::Solved) << path;
+    EXPECT_NE(evaluate(solved).verdict, Verdict::Solved) << path;
 
-    const auto failing = OrderThatFails(level.board, pieces, OrderSeed, RandomOrders);
+    const auto failing = orderThatFails(level, pieces, OrderSeed, RandomOrders);
     EXPECT_FALSE(failing.has_value())
         << path << ": fails in some placing order (seed " << OrderSeed << ")";
 }
@@ -81,35 +74,35 @@ TEST(LevelSeriesFilesTest, EveryLevelIsUnsolvedOnLoadingAndSolvable)
     std::ostringstream figures;
     long total = 0;
     for (int number = 1; number <= SeriesLength; ++number) {
-        const fs::path path = LevelPath(number);
+        const fs::path path = levelPath(number);
         SCOPED_TRACE(path.string());
-        const std::string text = FileText(path);
+        const std::string text = fileText(path);
         ASSERT_FALSE(text.empty());
         EXPECT_NE(text.find("Empty=True\r\n"), std::string::npos);
         EXPECT_EQ(text.find("\n["), text.find("\r\n[") + 1) << "line ends must be CR LF";
 
-        Game level;
-        ASSERT_EQ(LoadLevel(level, path).status, LoadStatus::Loaded);
-        EXPECT_FALSE(level.levelName.empty());
-        Board start = level.board;
-        const Verdict first = EvaluateBoard(start, nullptr).verdict;
+        const auto loaded = loadLevel(path);
+        ASSERT_TRUE(loaded.ok());
+        const Level& level = loaded.value().level;
+        EXPECT_FALSE(level.name.empty());
+        const Verdict first = evaluate(level).verdict;
         EXPECT_NE(first, Verdict::Solved);
         EXPECT_NE(first, Verdict::Bomb);
         for (int row = 0; row < PlayRowCount; ++row) {
             // A piece taken from the palette arrives at column 1, row 1.
-            const Placement arrival{*RowToKind(row), 1, 1, 0};
-            if (level.palette.Count(row) > 0) {
-                EXPECT_NE(VerdictAfter(level.board, std::span(&arrival, 1)), Verdict::Bomb) << row;
+            const Placement arrival{*kindOfRow(row), 1, 1, 0};
+            if (paletteCount(level, row) > 0) {
+                EXPECT_NE(verdictAfter(level, std::span(&arrival, 1)), Verdict::Bomb) << row;
             }
         }
 
-        const SolveResult result = Solve(level);
+        const SolveResult result = solve(level);
         ASSERT_EQ(result.status, SolveStatus::Solved) << "after " << result.states << " states";
-        EXPECT_TRUE(SolvesBoard(level.board, result.solution));
+        EXPECT_TRUE(solvesLevel(level, result.solution));
         if (number > 2) {
-            EXPECT_FALSE(SolvableWith(level, 1)) << "one piece is enough";
+            EXPECT_FALSE(solvableWith(level, 1)) << "one piece is enough";
         }
-        CheckDesignerSolution(level, number);
+        checkDesignerSolution(level, number);
         figures << (number > 1 ? " " : "") << result.states;
         total += result.states;
     }

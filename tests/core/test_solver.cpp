@@ -1,6 +1,8 @@
 // The solver on small hand-made boards whose answers are easy to check by hand.
 #include "core/solver.h"
 
+#include "level_builder.h"
+
 #include "core/solver_checks.h"
 #include "core/solver_moves.h"
 #include "core/solver_score.h"
@@ -10,80 +12,72 @@
 namespace prismora {
 namespace {
 
-// A play-mode game: the board as built by the caller, the seven play rows.
-Game EmptyGame()
-{
-    Game game;
-    game.palette.AppendRows(0, PlayRowCount - 1);
-    return game;
-}
+using testing::playLevel;
 
-void GivePieces(Game& game, PieceKind kind, int count)
+void givePieces(Level& level, PieceKind kind, int count)
 {
-    for (int i = 0; i < count; ++i) {
-        game.palette.Increase(*KindToRow(kind));
-    }
+    level.palette[static_cast<std::size_t>(*rowOfKind(kind))] += count;
 }
 
 // Red cannon at column 1, row 5 firing east; red lamp at column 5, row 1.
-Game OneMirrorGame()
+Level oneMirrorLevel()
 {
-    Game game = EmptyGame();
-    game.board.AppendPiece(PieceKind::RedLamp, 5, 1, 0);
-    game.board.AppendCannon(1, 5, 0, RedBeam);
-    GivePieces(game, PieceKind::Mirror, 1);
+    Level game = playLevel();
+    appendPiece(game, PieceKind::RedLamp, 5, 1, 0);
+    appendCannon(game, 1, 5, 0, RedBeam);
+    givePieces(game, PieceKind::Mirror, 1);
     return game;
 }
 
 TEST(SolverTest, FindsTheOneMirrorThatTurnsTheBeamIntoTheLamp)
 {
-    const Game game = OneMirrorGame();
-    const SolveResult result = Solve(game);
+    const Level game = oneMirrorLevel();
+    const SolveResult result = solve(game);
     ASSERT_EQ(result.status, SolveStatus::Solved);
     ASSERT_EQ(result.solution.size(), 1u);
     EXPECT_EQ(result.solution[0], (Placement{PieceKind::Mirror, 5, 5, 3}));
-    EXPECT_TRUE(SolvesBoard(game.board, result.solution));
+    EXPECT_TRUE(solvesLevel(game, result.solution));
     // Only the cells on the beam were tried, each with few directions.
     EXPECT_LT(result.states, 40);
 }
 
 TEST(SolverTest, AnswersNoSolutionOrGivesUpAtTheBudget)
 {
-    Game walled = OneMirrorGame();
-    walled.board.AppendPiece(PieceKind::Obstacle, 5, 2, 0);
-    walled.board.AppendPiece(PieceKind::Obstacle, 4, 1, 0);
-    walled.board.AppendPiece(PieceKind::Obstacle, 6, 1, 0);
-    walled.board.AppendPiece(PieceKind::Obstacle, 4, 2, 0);
-    walled.board.AppendPiece(PieceKind::Obstacle, 6, 2, 0);
-    const SolveResult none = Solve(walled);
+    Level walled = oneMirrorLevel();
+    appendPiece(walled, PieceKind::Obstacle, 5, 2, 0);
+    appendPiece(walled, PieceKind::Obstacle, 4, 1, 0);
+    appendPiece(walled, PieceKind::Obstacle, 6, 1, 0);
+    appendPiece(walled, PieceKind::Obstacle, 4, 2, 0);
+    appendPiece(walled, PieceKind::Obstacle, 6, 2, 0);
+    const SolveResult none = solve(walled);
     EXPECT_EQ(none.status, SolveStatus::NoSolution);
     EXPECT_TRUE(none.solution.empty());
     EXPECT_GT(none.states, 1);
 
-    Game plenty = walled;
-    GivePieces(plenty, PieceKind::DoubleMirror, 3);
-    const SolveResult budget = Solve(plenty, {.maxStates = 50});
+    Level plenty = walled;
+    givePieces(plenty, PieceKind::DoubleMirror, 3);
+    const SolveResult budget = solve(plenty, {.maxStates = 50});
     EXPECT_EQ(budget.status, SolveStatus::GaveUp);
     EXPECT_EQ(budget.states, 50);
 }
 
 TEST(SolverTest, AlreadySolvedLevelNeedsNoPieceAndMaxPiecesLimitsTheDepth)
 {
-    Game solved = OneMirrorGame();
-    solved.board.AppendPiece(PieceKind::Mirror, 5, 5, 3);
-    const SolveResult none = Solve(solved);
+    Level solved = oneMirrorLevel();
+    appendPiece(solved, PieceKind::Mirror, 5, 5, 3);
+    const SolveResult none = solve(solved);
     EXPECT_EQ(none.status, SolveStatus::Solved);
     EXPECT_TRUE(none.solution.empty());
     EXPECT_EQ(none.states, 1);
 
     // Lamps at (5, 3) and (9, 2): up column 5, then along row 2.
-    Game two = EmptyGame();
-    two.board.AppendPiece(PieceKind::RedLamp, 5, 3, 0);
-    two.board.AppendPiece(PieceKind::RedLamp, 9, 2, 0);
-    two.board.AppendCannon(1, 5, 0, RedBeam);
-    GivePieces(two, PieceKind::Mirror, 2);
-    EXPECT_EQ(Solve(two, {.maxPieces = 1}).status, SolveStatus::NoSolution);
-    const SolveResult full = Solve(two);
+    Level two = playLevel();
+    appendPiece(two, PieceKind::RedLamp, 5, 3, 0);
+    appendPiece(two, PieceKind::RedLamp, 9, 2, 0);
+    appendCannon(two, 1, 5, 0, RedBeam);
+    givePieces(two, PieceKind::Mirror, 2);
+    EXPECT_EQ(solve(two, {.maxPieces = 1}).status, SolveStatus::NoSolution);
+    const SolveResult full = solve(two);
     ASSERT_EQ(full.status, SolveStatus::Solved);
     EXPECT_EQ(full.solution.size(), 2u);
 }
@@ -93,26 +87,26 @@ TEST(SolverTest, AvoidsBombsAndBlocksABeamHeadingForOne)
     // The cannon's beam runs straight into a bomb at column 9; a green lamp
     // elsewhere is lit by a second cannon. The one mirror must stop the red
     // beam without sending it anywhere harmful.
-    Game game = EmptyGame();
-    game.board.AppendPiece(PieceKind::Bomb, 9, 5, 0);
-    game.board.AppendPiece(PieceKind::GreenLamp, 5, 9, 0);
-    game.board.AppendCannon(1, 5, 0, RedBeam);
-    game.board.AppendCannon(5, 1, 6, GreenBeam);
-    GivePieces(game, PieceKind::Mirror, 1);
-    ASSERT_EQ(VerdictAfter(game.board, {}), Verdict::Bomb);
-    const SolveResult result = Solve(game);
+    Level game = playLevel();
+    appendPiece(game, PieceKind::Bomb, 9, 5, 0);
+    appendPiece(game, PieceKind::GreenLamp, 5, 9, 0);
+    appendCannon(game, 1, 5, 0, RedBeam);
+    appendCannon(game, 5, 1, 6, GreenBeam);
+    givePieces(game, PieceKind::Mirror, 1);
+    ASSERT_EQ(verdictAfter(game, {}), Verdict::Bomb);
+    const SolveResult result = solve(game);
     ASSERT_EQ(result.status, SolveStatus::Solved);
-    EXPECT_EQ(VerdictAfter(game.board, result.solution), Verdict::Solved);
+    EXPECT_EQ(verdictAfter(game, result.solution), Verdict::Solved);
 }
 
 TEST(SolverTest, IsDeterministic)
 {
-    Game game = OneMirrorGame();
-    game.board.AppendPiece(PieceKind::BlueLamp, 9, 9, 0);
-    game.board.AppendCannon(9, 1, 4, BlueBeam);
-    GivePieces(game, PieceKind::DoubleMirror, 2);
-    const SolveResult first = Solve(game);
-    const SolveResult second = Solve(game);
+    Level game = oneMirrorLevel();
+    appendPiece(game, PieceKind::BlueLamp, 9, 9, 0);
+    appendCannon(game, 9, 1, 4, BlueBeam);
+    givePieces(game, PieceKind::DoubleMirror, 2);
+    const SolveResult first = solve(game);
+    const SolveResult second = solve(game);
     ASSERT_EQ(first.status, SolveStatus::Solved);
     EXPECT_EQ(first.solution, second.solution);
     EXPECT_EQ(first.states, second.states);
@@ -123,26 +117,26 @@ TEST(SolverTest, IsDeterministic)
 // is saved and loaded (outputs then come before the cannon in the table).
 TEST(SolverTest, SolutionsAlsoHoldWhenTheSolvedPositionIsLoadedAgain)
 {
-    Game game = EmptyGame();
-    game.board.AppendPiece(PieceKind::RedLamp, 1, 3, 0);
-    game.board.AppendCannon(1, 5, 0, RedBeam);
-    GivePieces(game, PieceKind::TCoupling, 2);
+    Level game = playLevel();
+    appendPiece(game, PieceKind::RedLamp, 1, 3, 0);
+    appendCannon(game, 1, 5, 0, RedBeam);
+    givePieces(game, PieceKind::TCoupling, 2);
     const Placement first{PieceKind::TCoupling, 3, 5, 4};
     const Placement second{PieceKind::TCoupling, 3, 3, 6};
     const std::vector<Placement> reversed{second, first};
-    EXPECT_EQ(VerdictAfter(game.board, reversed), Verdict::Solved);
-    EXPECT_FALSE(SolvesBoard(game.board, reversed));
-    EXPECT_TRUE(SolvesBoard(game.board, std::vector<Placement>{first, second}));
+    EXPECT_EQ(verdictAfter(game, reversed), Verdict::Solved);
+    EXPECT_FALSE(solvesLevel(game, reversed));
+    EXPECT_TRUE(solvesLevel(game, std::vector<Placement>{first, second}));
 
-    Board played = game.board;
-    PlacePieces(played, reversed);
-    const Board loaded = ReloadedBoard(played);
-    EXPECT_EQ(loaded.Pieces[1].EmitterIndex, 0);
-    EXPECT_TRUE(loaded.Emitters[2].IsCannon);
+    Level played = game;
+    placePieces(played, reversed);
+    const Level loaded = reloadedLevel(played);
+    EXPECT_EQ(loaded.pieces[1].output, 0);
+    EXPECT_TRUE(loaded.sources[2].isCannon());
 
-    const SolveResult result = Solve(game);
+    const SolveResult result = solve(game);
     ASSERT_EQ(result.status, SolveStatus::Solved);
-    EXPECT_TRUE(SolvesBoard(game.board, result.solution));
+    EXPECT_TRUE(solvesLevel(game, result.solution));
 }
 
 TEST(SolverMovesTest, DirectionsAreGroupedByWhatTheyDoToTheArrivingBeams)
@@ -150,54 +144,52 @@ TEST(SolverMovesTest, DirectionsAreGroupedByWhatTheyDoToTheArrivingBeams)
     const ResponseTable rules;
     const std::vector<Arrival> east{{0, RedBeam}};
     // A mirror turns an eastward beam left or right, or blocks it.
-    EXPECT_EQ(rules.DistinctDirections(PieceKind::Mirror, east).size(), 3u);
+    EXPECT_EQ(rules.distinctDirections(PieceKind::Mirror, east).size(), 3u);
     // An inverter passes it on in either colour cycle, or blocks it.
-    EXPECT_EQ(rules.DistinctDirections(PieceKind::Inverter, east).size(), 3u);
-    EXPECT_EQ(rules.Respond(PieceKind::Inverter, 0, east[0]).outputColor, GreenBeam);
+    EXPECT_EQ(rules.distinctDirections(PieceKind::Inverter, east).size(), 3u);
+    EXPECT_EQ(rules.respondTo(PieceKind::Inverter, 0, east[0]).outputColour, GreenBeam);
     // With no beam there every direction is alike.
-    EXPECT_EQ(rules.DistinctDirections(PieceKind::Cross, {}).size(), 1u);
+    EXPECT_EQ(rules.distinctDirections(PieceKind::Cross, {}).size(), 1u);
 
-    Board board;
-    board.AppendCannon(1, 5, 0, RedBeam);
-    board.AppendPiece(PieceKind::Obstacle, 4, 5, 0);
-    BeamCrossings crossings;
-    TraceAll(board, &crossings);
-    const auto cells = crossings.FreeCrossedCells(board);
+    Level board = playLevel();
+    appendCannon(board, 1, 5, 0, RedBeam);
+    appendPiece(board, PieceKind::Obstacle, 4, 5, 0);
+    const BeamCrossings crossings(evaluate(board));
+    const auto cells = crossings.freeCrossedCells(board);
     ASSERT_EQ(cells.size(), 2u); // columns 2 and 3; the obstacle's cell is taken
     EXPECT_EQ(cells[0], (std::array<int, 2>{2, 5}));
-    EXPECT_EQ(crossings.ArrivalsAt(3, 5), east);
+    EXPECT_EQ(crossings.arrivalsAt(3, 5), east);
 }
 
 // Three T-couplings each fed by the one before: placed last-first, the third
 // output is never traced (two passes are not enough), so the lamp stays dark.
 TEST(SolverChecksTest, FindsAPlacingOrderThatBreaksADeepChain)
 {
-    Game game = EmptyGame();
-    game.board.AppendPiece(PieceKind::RedLamp, 2, 7, 0);
-    game.board.AppendCannon(1, 5, 0, RedBeam);
+    Level game = playLevel();
+    appendPiece(game, PieceKind::RedLamp, 2, 7, 0);
+    appendCannon(game, 1, 5, 0, RedBeam);
     const std::vector<Placement> chain{{PieceKind::TCoupling, 3, 5, 4},
                                        {PieceKind::TCoupling, 3, 3, 6},
                                        {PieceKind::TCoupling, 2, 3, 0}};
-    EXPECT_EQ(VerdictAfter(game.board, chain), Verdict::Solved);
-    const auto failing = OrderThatFails(game.board, chain, 1, 0);
+    EXPECT_EQ(verdictAfter(game, chain), Verdict::Solved);
+    const auto failing = orderThatFails(game, chain, 1, 0);
     ASSERT_TRUE(failing.has_value());
-    EXPECT_NE(VerdictAfter(game.board, *failing), Verdict::Solved);
+    EXPECT_NE(verdictAfter(game, *failing), Verdict::Solved);
 
-    const Game single = OneMirrorGame();
+    const Level single = oneMirrorLevel();
     const std::vector<Placement> mirror{{PieceKind::Mirror, 5, 5, 3}};
-    EXPECT_FALSE(OrderThatFails(single.board, mirror, 1, 0).has_value());
-    EXPECT_TRUE(SolvableWith(single, 1));
+    EXPECT_FALSE(orderThatFails(single, mirror, 1, 0).has_value());
+    EXPECT_TRUE(solvableWith(single, 1));
 
-    Board placed = single.board;
-    PlacePieces(placed, mirror);
-    EXPECT_EQ(PlacedPieces(placed), mirror);
+    Level placed = single;
+    placePieces(placed, mirror);
+    EXPECT_EQ(placedPieces(placed), mirror);
 }
 
-int ScoreOf(Board board)
+int scoreOf(const Level& level)
 {
-    ColourCoverage coverage;
-    EvaluateBoard(board, &coverage);
-    return PositionScore(board, coverage);
+    const Evaluation evaluation = evaluate(level);
+    return positionScore(level, evaluation, ColourCoverage(evaluation));
 }
 
 // Every colour that reaches a white lamp must raise the score, even though it
@@ -205,19 +197,18 @@ int ScoreOf(Board board)
 // would prefer positions short of the goal.
 TEST(SolverScoreTest, EachColourReachingAWhiteLampRaisesTheScore)
 {
-    Board board;
-    board.AppendPiece(PieceKind::WhiteLamp, 5, 5, 0);
-    board.AppendCannon(1, 1, 0, RedBeam);   // along row 1, across the lamp's column
-    board.AppendCannon(9, 9, 2, GreenBeam); // up column 9, across the lamp's row
-    board.AppendCannon(1, 9, 1, BlueBeam);  // the diagonal through the lamp
-    const int blueOnly = ScoreOf(board);
-    board.AppendPiece(PieceKind::Mirror, 5, 1, 5); // red turned south through the lamp
-    const int blueRed = ScoreOf(board);
+    Level board = playLevel();
+    appendPiece(board, PieceKind::WhiteLamp, 5, 5, 0);
+    appendCannon(board, 1, 1, 0, RedBeam);   // along row 1, across the lamp's column
+    appendCannon(board, 9, 9, 2, GreenBeam); // up column 9, across the lamp's row
+    appendCannon(board, 1, 9, 1, BlueBeam);  // the diagonal through the lamp
+    const int blueOnly = scoreOf(board);
+    appendPiece(board, PieceKind::Mirror, 5, 1, 5); // red turned south through the lamp
+    const int blueRed = scoreOf(board);
     EXPECT_GT(blueRed, blueOnly);
-    board.AppendPiece(PieceKind::Mirror, 9, 5, 5); // green turned west through it
-    Board judged = board;
-    ASSERT_EQ(EvaluateBoard(judged, nullptr).verdict, Verdict::Solved);
-    EXPECT_GT(ScoreOf(board), blueRed);
+    appendPiece(board, PieceKind::Mirror, 9, 5, 5); // green turned west through it
+    ASSERT_EQ(evaluate(board).verdict, Verdict::Solved);
+    EXPECT_GT(scoreOf(board), blueRed);
 }
 
 } // namespace

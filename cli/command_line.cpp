@@ -1,0 +1,54 @@
+// Dispatching the window-free command-line modes.
+#include "cli/command_line.h"
+
+#include "base/version.h"
+#include "cli/commands.h"
+
+#include <iostream>
+
+namespace prismora {
+
+const char* usageText()
+{
+    return "Usage: prismora [LEVEL]                   play (LEVEL is loaded when it exists)\n"
+           "       prismora -- LEVEL                  play LEVEL, even a name starting with --\n"
+           "       prismora --trace LEVEL [--edit]    trace LEVEL once, print JSON\n"
+           "       prismora --render LEVEL OUT        paint LEVEL's board into OUT (.png, .jpg, "
+           ".bmp, ...)\n"
+           "       prismora --solve LEVEL [--write OUT.prl]\n"
+           "                                          find a placement that solves LEVEL\n"
+           "       prismora --help | --version\n";
+}
+
+int reportUsageError(const std::string& message)
+{
+    std::cerr << "prismora: " << message << "\n";
+    return 2;
+}
+
+std::optional<int> runCommandLine(const std::vector<std::string>& args)
+{
+    if (args.empty() || args[0].rfind("--", 0) != 0 || args[0] == "--") {
+        return std::nullopt;
+    }
+    const std::string& option = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (option == "--help") {
+        std::cout << usageText();
+        return 0;
+    }
+    if (option == "--version") {
+        std::cout << "Prismora version " << Version << "\n";
+        return 0;
+    }
+    if (option == "--trace") {
+        return runTraceCommand(rest);
+    }
+    if (option == "--solve") {
+        return runSolveCommand(rest);
+    }
+    std::cerr << "prismora: unknown option " << option << "\n" << usageText();
+    return 2;
+}
+
+} // namespace prismora

@@ -1,0 +1,119 @@
+// The play rules: what may be grabbed, dropping past the edge, taking from the palette, modes.
+#include "level_builder.h"
+
+#include "core/play.h"
+
+#include <gtest/gtest.h>
+
+namespace prismora {
+namespace {
+
+using testing::cannon;
+using testing::place;
+using testing::playLevel;
+
+TEST(PlayTest, InPlayOnlyMovablePiecesCanBeGrabbedTheNewestFirst)
+{
+    Level level = playLevel();
+    const int mirror = place(level, PieceKind::Mirror, 3, 3);
+    place(level, PieceKind::RedLamp, 3, 3);
+    const int cannonIndex = cannon(level, 5, 5, 0, RedBeam);
+    EXPECT_EQ(findGrabbable(level, 3, 3), Grab::piece(mirror))
+        << "the lamp above it is passed over";
+    EXPECT_TRUE(findGrabbable(level, 5, 5).isNothing()) << "cannons stay put in play";
+
+    const int newer = place(level, PieceKind::Cross, 3, 3);
+    EXPECT_EQ(findGrabbable(level, 3, 3), Grab::piece(newer));
+
+    level.mode = Mode::Edit;
+    EXPECT_EQ(findGrabbable(level, 5, 5), Grab::cannon(cannonIndex));
+    EXPECT_EQ(findGrabbable(level, 3, 3), Grab::piece(newer));
+}
+
+TEST(PlayTest, DroppingPastAnyEdgeReturnsAPieceToTheHandInPlay)
+{
+    for (const auto [column, row] : {std::pair{10, 4}, {4, 10}, {0, 4}, {4, -3}}) {
+        Level level = playLevel();
+        level.palette[0] = 1;
+        ASSERT_EQ(takeFromPalette(level, 0), TakeResult::Taken);
+        const Grab grab = findGrabbable(level, 1, 1);
+        EXPECT_EQ(level.palette[0], 0);
+        EXPECT_TRUE(moveGrabbed(level, grab, column, row));
+        EXPECT_TRUE(dropGrabbed(level, grab));
+        EXPECT_TRUE(level.pieces[0].removed);
+        EXPECT_EQ(level.palette[0], 1);
+        EXPECT_FALSE(dropGrabbed(level, grab)) << "a second release changes no count";
+    }
+}
+
+TEST(PlayTest, DroppingOnTheBoardKeepsThePieceWhereItIs)
+{
+    Level level = playLevel();
+    const int splitter = place(level, PieceKind::TCoupling, 2, 2);
+    const Grab grab = Grab::piece(splitter);
+    EXPECT_TRUE(moveGrabbed(level, grab, 9, 9));
+    EXPECT_FALSE(dropGrabbed(level, grab));
+    EXPECT_EQ(sourceCell(level, level.pieces[splitter].output).column, 9);
+    EXPECT_TRUE(turnGrabbed(level, grab, Turn::Clockwise));
+    EXPECT_EQ(level.pieces[splitter].direction, 7);
+}
+
+TEST(PlayTest, InTheEditorDroppedRecordsLeaveTheLevelAndTheirRowCountsDown)
+{
+    Level level = newDesign();
+    ASSERT_EQ(takeFromPalette(level, 11), TakeResult::Taken); // a green cannon
+    ASSERT_EQ(takeFromPalette(level, 7), TakeResult::Taken);  // a red lamp
+    EXPECT_EQ(level.palette[11], 1);
+    EXPECT_EQ(level.sources[0].colour, GreenBeam);
+
+    const Grab lamp = findGrabbable(level, 1, 1);
+    EXPECT_EQ(lamp, Grab::piece(0)) << "the lamp on the cannon's cell is found first";
+    moveGrabbed(level, lamp, 1, 12);
+    EXPECT_TRUE(dropGrabbed(level, lamp));
+    EXPECT_EQ(level.palette[7], 0);
+
+    const Grab cannonGrab = findGrabbable(level, 1, 1);
+    ASSERT_EQ(cannonGrab, Grab::cannon(0));
+    moveGrabbed(level, cannonGrab, 10, 1);
+    EXPECT_TRUE(dropGrabbed(level, cannonGrab));
+    EXPECT_EQ(level.palette[11], 0);
+    EXPECT_TRUE(level.sources[0].removed);
+}
+
+TEST(PlayTest, TakingFromThePaletteNeedsPiecesInPlayAndRoomEverywhere)
+{
+    Level level = playLevel();
+    EXPECT_EQ(takeFromPalette(level, 0), TakeResult::NothingLeft);
+    EXPECT_EQ(takeFromPalette(level, -1), TakeResult::NothingLeft);
+    level.palette[3] = 2;
+    for (int i = 0; i < Level::CannonIndexLimit; ++i) {
+        cannon(level, 9, 9, 0, RedBeam);
+    }
+    place(level, PieceKind::TCoupling, 8, 8); // takes the last source index
+    const Level before = level;
+    EXPECT_EQ(takeFromPalette(level, 3), TakeResult::BoardFull);
+    EXPECT_EQ(level, before) << "a full table changes nothing";
+}
+
+TEST(PlayTest, ModeSwitchesKeepTheHandAndEveryRowMatchingItsKind)
+{
+    Level level = playLevel();
+    level.palette[0] = 1;
+    enterEditMode(level);
+    enterEditMode(level);
+    EXPECT_EQ(level.palette.size(), static_cast<std::size_t>(EditRowCount));
+    EXPECT_EQ(level.palette[0], 1);
+    EXPECT_EQ(level.mode, Mode::Edit);
+    enterPlayMode(level);
+    EXPECT_EQ(level.palette.size(), static_cast<std::size_t>(PlayRowCount));
+    EXPECT_EQ(level.palette[0], 1);
+
+    Level empty; // nothing loaded: the palette has no rows
+    enterEditMode(empty);
+    EXPECT_EQ(empty.palette, std::vector<int>(EditRowCount, 0));
+    enterPlayMode(empty);
+    EXPECT_EQ(empty.palette.size(), static_cast<std::size_t>(PlayRowCount));
+}
+
+} // namespace
+} // namespace prismora
