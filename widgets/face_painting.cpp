@@ -1,4 +1,4 @@
-// Drawing pieces shared by the cool controls: wallpaper, gradient, edges and shadowed text.
+// Drawing helpers of the gradient button and the banner: wallpaper, gradient, edges, shadowed text.
 #include "widgets/face_painting.h"
 
 #include <QImage>
@@ -17,7 +17,7 @@ constexpr int kGradientBands = 128;
 
 int channelStep(int start, int end, int band)
 {
-    return start + mulDiv(band, end - start, kGradientBands);
+    return start + scaleRounded(band, end - start, kGradientBands);
 }
 
 // Top and left lines in one colour, bottom and right in another (which wins the
@@ -35,7 +35,7 @@ void drawEdgeRing(QPainter& painter, QRect& rect, const QColor& topLeft, const Q
 
 } // namespace
 
-int mulDiv(int a, int b, int c)
+int scaleRounded(int a, int b, int c)
 {
     if (c == 0)
         return -1;
@@ -72,13 +72,13 @@ void paintWallpaper(QPainter& painter, const QRect& rect, const QImage& wallpape
 }
 
 void paintGradient(QPainter& painter, const QRect& rect, const QColor& start, const QColor& end,
-                   TGradientDirection direction)
+                   GradientDirection direction)
 {
-    const bool stripesAcrossX = direction == TGradientDirection::gdHorizontal;
+    const bool stripesAcrossX = direction == GradientDirection::Horizontal;
     const int size = stripesAcrossX ? rect.width() : rect.height();
     for (int band = 0; band < kGradientBands; ++band) {
-        const int from = mulDiv(band, size, kGradientBands);
-        const int to = mulDiv(band + 1, size, kGradientBands);
+        const int from = scaleRounded(band, size, kGradientBands);
+        const int to = scaleRounded(band + 1, size, kGradientBands);
         if (to <= from)
             continue;
         const QColor color(channelStep(start.red(), end.red(), band),
@@ -131,16 +131,16 @@ void drawFocusRect(QPainter& painter, const QRect& rect)
     painter.restore();
 }
 
-ShadowOffsets shadowOffsets(TShadowPosition position, int size)
+ShadowOffsets shadowOffsets(ShadowPosition position, int size)
 {
     switch (position) {
-    case TShadowPosition::spLeftTop:
+    case ShadowPosition::LeftTop:
         return {QPoint(0, 0), QPoint(size, size)};
-    case TShadowPosition::spLeftBottom:
+    case ShadowPosition::LeftBottom:
         return {QPoint(0, size), QPoint(size, 0)};
-    case TShadowPosition::spRightBottom:
+    case ShadowPosition::RightBottom:
         return {QPoint(size, size), QPoint(0, 0)};
-    case TShadowPosition::spRightTop:
+    case ShadowPosition::RightTop:
         return {QPoint(size, 0), QPoint(0, size)};
     }
     return {};

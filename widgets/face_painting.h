@@ -1,7 +1,7 @@
-// Drawing pieces shared by the cool controls: wallpaper, gradient, edges and shadowed text.
+// Drawing helpers of the gradient button and the banner: wallpaper, gradient, edges, shadowed text.
 #pragma once
 
-#include "widgets/cool_types.h"
+#include "widgets/drawing_types.h"
 
 #include <QColor>
 #include <QPalette>
@@ -17,7 +17,7 @@ namespace prismora {
 
 // a·b/c rounded to the nearest integer, halves away from zero, computed in 64
 // bits so the product cannot overflow. Returns -1 when c is 0.
-int mulDiv(int a, int b, int c);
+int scaleRounded(int a, int b, int c);
 
 // Covers rect with the picture: tiled copies placed from rect's top-left
 // corner, each clipped to rect, or one copy scaled to rect. Pixels are copied
@@ -26,10 +26,10 @@ void paintWallpaper(QPainter& painter, const QRect& rect, const QImage& wallpape
                     WallpaperFit fit);
 
 // Fills rect with 128 bands from start to end; band i covers the offsets
-// mulDiv(i, size, 128) up to mulDiv(i + 1, size, 128) across the direction and
-// has each channel start + mulDiv(i, end - start, 128).
+// scaleRounded(i, size, 128) up to scaleRounded(i + 1, size, 128) across the direction and
+// has each channel start + scaleRounded(i, end - start, 128).
 void paintGradient(QPainter& painter, const QRect& rect, const QColor& start, const QColor& end,
-                   TGradientDirection direction);
+                   GradientDirection direction);
 
 // Draws a 1-pixel frame just inside rect and shrinks rect by 1 on each side.
 void drawFrame(QPainter& painter, QRect& rect, const QColor& color);
@@ -47,7 +47,7 @@ void drawFocusRect(QPainter& painter, const QRect& rect);
 struct TextShadow {
     QColor color;
     std::uint8_t size = 1;
-    TShadowPosition position = TShadowPosition::spLeftTop;
+    ShadowPosition position = ShadowPosition::LeftTop;
     bool simpleView = false;
 };
 
@@ -71,7 +71,7 @@ struct ShadowOffsets {
     QPoint shadow;
     QPoint text;
 };
-ShadowOffsets shadowOffsets(TShadowPosition position, int size);
+ShadowOffsets shadowOffsets(ShadowPosition position, int size);
 
 // Draws text in rect with the Qt text flags, background left untouched,
 // in the look given (shadow first, then the text; or the emboss when disabled).
