@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -21,13 +22,22 @@ int scaleRounded(int a, int b, int c);
 
 // Covers rect with the picture: tiled copies placed from rect's top-left
 // corner, each clipped to rect, or one copy scaled to rect. Pixels are copied
-// as they are (no blending). A null picture paints nothing.
+// as they are (no blending, no smoothing). When the painter maps one logical
+// pixel to a whole number of device pixels, each picture pixel becomes such a
+// block, so a 2x screen shows the picture sharp. A null picture paints nothing.
 void paintWallpaper(QPainter& painter, const QRect& rect, const QImage& wallpaper,
                     WallpaperFit fit);
 
+// The size in device pixels of a picture covering logicalSize at devicePixelRatio.
+QSize deviceImageSize(const QSize& logicalSize, qreal devicePixelRatio);
+
+// A transparent off-screen picture covering logicalSize at devicePixelRatio:
+// painted in logical coordinates, drawn back 1:1 onto a device of that ratio.
+QImage makeDeviceImage(const QSize& logicalSize, qreal devicePixelRatio);
+
 // Fills rect with 128 bands from start to end; band i covers the offsets
-// scaleRounded(i, size, 128) up to scaleRounded(i + 1, size, 128) across the direction and
-// has each channel start + scaleRounded(i, end - start, 128).
+// scaleRounded(i, size, 128) up to scaleRounded(i + 1, size, 128) across the
+// direction and has each channel start + scaleRounded(i, end - start, 128).
 void paintGradient(QPainter& painter, const QRect& rect, const QColor& start, const QColor& end,
                    GradientDirection direction);
 

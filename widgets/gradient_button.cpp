@@ -101,8 +101,8 @@ void GradientButton::paintAncestorBackground(QPainter& painter, const QRect& rec
         return;
     }
     const QRect behind(mapTo(source, rect.topLeft()), rect.size());
-    QImage picture(rect.size(), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
+    // Captured at the painter's device pixel ratio, so it stays sharp on a 2x screen.
+    QImage picture = makeDeviceImage(rect.size(), painter.device()->devicePixelRatio());
     source->render(&picture, QPoint(), QRegion(behind), QWidget::DrawWindowBackground);
     painter.drawImage(rect.topLeft(), picture);
 }

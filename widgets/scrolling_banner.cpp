@@ -220,8 +220,7 @@ void ScrollingBanner::paintBanner(QPainter& painter) const
 
 void ScrollingBanner::renderFrame()
 {
-    m_frame = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    m_frame.fill(Qt::transparent);
+    m_frame = makeDeviceImage(size(), devicePixelRatio());
     QPainter painter(&m_frame);
     paintBanner(painter);
 }
@@ -242,7 +241,9 @@ void ScrollingBanner::updateTickThread()
 
 void ScrollingBanner::paintEvent(QPaintEvent*)
 {
-    if (m_frame.size() != size())
+    // A new size or a move to a screen with another pixel ratio needs a new frame.
+    const qreal ratio = devicePixelRatio();
+    if (m_frame.devicePixelRatio() != ratio || m_frame.size() != deviceImageSize(size(), ratio))
         renderFrame();
     QPainter painter(this);
     painter.drawImage(0, 0, m_frame);

@@ -26,8 +26,9 @@ enum class ScrollDirection { BottomToTop, TopToBottom, LeftToRight, RightToLeft 
 // first shown (the text then stands at the restart position, e.g. just beyond
 // the right edge) and starts scrolling if Active. Each tick moves the text one
 // pixel; when it has left the control, textScrolled is emitted and the text
-// restarts. Every tick paints the whole banner into an off-screen image that
-// paintEvent copies in one go. Text colour: the palette's WindowText.
+// restarts. Every tick paints the whole banner into an off-screen image at the
+// screen's device pixel ratio, which paintEvent copies in one go. Text colour:
+// the palette's WindowText.
 class ScrollingBanner : public QWidget {
     Q_OBJECT
 

@@ -16,18 +16,6 @@
 namespace prismora {
 namespace {
 
-// Edge colours that differ from each other and from every background used here.
-QPalette edgePalette()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Light, QColor(250, 250, 250));
-    palette.setColor(QPalette::Midlight, QColor(200, 200, 200));
-    palette.setColor(QPalette::Dark, QColor(90, 90, 90));
-    palette.setColor(QPalette::Shadow, QColor(10, 10, 10));
-    palette.setColor(QPalette::ButtonText, QColor(255, 255, 0));
-    return palette;
-}
-
 QImage paintFace(GradientButton& button, const GradientButton::FaceState& state = {},
                  QRgb underlay = qRgb(255, 0, 255))
 {
