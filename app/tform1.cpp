@@ -1,14 +1,12 @@
 // The main window's construction: components, colours, geometry and wiring.
 #include "app/tform1.h"
 
+#include "app/game_style.h"
 #include "view/board_widget.h"
 #include "view/palette_list.h"
 #include "view/sprite_set.h"
-#include "widgets/cool_button.h"
-#include "widgets/game_banner.h"
-#include "widgets/game_button_style.h"
-#include "widgets/game_fonts.h"
-#include "widgets/scrolling_text.h"
+#include "widgets/gradient_button.h"
+#include "widgets/scrolling_banner.h"
 
 #include <QAction>
 #include <QFrame>
@@ -80,7 +78,7 @@ TForm1::~TForm1() = default;
 void TForm1::buildTopBar()
 {
     TopBar = makePanel(this, "TopBar", QRect(0, 0, layout::ClientWidth, layout::BarHeight));
-    Banner = CreateGameBanner(TopBar, m_wallpaper);
+    Banner = createGameBanner(TopBar, m_wallpaper);
     Banner->setObjectName(QStringLiteral("Banner"));
     Banner->move(8, 8);
     Label1 = new QLabel(QStringLiteral("Namn:"), TopBar);
@@ -126,8 +124,8 @@ void TForm1::buildStatusBar()
 
 QPushButton* TForm1::makeButton(const char* caption, QWidget* parent, const QRect& geometry)
 {
-    auto* button = new TCoolBtn(QString::fromUtf8(caption), parent);
-    ApplyGameButtonStyle(*button, m_wallpaper);
+    auto* button = new GradientButton(QString::fromUtf8(caption), parent);
+    applyGameButtonStyle(*button, m_wallpaper);
     button->setGeometry(geometry);
     return button;
 }

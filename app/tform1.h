@@ -26,7 +26,7 @@ namespace prismora {
 
 class BoardWidget;
 class PaletteList;
-class TCoolScrollingText;
+class ScrollingBanner;
 
 // What the window takes from its surroundings; tests replace each part.
 struct FormOptions {
@@ -87,7 +87,7 @@ public:
 
     // The components, under the names the game's design gives them.
     QFrame* TopBar = nullptr;
-    TCoolScrollingText* Banner = nullptr;
+    ScrollingBanner* Banner = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QFrame* BoardFrame = nullptr;

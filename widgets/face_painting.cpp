@@ -1,9 +1,11 @@
-// Drawing pieces shared by the cool controls: wallpaper, gradient, edges and shadowed text.
+// Drawing helpers of the gradient button and the banner: wallpaper, gradient, edges, shadowed text.
 #include "widgets/face_painting.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QTransform>
+#include <QtMath>
 
 #include <algorithm>
 #include <cstdint>
@@ -17,7 +19,7 @@ constexpr int kGradientBands = 128;
 
 int channelStep(int start, int end, int band)
 {
-    return start + mulDiv(band, end - start, kGradientBands);
+    return start + scaleRounded(band, end - start, kGradientBands);
 }
 
 // Top and left lines in one colour, bottom and right in another (which wins the
@@ -33,9 +35,46 @@ void drawEdgeRing(QPainter& painter, QRect& rect, const QColor& topLeft, const Q
     rect.adjust(1, 1, -1, -1);
 }
 
+// Device pixels per logical pixel when the painter maps to its device by one
+// whole factor in both directions (plus a shift); 1 otherwise.
+int wholeDeviceScale(const QPainter& painter)
+{
+    const QTransform transform = painter.deviceTransform();
+    if (transform.type() > QTransform::TxScale)
+        return 1;
+    const int factor = qRound(transform.m11());
+    const bool isWhole = factor > 1 && qFuzzyCompare(transform.m11(), qreal(factor)) &&
+                         qFuzzyCompare(transform.m22(), qreal(factor));
+    return isWhole ? factor : 1;
+}
+
+// Tiles from rect's top-left corner. On a device with a whole scale factor the
+// part of the picture the tiles use is first enlarged by that factor, so every
+// tile is a plain copy in device pixels.
+void paintTiles(QPainter& painter, const QRect& rect, const QImage& wallpaper)
+{
+    const int tileWidth = wallpaper.width();
+    const int tileHeight = wallpaper.height();
+    const int factor = wholeDeviceScale(painter);
+    QImage tile = wallpaper;
+    if (factor > 1) {
+        const QSize used(std::min(tileWidth, rect.width()), std::min(tileHeight, rect.height()));
+        tile = wallpaper.copy(QRect(QPoint(0, 0), used))
+                   .scaled(used * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        tile.setDevicePixelRatio(factor);
+    }
+    for (int y = rect.top(); y <= rect.bottom(); y += tileHeight) {
+        for (int x = rect.left(); x <= rect.right(); x += tileWidth) {
+            const int width = std::min(tileWidth, rect.right() + 1 - x);
+            const int height = std::min(tileHeight, rect.bottom() + 1 - y);
+            painter.drawImage(QPoint(x, y), tile, QRect(0, 0, width * factor, height * factor));
+        }
+    }
+}
+
 } // namespace
 
-int mulDiv(int a, int b, int c)
+int scaleRounded(int a, int b, int c)
 {
     if (c == 0)
         return -1;
@@ -53,32 +92,37 @@ void paintWallpaper(QPainter& painter, const QRect& rect, const QImage& wallpape
         return;
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    if (fit == WallpaperFit::Stretched) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (fit == WallpaperFit::Stretched)
         painter.drawImage(rect, wallpaper);
-        painter.restore();
-        return;
-    }
-    const int tileWidth = wallpaper.width();
-    const int tileHeight = wallpaper.height();
-    for (int y = rect.top(); y <= rect.bottom(); y += tileHeight) {
-        for (int x = rect.left(); x <= rect.right(); x += tileWidth) {
-            const int width = std::min(tileWidth, rect.right() + 1 - x);
-            const int height = std::min(tileHeight, rect.bottom() + 1 - y);
-            painter.drawImage(QPoint(x, y), wallpaper, QRect(0, 0, width, height));
-        }
-    }
+    else
+        paintTiles(painter, rect, wallpaper);
     painter.restore();
 }
 
-void paintGradient(QPainter& painter, const QRect& rect, const QColor& start, const QColor& end,
-                   TGradientDirection direction)
+QSize deviceImageSize(const QSize& logicalSize, qreal devicePixelRatio)
 {
-    const bool stripesAcrossX = direction == TGradientDirection::gdHorizontal;
+    return {qCeil(logicalSize.width() * devicePixelRatio),
+            qCeil(logicalSize.height() * devicePixelRatio)};
+}
+
+QImage makeDeviceImage(const QSize& logicalSize, qreal devicePixelRatio)
+{
+    QImage image(deviceImageSize(logicalSize, devicePixelRatio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+void paintGradient(QPainter& painter, const QRect& rect, const QColor& start, const QColor& end,
+                   GradientDirection direction)
+{
+    const bool stripesAcrossX = direction == GradientDirection::Horizontal;
     const int size = stripesAcrossX ? rect.width() : rect.height();
     for (int band = 0; band < kGradientBands; ++band) {
-        const int from = mulDiv(band, size, kGradientBands);
-        const int to = mulDiv(band + 1, size, kGradientBands);
+        const int from = scaleRounded(band, size, kGradientBands);
+        const int to = scaleRounded(band + 1, size, kGradientBands);
         if (to <= from)
             continue;
         const QColor color(channelStep(start.red(), end.red(), band),
@@ -131,16 +175,16 @@ void drawFocusRect(QPainter& painter, const QRect& rect)
     painter.restore();
 }
 
-ShadowOffsets shadowOffsets(TShadowPosition position, int size)
+ShadowOffsets shadowOffsets(ShadowPosition position, int size)
 {
     switch (position) {
-    case TShadowPosition::spLeftTop:
+    case ShadowPosition::LeftTop:
         return {QPoint(0, 0), QPoint(size, size)};
-    case TShadowPosition::spLeftBottom:
+    case ShadowPosition::LeftBottom:
         return {QPoint(0, size), QPoint(size, 0)};
-    case TShadowPosition::spRightBottom:
+    case ShadowPosition::RightBottom:
         return {QPoint(size, size), QPoint(0, 0)};
-    case TShadowPosition::spRightTop:
+    case ShadowPosition::RightTop:
         return {QPoint(size, 0), QPoint(0, size)};
     }
     return {};

@@ -1,11 +1,12 @@
-// Drawing pieces shared by the cool controls: wallpaper, gradient, edges and shadowed text.
+// Drawing helpers of the gradient button and the banner: wallpaper, gradient, edges, shadowed text.
 #pragma once
 
-#include "widgets/cool_types.h"
+#include "widgets/drawing_types.h"
 
 #include <QColor>
 #include <QPalette>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -17,19 +18,28 @@ namespace prismora {
 
 // a·b/c rounded to the nearest integer, halves away from zero, computed in 64
 // bits so the product cannot overflow. Returns -1 when c is 0.
-int mulDiv(int a, int b, int c);
+int scaleRounded(int a, int b, int c);
 
 // Covers rect with the picture: tiled copies placed from rect's top-left
 // corner, each clipped to rect, or one copy scaled to rect. Pixels are copied
-// as they are (no blending). A null picture paints nothing.
+// as they are (no blending, no smoothing). When the painter maps one logical
+// pixel to a whole number of device pixels, each picture pixel becomes such a
+// block, so a 2x screen shows the picture sharp. A null picture paints nothing.
 void paintWallpaper(QPainter& painter, const QRect& rect, const QImage& wallpaper,
                     WallpaperFit fit);
 
+// The size in device pixels of a picture covering logicalSize at devicePixelRatio.
+QSize deviceImageSize(const QSize& logicalSize, qreal devicePixelRatio);
+
+// A transparent off-screen picture covering logicalSize at devicePixelRatio:
+// painted in logical coordinates, drawn back 1:1 onto a device of that ratio.
+QImage makeDeviceImage(const QSize& logicalSize, qreal devicePixelRatio);
+
 // Fills rect with 128 bands from start to end; band i covers the offsets
-// mulDiv(i, size, 128) up to mulDiv(i + 1, size, 128) across the direction and
-// has each channel start + mulDiv(i, end - start, 128).
+// scaleRounded(i, size, 128) up to scaleRounded(i + 1, size, 128) across the
+// direction and has each channel start + scaleRounded(i, end - start, 128).
 void paintGradient(QPainter& painter, const QRect& rect, const QColor& start, const QColor& end,
-                   TGradientDirection direction);
+                   GradientDirection direction);
 
 // Draws a 1-pixel frame just inside rect and shrinks rect by 1 on each side.
 void drawFrame(QPainter& painter, QRect& rect, const QColor& color);
@@ -47,7 +57,7 @@ void drawFocusRect(QPainter& painter, const QRect& rect);
 struct TextShadow {
     QColor color;
     std::uint8_t size = 1;
-    TShadowPosition position = TShadowPosition::spLeftTop;
+    ShadowPosition position = ShadowPosition::LeftTop;
     bool simpleView = false;
 };
 
@@ -71,7 +81,7 @@ struct ShadowOffsets {
     QPoint shadow;
     QPoint text;
 };
-ShadowOffsets shadowOffsets(TShadowPosition position, int size);
+ShadowOffsets shadowOffsets(ShadowPosition position, int size);
 
 // Draws text in rect with the Qt text flags, background left untouched,
 // in the look given (shadow first, then the text; or the emboss when disabled).

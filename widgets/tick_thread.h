@@ -1,4 +1,4 @@
-// TThreadTimer: a worker thread that sleeps and hands each tick to the GUI thread.
+// TickThread: a worker thread that sleeps and hands each tick to the GUI thread.
 #pragma once
 
 #include <cstdint>
@@ -16,20 +16,20 @@ namespace prismora {
 // and uses no time; it is started on the first enable.
 //
 // The worker shares nothing with Qt: it wakes the GUI thread through an event
-// file descriptor, and all state is exchanged under the timer's own mutex.
+// file descriptor, and all state is exchanged under the thread object's own mutex.
 //
-// Create, configure and destroy the timer on the GUI thread. Destruction stops
+// Create, configure and destroy the object on the GUI thread. Destruction stops
 // the thread without waiting for the GUI thread: a tick already handed over is
 // dropped, and no tick runs once the destructor has begun. A tick may destroy
-// its own timer.
-class TThreadTimer {
+// its own TickThread.
+class TickThread {
 public:
     using TickCallback = std::function<void()>;
 
-    explicit TThreadTimer(TickCallback onTick = {});
-    ~TThreadTimer();
-    TThreadTimer(const TThreadTimer&) = delete;
-    TThreadTimer& operator=(const TThreadTimer&) = delete;
+    explicit TickThread(TickCallback onTick = {});
+    ~TickThread();
+    TickThread(const TickThread&) = delete;
+    TickThread& operator=(const TickThread&) = delete;
 
     bool isEnabled() const;
     // Disabling also drops a tick that has been handed over but not yet run.

@@ -1,9 +1,9 @@
-// TCoolScrollingText: a one-line banner that scrolls its text over a wallpaper, one pixel per tick.
-#include "widgets/scrolling_text.h"
+// ScrollingBanner: a one-line banner that scrolls its text over a wallpaper, one pixel per tick.
+#include "widgets/scrolling_banner.h"
 
 #include "widgets/face_painting.h"
 #include "widgets/store_if_changed.h"
-#include "widgets/thread_timer.h"
+#include "widgets/tick_thread.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -13,107 +13,106 @@
 
 namespace prismora {
 
-TCoolScrollingText::TCoolScrollingText(QWidget* parent)
-    : QWidget(parent), m_timer(std::make_unique<TThreadTimer>([this] { scrollStep(); })),
+ScrollingBanner::ScrollingBanner(QWidget* parent)
+    : QWidget(parent), m_tickThread(std::make_unique<TickThread>([this] { scrollStep(); })),
       m_color(palette().color(QPalette::Button))
 {
     m_shadow.color = palette().color(QPalette::Light);
     resize(97, 15);
 }
 
-TCoolScrollingText::~TCoolScrollingText()
+ScrollingBanner::~ScrollingBanner()
 {
     // The thread goes first, so no tick can reach a half-destroyed banner.
-    m_timer.reset();
+    m_tickThread.reset();
 }
 
-void TCoolScrollingText::setActive(bool active)
+void ScrollingBanner::setActive(bool active)
 {
     if (storeIfChanged(m_active, active)) {
-        updateTimer();
+        updateTickThread();
         refresh();
     }
 }
 
-void TCoolScrollingText::setInterval(unsigned milliseconds)
+void ScrollingBanner::setInterval(unsigned milliseconds)
 {
     if (storeIfChanged(m_interval, milliseconds)) {
-        updateTimer();
+        updateTickThread();
         refresh();
     }
 }
 
-void TCoolScrollingText::setScrollDirection(TScrollDirection direction)
+void ScrollingBanner::setScrollDirection(ScrollDirection direction)
 {
     if (!storeIfChanged(m_direction, direction))
         return;
-    if (direction == TScrollDirection::sdLeftToRight ||
-        direction == TScrollDirection::sdRightToLeft)
+    if (direction == ScrollDirection::LeftToRight || direction == ScrollDirection::RightToLeft)
         m_alignment = Qt::AlignLeft;
     refresh();
 }
 
-void TCoolScrollingText::setStrings(const QStringList& strings)
+void ScrollingBanner::setStrings(const QStringList& strings)
 {
     if (storeIfChanged(m_strings, strings))
         refresh();
 }
 
-void TCoolScrollingText::setAlignment(Qt::Alignment alignment)
+void ScrollingBanner::setAlignment(Qt::Alignment alignment)
 {
     if (storeIfChanged(m_alignment, alignment & Qt::AlignHorizontal_Mask))
         refresh();
 }
 
-void TCoolScrollingText::setWallpaper(const QImage& wallpaper)
+void ScrollingBanner::setWallpaper(const QImage& wallpaper)
 {
     if (storeIfChanged(m_wallpaper, wallpaper))
         refresh();
 }
 
-void TCoolScrollingText::setStretched(bool stretched)
+void ScrollingBanner::setStretched(bool stretched)
 {
     if (storeIfChanged(m_stretched, stretched))
         refresh();
 }
 
-void TCoolScrollingText::setTransparent(bool transparent)
+void ScrollingBanner::setTransparent(bool transparent)
 {
     if (storeIfChanged(m_transparent, transparent))
         refresh();
 }
 
-void TCoolScrollingText::setSimpleView(bool simple)
+void ScrollingBanner::setSimpleView(bool simple)
 {
     if (storeIfChanged(m_shadow.simpleView, simple))
         refresh();
 }
 
-void TCoolScrollingText::setShadowColor(const QColor& color)
+void ScrollingBanner::setShadowColor(const QColor& color)
 {
     if (storeIfChanged(m_shadow.color, color))
         refresh();
 }
 
-void TCoolScrollingText::setShadowSize(std::uint8_t size)
+void ScrollingBanner::setShadowSize(std::uint8_t size)
 {
     if (storeIfChanged(m_shadow.size, size))
         refresh();
 }
 
-void TCoolScrollingText::setShadowPos(TShadowPosition position)
+void ScrollingBanner::setShadowPos(ShadowPosition position)
 {
     if (storeIfChanged(m_shadow.position, position))
         refresh();
 }
 
-void TCoolScrollingText::setColor(const QColor& color)
+void ScrollingBanner::setColor(const QColor& color)
 {
     if (storeIfChanged(m_color, color))
         refresh();
 }
 
-QString TCoolScrollingText::blockText() const
+QString ScrollingBanner::blockText() const
 {
     QString text;
     for (const QString& line : m_strings)
@@ -121,7 +120,7 @@ QString TCoolScrollingText::blockText() const
     return text + u' ';
 }
 
-int TCoolScrollingText::textFlags() const
+int ScrollingBanner::textFlags() const
 {
     int flags = static_cast<int>(m_alignment) | Qt::AlignTop | Qt::TextExpandTabs;
     if (m_strings.size() >= 2)
@@ -129,57 +128,57 @@ int TCoolScrollingText::textFlags() const
     return flags;
 }
 
-QSize TCoolScrollingText::textExtent() const
+QSize ScrollingBanner::textExtent() const
 {
     const QRect measured =
         QFontMetrics(font()).boundingRect(QRect(0, 0, width(), 0), textFlags(), blockText());
     return measured.size();
 }
 
-QPoint TCoolScrollingText::restartPosition(bool initialPosition) const
+QPoint ScrollingBanner::restartPosition(bool initialPosition) const
 {
     if (initialPosition)
         return {0, 0};
     switch (m_direction) {
-    case TScrollDirection::sdBottomToTop:
+    case ScrollDirection::BottomToTop:
         return {0, height()};
-    case TScrollDirection::sdTopToBottom:
+    case ScrollDirection::TopToBottom:
         return {0, -height()};
-    case TScrollDirection::sdLeftToRight:
+    case ScrollDirection::LeftToRight:
         return {-width(), 0};
-    case TScrollDirection::sdRightToLeft:
+    case ScrollDirection::RightToLeft:
         return {width(), 0};
     }
     return {0, 0};
 }
 
-void TCoolScrollingText::restartScroll()
+void ScrollingBanner::restartScroll()
 {
     m_offset = restartPosition(false);
     refresh();
 }
 
-void TCoolScrollingText::scrollStep()
+void ScrollingBanner::scrollStep()
 {
     const QSize extent = textExtent();
     bool restart = false;
     switch (m_direction) {
-    case TScrollDirection::sdBottomToTop:
+    case ScrollDirection::BottomToTop:
         restart = !(m_offset.y() > -extent.height());
         if (!restart)
             m_offset.ry() -= 1;
         break;
-    case TScrollDirection::sdTopToBottom:
+    case ScrollDirection::TopToBottom:
         restart = !(m_offset.y() < height());
         if (!restart)
             m_offset.ry() += 1;
         break;
-    case TScrollDirection::sdLeftToRight:
+    case ScrollDirection::LeftToRight:
         restart = !(m_offset.x() < width());
         if (!restart)
             m_offset.rx() += 1;
         break;
-    case TScrollDirection::sdRightToLeft:
+    case ScrollDirection::RightToLeft:
         restart = !(m_offset.x() > -extent.width());
         if (!restart)
             m_offset.rx() -= 1;
@@ -194,7 +193,7 @@ void TCoolScrollingText::scrollStep()
     update();
 }
 
-void TCoolScrollingText::paintBanner(QPainter& painter) const
+void ScrollingBanner::paintBanner(QPainter& painter) const
 {
     const QRect client = rect();
     if (!m_wallpaper.isNull())
@@ -219,53 +218,54 @@ void TCoolScrollingText::paintBanner(QPainter& painter) const
     painter.restore();
 }
 
-void TCoolScrollingText::renderFrame()
+void ScrollingBanner::renderFrame()
 {
-    m_frame = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    m_frame.fill(Qt::transparent);
+    m_frame = makeDeviceImage(size(), devicePixelRatio());
     QPainter painter(&m_frame);
     paintBanner(painter);
 }
 
-void TCoolScrollingText::refresh()
+void ScrollingBanner::refresh()
 {
     m_frame = QImage();
     update();
 }
 
-void TCoolScrollingText::updateTimer()
+void ScrollingBanner::updateTickThread()
 {
     if (!m_placed)
         return;
-    m_timer->setInterval(static_cast<std::uint16_t>(m_interval));
-    m_timer->setEnabled(m_active);
+    m_tickThread->setInterval(static_cast<std::uint16_t>(m_interval));
+    m_tickThread->setEnabled(m_active);
 }
 
-void TCoolScrollingText::paintEvent(QPaintEvent*)
+void ScrollingBanner::paintEvent(QPaintEvent*)
 {
-    if (m_frame.size() != size())
+    // A new size or a move to a screen with another pixel ratio needs a new frame.
+    const qreal ratio = devicePixelRatio();
+    if (m_frame.devicePixelRatio() != ratio || m_frame.size() != deviceImageSize(size(), ratio))
         renderFrame();
     QPainter painter(this);
     painter.drawImage(0, 0, m_frame);
 }
 
-void TCoolScrollingText::showEvent(QShowEvent* event)
+void ScrollingBanner::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (m_placed)
         return;
     m_placed = true;
     restartScroll();
-    updateTimer();
+    updateTickThread();
 }
 
-void TCoolScrollingText::resizeEvent(QResizeEvent* event)
+void ScrollingBanner::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_frame = QImage();
 }
 
-void TCoolScrollingText::changeEvent(QEvent* event)
+void ScrollingBanner::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     switch (event->type()) {

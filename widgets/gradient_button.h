@@ -1,10 +1,11 @@
-// TCoolBtn: a push button whose face (wallpaper, gradient, edges, caption) is drawn by us.
+// GradientButton: a push button whose face (wallpaper, gradient, edges, caption) is drawn by us.
 #pragma once
 
-#include "widgets/cool_types.h"
+#include "widgets/drawing_types.h"
 #include "widgets/face_painting.h"
 
 #include <QColor>
+#include <QFlags>
 #include <QImage>
 #include <QPushButton>
 #include <QRect>
@@ -18,10 +19,29 @@ namespace prismora {
 // Clicks, Space and Enter, tooltips and visibility are those of QPushButton;
 // only the face is ours. Every setter stores the value and repaints only when
 // the value really changed.
-class TCoolBtn : public QPushButton {
+class GradientButton : public QPushButton {
     Q_OBJECT
 
 public:
+    // What the face's background is and how its edge behaves. Several may be
+    // set; the background takes the first of PaintTransparently,
+    // PaintWallpaper, PaintGradiently, and otherwise fills with color().
+    enum class Option : unsigned {
+        PaintWallpaper = 1u << 0,
+        StretchWallpaper = 1u << 1, // with PaintWallpaper: one scaled copy instead of tiles
+        PaintGradiently = 1u << 2,
+        FlatBorder = 1u << 3,         // the raised edge only while the pointer is over the button
+        PaintTransparently = 1u << 4, // the background is copied from an ancestor
+    };
+    Q_DECLARE_FLAGS(Options, Option)
+
+    // Which frames are drawn around the face.
+    enum class PaintOption : unsigned {
+        DrawFocus = 1u << 0,   // the dotted focus rectangle while focused
+        DrawDefault = 1u << 1, // the 1-pixel frame of the default or focused button
+    };
+    Q_DECLARE_FLAGS(PaintOptions, PaintOption)
+
     // The states that change the face.
     struct FaceState {
         bool pressed = false;
@@ -31,8 +51,8 @@ public:
         bool enabled = true;
     };
 
-    explicit TCoolBtn(QWidget* parent = nullptr);
-    explicit TCoolBtn(const QString& caption, QWidget* parent = nullptr);
+    explicit GradientButton(QWidget* parent = nullptr);
+    explicit GradientButton(const QString& caption, QWidget* parent = nullptr);
 
     // The face as it is now, from the button's own state.
     FaceState currentFaceState() const;
@@ -42,20 +62,20 @@ public:
     // uses it with currentFaceState(); tests can paint into a QImage.
     void paintFace(QPainter& painter, const FaceState& state);
 
-    TCoolOptions options() const { return m_options; }
-    void setOptions(TCoolOptions options);
+    Options options() const { return m_options; }
+    void setOptions(Options options);
 
     // A copy of the picture is kept; a null image removes the wallpaper.
     const QImage& wallpaper() const { return m_wallpaper; }
     void setWallpaper(const QImage& wallpaper);
 
-    // The gradient colours and direction repaint only while ocPaintGradiently is set.
+    // The gradient colours and direction repaint only while PaintGradiently is set.
     QColor colorStart() const { return m_colorStart; }
     void setColorStart(const QColor& color);
     QColor colorEnd() const { return m_colorEnd; }
     void setColorEnd(const QColor& color);
-    TGradientDirection gradientDirection() const { return m_gradientDirection; }
-    void setGradientDirection(TGradientDirection direction);
+    GradientDirection gradientDirection() const { return m_gradientDirection; }
+    void setGradientDirection(GradientDirection direction);
 
     // True: the caption is drawn once, plainly; False: with its shadow.
     bool simpleView() const { return m_shadow.simpleView; }
@@ -66,16 +86,16 @@ public:
     void setShadowColor(const QColor& color);
     std::uint8_t shadowSize() const { return m_shadow.size; }
     void setShadowSize(std::uint8_t size);
-    TShadowPosition shadowPos() const { return m_shadow.position; }
-    void setShadowPos(TShadowPosition position);
+    ShadowPosition shadowPos() const { return m_shadow.position; }
+    void setShadowPos(ShadowPosition position);
 
-    // With ocPaintTransparently: how many parent levels up the background is
+    // With PaintTransparently: how many parent levels up the background is
     // taken from (stopping at the top-level window).
     std::uint8_t transparencyLevel() const { return m_transparencyLevel; }
     void setTransparencyLevel(std::uint8_t level);
 
-    TBtnPaintOptions btnPaintOptions() const { return m_btnPaintOptions; }
-    void setBtnPaintOptions(TBtnPaintOptions options);
+    PaintOptions paintOptions() const { return m_paintOptions; }
+    void setPaintOptions(PaintOptions options);
 
     // Face colour when neither the wallpaper nor the gradient is painted.
     QColor color() const { return m_color; }
@@ -102,17 +122,19 @@ private:
     void repaintIfGradient();
     void shadowChanged();
 
-    TCoolOptions m_options;
+    Options m_options;
     QImage m_wallpaper;
     QColor m_colorStart;
     QColor m_colorEnd;
-    TGradientDirection m_gradientDirection = TGradientDirection::gdHorizontal;
+    GradientDirection m_gradientDirection = GradientDirection::Horizontal;
     TextShadow m_shadow;
     std::uint8_t m_transparencyLevel = 0;
-    TBtnPaintOptions m_btnPaintOptions =
-        TBtnPaintOption::bpoDrawFocus | TBtnPaintOption::bpoDrawDefault;
+    PaintOptions m_paintOptions = PaintOptions(PaintOption::DrawFocus) | PaintOption::DrawDefault;
     QColor m_color;
     bool m_pointerInside = false;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(GradientButton::Options)
+Q_DECLARE_OPERATORS_FOR_FLAGS(GradientButton::PaintOptions)
 
 } // namespace prismora

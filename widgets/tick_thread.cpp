@@ -1,5 +1,5 @@
-// TThreadTimer: a worker thread that sleeps and hands each tick to the GUI thread.
-#include "widgets/thread_timer.h"
+// TickThread: a worker thread that sleeps and hands each tick to the GUI thread.
+#include "widgets/tick_thread.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -16,8 +16,8 @@
 namespace prismora {
 
 // State seen by both threads; everything but onTick is guarded by mutex.
-// Handed-over ticks hold a reference, so it outlives the timer if need be.
-struct TThreadTimer::Shared {
+// Handed-over ticks hold a reference, so it outlives the TickThread if need be.
+struct TickThread::Shared {
     std::mutex mutex;
     std::condition_variable wake;
     bool enabled = false;
@@ -28,12 +28,12 @@ struct TThreadTimer::Shared {
     TickCallback onTick; // GUI thread only
 };
 
-TThreadTimer::TThreadTimer(TickCallback onTick)
+TickThread::TickThread(TickCallback onTick)
     : m_shared(std::make_shared<Shared>()), m_wakeFd(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
 {
     m_shared->onTick = std::move(onTick);
     if (m_wakeFd < 0) {
-        qWarning("TThreadTimer: no event descriptor, the timer will not tick");
+        qWarning("TickThread: no event descriptor, no ticks will come");
         return;
     }
     m_wakeNotifier = std::make_unique<QSocketNotifier>(m_wakeFd, QSocketNotifier::Read);
@@ -41,7 +41,7 @@ TThreadTimer::TThreadTimer(TickCallback onTick)
                      [this] { takeWakeUp(); });
 }
 
-TThreadTimer::~TThreadTimer()
+TickThread::~TickThread()
 {
     {
         const std::lock_guard lock(m_shared->mutex);
@@ -57,13 +57,13 @@ TThreadTimer::~TThreadTimer()
         ::close(m_wakeFd);
 }
 
-bool TThreadTimer::isEnabled() const
+bool TickThread::isEnabled() const
 {
     const std::lock_guard lock(m_shared->mutex);
     return m_shared->enabled;
 }
 
-void TThreadTimer::setEnabled(bool enabled)
+void TickThread::setEnabled(bool enabled)
 {
     {
         const std::lock_guard lock(m_shared->mutex);
@@ -77,13 +77,13 @@ void TThreadTimer::setEnabled(bool enabled)
         m_thread = std::thread(runWorker, m_shared, m_wakeFd);
 }
 
-std::uint16_t TThreadTimer::interval() const
+std::uint16_t TickThread::interval() const
 {
     const std::lock_guard lock(m_shared->mutex);
     return m_shared->interval;
 }
 
-void TThreadTimer::setInterval(std::uint16_t milliseconds)
+void TickThread::setInterval(std::uint16_t milliseconds)
 {
     {
         const std::lock_guard lock(m_shared->mutex);
@@ -95,9 +95,9 @@ void TThreadTimer::setInterval(std::uint16_t milliseconds)
     m_shared->wake.notify_all();
 }
 
-void TThreadTimer::setOnTick(TickCallback onTick) { m_shared->onTick = std::move(onTick); }
+void TickThread::setOnTick(TickCallback onTick) { m_shared->onTick = std::move(onTick); }
 
-void TThreadTimer::runWorker(const std::shared_ptr<Shared>& shared, int wakeFd)
+void TickThread::runWorker(const std::shared_ptr<Shared>& shared, int wakeFd)
 {
     std::unique_lock lock(shared->mutex);
     for (;;) {
@@ -121,8 +121,8 @@ void TThreadTimer::runWorker(const std::shared_ptr<Shared>& shared, int wakeFd)
 }
 
 // GUI thread: the worker has handed a tick over. The tick runs from the event
-// queue rather than inside the notifier's signal, so it may destroy this timer.
-void TThreadTimer::takeWakeUp()
+// queue rather than inside the notifier's signal, so it may destroy this TickThread.
+void TickThread::takeWakeUp()
 {
     std::uint64_t count = 0;
     [[maybe_unused]] const auto read = ::read(m_wakeFd, &count, sizeof count);
@@ -131,7 +131,7 @@ void TThreadTimer::takeWakeUp()
         Qt::QueuedConnection);
 }
 
-void TThreadTimer::deliverTick(const std::shared_ptr<Shared>& shared)
+void TickThread::deliverTick(const std::shared_ptr<Shared>& shared)
 {
     bool run = false;
     {
@@ -141,7 +141,7 @@ void TThreadTimer::deliverTick(const std::shared_ptr<Shared>& shared)
         run = shared->enabled;
     }
     if (run && shared->onTick) {
-        // A copy, because the tick may replace the callback or destroy the timer.
+        // A copy, because the tick may replace the callback or destroy the TickThread.
         const TickCallback tick = shared->onTick;
         tick();
     }

@@ -1,7 +1,7 @@
-// TCoolScrollingText: a one-line banner that scrolls its text over a wallpaper, one pixel per tick.
+// ScrollingBanner: a one-line banner that scrolls its text over a wallpaper, one pixel per tick.
 #pragma once
 
-#include "widgets/cool_types.h"
+#include "widgets/drawing_types.h"
 #include "widgets/face_painting.h"
 
 #include <QColor>
@@ -18,33 +18,34 @@ class QPainter;
 
 namespace prismora {
 
-class TThreadTimer;
+class TickThread;
 
-enum class TScrollDirection { sdBottomToTop, sdTopToBottom, sdLeftToRight, sdRightToLeft };
+enum class ScrollDirection { BottomToTop, TopToBottom, LeftToRight, RightToLeft };
 
-// The banner is driven by its own TThreadTimer. It takes its place when it is
+// The banner is driven by its own TickThread. It takes its place when it is
 // first shown (the text then stands at the restart position, e.g. just beyond
 // the right edge) and starts scrolling if Active. Each tick moves the text one
 // pixel; when it has left the control, textScrolled is emitted and the text
-// restarts. Every tick paints the whole banner into an off-screen image that
-// paintEvent copies in one go. Text colour: the palette's WindowText.
-class TCoolScrollingText : public QWidget {
+// restarts. Every tick paints the whole banner into an off-screen image at the
+// screen's device pixel ratio, which paintEvent copies in one go. Text colour:
+// the palette's WindowText.
+class ScrollingBanner : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TCoolScrollingText(QWidget* parent = nullptr);
-    ~TCoolScrollingText() override;
+    explicit ScrollingBanner(QWidget* parent = nullptr);
+    ~ScrollingBanner() override;
 
     bool isActive() const { return m_active; }
     void setActive(bool active);
 
-    // Milliseconds between two steps; the timer takes the low 16 bits.
+    // Milliseconds between two steps; the tick thread takes the low 16 bits.
     unsigned interval() const { return m_interval; }
     void setInterval(unsigned milliseconds);
 
     // The horizontal directions also set the alignment to left.
-    TScrollDirection scrollDirection() const { return m_direction; }
-    void setScrollDirection(TScrollDirection direction);
+    ScrollDirection scrollDirection() const { return m_direction; }
+    void setScrollDirection(ScrollDirection direction);
 
     // All lines are drawn, followed by one blank.
     const QStringList& strings() const { return m_strings; }
@@ -68,8 +69,8 @@ public:
     void setShadowColor(const QColor& color);
     std::uint8_t shadowSize() const { return m_shadow.size; }
     void setShadowSize(std::uint8_t size);
-    TShadowPosition shadowPos() const { return m_shadow.position; }
-    void setShadowPos(TShadowPosition position);
+    ShadowPosition shadowPos() const { return m_shadow.position; }
+    void setShadowPos(ShadowPosition position);
 
     QColor color() const { return m_color; }
     void setColor(const QColor& color);
@@ -82,7 +83,7 @@ public:
     // Puts the text at the restart position for the direction and size.
     void restartScroll();
     // One tick: moves the text one pixel (restarting it once it has left the
-    // control) and repaints. Ticks of the timer call this.
+    // control) and repaints. Ticks of the tick thread call this.
     void scrollStep();
 
     // Paints background and text at the current offset; origin at the control's corner.
@@ -103,14 +104,14 @@ private:
     QString blockText() const;
     int textFlags() const;
     QPoint restartPosition(bool initialPosition) const;
-    void updateTimer();
+    void updateTickThread();
     void renderFrame();
     void refresh();
 
-    std::unique_ptr<TThreadTimer> m_timer;
+    std::unique_ptr<TickThread> m_tickThread;
     bool m_active = false;
     unsigned m_interval = 25;
-    TScrollDirection m_direction = TScrollDirection::sdRightToLeft;
+    ScrollDirection m_direction = ScrollDirection::RightToLeft;
     QStringList m_strings;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     QImage m_wallpaper;

@@ -1,7 +1,7 @@
-// Tests of the timer thread: ticks on the GUI thread, never nested, none after destruction, no
+// Tests of the tick thread: ticks on the GUI thread, never nested, none after destruction, no
 // deadlock.
-#include "widgets/scrolling_text.h"
-#include "widgets/thread_timer.h"
+#include "widgets/scrolling_banner.h"
+#include "widgets/tick_thread.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,13 +24,13 @@ void runEventsFor(int milliseconds)
         QApplication::processEvents(QEventLoop::AllEvents, 2);
 }
 
-TEST(ThreadTimer, TicksOnTheGuiThreadOneAtATime)
+TEST(TickThread, TicksOnTheGuiThreadOneAtATime)
 {
     int ticks = 0;
     bool inTick = false;
     bool nested = false;
     bool offThread = false;
-    TThreadTimer timer;
+    TickThread timer;
     timer.setOnTick([&] {
         nested = nested || inTick;
         offThread = offThread || QThread::currentThread() != QApplication::instance()->thread();
@@ -61,14 +61,14 @@ TEST(ThreadTimer, TicksOnTheGuiThreadOneAtATime)
 // Many timers ticking as fast as they can, destroyed in random order (some
 // from inside their own tick): every destruction returns, and no callback runs
 // after its timer's destructor has begun.
-TEST(ThreadTimer, StressDestroyingTickingTimersNeverDeadlocksNorTicksLate)
+TEST(TickThread, StressDestroyingTickingTimersNeverDeadlocksNorTicksLate)
 {
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE(testing::Message() << "seed " << seed);
     std::mt19937 random(seed);
 
     struct Entry {
-        std::unique_ptr<TThreadTimer> timer;
+        std::unique_ptr<TickThread> timer;
         std::shared_ptr<bool> destroyed = std::make_shared<bool>(false);
     };
     int lateTicks = 0;
@@ -76,9 +76,9 @@ TEST(ThreadTimer, StressDestroyingTickingTimersNeverDeadlocksNorTicksLate)
     std::vector<Entry> entries;
     auto addTimer = [&] {
         Entry entry;
-        entry.timer = std::make_unique<TThreadTimer>();
+        entry.timer = std::make_unique<TickThread>();
         const std::shared_ptr<bool> destroyed = entry.destroyed;
-        TThreadTimer* const self = entry.timer.get();
+        TickThread* const self = entry.timer.get();
         const bool selfDestroying = random() % 4 == 0;
         entry.timer->setOnTick([&, destroyed, self, selfDestroying] {
             lateTicks += *destroyed ? 1 : 0;
@@ -118,7 +118,7 @@ TEST(ThreadTimer, StressDestroyingTickingTimersNeverDeadlocksNorTicksLate)
 }
 
 // Active banners with fast timers created and destroyed while they tick.
-TEST(ThreadTimer, StressCreatingAndDestroyingActiveBanners)
+TEST(TickThread, StressCreatingAndDestroyingActiveBanners)
 {
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE(testing::Message() << "seed " << seed);
@@ -127,9 +127,9 @@ TEST(ThreadTimer, StressCreatingAndDestroyingActiveBanners)
     auto window = std::make_unique<QWidget>();
     window->resize(300, 300);
     window->show();
-    std::vector<TCoolScrollingText*> banners;
+    std::vector<ScrollingBanner*> banners;
     auto addBanner = [&] {
-        auto* banner = new TCoolScrollingText(window.get());
+        auto* banner = new ScrollingBanner(window.get());
         banner->setGeometry(0, static_cast<int>(random() % 275), 225, 25);
         banner->setStrings({QStringLiteral("Prismora")});
         banner->setInterval(random() % 2);
@@ -147,7 +147,7 @@ TEST(ThreadTimer, StressCreatingAndDestroyingActiveBanners)
         addBanner();
     }
     runEventsFor(10);
-    for (TCoolScrollingText* banner : banners)
+    for (ScrollingBanner* banner : banners)
         EXPECT_TRUE(banner->isActive());
     // The window takes the remaining banners with it, each mid-run.
     window.reset();

@@ -1,6 +1,6 @@
 // Tests of the gradient button's face: backgrounds, edges, caption placement and repaints.
-#include "widgets/cool_button.h"
 #include "widgets/face_painting.h"
+#include "widgets/gradient_button.h"
 
 #include "test_pictures.h"
 
@@ -16,19 +16,7 @@
 namespace prismora {
 namespace {
 
-// Edge colours that differ from each other and from every background used here.
-QPalette edgePalette()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Light, QColor(250, 250, 250));
-    palette.setColor(QPalette::Midlight, QColor(200, 200, 200));
-    palette.setColor(QPalette::Dark, QColor(90, 90, 90));
-    palette.setColor(QPalette::Shadow, QColor(10, 10, 10));
-    palette.setColor(QPalette::ButtonText, QColor(255, 255, 0));
-    return palette;
-}
-
-QImage paintFace(TCoolBtn& button, const TCoolBtn::FaceState& state = {},
+QImage paintFace(GradientButton& button, const GradientButton::FaceState& state = {},
                  QRgb underlay = qRgb(255, 0, 255))
 {
     QImage image(button.size(), QImage::Format_RGB32);
@@ -38,28 +26,28 @@ QImage paintFace(TCoolBtn& button, const TCoolBtn::FaceState& state = {},
     return image;
 }
 
-std::unique_ptr<TCoolBtn> flatWallpaperButton(const QImage& wallpaper, QSize size = {153, 25})
+std::unique_ptr<GradientButton> flatWallpaperButton(const QImage& wallpaper, QSize size = {153, 25})
 {
-    auto button = std::make_unique<TCoolBtn>();
+    auto button = std::make_unique<GradientButton>();
     button->resize(size);
     button->setPalette(edgePalette());
-    button->setOptions(TCoolOption::ocPaintWallpaper | TCoolOption::ocFlatBorder);
+    button->setOptions(GradientButton::Option::PaintWallpaper | GradientButton::Option::FlatBorder);
     button->setWallpaper(wallpaper);
     return button;
 }
 
-TEST(MulDiv, RoundsToNearestWithHalvesAwayFromZero)
+TEST(ScaleRounded, RoundsToNearestWithHalvesAwayFromZero)
 {
-    EXPECT_EQ(mulDiv(1, 64, 128), 1);
-    EXPECT_EQ(mulDiv(1, 63, 128), 0);
-    EXPECT_EQ(mulDiv(-1, 64, 128), -1);
-    EXPECT_EQ(mulDiv(1, -63, 128), 0);
-    EXPECT_EQ(mulDiv(3, 5, -2), -8);
-    EXPECT_EQ(mulDiv(70000, 70000, 70000), 70000); // product beyond 32 bits
-    EXPECT_EQ(mulDiv(1, 1, 0), -1);
+    EXPECT_EQ(scaleRounded(1, 64, 128), 1);
+    EXPECT_EQ(scaleRounded(1, 63, 128), 0);
+    EXPECT_EQ(scaleRounded(-1, 64, 128), -1);
+    EXPECT_EQ(scaleRounded(1, -63, 128), 0);
+    EXPECT_EQ(scaleRounded(3, 5, -2), -8);
+    EXPECT_EQ(scaleRounded(70000, 70000, 70000), 70000); // product beyond 32 bits
+    EXPECT_EQ(scaleRounded(1, 1, 0), -1);
 }
 
-TEST(CoolButtonWallpaper, TiledFromTheFaceTopLeftCorner)
+TEST(GradientButtonWallpaper, TiledFromTheFaceTopLeftCorner)
 {
     const QImage big = coordinateWallpaper(256, 256);
     auto button = flatWallpaperButton(big);
@@ -75,7 +63,7 @@ TEST(CoolButtonWallpaper, TiledFromTheFaceTopLeftCorner)
             ASSERT_EQ(face.pixel(x, y), small.pixel(x % 40, y % 10)) << x << "," << y;
 }
 
-TEST(CoolButtonWallpaper, StretchedCoversTheWholeFace)
+TEST(GradientButtonWallpaper, StretchedCoversTheWholeFace)
 {
     QImage twoByTwo(2, 2, QImage::Format_RGB32);
     twoByTwo.setPixel(0, 0, qRgb(255, 0, 0));
@@ -83,7 +71,7 @@ TEST(CoolButtonWallpaper, StretchedCoversTheWholeFace)
     twoByTwo.setPixel(0, 1, qRgb(0, 0, 255));
     twoByTwo.setPixel(1, 1, qRgb(9, 9, 9));
     auto button = flatWallpaperButton(twoByTwo, {20, 10});
-    button->setOptions(button->options() | TCoolOption::ocStretchWallpaper);
+    button->setOptions(button->options() | GradientButton::Option::StretchWallpaper);
     const QImage face = paintFace(*button);
     EXPECT_EQ(face.pixel(9, 4), qRgb(255, 0, 0));
     EXPECT_EQ(face.pixel(10, 4), qRgb(0, 255, 0));
@@ -91,11 +79,11 @@ TEST(CoolButtonWallpaper, StretchedCoversTheWholeFace)
     EXPECT_EQ(face.pixel(19, 9), qRgb(9, 9, 9));
 }
 
-TEST(CoolButtonGradient, BandsAndBoundaries)
+TEST(GradientButtonGradient, BandsAndBoundaries)
 {
-    TCoolBtn button;
+    GradientButton button;
     button.resize(300, 8);
-    button.setOptions(TCoolOption::ocPaintGradiently | TCoolOption::ocFlatBorder);
+    button.setOptions(GradientButton::Option::PaintGradiently | GradientButton::Option::FlatBorder);
     button.setColorStart(QColor(0, 255, 0));
     button.setColorEnd(QColor(255, 0, 10));
     QImage face = paintFace(button);
@@ -110,7 +98,7 @@ TEST(CoolButtonGradient, BandsAndBoundaries)
 
     // 25 rows: bands 0 and 1 are empty, band 2 paints row 0, band 125 the last row.
     button.resize(10, 25);
-    button.setGradientDirection(TGradientDirection::gdVertical);
+    button.setGradientDirection(GradientDirection::Vertical);
     face = paintFace(button);
     EXPECT_EQ(face.pixel(5, 0), qRgb(4, 251, 0));
     EXPECT_EQ(face.pixel(0, 24), qRgb(249, 6, 10));
@@ -136,55 +124,57 @@ private:
     QImage m_pattern;
 };
 
-TEST(CoolButtonBackground, PrecedenceOfTheBackgroundOptions)
+TEST(GradientButtonBackground, PrecedenceOfTheBackgroundOptions)
 {
     PatternWidget top;
     top.resize(200, 100);
     QWidget middle(&top);
     middle.setGeometry(20, 10, 150, 80);
-    auto* button = new TCoolBtn(&middle);
+    auto* button = new GradientButton(&middle);
     button->setGeometry(5, 5, 30, 12);
     button->setPalette(edgePalette());
     button->setWallpaper(coordinateWallpaper(256, 256));
     button->setColorStart(QColor(1, 2, 3));
     button->setColorEnd(QColor(1, 2, 3));
     button->setColor(QColor(40, 50, 60));
-    const TCoolOptions flat = TCoolOption::ocFlatBorder;
+    const GradientButton::Options flat = GradientButton::Option::FlatBorder;
 
     button->setOptions(flat);
     EXPECT_EQ(paintFace(*button).pixel(3, 3), qRgb(40, 50, 60));
-    button->setOptions(flat | TCoolOption::ocPaintGradiently);
+    button->setOptions(flat | GradientButton::Option::PaintGradiently);
     EXPECT_EQ(paintFace(*button).pixel(3, 3), qRgb(1, 2, 3));
-    button->setOptions(flat | TCoolOption::ocPaintGradiently | TCoolOption::ocPaintWallpaper);
+    button->setOptions(flat | GradientButton::Option::PaintGradiently |
+                       GradientButton::Option::PaintWallpaper);
     EXPECT_EQ(paintFace(*button).pixel(3, 3), qRgb(3, 3, 77));
 
     // Transparently wins; each level takes the part behind the button from one
     // ancestor higher, and the climb stops at the top-level window.
-    button->setOptions(flat | TCoolOption::ocPaintGradiently | TCoolOption::ocPaintWallpaper |
-                       TCoolOption::ocPaintTransparently);
+    button->setOptions(flat | GradientButton::Option::PaintGradiently |
+                       GradientButton::Option::PaintWallpaper |
+                       GradientButton::Option::PaintTransparently);
     button->setTransparencyLevel(1);
     EXPECT_EQ(paintFace(*button).pixel(3, 3), qRgb(28, 18, 77));
     button->setTransparencyLevel(255);
     EXPECT_EQ(paintFace(*button).pixel(3, 3), qRgb(28, 18, 77));
 }
 
-TEST(CoolButtonBackground, WallpaperOptionWithoutPictureLeavesTheUnderlay)
+TEST(GradientButtonBackground, WallpaperOptionWithoutPictureLeavesTheUnderlay)
 {
     auto button = flatWallpaperButton(QImage());
-    button->setOptions(button->options() | TCoolOption::ocPaintGradiently);
+    button->setOptions(button->options() | GradientButton::Option::PaintGradiently);
     const QImage face = paintFace(*button, {}, qRgb(255, 0, 255));
     EXPECT_EQ(face.pixel(0, 0), qRgb(255, 0, 255));
     EXPECT_EQ(face.pixel(152, 24), qRgb(255, 0, 255));
 }
 
-TEST(CoolButtonEdges, RaisedEdgeFollowsThePointerAndSunkenEdgeWhilePressed)
+TEST(GradientButtonEdges, RaisedEdgeFollowsThePointerAndSunkenEdgeWhilePressed)
 {
     const QImage wallpaper = coordinateWallpaper(256, 256);
     auto button = flatWallpaperButton(wallpaper, {60, 20});
     int entered = 0;
     int left = 0;
-    QObject::connect(button.get(), &TCoolBtn::mouseEntered, [&] { ++entered; });
-    QObject::connect(button.get(), &TCoolBtn::mouseLeft, [&] { ++left; });
+    QObject::connect(button.get(), &GradientButton::mouseEntered, [&] { ++entered; });
+    QObject::connect(button.get(), &GradientButton::mouseLeft, [&] { ++left; });
     const QPalette palette = edgePalette();
 
     EXPECT_EQ(button->grab().toImage().pixel(0, 0), wallpaper.pixel(0, 0));
@@ -212,11 +202,11 @@ TEST(CoolButtonEdges, RaisedEdgeFollowsThePointerAndSunkenEdgeWhilePressed)
     EXPECT_EQ(button->grab().toImage().pixel(0, 0), wallpaper.pixel(0, 0));
 
     // Without the flat option the raised edge is always there.
-    button->setOptions(TCoolOption::ocPaintWallpaper);
+    button->setOptions(GradientButton::Option::PaintWallpaper);
     EXPECT_EQ(button->grab().toImage().pixel(0, 0), palette.color(QPalette::Midlight).rgb());
 }
 
-TEST(CoolButtonCaption, WiderThanTheButtonStartsLeftOfItAndIsClipped)
+TEST(GradientButtonCaption, WiderThanTheButtonStartsLeftOfItAndIsClipped)
 {
     const QString caption = QStringLiteral("Spara spelet som bild");
     // Without antialiasing, glyph edges do not depend on the sub-pixel phase.
@@ -224,11 +214,11 @@ TEST(CoolButtonCaption, WiderThanTheButtonStartsLeftOfItAndIsClipped)
     font.setStyleStrategy(QFont::NoAntialias);
     const int textWidth = QFontMetrics(font).horizontalAdvance(caption);
     auto makeButton = [&](int width) {
-        auto button = std::make_unique<TCoolBtn>(caption);
+        auto button = std::make_unique<GradientButton>(caption);
         button->setFont(font);
         button->resize(width, 25);
         button->setPalette(edgePalette());
-        button->setOptions(TCoolOption::ocFlatBorder);
+        button->setOptions(GradientButton::Option::FlatBorder);
         button->setColor(Qt::black);
         button->setSimpleView(true);
         return button;
@@ -249,7 +239,7 @@ TEST(CoolButtonCaption, WiderThanTheButtonStartsLeftOfItAndIsClipped)
     EXPECT_TRUE(inked);
 
     // Pressed: the caption moves one pixel right and down inside the sunken edge.
-    TCoolBtn::FaceState pressed;
+    GradientButton::FaceState pressed;
     pressed.pressed = true;
     const QImage pressedFace = paintFace(*wide, pressed);
     for (int y = 1; y < 23; ++y)
@@ -257,16 +247,16 @@ TEST(CoolButtonCaption, WiderThanTheButtonStartsLeftOfItAndIsClipped)
             ASSERT_EQ(pressedFace.pixel(x + 1, y + 1), wideFace.pixel(x, y)) << x << "," << y;
 }
 
-TEST(CoolButtonProperties, SettersRepaintOnlyOnARealChange)
+TEST(GradientButtonProperties, SettersRepaintOnlyOnARealChange)
 {
     QWidget window;
     window.resize(200, 60);
-    auto* button = new TCoolBtn(QStringLiteral("OK"), &window);
+    auto* button = new GradientButton(QStringLiteral("OK"), &window);
     button->setGeometry(10, 10, 100, 25);
-    button->setOptions(TCoolOption::ocPaintWallpaper);
+    button->setOptions(GradientButton::Option::PaintWallpaper);
     button->setWallpaper(coordinateWallpaper(16, 16));
     int paints = 0;
-    QObject::connect(button, &TCoolBtn::drawButton, [&] { ++paints; });
+    QObject::connect(button, &GradientButton::drawButton, [&] { ++paints; });
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
@@ -280,11 +270,11 @@ TEST(CoolButtonProperties, SettersRepaintOnlyOnARealChange)
     button->setShadowSize(button->shadowSize());
     button->setShadowPos(button->shadowPos());
     button->setTransparencyLevel(button->transparencyLevel());
-    button->setBtnPaintOptions(button->btnPaintOptions());
+    button->setPaintOptions(button->paintOptions());
     // The gradient does not show while it is not painted.
     button->setColorStart(Qt::green);
     button->setColorEnd(Qt::darkGreen);
-    button->setGradientDirection(TGradientDirection::gdVertical);
+    button->setGradientDirection(GradientDirection::Vertical);
     QApplication::processEvents();
     EXPECT_EQ(paints, 0);
 
@@ -295,10 +285,10 @@ TEST(CoolButtonProperties, SettersRepaintOnlyOnARealChange)
     EXPECT_GT(paints, 0);
 }
 
-TEST(CoolButtonKeys, SpaceEnterAndReturnClickTheFocusedButton)
+TEST(GradientButtonKeys, SpaceEnterAndReturnClickTheFocusedButton)
 {
     QWidget window;
-    auto* button = new TCoolBtn(QStringLiteral("Nästa"), &window);
+    auto* button = new GradientButton(QStringLiteral("Nästa"), &window);
     int clicks = 0;
     QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
     window.show();

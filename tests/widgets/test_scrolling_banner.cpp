@@ -1,5 +1,5 @@
 // Tests of the scrolling banner: positions over a cycle, restarts, painting and its timer.
-#include "widgets/scrolling_text.h"
+#include "widgets/scrolling_banner.h"
 
 #include "test_pictures.h"
 
@@ -17,10 +17,10 @@ namespace {
 
 // A shown, inactive banner: the text stands at its restart position and only
 // moves when the test steps it.
-std::unique_ptr<TCoolScrollingText>
-placedBanner(TScrollDirection direction = TScrollDirection::sdRightToLeft)
+std::unique_ptr<ScrollingBanner>
+placedBanner(ScrollDirection direction = ScrollDirection::RightToLeft)
 {
-    auto banner = std::make_unique<TCoolScrollingText>();
+    auto banner = std::make_unique<ScrollingBanner>();
     banner->resize(225, 25);
     banner->setScrollDirection(direction);
     banner->setStrings({QStringLiteral("Gör egna banor")});
@@ -41,11 +41,11 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000)
     return true;
 }
 
-TEST(ScrollingText, RightToLeftMovesWidthPlusTextWidthThenRestartsAtTheRightEdge)
+TEST(ScrollingBanner, RightToLeftMovesWidthPlusTextWidthThenRestartsAtTheRightEdge)
 {
     auto banner = placedBanner();
     int scrolled = 0;
-    QObject::connect(banner.get(), &TCoolScrollingText::textScrolled, [&](bool&) { ++scrolled; });
+    QObject::connect(banner.get(), &ScrollingBanner::textScrolled, [&](bool&) { ++scrolled; });
     const int textWidth = banner->textExtent().width();
     ASSERT_GT(textWidth, 20);
     EXPECT_EQ(banner->scrollOffset(), QPoint(225, 0));
@@ -59,10 +59,10 @@ TEST(ScrollingText, RightToLeftMovesWidthPlusTextWidthThenRestartsAtTheRightEdge
     EXPECT_EQ(scrolled, 1);
 }
 
-TEST(ScrollingText, InitialPositionRestartsAtTheLeftTopCorner)
+TEST(ScrollingBanner, InitialPositionRestartsAtTheLeftTopCorner)
 {
     auto banner = placedBanner();
-    QObject::connect(banner.get(), &TCoolScrollingText::textScrolled,
+    QObject::connect(banner.get(), &ScrollingBanner::textScrolled,
                      [](bool& initial) { initial = true; });
     const int textWidth = banner->textExtent().width();
     for (int step = 0; step <= 225 + textWidth; ++step)
@@ -72,9 +72,9 @@ TEST(ScrollingText, InitialPositionRestartsAtTheLeftTopCorner)
     EXPECT_EQ(banner->scrollOffset(), QPoint(-1, 0));
 }
 
-TEST(ScrollingText, OtherDirectionsRestartFromTheirOwnEdge)
+TEST(ScrollingBanner, OtherDirectionsRestartFromTheirOwnEdge)
 {
-    auto upward = placedBanner(TScrollDirection::sdBottomToTop);
+    auto upward = placedBanner(ScrollDirection::BottomToTop);
     EXPECT_EQ(upward->scrollOffset(), QPoint(0, 25));
     const int textHeight = upward->textExtent().height();
     for (int step = 0; step < 25 + textHeight; ++step)
@@ -83,7 +83,7 @@ TEST(ScrollingText, OtherDirectionsRestartFromTheirOwnEdge)
     upward->scrollStep();
     EXPECT_EQ(upward->scrollOffset(), QPoint(0, 25));
 
-    auto rightward = placedBanner(TScrollDirection::sdLeftToRight);
+    auto rightward = placedBanner(ScrollDirection::LeftToRight);
     EXPECT_EQ(rightward->scrollOffset(), QPoint(-225, 0));
     for (int step = 0; step < 450; ++step)
         rightward->scrollStep();
@@ -92,7 +92,7 @@ TEST(ScrollingText, OtherDirectionsRestartFromTheirOwnEdge)
     EXPECT_EQ(rightward->scrollOffset(), QPoint(-225, 0));
 }
 
-TEST(ScrollingText, PaintsTiledWallpaperAndTheTextAtItsOffset)
+TEST(ScrollingBanner, PaintsTiledWallpaperAndTheTextAtItsOffset)
 {
     const QImage wallpaper = coordinateWallpaper(100, 10);
     auto banner = placedBanner();
@@ -127,7 +127,7 @@ TEST(ScrollingText, PaintsTiledWallpaperAndTheTextAtItsOffset)
     EXPECT_EQ(frame.pixel(224, 24), qRgb(1, 2, 3));
 }
 
-TEST(ScrollingText, IntervalZeroStepsAsFastAsTicksAreTakenAndInactiveStops)
+TEST(ScrollingBanner, IntervalZeroStepsAsFastAsTicksAreTakenAndInactiveStops)
 {
     auto banner = placedBanner();
     banner->setInterval(0);

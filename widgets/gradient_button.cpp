@@ -1,5 +1,5 @@
-// TCoolBtn: a push button whose face (wallpaper, gradient, edges, caption) is drawn by us.
-#include "widgets/cool_button.h"
+// GradientButton: a push button whose face (wallpaper, gradient, edges, caption) is drawn by us.
+#include "widgets/gradient_button.h"
 
 #include "widgets/face_painting.h"
 #include "widgets/store_if_changed.h"
@@ -30,9 +30,9 @@ QString visibleCaption(const QString& caption)
 
 } // namespace
 
-TCoolBtn::TCoolBtn(QWidget* parent) : TCoolBtn(QString(), parent) {}
+GradientButton::GradientButton(QWidget* parent) : GradientButton(QString(), parent) {}
 
-TCoolBtn::TCoolBtn(const QString& caption, QWidget* parent)
+GradientButton::GradientButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent), m_colorStart(palette().color(QPalette::Button)),
       m_colorEnd(palette().color(QPalette::Dark)), m_color(palette().color(QPalette::Button))
 {
@@ -41,7 +41,7 @@ TCoolBtn::TCoolBtn(const QString& caption, QWidget* parent)
     setAutoDefault(true);
 }
 
-TCoolBtn::FaceState TCoolBtn::currentFaceState() const
+GradientButton::FaceState GradientButton::currentFaceState() const
 {
     FaceState state;
     state.pressed = isDown();
@@ -52,37 +52,36 @@ TCoolBtn::FaceState TCoolBtn::currentFaceState() const
     return state;
 }
 
-void TCoolBtn::paintFace(QPainter& painter, const FaceState& state)
+void GradientButton::paintFace(QPainter& painter, const FaceState& state)
 {
     const QRect client = rect();
     paintBackground(painter, client);
 
     QRect face = client;
-    if ((state.focused || state.isDefault) &&
-        m_btnPaintOptions.testFlag(TBtnPaintOption::bpoDrawDefault))
+    if ((state.focused || state.isDefault) && m_paintOptions.testFlag(PaintOption::DrawDefault))
         drawFrame(painter, face, palette().color(QPalette::Shadow));
     if (state.pressed)
         drawSunkenInnerEdge(painter, face, palette());
-    else if (!m_options.testFlag(TCoolOption::ocFlatBorder) || state.pointerInside)
+    else if (!m_options.testFlag(Option::FlatBorder) || state.pointerInside)
         drawRaisedEdge(painter, face, palette());
 
     paintCaption(painter, state);
 
-    if (state.focused && m_btnPaintOptions.testFlag(TBtnPaintOption::bpoDrawFocus))
+    if (state.focused && m_paintOptions.testFlag(PaintOption::DrawFocus))
         drawFocusRect(painter, client.adjusted(4, 4, -4, -4));
     emit drawButton(&painter, client);
 }
 
-void TCoolBtn::paintBackground(QPainter& painter, const QRect& rect)
+void GradientButton::paintBackground(QPainter& painter, const QRect& rect)
 {
-    if (m_options.testFlag(TCoolOption::ocPaintTransparently)) {
+    if (m_options.testFlag(Option::PaintTransparently)) {
         paintAncestorBackground(painter, rect);
-    } else if (m_options.testFlag(TCoolOption::ocPaintWallpaper)) {
-        const WallpaperFit fit = m_options.testFlag(TCoolOption::ocStretchWallpaper)
+    } else if (m_options.testFlag(Option::PaintWallpaper)) {
+        const WallpaperFit fit = m_options.testFlag(Option::StretchWallpaper)
                                      ? WallpaperFit::Stretched
                                      : WallpaperFit::Tiled;
         paintWallpaper(painter, rect, m_wallpaper, fit);
-    } else if (m_options.testFlag(TCoolOption::ocPaintGradiently)) {
+    } else if (m_options.testFlag(Option::PaintGradiently)) {
         paintGradient(painter, rect, m_colorStart, m_colorEnd, m_gradientDirection);
     } else {
         painter.fillRect(rect, m_color);
@@ -91,7 +90,7 @@ void TCoolBtn::paintBackground(QPainter& painter, const QRect& rect)
 
 // Renders the part of an ancestor that lies behind the button, without any
 // child widgets (so the button never paints itself recursively).
-void TCoolBtn::paintAncestorBackground(QPainter& painter, const QRect& rect)
+void GradientButton::paintAncestorBackground(QPainter& painter, const QRect& rect)
 {
     QWidget* reached = this;
     for (int level = 0; level < m_transparencyLevel && !reached->isWindow(); ++level)
@@ -102,13 +101,13 @@ void TCoolBtn::paintAncestorBackground(QPainter& painter, const QRect& rect)
         return;
     }
     const QRect behind(mapTo(source, rect.topLeft()), rect.size());
-    QImage picture(rect.size(), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
+    // Captured at the painter's device pixel ratio, so it stays sharp on a 2x screen.
+    QImage picture = makeDeviceImage(rect.size(), painter.device()->devicePixelRatio());
     source->render(&picture, QPoint(), QRegion(behind), QWidget::DrawWindowBackground);
     painter.drawImage(rect.topLeft(), picture);
 }
 
-void TCoolBtn::paintCaption(QPainter& painter, const FaceState& state)
+void GradientButton::paintCaption(QPainter& painter, const FaceState& state)
 {
     const QString caption = text();
     if (caption.isEmpty())
@@ -133,109 +132,109 @@ void TCoolBtn::paintCaption(QPainter& painter, const FaceState& state)
     painter.restore();
 }
 
-void TCoolBtn::paintEvent(QPaintEvent*)
+void GradientButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintFace(painter, currentFaceState());
 }
 
-void TCoolBtn::enterEvent(QEnterEvent* event)
+void GradientButton::enterEvent(QEnterEvent* event)
 {
     QPushButton::enterEvent(event);
     m_pointerInside = true;
-    if (m_options.testFlag(TCoolOption::ocFlatBorder))
+    if (m_options.testFlag(Option::FlatBorder))
         update();
     emit mouseEntered();
 }
 
-void TCoolBtn::leaveEvent(QEvent* event)
+void GradientButton::leaveEvent(QEvent* event)
 {
     QPushButton::leaveEvent(event);
     m_pointerInside = false;
-    if (m_options.testFlag(TCoolOption::ocFlatBorder))
+    if (m_options.testFlag(Option::FlatBorder))
         update();
     emit mouseLeft();
 }
 
-void TCoolBtn::setOptions(TCoolOptions options)
+void GradientButton::setOptions(Options options)
 {
     if (storeIfChanged(m_options, options))
         update();
 }
 
-void TCoolBtn::setWallpaper(const QImage& wallpaper)
+void GradientButton::setWallpaper(const QImage& wallpaper)
 {
     if (storeIfChanged(m_wallpaper, wallpaper))
         update();
 }
 
-void TCoolBtn::repaintIfGradient()
+void GradientButton::repaintIfGradient()
 {
-    if (m_options.testFlag(TCoolOption::ocPaintGradiently))
+    if (m_options.testFlag(Option::PaintGradiently))
         update();
 }
 
-void TCoolBtn::setColorStart(const QColor& color)
+void GradientButton::setColorStart(const QColor& color)
 {
     if (storeIfChanged(m_colorStart, color))
         repaintIfGradient();
 }
 
-void TCoolBtn::setColorEnd(const QColor& color)
+void GradientButton::setColorEnd(const QColor& color)
 {
     if (storeIfChanged(m_colorEnd, color))
         repaintIfGradient();
 }
 
-void TCoolBtn::setGradientDirection(TGradientDirection direction)
+void GradientButton::setGradientDirection(GradientDirection direction)
 {
     if (storeIfChanged(m_gradientDirection, direction))
         repaintIfGradient();
 }
 
-void TCoolBtn::setSimpleView(bool simple)
+void GradientButton::setSimpleView(bool simple)
 {
     if (storeIfChanged(m_shadow.simpleView, simple))
         update();
 }
 
-void TCoolBtn::shadowChanged()
+void GradientButton::shadowChanged()
 {
     m_shadow.simpleView = false;
     update();
 }
 
-void TCoolBtn::setShadowColor(const QColor& color)
+void GradientButton::setShadowColor(const QColor& color)
 {
     if (storeIfChanged(m_shadow.color, color))
         shadowChanged();
 }
 
-void TCoolBtn::setShadowSize(std::uint8_t size)
+void GradientButton::setShadowSize(std::uint8_t size)
 {
     if (storeIfChanged(m_shadow.size, size))
         shadowChanged();
 }
 
-void TCoolBtn::setShadowPos(TShadowPosition position)
+void GradientButton::setShadowPos(ShadowPosition position)
 {
     if (storeIfChanged(m_shadow.position, position))
         shadowChanged();
 }
 
-void TCoolBtn::setTransparencyLevel(std::uint8_t level)
+void GradientButton::setTransparencyLevel(std::uint8_t level)
 {
     if (storeIfChanged(m_transparencyLevel, level))
         update();
 }
 
-void TCoolBtn::setBtnPaintOptions(TBtnPaintOptions options)
+void GradientButton::setPaintOptions(PaintOptions options)
 {
-    if (storeIfChanged(m_btnPaintOptions, options))
+    if (storeIfChanged(m_paintOptions, options))
         update();
 }
 
-void TCoolBtn::setColor(const QColor& color)
+void GradientButton::setColor(const QColor& color)
 {
     if (storeIfChanged(m_color, color))
         update();

@@ -1,0 +1,79 @@
+// The game's own look: its three typefaces, the style of its buttons and its scrolling banner.
+#include "app/game_style.h"
+
+#include "widgets/gradient_button.h"
+#include "widgets/scrolling_banner.h"
+
+#include <QImage>
+#include <QStringList>
+
+namespace prismora {
+
+namespace {
+
+QFont makeFont(const QStringList& families, QFont::StyleHint hint, int pixelSize,
+               QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(hint);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace
+
+QFont gameComicFont(int pixelSize, QFont::Weight weight)
+{
+    return makeFont({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS")}, QFont::Cursive,
+                    pixelSize, weight);
+}
+
+QFont gameSansFont(int pixelSize, QFont::Weight weight)
+{
+    return makeFont(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")},
+        QFont::SansSerif, pixelSize, weight);
+}
+
+QFont gameSerifFont(int pixelSize, QFont::Weight weight)
+{
+    return makeFont({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
+                     QStringLiteral("DejaVu Serif")},
+                    QFont::Serif, pixelSize, weight);
+}
+
+void applyGameButtonStyle(GradientButton& button, const QImage& wallpaper)
+{
+    button.setFont(gameSansFont(11, QFont::Bold));
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::ButtonText, Qt::yellow);
+    button.setPalette(palette);
+    button.setOptions(GradientButton::Option::PaintWallpaper | GradientButton::Option::FlatBorder);
+    button.setWallpaper(wallpaper);
+    button.setColorStart(Qt::red);
+    button.setColorEnd(Qt::blue);
+    button.setColor(Qt::blue);
+    button.setTransparencyLevel(255);
+    button.setSimpleView(true);
+}
+
+ScrollingBanner* createGameBanner(QWidget* parent, const QImage& wallpaper)
+{
+    auto* banner = new ScrollingBanner(parent);
+    banner->resize(225, 25);
+    banner->setFont(gameSerifFont(21));
+    QPalette palette = banner->palette();
+    palette.setColor(QPalette::WindowText, Qt::cyan);
+    banner->setPalette(palette);
+    banner->setWallpaper(wallpaper);
+    banner->setStrings(
+        {QStringLiteral("Prismora         Gör egna banor och tävla med dina kompisar         "
+                        "Efter att du tagit en skärmdump, kan du klistra in den i MSN direkt"
+                        "          Nu kan man även spara och skicka spel som är pågående")});
+    banner->setActive(true);
+    return banner;
+}
+
+} // namespace prismora

@@ -1,0 +1,35 @@
+// The game's own look: its three typefaces, the style of its buttons and its scrolling banner.
+#pragma once
+
+#include <QFont>
+
+class QImage;
+class QWidget;
+
+namespace prismora {
+
+class GradientButton;
+class ScrollingBanner;
+
+// Comic Sans MS look-alike: "Comic Neue", then any casual face.
+QFont gameComicFont(int pixelSize, QFont::Weight weight = QFont::Normal);
+
+// MS Sans Serif look-alike: "Liberation Sans" or "DejaVu Sans", then any sans serif.
+QFont gameSansFont(int pixelSize, QFont::Weight weight = QFont::Normal);
+
+// Times New Roman look-alike: "Liberation Serif", then any serif.
+QFont gameSerifFont(int pixelSize, QFont::Weight weight = QFont::Normal);
+
+// The look every command button and arrow of the game window shares: bold
+// yellow 11-pixel sans caption drawn plainly over the tiled wallpaper, raised
+// edge only under the pointer; red-to-blue gradient colours and blue face
+// colour as fallbacks, background taken from the top-level window when
+// painted transparently.
+void applyGameButtonStyle(GradientButton& button, const QImage& wallpaper);
+
+// A 225 × 25 active banner on parent with the game's Swedish line in a
+// 21-pixel serif face, aqua over the tiled wallpaper. The caller places it
+// (e.g. move(x, y)); it starts scrolling when it is shown.
+ScrollingBanner* createGameBanner(QWidget* parent, const QImage& wallpaper);
+
+} // namespace prismora
