@@ -1,14 +1,12 @@
 // The commands of the right-hand column, the palette's menu and the level name field.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/file_names.h"
-#include "core/game_modes.h"
 #include "core/level_file.h"
-#include "view/board_widget.h"
+#include "view/board_view.h"
 #include "view/palette_list.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace prismora {
 
@@ -21,39 +19,18 @@ constexpr const char* NameMissingText = "Du måste namnge leveln!";
 
 } // namespace
 
-void TForm1::showDesignCommands(bool shown)
+bool MainWindow::saveLevelOrReport(const QString& path, SaveLayout layout)
 {
-    BitBtn3->setVisible(shown);
-    CoolBtn2->setVisible(shown);
-}
-
-void TForm1::showSnapshotCommands(bool shown)
-{
-    BitBtn6->setVisible(shown);
-    CoolBtn1->setVisible(shown);
-}
-
-void TForm1::refreshPalette() { ListBox1->showRows(m_game.palette, m_game.board); }
-
-void TForm1::refreshBoardAndPalette()
-{
-    refreshPalette();
-    PaintBox1->update();
-}
-
-bool TForm1::saveLevelOrReport(const QString& path, bool emptyBoard)
-{
-    const SaveResult result =
-        SaveLevel(m_game, std::filesystem::path(path.toStdString()), emptyBoard);
-    if (!result.ok) {
-        ask(ErrorBox(QString::fromStdString(result.message)));
+    const Completion completion =
+        m_evaluation.isFinished() ? Completion::Finished : Completion::Unfinished;
+    const auto saved = saveLevel(m_level, layout, completion, path.toStdString());
+    if (!saved.ok()) {
+        ask(errorBox(QStringLiteral("Unable to write to ") + path));
     }
-    return result.ok;
+    return saved.ok();
 }
 
-void TForm1::setNameFromField() { m_game.levelName = Edit1->text().toStdString(); }
-
-bool TForm1::Edit1KeyPress(const QString& typed)
+bool MainWindow::filterNameKey(const QString& typed)
 {
     // Typed characters that cannot stand in a file name are swallowed;
     // pasted text is taken as it is.
@@ -65,102 +42,99 @@ bool TForm1::Edit1KeyPress(const QString& typed)
     return false;
 }
 
-void TForm1::BitBtn1Click()
+void MainWindow::openLevel()
 {
     const FileDialogRequest request{FileDialogMode::Open, m_programDir,
                                     QString::fromLatin1(LevelFileFilter), QString()};
     if (const std::optional<QString> path = m_dialogs->askFileName(this, request)) {
-        LoadLevelFile(*path);
+        loadLevelFile(*path);
     }
 }
 
-void TForm1::BitBtn2Click()
+void MainWindow::startNewDesign()
 {
-    StartNewLevel(m_game);
-    BitBtn1->setVisible(false);
-    showDesignCommands(true);
-    BitBtn4->setVisible(true);
-    showSnapshotCommands(true);
-    Edit1->clear();
-    PaintBox1->unsetCursor();
-    refreshBoardAndPalette();
+    m_level = newDesign();
+    m_grab = {};
+    setCommandState(CommandState::Designing);
+    m_levelNameEdit->clear();
+    m_boardView->unsetCursor();
+    m_paletteList->selectRow(-1);
+    refreshPalette();
+    refreshBoard();
 }
 
-void TForm1::BitBtn3Click()
+void MainWindow::saveDesign()
 {
-    if (!m_game.board.Finished) {
-        ask(InformationBox(QString::fromUtf8(NotWorkingText)));
+    if (!m_evaluation.isFinished()) {
+        ask(informationBox(QString::fromUtf8(NotWorkingText)));
         return;
     }
-    if (ask(QuestionBox(QString::fromUtf8(SaveQuestionText))) != QMessageBox::Yes) {
+    if (ask(questionBox(QString::fromUtf8(SaveQuestionText))) != QMessageBox::Yes) {
         return;
     }
-    m_game.board.PaintEnabled = false;
+    m_boardView->setPaintingEnabled(false);
+    m_paletteList->setPaintingEnabled(false);
     const FileDialogRequest request{FileDialogMode::Save, m_programDir,
                                     QString::fromLatin1(LevelFileFilter), QStringLiteral("prl")};
     if (const std::optional<QString> path = m_dialogs->askFileName(this, request)) {
-        if (Edit1->text().isEmpty()) {
-            ask(InformationBox(QString::fromUtf8(NameMissingText)));
-            Edit1->setFocus();
-        } else if (saveLevelOrReport(*path, true)) {
-            BitBtn1->setVisible(true);
-            showDesignCommands(false);
-            BitBtn4->setVisible(false);
-            m_game.palette.Clear();
+        if (m_levelNameEdit->text().isEmpty()) {
+            ask(informationBox(QString::fromUtf8(NameMissingText)));
+            m_levelNameEdit->setFocus();
+        } else if (saveLevelOrReport(*path, SaveLayout::Design)) {
+            setCommandState(CommandState::Playing);
+            m_level.palette.clear();
         }
     }
-    m_game.board.PaintEnabled = true;
-    refreshBoardAndPalette();
+    m_boardView->setPaintingEnabled(true);
+    m_paletteList->setPaintingEnabled(true);
+    refreshPalette();
+    refreshBoard();
 }
 
-void TForm1::CoolBtn2Click()
+void MainWindow::testDesign()
 {
-    if (!m_game.board.Finished) {
-        ask(InformationBox(QString::fromUtf8(NotWorkingText)));
+    if (!m_evaluation.isFinished()) {
+        ask(informationBox(QString::fromUtf8(NotWorkingText)));
         return;
     }
     const QString path = m_programDir + QStringLiteral("speltest.prl");
-    if (saveLevelOrReport(path, true)) {
+    if (saveLevelOrReport(path, SaveLayout::Design)) {
         m_startProgramCopy(path);
     }
 }
 
-void TForm1::BitBtn4Click()
+void MainWindow::discardDesign()
 {
-    BitBtn1->setVisible(true);
-    showDesignCommands(false);
-    BitBtn4->setVisible(false);
-    showSnapshotCommands(false);
-    m_game.palette.Clear();
-    refreshBoardAndPalette();
-}
-
-void TForm1::EditLoadedGameClick()
-{
-    BitBtn1->setVisible(false);
-    showDesignCommands(true);
-    BitBtn4->setVisible(true);
-    showSnapshotCommands(true);
-    EnterEditMode(m_game);
-    refreshBoardAndPalette();
-}
-
-void TForm1::PlayLoadedGameClick()
-{
-    EnterPlayMode(m_game);
-    // A cannon made hot in the editor must not be dragged in play.
-    m_game.board.HotPiece = -1;
-    m_game.board.HotEmitter = -1;
-    showSnapshotCommands(true);
-    showDesignCommands(false);
-    // The board is not repainted: the palette's rows follow the mode change.
+    setCommandState(CommandState::NothingLoaded);
+    m_level.palette.clear();
+    m_paletteList->selectRow(-1);
     refreshPalette();
+    refreshBoard();
 }
 
-void TForm1::BitBtn5Click()
+void MainWindow::editLoadedLevel()
 {
-    if (!m_game.board.Finished &&
-        !saveLevelOrReport(m_programDir + QStringLiteral("currentlevel.prl"), false)) {
+    setCommandState(CommandState::Designing);
+    enterEditMode(m_level);
+    refreshPalette();
+    refreshBoard();
+}
+
+void MainWindow::playLoadedLevel()
+{
+    enterPlayMode(m_level);
+    // A cannon grabbed in the editor must not be dragged in play.
+    m_grab = {};
+    setCommandState(afterPlayStarts(m_commandState));
+    refreshPalette();
+    refreshBoard();
+}
+
+void MainWindow::quit()
+{
+    if (!m_evaluation.isFinished() &&
+        !saveLevelOrReport(m_programDir + QStringLiteral("currentlevel.prl"),
+                           SaveLayout::Position)) {
         return;
     }
     close();

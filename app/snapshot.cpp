@@ -1,6 +1,6 @@
 // Sharing a result: the board as a picture and the position as a level file, both put on the
 // clipboard.
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "app/clipboard_files.h"
 #include "app/file_names.h"
@@ -17,10 +17,9 @@ namespace {
 
 // The board picture with every pixel mapped to the nearest of the 16
 // standard colours.
-ExportBitmap boardInSixteenColours(Board& board)
+ExportBitmap boardInSixteenColours(const Level& level, const Evaluation& evaluation)
 {
-    const QImage picture =
-        RenderBoard(board, StandardSprites()).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = renderBoard(level, evaluation, StandardSprites());
     std::vector<TColor32> pixels;
     pixels.reserve(static_cast<std::size_t>(picture.width()) * picture.height());
     for (int y = 0; y < picture.height(); ++y) {
@@ -32,28 +31,28 @@ ExportBitmap boardInSixteenColours(Board& board)
 
 } // namespace
 
-QString TForm1::sharedFilePath(const QString& suffix) const
+QString MainWindow::sharedFilePath(const QString& suffix) const
 {
     // The name is cleaned for both files, so that a level name holding a
     // path separator cannot place a file outside the program's folder.
-    return m_programDir + CleanFileName(QString::fromStdString(m_game.levelName) + suffix);
+    return m_programDir + CleanFileName(QString::fromStdString(m_level.name) + suffix);
 }
 
-void TForm1::BitBtn6Click()
+void MainWindow::takeScreenshot()
 {
-    const ExportBitmap picture = boardInSixteenColours(m_game.board);
+    const ExportBitmap picture = boardInSixteenColours(m_level, m_evaluation);
     const QString path = sharedFilePath(QStringLiteral("-facit.jpg"));
     if (const std::optional<std::string> error = SaveBitmapToFile(picture, path.toStdString())) {
-        ask(ErrorBox(QString::fromStdString(*error)));
+        ask(errorBox(QString::fromStdString(*error)));
         return;
     }
     PutFilesOnClipboard({path});
 }
 
-void TForm1::CoolBtn1Click()
+void MainWindow::savePosition()
 {
     const QString path = sharedFilePath(QStringLiteral("-facit.prl"));
-    if (saveLevelOrReport(path, false)) {
+    if (saveLevelOrReport(path, SaveLayout::Position)) {
         PutFilesOnClipboard({path});
     }
 }

@@ -1,16 +1,16 @@
-// Start-up of the main window, level loading into the window, and the series arrows.
-#include "app/tform1.h"
+// Start-up of the main window, loading levels into it, the series arrows and the bomb restart.
+#include "app/main_window.h"
 
+#include "base/version.h"
 #include "core/level_file.h"
-#include "view/board_widget.h"
+#include "view/board_view.h"
 #include "view/palette_list.h"
+#include "widgets/gradient_button.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace prismora {
 
@@ -21,101 +21,107 @@ std::filesystem::path toPath(const QString& text)
     return std::filesystem::path(text.toStdString());
 }
 
+// The level named on the command line: the first argument, or the one after
+// "--" (so a name starting with "--" can be opened).
+QString levelArgument(const QStringList& arguments)
+{
+    if (arguments.isEmpty()) {
+        return {};
+    }
+    if (arguments.constFirst() == QStringLiteral("--")) {
+        return arguments.size() > 1 ? arguments.at(1) : QString();
+    }
+    return arguments.constFirst();
+}
+
 } // namespace
 
-void TForm1::FormCreate(const QStringList& arguments)
+void MainWindow::startUp(const QStringList& arguments)
 {
-    m_game.board.Loading = false;
-    m_game.board.PaintEnabled = true;
     if (m_programDir.isEmpty()) {
         m_programDir =
-            QString::fromStdString(ProgramDir(toPath(QCoreApplication::applicationFilePath())));
+            QString::fromStdString(programFolder(toPath(QCoreApplication::applicationFilePath())));
     } else if (!m_programDir.endsWith(QLatin1Char('/'))) {
         m_programDir += QLatin1Char('/');
     }
-    m_game.board.PlayMode = true;
-    m_series = LevelSeries(ListLevelSeries(toPath(m_programDir)));
+    m_series = LevelSeries(listSeriesFiles(toPath(m_programDir)));
     showSeriesHint();
-    m_game.board.EmitterCount = 0;
-    m_game.board.PieceCount = 0;
-    showDesignCommands(false);
-    showSnapshotCommands(false);
-    BitBtn4->setVisible(false);
+    m_level.name = m_levelNameEdit->text().toStdString();
+    setCommandState(CommandState::NothingLoaded);
     refreshPalette();
-    if (!arguments.isEmpty() && QFileInfo(arguments.constFirst()).isFile()) {
-        LoadLevelFile(arguments.constFirst());
+    refreshBoard();
+    const QString level = levelArgument(arguments);
+    if (!level.isEmpty() && QFileInfo(level).isFile()) {
+        loadLevelFile(level);
     }
 }
 
-void TForm1::showSeriesHint()
+void MainWindow::showSeriesHint()
 {
-    const QString hint = QString::fromStdString(m_series.Hint());
-    CoolBtn3->setToolTip(hint);
-    CoolBtn4->setToolTip(hint);
+    const QString hint = QString::fromStdString(m_series.hint());
+    m_nextLevelButton->setToolTip(hint);
+    m_previousLevelButton->setToolTip(hint);
 }
 
-void TForm1::CoolBtn3Click()
+void MainWindow::goToNextLevel()
 {
-    if (const std::optional<std::string> path = m_series.Next()) {
-        LoadLevelFile(QString::fromStdString(*path));
+    if (const std::optional<std::string> path = m_series.next()) {
+        loadLevelFile(QString::fromStdString(*path));
         showSeriesHint();
     }
 }
 
-void TForm1::CoolBtn4Click()
+void MainWindow::goToPreviousLevel()
 {
-    if (const std::optional<std::string> path = m_series.Previous()) {
-        LoadLevelFile(QString::fromStdString(*path));
+    if (const std::optional<std::string> path = m_series.previous()) {
+        loadLevelFile(QString::fromStdString(*path));
         showSeriesHint();
     }
 }
 
-void TForm1::LoadLevelFile(const QString& path)
+void MainWindow::loadLevelFile(const QString& path)
 {
-    const LoadResult result = LoadLevel(m_game, toPath(path));
-    if (result.status == LoadStatus::Loaded) {
-        afterLevelLoaded(path);
-    }
-    if (!result.message.empty()) {
-        ask(InformationBox(QString::fromStdString(result.message)));
-    }
-}
-
-void TForm1::afterLevelLoaded(const QString& path)
-{
-    setWindowTitle(QString::fromLatin1(VersionCaption) + QString(15, QLatin1Char(' ')) +
-                   QStringLiteral("Level laddad: ") + QFileInfo(path).fileName());
-    // Setting the field would copy it back into the game; the text is the same.
-    Edit1->setText(QString::fromStdString(m_game.levelName));
-    showSnapshotCommands(true);
-    showDesignCommands(false);
-    PaintBox1->unsetCursor();
-    refreshPalette();
-    // Paint now, so that the level has been drawn and judged on return.
-    PaintBox1->repaint();
-}
-
-void TForm1::PaintBox1Painted(const VerdictResult& verdict)
-{
-    Label2->setText(QString::fromStdString(verdict.status));
-    if (verdict.verdict != Verdict::Bomb || m_restartingAfterBomb || m_bombRestartQueued) {
+    auto loaded = loadLevel(toPath(path));
+    if (!loaded.ok()) {
+        if (loaded.error().failure == LoadFailure::Refused) {
+            ask(informationBox(QString::fromStdString(loaded.error().message)));
+        }
         return;
     }
-    // Reloading from inside the paint would paint again within it; the
-    // restart runs as soon as this paint is over instead.
-    m_bombRestartQueued = true;
-    QMetaObject::invokeMethod(this, &TForm1::restartAfterBomb, Qt::QueuedConnection);
+    const std::string warning = loaded.value().warning;
+    takeLoadedLevel(std::move(loaded.value()), path);
+    if (!warning.empty()) {
+        ask(informationBox(QString::fromStdString(warning)));
+    }
 }
 
-void TForm1::restartAfterBomb()
+void MainWindow::takeLoadedLevel(LoadedLevel loaded, const QString& path)
 {
-    m_bombRestartQueued = false;
-    m_restartingAfterBomb = true;
-    // A reloaded position that itself sends a beam into a bomb is painted
-    // once with the bomb text and not reloaded again.
-    LoadLevelFile(QString::fromStdString(m_game.board.CurrentLevelFile));
-    m_restartingAfterBomb = false;
-    Label2->setText(QString::fromUtf8(BombText));
+    m_level = std::move(loaded.level);
+    m_evaluation = evaluate(m_level);
+    m_grab = {};
+    m_currentLevelFile = path;
+    setWindowTitle(QStringLiteral("Prismora version ") +
+                   QString::fromUtf8(Version.data(), static_cast<qsizetype>(Version.size())) +
+                   QString(15, QLatin1Char(' ')) + QStringLiteral("Level laddad: ") +
+                   QFileInfo(path).fileName());
+    showLevelName();
+    setCommandState(afterPlayStarts(m_commandState));
+    m_boardView->unsetCursor();
+    m_paletteList->selectRow(-1);
+    refreshPalette();
+    m_boardView->showLevel(&m_level, &m_evaluation);
+    m_statusLabel->setText(QString::fromStdString(m_evaluation.statusText()));
+}
+
+void MainWindow::restartAfterBomb()
+{
+    // The level starts over from the file loaded last. A restarted position
+    // that itself sends a beam into a bomb is shown with the bomb text and
+    // not restarted again; a file that has gone leaves the board as it is.
+    loadLevelFile(m_currentLevelFile);
+    m_boardView->showLevel(&m_level, &m_evaluation);
+    m_statusLabel->setText(QString::fromUtf8(BombText));
 }
 
 } // namespace prismora

@@ -1,40 +1,32 @@
-// Tracing speed: every repaint (each mouse move while dragging) retraces all beams twice.
+// Evaluation speed: every action (each pointer move while dragging) traces all beams twice.
 #include "full_board.h"
 
-#include "core/outcome.h"
-#include "core/tracer.h"
+#include "core/evaluation.h"
 
 #include <benchmark/benchmark.h>
 
 namespace prismora {
 namespace {
 
-class CountingSink : public SegmentSink {
-public:
-    void DrawSegment(const BeamSegment&) override { ++segments; }
-    long segments = 0;
-};
-
 void BM_TraceAllFullBoard(benchmark::State& state)
 {
-    Board board = bench::FullBoard();
-    CountingSink sink;
+    const Level level = bench::fullBoard();
+    Evaluation evaluation = evaluate(level);
     for (auto _ : state) {
-        sink.segments = 0;
-        TraceAll(board, &sink);
-        benchmark::DoNotOptimize(board.BombHit);
+        reevaluate(level, evaluation);
+        benchmark::DoNotOptimize(evaluation.verdict);
     }
-    state.counters["pieces"] = board.PieceCount;
-    state.counters["emitters"] = board.EmitterCount;
-    state.counters["segments"] = static_cast<double>(sink.segments);
+    state.counters["pieces"] = static_cast<double>(level.pieces.size());
+    state.counters["sources"] = static_cast<double>(level.sources.size());
+    state.counters["segments"] = static_cast<double>(evaluation.segments.size());
 }
 BENCHMARK(BM_TraceAllFullBoard)->Unit(benchmark::kMicrosecond);
 
 void BM_EvaluateFullBoard(benchmark::State& state)
 {
-    Board board = bench::FullBoard();
+    const Level level = bench::fullBoard();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(EvaluateBoard(board, nullptr).verdict);
+        benchmark::DoNotOptimize(evaluate(level).verdict);
     }
 }
 BENCHMARK(BM_EvaluateFullBoard)->Unit(benchmark::kMicrosecond);

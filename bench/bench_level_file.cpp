@@ -10,52 +10,49 @@ namespace {
 
 using namespace prismora;
 
-Game FullGame()
+Level fullLevel()
 {
-    Game game;
-    game.board = bench::FullBoard();
-    game.levelName = "Fullt bräde – 99 pjäser och 51 strålkällor";
-    game.palette.AppendRows(0, PlayRowCount - 1);
-    for (int row = 0; row < PlayRowCount; ++row) {
-        for (int c = 0; c < 10; ++c) {
-            game.palette.Increase(row);
-        }
-    }
-    return game;
+    Level level = bench::fullBoard();
+    level.name = "Fullt bräde – 99 pjäser och 51 strålkällor";
+    level.palette.assign(PlayRowCount, 10);
+    return level;
+}
+
+std::string positionFile(const Level& level)
+{
+    return formatLevel(level, SaveLayout::Position, Completion::Unfinished);
 }
 
 void BM_FormatLevel(benchmark::State& state)
 {
-    const Game game = FullGame();
+    const Level level = fullLevel();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FormatLevel(game, false));
+        benchmark::DoNotOptimize(positionFile(level));
     }
 }
 BENCHMARK(BM_FormatLevel)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseLevel(benchmark::State& state)
 {
-    const std::string bytes = FormatLevel(FullGame(), false);
-    Game game;
+    const std::string bytes = positionFile(fullLevel());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ParseLevel(game, bytes));
+        benchmark::DoNotOptimize(parseLevel(bytes));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
 BENCHMARK(BM_ParseLevel)->Unit(benchmark::kMicrosecond);
 
-// The figure that matters to the player: SaveLevel then LoadLevel of a full
+// The figure that matters to the player: saving then loading a full
 // level on the local disk.
 void BM_SaveAndLoadRoundTrip(benchmark::State& state)
 {
-    const Game game = FullGame();
+    const Level level = fullLevel();
     const auto dir = std::filesystem::temp_directory_path() / "prismora-bench-level-file";
     std::filesystem::create_directories(dir);
     const auto path = dir / "Level01.prl";
-    Game loaded;
     for (auto _ : state) {
-        if (!SaveLevel(game, path, false).ok ||
-            LoadLevel(loaded, path).status != LoadStatus::Loaded) {
+        if (!saveLevel(level, SaveLayout::Position, Completion::Unfinished, path).ok() ||
+            !loadLevel(path).ok()) {
             state.SkipWithError("the round trip failed");
             break;
         }

@@ -14,7 +14,7 @@ namespace {
 
 using namespace prismora;
 
-std::vector<std::filesystem::path> SeriesFiles()
+std::vector<std::filesystem::path> seriesFiles()
 {
     std::vector<std::filesystem::path> files;
     for (int number = 1; number <= 99; ++number) {
@@ -29,16 +29,17 @@ std::vector<std::filesystem::path> SeriesFiles()
     return files;
 }
 
-void SolveLevel(benchmark::State& state, const std::filesystem::path& path)
+void solveLevel(benchmark::State& state, const std::filesystem::path& path)
 {
-    Game game;
-    if (LoadLevel(game, path).status != LoadStatus::Loaded) {
+    const auto loaded = loadLevel(path);
+    if (!loaded.ok()) {
         state.SkipWithError("level does not load");
         return;
     }
+    const Level& level = loaded.value().level;
     long states = 0;
     for (auto _ : state) {
-        const SolveResult result = Solve(game);
+        const SolveResult result = solve(level);
         states = result.states;
         if (result.status != SolveStatus::Solved) {
             state.SkipWithError("not solved");
@@ -48,17 +49,19 @@ void SolveLevel(benchmark::State& state, const std::filesystem::path& path)
     state.counters["states"] = static_cast<double>(states);
 }
 
-void SolveSeries(benchmark::State& state, const std::vector<std::filesystem::path>& files)
+void solveSeries(benchmark::State& state, const std::vector<std::filesystem::path>& files)
 {
-    std::vector<Game> games(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        LoadLevel(games[i], files[i]);
+    std::vector<Level> levels;
+    for (const auto& file : files) {
+        if (auto loaded = loadLevel(file); loaded.ok()) {
+            levels.push_back(std::move(loaded.value().level));
+        }
     }
     long states = 0;
     for (auto _ : state) {
         states = 0;
-        for (const Game& game : games) {
-            states += Solve(game).states;
+        for (const Level& level : levels) {
+            states += solve(level).states;
         }
     }
     state.counters["states"] = static_cast<double>(states);
@@ -68,12 +71,12 @@ void SolveSeries(benchmark::State& state, const std::vector<std::filesystem::pat
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::filesystem::path> files = SeriesFiles();
+    const std::vector<std::filesystem::path> files = seriesFiles();
     for (const auto& path : files) {
-        benchmark::RegisterBenchmark(("Solve/" + path.stem().string()).c_str(), SolveLevel, path)
+        benchmark::RegisterBenchmark(("Solve/" + path.stem().string()).c_str(), solveLevel, path)
             ->Unit(benchmark::kMillisecond);
     }
-    benchmark::RegisterBenchmark("SolveSeries", SolveSeries, files)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("SolveSeries", solveSeries, files)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,7 +1,8 @@
-// A full board for benchmarks: 99 pieces and 51 emitters with long beams.
+// A full board for benchmarks: 99 pieces and 51 beam sources with long beams.
 #pragma once
 
-#include "core/board.h"
+#include "core/level.h"
+#include "core/palette.h"
 
 #include <random>
 
@@ -11,15 +12,16 @@ namespace prismora::bench {
 // diagonals dominate so that beams bounce across the board many times. A few
 // splitters own outputs; cannons firing in from the border rows and columns
 // outside the grid fill the rest of the emitter table. Fixed seed.
-inline Board FullBoard(unsigned seed = 20261208)
+inline Level fullBoard(unsigned seed = 20261208)
 {
-    Board board;
+    Level board;
+    board.palette.assign(PlayRowCount, 0);
     std::mt19937 random(seed);
     const PieceKind splitters[] = {PieceKind::TCoupling, PieceKind::TCoupling2,
                                    PieceKind::YCoupling, PieceKind::Inverter};
     int cell = 0;
     int splitterCount = 0;
-    while (board.PieceCount < Board::PieceCapacity - 1) {
+    while (static_cast<int>(board.pieces.size()) < Level::MaxPieces - 1) {
         const int column = cell % 9 + 1;
         const int row = (cell / 9) % 9 + 1;
         ++cell;
@@ -30,28 +32,28 @@ inline Board FullBoard(unsigned seed = 20261208)
         } else if (random() % 8 == 0) {
             kind = PieceKind::WhiteLamp;
         }
-        board.AppendPiece(kind, column, row, static_cast<std::uint8_t>(direction | 1));
+        appendPiece(board, kind, column, row, static_cast<std::uint8_t>(direction | 1));
     }
     const std::int32_t colors[] = {RedBeam, GreenBeam, BlueBeam};
-    for (int i = 0; board.EmitterCount < Board::CannonIndexLimit; ++i) {
+    for (int i = 0; static_cast<int>(board.sources.size()) < Level::CannonIndexLimit; ++i) {
         const int along = i % 9 + 1;
         switch (i % 4) {
         case 0:
-            board.AppendCannon(0, along, 0, colors[i % 3]);
+            appendCannon(board, 0, along, 0, colors[i % 3]);
             break;
         case 1:
-            board.AppendCannon(along, 0, 6, colors[i % 3]);
+            appendCannon(board, along, 0, 6, colors[i % 3]);
             break;
         case 2:
-            board.AppendCannon(10, along, 4, colors[i % 3]);
+            appendCannon(board, 10, along, 4, colors[i % 3]);
             break;
         default:
-            board.AppendCannon(along, 10, 2, colors[i % 3]);
+            appendCannon(board, along, 10, 2, colors[i % 3]);
             break;
         }
     }
-    // Cannons may not take the last emitter index; a last splitter does.
-    board.AppendPiece(PieceKind::YCoupling, 5, 5, 3);
+    // Cannons may not take the last source index; a last splitter does.
+    appendPiece(board, PieceKind::YCoupling, 5, 5, 3);
     return board;
 }
 

@@ -1,7 +1,7 @@
 // Beam segments drawn with the 10-pixel pen, clipped around the board.
 #include "view/beam_pen.h"
 
-#include "core/board.h"
+#include "view/board_geometry.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -17,7 +17,7 @@ namespace {
 // pen's round ends at a clipped end point never reach the board.
 constexpr std::int64_t ClipMargin = 2 * BeamWidth;
 constexpr std::int64_t BoxLow = -ClipMargin;
-constexpr std::int64_t BoxHigh = BoardPixels + ClipMargin;
+constexpr std::int64_t BoxHigh = geometry::BoardPixels + ClipMargin;
 // Pieces of a segment up to this long (on each axis) that touch the box have
 // coordinates small enough for exact clipping in doubles.
 constexpr std::int64_t ShortPiece = 4096;
@@ -147,11 +147,14 @@ void BeamPainter::useColour(std::int32_t colour)
     m_disc = &found->second;
 }
 
-void BeamPainter::DrawSegment(const BeamSegment& segment)
+void BeamPainter::drawSegment(const BeamSegment& segment)
 {
+    using geometry::cellCentre;
+    const Point from{cellCentre(segment.fromColumn), cellCentre(segment.fromRow)};
+    const Point to{cellCentre(segment.toColumn), cellCentre(segment.toRow)};
     std::optional<Point> first;
     Point last{};
-    NarrowToBox({segment.x1, segment.y1}, {segment.x2, segment.y2}, first, last);
+    NarrowToBox(from, to, first, last);
     if (!first) {
         return;
     }
@@ -159,11 +162,11 @@ void BeamPainter::DrawSegment(const BeamSegment& segment)
     if (!line) {
         return;
     }
-    useColour(segment.color);
+    useColour(segment.colour);
     m_painter.setPen(m_pen);
     m_painter.drawLine(*line);
     // Ends cut off by the clipping lie outside the board: no disc there.
-    for (const Point end : {Point{segment.x1, segment.y1}, Point{segment.x2, segment.y2}}) {
+    for (const Point end : {from, to}) {
         if (InBox(end.x, end.y)) {
             m_painter.drawImage(static_cast<int>(end.x) - DiscOrigin,
                                 static_cast<int>(end.y) - DiscOrigin, *m_disc);

@@ -1,7 +1,7 @@
 // Drawing beam segments: Windows colour values to Qt colours and clipped wide lines.
 #pragma once
 
-#include "core/tracer.h"
+#include "core/evaluation.h"
 
 #include <QColor>
 #include <QImage>
@@ -17,17 +17,18 @@ namespace prismora {
 // low 24 bits count; the high byte of a value read from a level file is ignored.
 QColor ColorFromWindowsValue(std::int32_t value);
 
-// Draws the beam segments the tracer hands over: a solid 10-pixel pen with
+// Draws beam segments: a solid 10-pixel pen with
 // round ends, not antialiased, in the colour of each segment. The round ends
 // are drawn as discs over a flat-ended line, which is the same shape and far
 // cheaper than stroking round caps. Segments are
 // clipped to a margin around the board first, exactly for end points
 // anywhere in the 64-bit range (far-off cells from hand-edited files), so
 // they are drawn where they cross the board or not at all.
-class BeamPainter : public SegmentSink {
+class BeamPainter {
 public:
     explicit BeamPainter(QPainter& painter) : m_painter(painter) {}
-    void DrawSegment(const BeamSegment& segment) override;
+    // One segment from the centre of its first cell to the centre of its last.
+    void drawSegment(const BeamSegment& segment);
 
 private:
     void useColour(std::int32_t colour);

@@ -1,27 +1,21 @@
-// The board's paint cycle: background, grid, beams, cannons, pieces, verdict.
+// Painting the board: background, grid, beams, cannons, then pieces, from a level and its
+// evaluation.
 #pragma once
 
-#include "core/board.h"
-#include "core/outcome.h"
+#include "core/evaluation.h"
+#include "core/level.h"
 #include "graphics/bitmap32_list.h"
-
-#include <optional>
 
 class QPainter;
 
 namespace prismora {
 
-// Paints the whole board onto `painter` (board pixels, 451 x 451) and judges
-// the position, writing the board's per-repaint fields and Finished:
-// silver background, grey grid, every beam traced and drawn with a 10-pixel
-// pen in its emitter's colour, lamps counted, cannons, then pieces in index
-// order, then the verdict.
-//
-// Returns nothing, drawing nothing, when PaintEnabled is clear. Any error
-// while painting ends the paint silently and also returns nothing (what was
-// drawn stays). A Bomb verdict is only returned: the caller reloads the level
-// once the paint is over and then shows the verdict's text.
-std::optional<VerdictResult> PaintBox1Paint(QPainter& painter, Board& board,
-                                            const TBitmap32List& sprites);
+// Paints the whole board onto `painter` in board pixels (451 x 451): silver
+// background, grey grid, every beam segment of `evaluation` with a 10-pixel
+// pen in its colour, the live cannons, then the live pieces in index order
+// (lamps lit as the evaluation says), so pieces cover the beams and of two
+// pieces on one cell the newer is on top. Reads the game and changes nothing.
+void paintBoard(QPainter& painter, const Level& level, const Evaluation& evaluation,
+                const TBitmap32List& sprites);
 
 } // namespace prismora

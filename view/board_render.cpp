@@ -1,28 +1,22 @@
 // Headless board pictures: the paint cycle into a QImage, and its export form.
 #include "view/board_render.h"
 
+#include "view/board_geometry.h"
 #include "view/board_painter.h"
 
 #include <QPainter>
 
 namespace prismora {
 
-RenderedBoard RenderBoardWithVerdict(Board& board, const TBitmap32List& sprites)
+QImage renderBoard(const Level& level, const Evaluation& evaluation, const TBitmap32List& sprites)
 {
-    RenderedBoard result;
-    result.image = QImage(BoardPixels, BoardPixels, QImage::Format_RGB32);
-    result.image.fill(Qt::black);
-    QPainter painter(&result.image);
-    result.verdict = PaintBox1Paint(painter, board, sprites);
-    return result;
+    QImage image(geometry::BoardPixels, geometry::BoardPixels, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintBoard(painter, level, evaluation, sprites);
+    return image;
 }
 
-QImage RenderBoard(Board& board, const TBitmap32List& sprites)
-{
-    return RenderBoardWithVerdict(board, sprites).image;
-}
-
-ExportBitmap ToExportBitmap(const QImage& image)
+ExportBitmap toExportBitmap(const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     ExportBitmap bitmap(rgb.width(), rgb.height(), PixelFormat::Rgb24);

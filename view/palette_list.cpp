@@ -1,6 +1,7 @@
-// The palette list: navy rows with yellow text, synced from the Palette.
+// The palette list: navy rows with yellow text, synced from the level's palette counts.
 #include "view/palette_list.h"
 
+#include "core/palette.h"
 #include "view/palette_row_delegate.h"
 
 #include <QSignalBlocker>
@@ -13,7 +14,7 @@ constexpr int ListHeight = 278;
 constexpr int FontPixelHeight = 13;
 
 // "MS Sans Serif" first; look-alike sans serifs where it is not installed.
-QFont PaletteFont()
+QFont paletteFont()
 {
     QFont font;
     font.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans", "Arial"});
@@ -22,13 +23,19 @@ QFont PaletteFont()
     return font;
 }
 
+QString rowName(int row)
+{
+    const std::string_view name = PaletteRowNames[static_cast<std::size_t>(row)];
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 } // namespace
 
 PaletteList::PaletteList(QWidget* parent)
     : QListWidget(parent), m_delegate(new PaletteRowDelegate(this))
 {
     setFixedSize(ListWidth, ListHeight);
-    setFont(PaletteFont());
+    setFont(paletteFont());
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::darkBlue); // navy
     colours.setColor(QPalette::Window, Qt::darkBlue);
@@ -40,30 +47,43 @@ PaletteList::PaletteList(QWidget* parent)
     setItemDelegate(m_delegate);
 }
 
-void PaletteList::showRows(const Palette& rows, const Board& board)
+void PaletteList::showPalette(const std::vector<int>& counts, Mode mode)
 {
     const QSignalBlocker blocker(this);
-    m_delegate->setBoard(&board);
-    while (count() > rows.RowCount()) {
+    const int rows = std::min<int>(static_cast<int>(counts.size()), EditRowCount);
+    m_delegate->setMode(mode);
+    const int selected = currentRow();
+    while (count() > rows) {
         delete takeItem(count() - 1);
     }
-    for (int row = 0; row < rows.RowCount(); ++row) {
-        const QString text = QString::fromStdString(rows.RowText(row));
-        if (row < count()) {
-            if (item(row)->text() != text) {
-                item(row)->setText(text);
-            }
-        } else {
-            addItem(text);
+    for (int row = 0; row < rows; ++row) {
+        if (row >= count()) {
+            addItem(rowName(row));
+        }
+        QListWidgetItem* entry = item(row);
+        const int value = counts[static_cast<std::size_t>(row)];
+        if (entry->data(PaletteCountRole) != QVariant(value)) {
+            entry->setData(PaletteCountRole, value);
         }
     }
-    const int selected = rows.Selected();
-    if (selected >= 0 && selected < count()) {
-        setCurrentRow(selected);
+    selectRow(selected < rows ? selected : -1);
+    viewport()->update();
+}
+
+void PaletteList::selectRow(int row)
+{
+    const QSignalBlocker blocker(this);
+    if (row >= 0 && row < count()) {
+        setCurrentRow(row);
     } else {
         clearSelection();
         setCurrentRow(-1);
     }
+}
+
+void PaletteList::setPaintingEnabled(bool enabled)
+{
+    m_delegate->setPaintingEnabled(enabled);
     viewport()->update();
 }
 

@@ -1,30 +1,37 @@
-// The palette list: the player's hand of pieces as owner-drawn rows.
+// The palette list: the player's hand of pieces (or the designer's counts) as owner-drawn rows.
 #pragma once
 
-#include "core/board.h"
-#include "core/palette.h"
+#include "core/level.h"
 
 #include <QListWidget>
+
+#include <vector>
 
 namespace prismora {
 
 class PaletteRowDelegate;
 
 // A fixed 153 x 278 list, navy with yellow text in a 13-pixel sans serif,
-// 16-pixel rows, single selection. Each item's text is the full palette row
-// text; rows are drawn by PaletteRowDelegate.
+// 16-pixel rows, single selection. Row r shows PaletteRowNames[r] and its
+// count; rows are drawn by PaletteRowDelegate.
 class PaletteList : public QListWidget {
     Q_OBJECT
 
 public:
     explicit PaletteList(QWidget* parent = nullptr);
 
-    // Makes the items match the palette's rows and selected row (adding,
-    // removing or rewriting items as needed) and remembers `board`, whose
-    // PaintEnabled and PlayMode flags the rows are drawn by; both must outlive
-    // the list or the next showRows. Emits no signals while syncing (no
-    // currentRowChanged), and repaints the rows.
-    void showRows(const Palette& palette, const Board& board);
+    // Makes the rows match `counts` (adding, removing or rewriting items as
+    // needed) drawn for `mode`, keeping the selected row when it still
+    // exists. Emits no signals, and repaints the rows.
+    void showPalette(const std::vector<int>& counts, Mode mode);
+
+    // The selected row, or -1.
+    int selectedRow() const { return currentRow(); }
+    // Selects a row (-1 or a row it does not have: none), emitting no signals.
+    void selectRow(int row);
+
+    // While painting is off (a save dialog is open) rows draw nothing.
+    void setPaintingEnabled(bool enabled);
 
 private:
     PaletteRowDelegate* m_delegate;

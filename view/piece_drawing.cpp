@@ -3,6 +3,7 @@
 
 #include "graphics/sprite_rotation.h"
 #include "graphics/standard_palette.h"
+#include "view/board_geometry.h"
 #include "view/cell_picture_cache.h"
 #include "view/stand_in_tile.h"
 
@@ -14,7 +15,7 @@
 namespace prismora {
 namespace {
 
-constexpr int SpriteSize = 48;
+using geometry::SpriteSize;
 constexpr int DiagonalSize = 47;
 constexpr TColor32 White = 0xFFFFFFFF;
 // White, the transparent colour, in the standard palette.
@@ -87,12 +88,13 @@ QImage TurnedCellPicture(const TBitmap32& sprite, int direction)
 
 // Draws `sprite` (or the stand-in tile when there is none) turned to
 // `direction` with its top-left corner at the given board pixel.
-void DrawSpriteAt(QPainter& painter, const TBitmap32List& sprites, std::optional<int> sprite,
+void drawSpriteAt(QPainter& painter, const TBitmap32List& sprites, std::optional<int> sprite,
                   std::uint8_t direction, std::int64_t x, std::int64_t y)
 {
     // Wholly outside the board (cannons beside it, far-off records from
     // hand-edited files): nothing to see, and the coordinates may not fit an int.
-    if (x <= -SpriteSize || y <= -SpriteSize || x >= BoardPixels || y >= BoardPixels) {
+    if (x <= -SpriteSize || y <= -SpriteSize || x >= geometry::BoardPixels ||
+        y >= geometry::BoardPixels) {
         return;
     }
     if (!sprite || *sprite < 0 || *sprite >= sprites.Count() || sprites.Bitmap(*sprite).Empty()) {
@@ -103,34 +105,25 @@ void DrawSpriteAt(QPainter& painter, const TBitmap32List& sprites, std::optional
                       CachedCellPicture(sprites.Bitmap(*sprite), direction % 8, TurnedCellPicture));
 }
 
-std::int64_t SpriteOrigin64(std::int32_t cell) { return std::int64_t(cell) * CellSize - 48; }
-
 } // namespace
 
-std::optional<int> SpriteIndexForPiece(const Piece& piece)
+std::optional<int> spriteIndexForPiece(PieceKind kind, bool lit)
 {
-    const auto kind = static_cast<std::size_t>(piece.Kind);
-    if (kind >= KindSprite.size() || KindSprite[kind] < 0) {
+    const auto code = static_cast<std::size_t>(kind);
+    if (code >= KindSprite.size() || KindSprite[code] < 0) {
         return std::nullopt;
     }
-    int index = KindSprite[kind];
-    if (piece.Lit) {
-        if (piece.Kind == PieceKind::WhiteLamp) {
-            index = LitWhiteLamp;
-        } else if (piece.Kind == PieceKind::RedLamp || piece.Kind == PieceKind::GreenLamp ||
-                   piece.Kind == PieceKind::BlueLamp) {
-            index += LitLampOffset;
-        }
+    if (lit && kind == PieceKind::WhiteLamp) {
+        return LitWhiteLamp;
     }
-    return index;
+    const bool litLamp = lit && (kind == PieceKind::RedLamp || kind == PieceKind::GreenLamp ||
+                                 kind == PieceKind::BlueLamp);
+    return KindSprite[code] + (litLamp ? LitLampOffset : 0);
 }
 
-std::optional<int> SpriteIndexForCannon(const Emitter& emitter)
+std::optional<int> spriteIndexForCannon(std::int32_t colour)
 {
-    if (!emitter.IsCannon) {
-        return std::nullopt;
-    }
-    switch (emitter.Color) {
+    switch (colour) {
     case RedBeam:
         return 0;
     case BlueBeam:
@@ -142,21 +135,16 @@ std::optional<int> SpriteIndexForCannon(const Emitter& emitter)
     }
 }
 
-void DrawPiece(QPainter& painter, const Board& board, int index, const TBitmap32List& sprites)
+void drawPiece(QPainter& painter, const Piece& piece, bool lit, const TBitmap32List& sprites)
 {
-    const Piece& piece = board.Pieces.at(static_cast<std::size_t>(index));
-    DrawSpriteAt(painter, sprites, SpriteIndexForPiece(piece), piece.Direction,
-                 SpriteOrigin64(piece.Left), SpriteOrigin64(piece.Top));
+    drawSpriteAt(painter, sprites, spriteIndexForPiece(piece.kind, lit), piece.direction,
+                 geometry::spriteCorner(piece.column), geometry::spriteCorner(piece.row));
 }
 
-void DrawCannon(QPainter& painter, const Board& board, int index, const TBitmap32List& sprites)
+void drawCannon(QPainter& painter, const BeamSource& cannon, const TBitmap32List& sprites)
 {
-    const Emitter& emitter = board.Emitters.at(static_cast<std::size_t>(index));
-    if (!emitter.IsCannon) {
-        return;
-    }
-    DrawSpriteAt(painter, sprites, SpriteIndexForCannon(emitter), emitter.Direction,
-                 SpriteOrigin64(emitter.Left), SpriteOrigin64(emitter.Top));
+    drawSpriteAt(painter, sprites, spriteIndexForCannon(cannon.colour), cannon.direction,
+                 geometry::spriteCorner(cannon.column), geometry::spriteCorner(cannon.row));
 }
 
 } // namespace prismora

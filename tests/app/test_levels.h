@@ -13,7 +13,7 @@ namespace prismora::windowtest {
 // to direction 3, sends the beam north into the lamp.
 inline QString MirrorLevel()
 {
-    return LevelText({"[LevelParametrar]", "Namn=Första", "Playing=True", "Empty=True",
+    return levelText({"[LevelParametrar]", "Namn=Första", "Playing=True", "Empty=True",
                       "[Sak0]", "Typ=5", "Top=1", "Left=5", "Direction=0",
                       "[Sak1]", "Typ=0", "Top=5", "Left=5", "Direction=3",
                       "[Cannon0]", "Top=5", "Left=1", "Direction=0", "Color=255"});
@@ -23,7 +23,7 @@ inline QString MirrorLevel()
 // column 5, row 1; the lamp stands out of reach at column 9, row 9.
 inline QString BombLevel()
 {
-    return LevelText({"[LevelParametrar]", "Namn=Bomb", "Empty=True",
+    return levelText({"[LevelParametrar]", "Namn=Bomb", "Empty=True",
                       "[Sak0]", "Typ=13", "Top=1", "Left=5", "Direction=0",
                       "[Sak1]", "Typ=5", "Top=9", "Left=9", "Direction=0",
                       "[Sak2]", "Typ=0", "Top=5", "Left=5", "Direction=3",
@@ -33,7 +33,7 @@ inline QString BombLevel()
 // A saved position whose cannon fires straight into a bomb.
 inline QString ExplodingPosition()
 {
-    return LevelText({"[LevelParametrar]", "Namn=Boom", "Playing=True", "Empty=False",
+    return levelText({"[LevelParametrar]", "Namn=Boom", "Playing=True", "Empty=False",
                       "[Sak0]", "Typ=13", "Top=5", "Left=9", "Direction=0",
                       "[Sak1]", "Typ=5", "Top=9", "Left=9", "Direction=0",
                       "[Cannon0]", "Top=5", "Left=1", "Direction=0", "Color=255"});
@@ -42,7 +42,7 @@ inline QString ExplodingPosition()
 // A level already solved as loaded: the cannon's beam runs into the lamp.
 inline QString SolvedLevel()
 {
-    return LevelText({"[LevelParametrar]", "Namn=Klar", "Empty=True",
+    return levelText({"[LevelParametrar]", "Namn=Klar", "Empty=True",
                       "[Sak0]", "Typ=5", "Top=5", "Left=5", "Direction=0",
                       "[Cannon0]", "Top=5", "Left=1", "Direction=0", "Color=255"});
 }

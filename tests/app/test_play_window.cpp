@@ -2,14 +2,13 @@
 #include "test_levels.h"
 #include "window_test_support.h"
 
-#include "view/board_widget.h"
+#include "view/board_view.h"
 #include "view/palette_list.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,10 +24,10 @@ void Settle()
     }
 }
 
-QString Status(TForm1& form)
+QString status(MainWindow& window)
 {
     Settle();
-    return form.Label2->text();
+    return statusLabel(window)->text();
 }
 
 // The window with MirrorLevel loaded through "Ladda spel...".
@@ -36,139 +35,139 @@ struct MirrorGame : WindowHarness {
     MirrorGame() : WindowHarness({{"Level01.prl", MirrorLevel()}})
     {
         dialogs.files.push_back(path("Level01.prl"));
-        QTest::mouseClick(form().BitBtn1, Qt::LeftButton);
+        click(window(), "openButton");
     }
     // Takes the mirror out of the palette and carries it to column 5, row 5.
     int placeMirror()
     {
-        DoubleClickPaletteRow(form(), 0);
-        const int mirror = board().PieceCount - 1;
-        DragOnBoard(form(), CellPoint(1, 1), CellPoint(5, 5));
+        doubleClickPaletteRow(window(), 0);
+        const int mirror = pieceCount() - 1;
+        dragOnBoard(window(), cellPoint(1, 1), cellPoint(5, 5));
         return mirror;
     }
+    const Piece& piece(int index) const { return level().pieces[static_cast<std::size_t>(index)]; }
 };
 
 TEST(PlayWindow, WholeGameWithDoubleClickDragRightButtonAndWheel)
 {
     MirrorGame game;
-    TForm1& form = game.form();
+    MainWindow& form = game.window();
     EXPECT_EQ(form.windowTitle(),
               QString("Prismora version 2.52") + QString(15, ' ') + "Level laddad: Level01.prl");
-    EXPECT_EQ(form.Edit1->text(), QString("Första"));
-    EXPECT_EQ(Status(form), QString("1 lampor kvar att tända"));
-    EXPECT_EQ(game.palette().Count(0), 1);
+    EXPECT_EQ(levelNameEdit(form)->text(), QString("Första"));
+    EXPECT_EQ(status(form), QString("1 lampor kvar att tända"));
+    EXPECT_EQ(game.count(0), 1);
 
     const int mirror = game.placeMirror();
-    EXPECT_EQ(game.palette().Count(0), 0);
-    DoubleClickPaletteRow(form, 0); // nothing left in hand: nothing added
-    EXPECT_EQ(game.board().PieceCount, mirror + 1);
-    const Piece& piece = game.board().Pieces[mirror];
-    EXPECT_EQ(piece.Kind, PieceKind::Mirror);
-    EXPECT_EQ(piece.Left, 5);
-    EXPECT_EQ(piece.Top, 5);
-    EXPECT_EQ(form.PaintBox1->cursor().shape(), Qt::SizeAllCursor);
+    EXPECT_EQ(game.count(0), 0);
+    doubleClickPaletteRow(form, 0); // nothing left in hand: nothing added
+    EXPECT_EQ(game.pieceCount(), mirror + 1);
+    const auto piece = [&game, mirror] { return game.piece(mirror); };
+    EXPECT_EQ(piece().kind, PieceKind::Mirror);
+    EXPECT_EQ(piece().column, 5);
+    EXPECT_EQ(piece().row, 5);
+    EXPECT_EQ(boardView(form)->cursor().shape(), Qt::SizeAllCursor);
 
-    RightClickOnBoard(form, CellPoint(5, 5));
-    RightClickOnBoard(form, CellPoint(5, 5));
-    EXPECT_EQ(piece.Direction, 2);
-    EXPECT_EQ(Status(form), QString("1 lampor kvar att tända"));
+    rightClickOnBoard(form, cellPoint(5, 5));
+    rightClickOnBoard(form, cellPoint(5, 5));
+    EXPECT_EQ(piece().direction, 2);
+    EXPECT_EQ(status(form), QString("1 lampor kvar att tända"));
 
-    WheelOnBoard(form, -120); // towards the user: one step counter-clockwise
-    EXPECT_EQ(piece.Direction, 3);
-    EXPECT_EQ(Status(form), QString("Grattis! Du klarade det :)"));
-    EXPECT_TRUE(game.board().Finished);
+    wheelOnBoard(form, -120); // towards the user: one step counter-clockwise
+    EXPECT_EQ(piece().direction, 3);
+    EXPECT_EQ(status(form), QString("Grattis! Du klarade det :)"));
+    EXPECT_TRUE(form.evaluation().isFinished());
 
-    WheelOnBoard(form, 120);
-    EXPECT_EQ(piece.Direction, 2);
+    wheelOnBoard(form, 120);
+    EXPECT_EQ(piece().direction, 2);
     // Touchpad steps turn only once they add up to a notch; empty ones never.
-    WheelOnBoard(form, 0);
-    WheelOnBoard(form, -60);
-    EXPECT_EQ(piece.Direction, 2);
-    WheelOnBoard(form, -60);
-    EXPECT_EQ(Status(form), QString("Grattis! Du klarade det :)"));
+    wheelOnBoard(form, 0);
+    wheelOnBoard(form, -60);
+    EXPECT_EQ(piece().direction, 2);
+    wheelOnBoard(form, -60);
+    EXPECT_EQ(status(form), QString("Grattis! Du klarade det :)"));
 }
 
 TEST(PlayWindow, FixedPiecesAndCannonsCannotBeTouchedInPlay)
 {
     MirrorGame game;
-    TForm1& form = game.form();
-    DoubleClickPaletteRow(form, 0);
+    MainWindow& form = game.window();
+    doubleClickPaletteRow(form, 0);
     // The lamp cannot be picked up; the cannon neither.
-    DragOnBoard(form, CellPoint(5, 1), CellPoint(7, 7));
-    EXPECT_EQ(game.board().Pieces[0].Left, 5);
-    EXPECT_EQ(game.board().Pieces[0].Top, 1);
-    DragOnBoard(form, CellPoint(1, 5), CellPoint(7, 7));
-    EXPECT_EQ(game.board().Emitters[0].Left, 1);
-    RightClickOnBoard(form, CellPoint(1, 5));
-    EXPECT_EQ(game.board().Emitters[0].Direction, 0);
+    dragOnBoard(form, cellPoint(5, 1), cellPoint(7, 7));
+    EXPECT_EQ(game.piece(0).column, 5);
+    EXPECT_EQ(game.piece(0).row, 1);
+    dragOnBoard(form, cellPoint(1, 5), cellPoint(7, 7));
+    EXPECT_EQ(game.level().sources[0].column, 1);
+    rightClickOnBoard(form, cellPoint(1, 5));
+    EXPECT_EQ(game.level().sources[0].direction, 0);
 
     // A mirror under the lamp is found through it.
-    DragOnBoard(form, CellPoint(1, 1), CellPoint(5, 1));
-    SendMouse(form.PaintBox1, QEvent::MouseMove, CellPoint(5, 1), Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(game.board().HotPiece, 1);
+    dragOnBoard(form, cellPoint(1, 1), cellPoint(5, 1));
+    sendMouse(boardView(form), QEvent::MouseMove, cellPoint(5, 1), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(form.grab(), Grab::piece(1));
 }
 
 TEST(PlayWindow, DragStepsNeedTheLeftButtonAloneAndDoubleClickDoesNotTurn)
 {
     MirrorGame game;
-    TForm1& form = game.form();
+    MainWindow& form = game.window();
     const int mirror = game.placeMirror();
-    const Piece& piece = game.board().Pieces[mirror];
-    QWidget* board = form.PaintBox1;
+    const auto piece = [&game, mirror] { return game.piece(mirror); };
+    QWidget* board = boardView(form);
 
     // With Shift held the move is a hover scan: the mirror stays and, the
     // pointer being off it, nothing is hot any more.
-    SendMouse(board, QEvent::MouseMove, CellPoint(5, 5), Qt::NoButton, Qt::NoButton);
-    SendMouse(board, QEvent::MouseButtonPress, CellPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    SendMouse(board, QEvent::MouseMove, CellPoint(7, 7), Qt::NoButton, Qt::LeftButton,
+    sendMouse(board, QEvent::MouseMove, cellPoint(5, 5), Qt::NoButton, Qt::NoButton);
+    sendMouse(board, QEvent::MouseButtonPress, cellPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(board, QEvent::MouseMove, cellPoint(7, 7), Qt::NoButton, Qt::LeftButton,
               Qt::ShiftModifier);
-    SendMouse(board, QEvent::MouseMove, CellPoint(8, 8), Qt::NoButton, Qt::LeftButton);
-    SendMouse(board, QEvent::MouseButtonRelease, CellPoint(8, 8), Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(piece.Left, 5);
-    EXPECT_EQ(piece.Top, 5);
-    EXPECT_EQ(game.board().HotPiece, -1);
+    sendMouse(board, QEvent::MouseMove, cellPoint(8, 8), Qt::NoButton, Qt::LeftButton);
+    sendMouse(board, QEvent::MouseButtonRelease, cellPoint(8, 8), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(piece().column, 5);
+    EXPECT_EQ(piece().row, 5);
+    EXPECT_TRUE(form.grab().isNothing());
     EXPECT_EQ(board->cursor().shape(), Qt::ArrowCursor);
 
     // The second press of a right double click does not turn again.
-    RightClickOnBoard(form, CellPoint(5, 5));
-    SendMouse(board, QEvent::MouseButtonDblClick, CellPoint(5, 5), Qt::RightButton,
+    rightClickOnBoard(form, cellPoint(5, 5));
+    sendMouse(board, QEvent::MouseButtonDblClick, cellPoint(5, 5), Qt::RightButton,
               Qt::RightButton);
-    SendMouse(board, QEvent::MouseButtonRelease, CellPoint(5, 5), Qt::RightButton, Qt::NoButton);
-    EXPECT_EQ(piece.Direction, 1);
+    sendMouse(board, QEvent::MouseButtonRelease, cellPoint(5, 5), Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(piece().direction, 1);
     // Nor does a right press with a modifier.
-    SendMouse(board, QEvent::MouseButtonPress, CellPoint(5, 5), Qt::RightButton, Qt::RightButton,
+    sendMouse(board, QEvent::MouseButtonPress, cellPoint(5, 5), Qt::RightButton, Qt::RightButton,
               Qt::ControlModifier);
-    EXPECT_EQ(piece.Direction, 1);
+    EXPECT_EQ(piece().direction, 1);
 }
 
 TEST(PlayWindow, DropsPastAnyEdgeReturnThePieceToThePalette)
 {
     MirrorGame game;
-    TForm1& form = game.form();
-    QWidget* board = form.PaintBox1;
+    MainWindow& form = game.window();
+    QWidget* board = boardView(form);
     struct Drop {
         QPoint to;
         bool removed;
     };
-    // x = 450 is the last pixel of the board but lies in column 10; -10 is
-    // still column 1 (division truncates towards zero), -60 is column 0.
-    const Drop drops[] = {{QPoint(450, 100), true},
-                          {QPoint(100, 460), true},
-                          {QPoint(-10, 100), false},
-                          {QPoint(-60, 100), true},
+    // x = 450 is the last pixel of the board but lies in column 10; -1 is
+    // already column 0 on the left, as 450 is on the right; 449 is column 9.
+    const Drop drops[] = {{QPoint(450, 100), true},  {QPoint(100, 460), true},
+                          {QPoint(449, 449), false}, {QPoint(-1, 100), true},
+                          {QPoint(100, -10), true},  {QPoint(-60, 100), true},
                           {QPoint(100, -60), true}};
     for (const Drop& drop : drops) {
         SCOPED_TRACE(testing::Message() << drop.to.x() << "," << drop.to.y());
-        DoubleClickPaletteRow(form, 0);
-        const int mirror = game.board().PieceCount - 1;
-        DragOnBoard(form, CellPoint(1, 1), drop.to);
-        EXPECT_EQ(game.board().Pieces[mirror].Deleted, drop.removed);
-        EXPECT_EQ(game.palette().Count(0), drop.removed ? 1 : 0);
+        doubleClickPaletteRow(form, 0);
+        const int mirror = game.pieceCount() - 1;
+        dragOnBoard(form, cellPoint(1, 1), drop.to);
+        EXPECT_EQ(game.piece(mirror).removed, drop.removed);
+        EXPECT_EQ(game.count(0), drop.removed ? 1 : 0);
         // Releasing again without a move changes no count.
-        SendMouse(board, QEvent::MouseButtonRelease, drop.to, Qt::LeftButton, Qt::NoButton);
-        EXPECT_EQ(game.palette().Count(0), drop.removed ? 1 : 0);
+        sendMouse(board, QEvent::MouseButtonRelease, drop.to, Qt::LeftButton, Qt::NoButton);
+        EXPECT_EQ(game.count(0), drop.removed ? 1 : 0);
         if (!drop.removed) {
-            DragOnBoard(form, CellPoint(1, 3), QPoint(460, 460));
+            dragOnBoard(form, cellPoint(9, 9), QPoint(460, 460));
         }
     }
 }
@@ -176,37 +175,36 @@ TEST(PlayWindow, DropsPastAnyEdgeReturnThePieceToThePalette)
 TEST(PlayWindow, BombRestartsTheLevelAndShowsTheBombText)
 {
     WindowHarness harness({{"bomb.prl", BombLevel()}});
-    TForm1& form = harness.form();
-    form.LoadLevelFile(harness.path("bomb.prl"));
-    EXPECT_EQ(Status(form), QString("1 lampor kvar att tända"));
-    DoubleClickPaletteRow(form, 0);
-    DragOnBoard(form, CellPoint(1, 1), CellPoint(5, 5));
+    MainWindow& form = harness.window();
+    form.loadLevelFile(harness.path("bomb.prl"));
+    EXPECT_EQ(status(form), QString("1 lampor kvar att tända"));
+    doubleClickPaletteRow(form, 0);
+    dragOnBoard(form, cellPoint(1, 1), cellPoint(5, 5));
     for (int turn = 0; turn < 3; ++turn) {
-        RightClickOnBoard(form, CellPoint(5, 5));
-        form.PaintBox1->repaint();
+        rightClickOnBoard(form, cellPoint(5, 5));
     }
-    EXPECT_EQ(Status(form), QString("BOOOOOOM bara att börja om..."));
+    EXPECT_EQ(status(form), QString("BOOOOOOM bara att börja om..."));
     // The level is back at its start: the mirror in the palette again.
-    EXPECT_EQ(harness.board().PieceCount, 2);
-    EXPECT_EQ(harness.palette().Count(0), 1);
-    EXPECT_EQ(harness.board().HotPiece, -1);
-    // The next paint shows the lamp count of the restarted level.
-    form.PaintBox1->repaint();
-    EXPECT_EQ(form.Label2->text(), QString("1 lampor kvar att tända"));
+    EXPECT_EQ(harness.pieceCount(), 2);
+    EXPECT_EQ(harness.count(0), 1);
+    EXPECT_TRUE(form.grab().isNothing());
+    // The next action shows the lamp count of the restarted level.
+    wheelOnBoard(form, 120);
+    EXPECT_EQ(statusLabel(form)->text(), QString("1 lampor kvar att tända"));
 }
 
-TEST(PlayWindow, PositionThatExplodesAsLoadedIsRestartedOnceOnly)
+TEST(PlayWindow, PositionThatExplodesAsLoadedIsShownWithTheBombText)
 {
     WindowHarness harness({{"boom.prl", ExplodingPosition()}});
-    TForm1& form = harness.form();
-    QSignalSpy paints(form.PaintBox1, &BoardWidget::painted);
-    form.LoadLevelFile(harness.path("boom.prl"));
-    EXPECT_EQ(Status(form), QString("BOOOOOOM bara att börja om..."));
-    const qsizetype afterRestart = paints.count();
-    EXPECT_LE(afterRestart, 3);
-    Settle();
-    EXPECT_EQ(paints.count(), afterRestart);
-    EXPECT_EQ(harness.board().PieceCount, 2);
+    MainWindow& form = harness.window();
+    form.loadLevelFile(harness.path("boom.prl"));
+    EXPECT_EQ(status(form), QString("BOOOOOOM bara att börja om..."));
+    EXPECT_EQ(harness.pieceCount(), 2);
+    // Any action restarts it, once, and shows the bomb text again.
+    wheelOnBoard(form, 120);
+    EXPECT_EQ(status(form), QString("BOOOOOOM bara att börja om..."));
+    EXPECT_EQ(harness.pieceCount(), 2);
+    EXPECT_TRUE(harness.dialogs.boxes.empty());
 }
 
 } // namespace

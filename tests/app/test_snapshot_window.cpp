@@ -18,7 +18,7 @@
 namespace prismora::windowtest {
 namespace {
 
-void ExpectClipboardHoldsFile(const QString& path)
+void expectClipboardHoldsFile(const QString& path)
 {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
@@ -32,9 +32,9 @@ void ExpectClipboardHoldsFile(const QString& path)
 TEST(SnapshotWindow, PictureOfTheBoardIsWrittenAndOffered)
 {
     WindowHarness harness({{"a.prl", MirrorLevel()}});
-    TForm1& form = harness.form();
-    form.LoadLevelFile(harness.path("a.prl"));
-    QTest::mouseClick(form.BitBtn6, Qt::LeftButton);
+    MainWindow& form = harness.window();
+    form.loadLevelFile(harness.path("a.prl"));
+    click(form, "screenshotButton");
     const QString path = harness.path("Första-facit.jpg");
     QImage picture;
     ASSERT_TRUE(picture.load(path, "JPG"));
@@ -43,43 +43,43 @@ TEST(SnapshotWindow, PictureOfTheBoardIsWrittenAndOffered)
     const QColor background = picture.pixelColor(30, 330);
     EXPECT_NEAR(background.red(), 0xC0, 8);
     EXPECT_NEAR(background.blue(), 0xC0, 8);
-    ExpectClipboardHoldsFile(path);
+    expectClipboardHoldsFile(path);
 
     // A name with characters no file name may hold is cleaned.
-    form.Edit1->setText("a/b?c");
-    QTest::mouseClick(form.BitBtn6, Qt::LeftButton);
+    levelNameEdit(form)->setText("a/b?c");
+    click(form, "screenshotButton");
     EXPECT_TRUE(QFile::exists(harness.path("abc-facit.jpg")));
-    ExpectClipboardHoldsFile(harness.path("abc-facit.jpg"));
+    expectClipboardHoldsFile(harness.path("abc-facit.jpg"));
 }
 
 TEST(SnapshotWindow, PositionStaysInsideTheProgramFolder)
 {
     WindowHarness harness({{"a.prl", MirrorLevel()}});
-    TForm1& form = harness.form();
-    form.LoadLevelFile(harness.path("a.prl"));
+    MainWindow& form = harness.window();
+    form.loadLevelFile(harness.path("a.prl"));
     QDir(harness.path("")).mkpath("inner/deeper");
-    form.Edit1->setText("../../x");
-    QTest::mouseClick(form.CoolBtn1, Qt::LeftButton);
+    levelNameEdit(form)->setText("../../x");
+    click(form, "savePositionButton");
     const QString path = harness.path("....x-facit.prl");
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_FALSE(QFile::exists(harness.path("../../x-facit.prl")));
     EXPECT_TRUE(harness.dialogs.boxes.empty());
-    ExpectClipboardHoldsFile(path);
+    expectClipboardHoldsFile(path);
 
     // The saved position loads back with the mirror still in hand.
-    form.LoadLevelFile(path);
-    EXPECT_EQ(harness.palette().Count(0), 1);
-    EXPECT_EQ(form.Edit1->text(), QString("../../x"));
+    form.loadLevelFile(path);
+    EXPECT_EQ(harness.count(0), 1);
+    EXPECT_EQ(levelNameEdit(form)->text(), QString("../../x"));
 }
 
 TEST(SnapshotWindow, UnwritablePictureIsReportedAndClipboardKept)
 {
     WindowHarness harness({{"a.prl", MirrorLevel()}});
-    TForm1& form = harness.form();
-    form.LoadLevelFile(harness.path("a.prl"));
+    MainWindow& form = harness.window();
+    form.loadLevelFile(harness.path("a.prl"));
     QApplication::clipboard()->setText("earlier");
     QDir(harness.path("")).mkdir("Första-facit.jpg");
-    QTest::mouseClick(form.BitBtn6, Qt::LeftButton);
+    click(form, "screenshotButton");
     ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
     EXPECT_EQ(harness.dialogs.boxes[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(harness.dialogs.boxes[0].text.startsWith("Cannot create file"));

@@ -1,13 +1,19 @@
-// Scripted dialogs, the temporary program folder and mouse helpers for the window tests.
+// Scripted dialogs, the temporary program folder, the window's parts and mouse helpers.
 #include "window_test_support.h"
 
 #include "app/application_setup.h"
-#include "view/board_widget.h"
+#include "view/board_geometry.h"
+#include "view/board_view.h"
 #include "view/palette_list.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -70,20 +76,24 @@ WindowHarness::WindowHarness(const std::vector<std::pair<QString, QString>>& fil
     for (const auto& [name, text] : files) {
         writeFile(name, text);
     }
-    FormOptions options;
-    options.programDir = m_dir.path();
-    options.arguments = arguments;
-    options.dialogs = &dialogs;
-    options.startProgramCopy = [this](const QString& path) { startedCopies.append(path); };
-    // Shown before any level is loaded so that loads paint at once.
-    m_form = std::make_unique<TForm1>(std::move(options));
-    m_form->show();
-    if (!QTest::qWaitForWindowExposed(m_form.get())) {
+    m_window = std::make_unique<MainWindow>(options(arguments));
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get())) {
         ADD_FAILURE() << "window not exposed";
     }
 }
 
 WindowHarness::~WindowHarness() = default;
+
+MainWindow::Options WindowHarness::options(const QStringList& arguments)
+{
+    MainWindow::Options options;
+    options.programDir = m_dir.path();
+    options.arguments = arguments;
+    options.dialogs = &dialogs;
+    options.startProgramCopy = [this](const QString& path) { startedCopies.append(path); };
+    return options;
+}
 
 QString WindowHarness::path(const QString& fileName) const { return m_dir.filePath(fileName); }
 
@@ -97,14 +107,55 @@ void WindowHarness::writeFile(const QString& fileName, const QString& text) cons
     file.write(text.toLatin1());
 }
 
-QString LevelText(const QStringList& lines)
+namespace {
+
+template <typename Widget> Widget* part(MainWindow& window, const char* name)
+{
+    auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        ADD_FAILURE() << "no " << name << " in the window";
+    }
+    return found;
+}
+
+} // namespace
+
+BoardView* boardView(MainWindow& window) { return part<BoardView>(window, "boardView"); }
+PaletteList* paletteList(MainWindow& window) { return part<PaletteList>(window, "paletteList"); }
+QLabel* statusLabel(MainWindow& window) { return part<QLabel>(window, "statusLabel"); }
+QLineEdit* levelNameEdit(MainWindow& window) { return part<QLineEdit>(window, "levelNameEdit"); }
+
+QPushButton* button(MainWindow& window, const char* objectName)
+{
+    return part<QPushButton>(window, objectName);
+}
+
+void triggerEditLoaded(MainWindow& window)
+{
+    part<QMenu>(window, "paletteMenu")->actions().at(0)->trigger();
+}
+
+void triggerPlayLoaded(MainWindow& window)
+{
+    part<QMenu>(window, "paletteMenu")->actions().at(1)->trigger();
+}
+
+void click(MainWindow& window, const char* buttonName)
+{
+    QTest::mouseClick(button(window, buttonName), Qt::LeftButton);
+}
+
+QString levelText(const QStringList& lines)
 {
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-QPoint CellPoint(int column, int row) { return {column * CellSize - 24, row * CellSize - 24}; }
+QPoint cellPoint(int column, int row)
+{
+    return {column * geometry::CellSize - 24, row * geometry::CellSize - 24};
+}
 
-void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     QMouseEvent event(type, QPointF(pos), widget->mapToGlobal(QPointF(pos)), button, buttons,
@@ -112,36 +163,36 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton b
     QApplication::sendEvent(widget, &event);
 }
 
-void DragOnBoard(TForm1& form, QPoint from, QPoint to)
+void dragOnBoard(MainWindow& window, QPoint from, QPoint to)
 {
-    QWidget* board = form.PaintBox1;
-    SendMouse(board, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
-    SendMouse(board, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(board, QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
-    SendMouse(board, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    SendMouse(board, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    QWidget* board = boardView(window);
+    sendMouse(board, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    sendMouse(board, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(board, QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+    sendMouse(board, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    sendMouse(board, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
 }
 
-void RightClickOnBoard(TForm1& form, QPoint pos)
+void rightClickOnBoard(MainWindow& window, QPoint pos)
 {
-    QWidget* board = form.PaintBox1;
-    SendMouse(board, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
-    SendMouse(board, QEvent::MouseButtonPress, pos, Qt::RightButton, Qt::RightButton);
-    SendMouse(board, QEvent::MouseButtonRelease, pos, Qt::RightButton, Qt::NoButton);
+    QWidget* board = boardView(window);
+    sendMouse(board, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
+    sendMouse(board, QEvent::MouseButtonPress, pos, Qt::RightButton, Qt::RightButton);
+    sendMouse(board, QEvent::MouseButtonRelease, pos, Qt::RightButton, Qt::NoButton);
 }
 
-void WheelOnBoard(TForm1& form, int angleDelta)
+void wheelOnBoard(MainWindow& window, int angleDelta)
 {
-    QWidget* board = form.PaintBox1;
+    QWidget* board = boardView(window);
     const QPointF pos(board->width() / 2.0, board->height() / 2.0);
     QWheelEvent event(pos, board->mapToGlobal(pos), QPoint(), QPoint(0, angleDelta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(board, &event);
 }
 
-void DoubleClickPaletteRow(TForm1& form, int row)
+void doubleClickPaletteRow(MainWindow& window, int row)
 {
-    PaletteList* list = form.ListBox1;
+    PaletteList* list = paletteList(window);
     const QPoint pos = list->visualItemRect(list->item(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, pos);

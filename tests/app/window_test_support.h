@@ -1,9 +1,9 @@
-// Helpers for driving the game window in tests: scripted dialogs, a temporary program folder, mouse
-// input.
+// Helpers for driving the game window in tests: scripted dialogs, a temporary program folder,
+// the window's parts by name, mouse input.
 #pragma once
 
-#include "app/message_boxes.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
+#include "app/user_dialogs.h"
 
 #include <QEvent>
 #include <QTemporaryDir>
@@ -12,6 +12,15 @@
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace prismora {
+class BoardView;
+class PaletteList;
+} // namespace prismora
 
 namespace prismora::windowtest {
 
@@ -40,34 +49,47 @@ public:
                            const QStringList& arguments = {});
     ~WindowHarness();
 
-    TForm1& form() { return *m_form; }
-    Board& board() { return m_form->game().board; }
-    Palette& palette() { return m_form->game().palette; }
+    MainWindow& window() { return *m_window; }
+    const Level& level() const { return m_window->level(); }
+    int pieceCount() const { return static_cast<int>(level().pieces.size()); }
+    int count(int paletteRow) const { return paletteCount(level(), paletteRow); }
     QString path(const QString& fileName) const;
     void writeFile(const QString& fileName, const QString& text) const;
+    MainWindow::Options options(const QStringList& arguments = {});
 
     ScriptedDialogs dialogs;
     QStringList startedCopies;
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<MainWindow> m_window;
 };
 
+// The window's parts, found by object name.
+BoardView* boardView(MainWindow& window);
+PaletteList* paletteList(MainWindow& window);
+QLabel* statusLabel(MainWindow& window);
+QLineEdit* levelNameEdit(MainWindow& window);
+QPushButton* button(MainWindow& window, const char* objectName);
+// "Redigera laddat spel" and "Spela laddat spel" of the palette's menu.
+void triggerEditLoaded(MainWindow& window);
+void triggerPlayLoaded(MainWindow& window);
+void click(MainWindow& window, const char* buttonName);
+
 // Level file text from lines (CR LF line ends, as the game writes them).
-QString LevelText(const QStringList& lines);
+QString levelText(const QStringList& lines);
 
 // The centre of a board cell, in board pixels.
-QPoint CellPoint(int column, int row);
+QPoint cellPoint(int column, int row);
 
 // Mouse input on a widget, delivered at once.
-void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Hover onto `from`, press the left button, move to `to` and release.
-void DragOnBoard(TForm1& form, QPoint from, QPoint to);
-void RightClickOnBoard(TForm1& form, QPoint pos);
-void WheelOnBoard(TForm1& form, int angleDelta);
+void dragOnBoard(MainWindow& window, QPoint from, QPoint to);
+void rightClickOnBoard(MainWindow& window, QPoint pos);
+void wheelOnBoard(MainWindow& window, int angleDelta);
 // Selects a palette row with a click and double-clicks it.
-void DoubleClickPaletteRow(TForm1& form, int row);
+void doubleClickPaletteRow(MainWindow& window, int row);
 
 } // namespace prismora::windowtest

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <numeric>
 #include <string>
 #include <string_view>
 
@@ -10,36 +11,27 @@ namespace {
 
 using namespace prismora;
 
-int PaletteTotal(const Game& game)
-{
-    int total = 0;
-    for (int row = 0; row < game.palette.RowCount(); ++row) {
-        total += game.palette.Count(row);
-    }
-    return total;
-}
-
 // A level whose saved form fits the sections the reader looks at.
-bool FitsTheReadableSections(const Game& game)
+bool fitsTheReadableSections(const Level& level)
 {
-    return game.board.PieceCount + PaletteTotal(game) < 200 && game.board.EmitterCount <= 50;
+    const int inHand = std::accumulate(level.palette.begin(), level.palette.end(), 0);
+    return static_cast<int>(level.pieces.size()) + inHand < 200 && level.sources.size() <= 50;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Game game;
-    ParseLevel(game, std::string_view(reinterpret_cast<const char*>(data), size));
-    if (game.board.Pieces[Board::OffBoardIndex].Kind != PieceKind::OffBoard ||
-        game.board.Pieces[Board::EmptyCellIndex].Kind != PieceKind::EmptyCell) {
+    const Level level =
+        parseLevel(std::string_view(reinterpret_cast<const char*>(data), size)).level;
+    if (level.pieces.size() > static_cast<std::size_t>(Level::MaxPieces) ||
+        level.sources.size() > static_cast<std::size_t>(Level::MaxSources)) {
         __builtin_trap();
     }
-    const std::string saved = FormatLevel(game, false);
-    if (FitsTheReadableSections(game)) {
-        Game reloaded;
-        ParseLevel(reloaded, saved);
-        if (FormatLevel(reloaded, false) != saved) {
+    const std::string saved = formatLevel(level, SaveLayout::Position, Completion::Unfinished);
+    if (fitsTheReadableSections(level)) {
+        const Level reloaded = parseLevel(saved).level;
+        if (formatLevel(reloaded, SaveLayout::Position, Completion::Unfinished) != saved) {
             __builtin_trap();
         }
     }

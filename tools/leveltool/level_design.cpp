@@ -1,7 +1,8 @@
 // Turning a level's rows of tokens into a board.
 #include "level_design.h"
 
-#include "core/outcome.h"
+#include "core/evaluation.h"
+#include "core/palette.h"
 
 #include <algorithm>
 #include <sstream>
@@ -139,38 +140,40 @@ struct Items {
 };
 
 // Cells in the order the beams first enter them.
-class CellOrder : public SegmentSink {
+class CellOrder {
 public:
-    void DrawSegment(const BeamSegment& segment) override
+    explicit CellOrder(const Evaluation& evaluation)
     {
-        const std::int64_t cell =
-            CellKey((segment.x2 + 24) / CellSize, (segment.y2 + 24) / CellSize);
-        if (std::find(m_cells.begin(), m_cells.end(), cell) == m_cells.end()) {
-            m_cells.push_back(cell);
+        for (const BeamSegment& segment : evaluation.segments) {
+            const std::int64_t cell = cellKey(segment.toColumn, segment.toRow);
+            if (std::find(m_cells.begin(), m_cells.end(), cell) == m_cells.end()) {
+                m_cells.push_back(cell);
+            }
         }
     }
     // Position of the cell in entering order; cells never entered come last.
-    std::size_t Rank(int col, int row) const
+    std::size_t rank(int column, int row) const
     {
         return static_cast<std::size_t>(
-            std::find(m_cells.begin(), m_cells.end(), CellKey(col, row)) - m_cells.begin());
+            std::find(m_cells.begin(), m_cells.end(), cellKey(column, row)) - m_cells.begin());
     }
 
 private:
-    static std::int64_t CellKey(std::int64_t col, std::int64_t row) { return row * 16 + col; }
+    static std::int64_t cellKey(std::int64_t column, std::int64_t row) { return row * 16 + column; }
     std::vector<std::int64_t> m_cells;
 };
 
-void Fill(Board& board, const Items& items)
+void fill(Level& level, const Items& items)
 {
-    board.Clear();
+    level.pieces.clear();
+    level.sources.clear();
     for (const auto* list : {&items.fixed, &items.placeable}) {
         for (const Item& p : *list) {
-            board.AppendPiece(p.kind, p.col, p.row, p.dir);
+            appendPiece(level, p.kind, p.col, p.row, p.dir);
         }
     }
     for (const Item& c : items.cannons) {
-        board.AppendCannon(c.col, c.row, c.dir, c.color);
+        appendCannon(level, c.col, c.row, c.dir, c.color);
     }
 }
 
@@ -198,7 +201,7 @@ bool ReadRow(std::string_view text, int row, Items& items, std::string& error)
                     std::to_string(col) + ", row " + std::to_string(row);
             return false;
         }
-        (IsPlaceableKind(piece->first) ? items.placeable : items.fixed)
+        (isPlaceableKind(piece->first) ? items.placeable : items.fixed)
             .push_back({piece->first, piece->second, col, row});
     }
     return true;
@@ -209,7 +212,7 @@ bool ReadRow(std::string_view text, int row, Items& items, std::string& error)
 // Fixed pieces come first, then the designer's pieces in the order the beams
 // reach them, so that the saved solution loads with every splitting piece's
 // output after the output that feeds it.
-std::optional<Game> BuildLevel(const LevelDesign& design, std::string& error)
+std::optional<Level> buildLevel(const LevelDesign& design, std::string& error)
 {
     Items items;
     for (int row = 1; row <= BoardCells; ++row) {
@@ -217,19 +220,17 @@ std::optional<Game> BuildLevel(const LevelDesign& design, std::string& error)
             return std::nullopt;
         }
     }
-    Game game;
-    game.levelName = std::string(design.name);
-    game.palette.AppendRows(0, PlayRowCount - 1);
-    Fill(game.board, items);
-    CellOrder order;
-    TraceAll(game.board, &order);
+    Level level;
+    level.name = std::string(design.name);
+    level.palette.assign(PlayRowCount, 0);
+    fill(level, items);
+    const CellOrder order(evaluate(level));
     std::stable_sort(items.placeable.begin(), items.placeable.end(),
                      [&](const Item& a, const Item& b) {
-                         return order.Rank(a.col, a.row) < order.Rank(b.col, b.row);
+                         return order.rank(a.col, a.row) < order.rank(b.col, b.row);
                      });
-    Fill(game.board, items);
-    EvaluateBoard(game.board, nullptr);
-    return game;
+    fill(level, items);
+    return level;
 }
 
 } // namespace prismora

@@ -1,7 +1,7 @@
 // A level written as nine rows of cell tokens, and the game it builds.
 #pragma once
 
-#include "core/game.h"
+#include "core/level.h"
 
 #include <array>
 #include <optional>
@@ -32,10 +32,9 @@ struct LevelDesign {
 
 // The level with the designer's solution on the board: fixed pieces in
 // reading order (row by row), the designer's pieces in the order the beams
-// reach them, then the cannons in reading order; evaluated once so that
-// Finished records whether the solution works. Nothing and a message
-// when a token is not understood.
-std::optional<Game> BuildLevel(const LevelDesign& design, std::string& error);
+// reach them, then the cannons in reading order. Nothing and a message when
+// a token is not understood.
+std::optional<Level> buildLevel(const LevelDesign& design, std::string& error);
 
 // The series, in playing order.
 const std::vector<LevelDesign>& SeriesDesigns();

@@ -11,7 +11,9 @@
 // a Markdown table instead. Exit 1 when any level fails a check.
 #include "level_design.h"
 
+#include "core/evaluation.h"
 #include "core/level_file.h"
+#include "core/palette.h"
 #include "core/solver_checks.h"
 
 #include <cstdio>
@@ -27,7 +29,7 @@ constexpr int RandomOrders = 200;
 // The first two levels teach with a single piece.
 constexpr int FirstLevelNeedingTwo = 3;
 
-std::string LevelFileName(int number)
+std::string levelFileName(int number)
 {
     char name[32];
     std::snprintf(name, sizeof name, "Level%02d.prl", number);
@@ -35,13 +37,13 @@ std::string LevelFileName(int number)
 }
 
 // "2 Spegel, 1 Kryss": the palette of a loaded level.
-std::string PaletteText(const Palette& palette)
+std::string paletteText(const Level& level)
 {
     std::string text;
     for (int row = 0; row < PlayRowCount; ++row) {
-        if (palette.Count(row) > 0) {
-            text += (text.empty() ? "" : ", ") + std::to_string(palette.Count(row)) + " " +
-                    std::string(PieceNames[static_cast<std::size_t>(row)]);
+        if (paletteCount(level, row) > 0) {
+            text += (text.empty() ? "" : ", ") + std::to_string(paletteCount(level, row)) + " " +
+                    std::string(PaletteRowNames[static_cast<std::size_t>(row)]);
         }
     }
     return text;
@@ -49,12 +51,12 @@ std::string PaletteText(const Palette& palette)
 
 // A piece taken from the palette arrives at column 1, row 1 facing east; on a
 // beam there it must not send the beam into a bomb before the player moves it.
-bool ArrivalExplodes(const Game& loaded)
+bool arrivalExplodes(const Level& loaded)
 {
     for (int row = 0; row < PlayRowCount; ++row) {
-        if (loaded.palette.Count(row) > 0) {
-            const Placement arrival{*RowToKind(row), 1, 1, 0};
-            if (VerdictAfter(loaded.board, std::span(&arrival, 1)) == Verdict::Bomb) {
+        if (paletteCount(loaded, row) > 0) {
+            const Placement arrival{*kindOfRow(row), 1, 1, 0};
+            if (verdictAfter(loaded, std::span(&arrival, 1)) == Verdict::Bomb) {
                 return true;
             }
         }
@@ -63,41 +65,40 @@ bool ArrivalExplodes(const Game& loaded)
 }
 
 // Every check a shipped level must pass; the empty string when all pass.
-std::string CheckLevel(const Game& built, const Game& loaded, int number, long& states)
+std::string checkLevel(const Level& built, const Level& loaded, int number, long& states)
 {
-    if (!built.board.Finished) {
+    if (evaluate(built).verdict != Verdict::Solved) {
         return "the designer's solution does not light every lamp";
     }
-    Board start = loaded.board;
-    const Verdict first = EvaluateBoard(start, nullptr).verdict;
+    const Verdict first = evaluate(loaded).verdict;
     if (first == Verdict::Solved) {
         return "solved on loading";
     }
     if (first == Verdict::Bomb) {
         return "a bomb goes off on loading";
     }
-    if (ArrivalExplodes(loaded)) {
+    if (arrivalExplodes(loaded)) {
         return "a piece taken from the palette sets off a bomb where it arrives";
     }
-    const SolveResult solved = Solve(loaded);
+    const SolveResult solved = solve(loaded);
     states = solved.states;
     if (solved.status != SolveStatus::Solved) {
         return "the solver finds no solution";
     }
-    if (number >= FirstLevelNeedingTwo && SolvableWith(loaded, 1)) {
+    if (number >= FirstLevelNeedingTwo && solvableWith(loaded, 1)) {
         return "one piece is enough";
     }
-    const std::vector<Placement> pieces = PlacedPieces(built.board);
-    if (!SolvesBoard(loaded.board, pieces)) {
+    const std::vector<Placement> pieces = placedPieces(built);
+    if (!solvesLevel(loaded, pieces)) {
         return "the designer's solution fails as saved";
     }
-    if (OrderThatFails(loaded.board, pieces, OrderSeed, RandomOrders)) {
+    if (orderThatFails(loaded, pieces, OrderSeed, RandomOrders)) {
         return "the designer's solution fails in some placing order";
     }
     return {};
 }
 
-int WriteSeries(const std::filesystem::path& folder, bool docs)
+int writeSeries(const std::filesystem::path& folder, bool docs)
 {
     int failures = 0;
     long total = 0;
@@ -108,29 +109,33 @@ int WriteSeries(const std::filesystem::path& folder, bool docs)
     for (const LevelDesign& design : SeriesDesigns()) {
         ++number;
         std::string error;
-        const std::optional<Game> built = BuildLevel(design, error);
-        const std::filesystem::path path = folder / LevelFileName(number);
-        Game loaded;
+        const std::optional<Level> built = buildLevel(design, error);
+        const std::filesystem::path path = folder / levelFileName(number);
+        Level loaded;
         if (built) {
-            const SaveResult saved = SaveLevel(*built, path, true);
-            error = saved.ok ? "" : saved.message;
+            const auto saved = saveLevel(*built, SaveLayout::Design, Completion::Finished, path);
+            error = saved.ok() ? "" : saved.error().reason;
         }
-        if (error.empty() && LoadLevel(loaded, path).status != LoadStatus::Loaded) {
-            error = "cannot load " + path.string();
+        if (error.empty()) {
+            auto read = loadLevel(path);
+            if (read.ok()) {
+                loaded = std::move(read.value().level);
+            } else {
+                error = "cannot load " + path.string();
+            }
         }
         long states = 0;
         if (error.empty()) {
-            error = CheckLevel(*built, loaded, number, states);
+            error = checkLevel(*built, loaded, number, states);
         }
         total += states;
         failures += error.empty() ? 0 : 1;
         if (docs) {
-            std::cout << "| " << number << " | " << design.name << " | "
-                      << PaletteText(loaded.palette) << " | " << design.idea << " | " << states
-                      << " |\n";
+            std::cout << "| " << number << " | " << design.name << " | " << paletteText(loaded)
+                      << " | " << design.idea << " | " << states << " |\n";
         } else {
             std::printf("%2d %-28s %-44s %8ld %s\n", number, std::string(design.name).c_str(),
-                        PaletteText(loaded.palette).c_str(), states,
+                        paletteText(loaded).c_str(), states,
                         error.empty() ? "ok" : ("FAIL: " + error).c_str());
         }
     }
@@ -151,5 +156,5 @@ int main(int argc, char** argv)
     }
     std::error_code ignored;
     std::filesystem::create_directories(argv[1], ignored);
-    return prismora::WriteSeries(argv[1], argc == 3);
+    return prismora::writeSeries(argv[1], argc == 3);
 }

@@ -20,12 +20,12 @@ struct MessageBoxRequest {
 };
 
 // "Information" box: exclamation icon, OK.
-MessageBoxRequest InformationBox(const QString& text);
+MessageBoxRequest informationBox(const QString& text);
 // "Fråga" box: question icon, Yes and No.
-MessageBoxRequest QuestionBox(const QString& text);
+MessageBoxRequest questionBox(const QString& text);
 // Error box of a failed operation: the application's name as caption,
 // critical icon, OK.
-MessageBoxRequest ErrorBox(const QString& text);
+MessageBoxRequest errorBox(const QString& text);
 
 enum class FileDialogMode { Open, Save };
 

@@ -1,5 +1,5 @@
 // Qt message boxes and file dialogs with Swedish texts.
-#include "app/message_boxes.h"
+#include "app/user_dialogs.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -7,18 +7,18 @@
 
 namespace prismora {
 
-MessageBoxRequest InformationBox(const QString& text)
+MessageBoxRequest informationBox(const QString& text)
 {
     return {QStringLiteral("Information"), text, QMessageBox::Warning, QMessageBox::Ok};
 }
 
-MessageBoxRequest QuestionBox(const QString& text)
+MessageBoxRequest questionBox(const QString& text)
 {
     return {QStringLiteral("Fråga"), text, QMessageBox::Question,
             QMessageBox::Yes | QMessageBox::No};
 }
 
-MessageBoxRequest ErrorBox(const QString& text)
+MessageBoxRequest errorBox(const QString& text)
 {
     return {QCoreApplication::applicationName(), text, QMessageBox::Critical, QMessageBox::Ok};
 }

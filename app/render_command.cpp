@@ -1,5 +1,9 @@
 // --render: load a level, paint its board as the game shows it, write the picture by extension.
-#include "app/cli_commands.h"
+#include "app/render_command.h"
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "core/evaluation.h"
 
 #include "graphics/save_bitmap.h"
 #include "view/board_render.h"
@@ -13,7 +17,7 @@
 namespace prismora {
 namespace {
 
-int ReportError(const std::string& message)
+int reportError(const std::string& message)
 {
     std::cerr << "prismora: " << message << "\n";
     return 1;
@@ -21,7 +25,7 @@ int ReportError(const std::string& message)
 
 // Painting needs a GUI application object but no display: the offscreen
 // platform is used unless the caller chose another one.
-std::unique_ptr<QGuiApplication> HeadlessApplication()
+std::unique_ptr<QGuiApplication> headlessApplication()
 {
     if (QCoreApplication::instance() != nullptr) {
         return nullptr;
@@ -37,27 +41,27 @@ std::unique_ptr<QGuiApplication> HeadlessApplication()
 
 } // namespace
 
-int RunRenderCommand(const std::vector<std::string>& args)
+int runRenderCommand(const std::vector<std::string>& args)
 {
     if (args.size() != 2) {
-        return ReportUsageError("usage: --render LEVEL OUT");
+        return reportUsageError("usage: --render LEVEL OUT");
     }
     const std::string& levelPath = args[0];
     const std::string& outPath = args[1];
     if (FormatForFileName(outPath) == ImageFileFormat::None) {
-        return ReportError("cannot tell the picture format of " + outPath +
+        return reportError("cannot tell the picture format of " + outPath +
                            " (use .png, .jpg, .jpeg, .bmp, .pcx, .tif or .tga)");
     }
-    const auto application = HeadlessApplication();
-    Game game;
-    if (const int failed = LoadLevelForCommand(game, levelPath)) {
-        return failed;
+    const auto application = headlessApplication();
+    const std::optional<Level> level = loadLevelForCommand(levelPath);
+    if (!level) {
+        return 2;
     }
     // A bomb in the loaded position would only reload the same position, which
     // paints the same picture, so one paint is the board as the game shows it.
-    const QImage picture = RenderBoard(game.board, StandardSprites());
-    if (const auto error = SaveBitmapToFile(ToExportBitmap(picture), outPath)) {
-        return ReportError(*error);
+    const QImage picture = renderBoard(*level, evaluate(*level), StandardSprites());
+    if (const auto error = SaveBitmapToFile(toExportBitmap(picture), outPath)) {
+        return reportError(*error);
     }
     return 0;
 }

@@ -1,20 +1,21 @@
 // The game with its window: the application, the main window and the event loop.
+#include "app/run_game.h"
+
 #include "app/application_setup.h"
-#include "app/cli_commands.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 
 namespace prismora {
 
-int RunGame(int argc, char** argv)
+int runGame(int argc, char** argv)
 {
     QApplication application(argc, argv);
     SetUpApplication(application);
-    FormOptions options;
+    MainWindow::Options options;
     options.arguments = QApplication::arguments().mid(1);
-    TForm1 form(std::move(options));
-    form.show();
+    MainWindow window(std::move(options));
+    window.show();
     return QApplication::exec();
 }
 

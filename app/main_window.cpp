@@ -1,0 +1,283 @@
+// The main window's construction: widgets, colours, geometry and wiring; showing the game.
+#include "app/main_window.h"
+
+#include "app/game_style.h"
+#include "view/board_view.h"
+#include "view/palette_list.h"
+#include "view/sprite_set.h"
+#include "widgets/gradient_button.h"
+#include "widgets/scrolling_banner.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QScreen>
+#include <QWheelEvent>
+
+namespace prismora {
+
+namespace {
+
+// The window's fixed geometry (client pixels). The top bar spans the whole
+// width; under it the board frame and the status bar fill the left part and
+// the command column the right part:
+//   top bar        (0, 0)    660 x 41, banner 225 x 25 at (8, 8)
+//   board frame    (0, 41)   475 x 473, board 451 x 451 at (12, 11) in it
+//   status bar     (0, 514)  475 x 41, arrows 50 x 25 at both ends
+//   command column (475, 41) 185 x 514, buttons 153 x 25 at x = 16
+constexpr int ClientWidth = 660;
+constexpr int ClientHeight = 555;
+constexpr int BarHeight = 41;
+constexpr int ColumnWidth = 185;
+constexpr int LeftWidth = ClientWidth - ColumnWidth;
+constexpr int BoardFrameHeight = ClientHeight - 2 * BarHeight;
+constexpr int ButtonX = 16;
+constexpr int ButtonWidth = 153;
+constexpr int ButtonHeight = 25;
+
+constexpr const char* InitialCaption = "Prismora version";
+
+void paintBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, colour);
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* makePanel(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(geometry);
+    paintBackground(panel, QColor(0, 0, 128));
+    return panel;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette text = widget->palette();
+    text.setColor(QPalette::WindowText, colour);
+    widget->setPalette(text);
+}
+
+void startDetachedCopy(const QString& levelPath)
+{
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {levelPath});
+}
+
+} // namespace
+
+MainWindow::MainWindow(Options options, QWidget* parent)
+    : QWidget(parent), m_wallpaper(StandardWallpaper()),
+      m_programDir(std::move(options.programDir)), m_dialogs(options.dialogs),
+      m_startProgramCopy(std::move(options.startProgramCopy))
+{
+    if (m_dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<QtUserDialogs>();
+        m_dialogs = m_ownDialogs.get();
+    }
+    if (!m_startProgramCopy) {
+        m_startProgramCopy = startDetachedCopy;
+    }
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QString::fromLatin1(InitialCaption));
+    setFixedSize(ClientWidth, ClientHeight);
+    paintBackground(this, Qt::black);
+    buildTopBar();
+    buildBoardArea();
+    buildStatusBar();
+    buildCommandColumn();
+    connectSignals();
+    centreOnScreen();
+    startUp(options.arguments);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildTopBar()
+{
+    m_topBar = makePanel(this, "topBar", QRect(0, 0, ClientWidth, BarHeight));
+    m_banner = createGameBanner(m_topBar, m_wallpaper);
+    m_banner->setObjectName(QStringLiteral("banner"));
+    m_banner->move(8, 8);
+    m_nameCaption = new QLabel(QStringLiteral("Namn:"), m_topBar);
+    m_nameCaption->setObjectName(QStringLiteral("nameCaption"));
+    m_nameCaption->setGeometry(250, 8, 50, 25);
+    setTextColour(m_nameCaption, Qt::white);
+    m_levelNameEdit = new QLineEdit(QStringLiteral("(no name)"), m_topBar);
+    m_levelNameEdit->setObjectName(QStringLiteral("levelNameEdit"));
+    m_levelNameEdit->setGeometry(304, 8, 250, 25);
+}
+
+void MainWindow::buildBoardArea()
+{
+    m_boardFrame = new QFrame(this);
+    m_boardFrame->setObjectName(QStringLiteral("boardFrame"));
+    m_boardFrame->setGeometry(0, BarHeight, LeftWidth, BoardFrameHeight);
+    paintBackground(m_boardFrame, Qt::black);
+    m_boardView = new BoardView(StandardSprites(), m_boardFrame);
+    m_boardView->setObjectName(QStringLiteral("boardView"));
+    m_boardView->move(12, 11);
+}
+
+void MainWindow::buildStatusBar()
+{
+    m_statusBar =
+        makePanel(this, "statusBar", QRect(0, ClientHeight - BarHeight, LeftWidth, BarHeight));
+    m_previousLevelButton = makeButton("<--", m_statusBar, QRect(8, 8, 50, 25));
+    m_previousLevelButton->setObjectName(QStringLiteral("previousLevelButton"));
+    m_nextLevelButton = makeButton("-->", m_statusBar, QRect(LeftWidth - 58, 8, 50, 25));
+    m_nextLevelButton->setObjectName(QStringLiteral("nextLevelButton"));
+    m_statusLabel = new QLabel(m_statusBar);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_statusLabel->setGeometry(62, 0, LeftWidth - 124, BarHeight);
+    m_statusLabel->setAlignment(Qt::AlignCenter);
+    m_statusLabel->setFont(gameComicFont(24));
+    setTextColour(m_statusLabel, QColor(0, 255, 0));
+}
+
+GradientButton* MainWindow::makeButton(const char* caption, QWidget* parent, const QRect& geometry)
+{
+    auto* button = new GradientButton(QString::fromUtf8(caption), parent);
+    applyGameButtonStyle(*button, m_wallpaper);
+    button->setGeometry(geometry);
+    return button;
+}
+
+GradientButton* MainWindow::addCommandButton(const char* caption, int top)
+{
+    return makeButton(caption, m_commandColumn, QRect(ButtonX, top, ButtonWidth, ButtonHeight));
+}
+
+void MainWindow::buildCommandColumn()
+{
+    m_commandColumn = makePanel(this, "commandColumn",
+                                QRect(LeftWidth, BarHeight, ColumnWidth, ClientHeight - BarHeight));
+    m_openButton = addCommandButton("Ladda spel...", 16);
+    m_newDesignButton = addCommandButton("Skapa nytt spel", 41);
+    m_paletteList = new PaletteList(m_commandColumn);
+    m_paletteList->move(ButtonX, 68);
+    m_screenshotButton = addCommandButton("Ta skärmdump", 348);
+    m_savePositionButton = addCommandButton("Spara spelposition", 373);
+    m_saveDesignButton = addCommandButton("Spara som nytt spel...", 398);
+    m_testDesignButton = addCommandButton("Testa spel...", 423);
+    m_discardDesignButton = addCommandButton("Ångra nytt spel", 453);
+    m_quitButton = addCommandButton("Avsluta", 478);
+    const std::pair<QWidget*, const char*> names[] = {
+        {m_openButton, "openButton"},
+        {m_newDesignButton, "newDesignButton"},
+        {m_paletteList, "paletteList"},
+        {m_screenshotButton, "screenshotButton"},
+        {m_savePositionButton, "savePositionButton"},
+        {m_saveDesignButton, "saveDesignButton"},
+        {m_testDesignButton, "testDesignButton"},
+        {m_discardDesignButton, "discardDesignButton"},
+        {m_quitButton, "quitButton"}};
+    for (const auto& [widget, name] : names) {
+        widget->setObjectName(QString::fromLatin1(name));
+    }
+    m_paletteMenu = new QMenu(this);
+    m_paletteMenu->setObjectName(QStringLiteral("paletteMenu"));
+    m_editLoadedAction = m_paletteMenu->addAction(QStringLiteral("Redigera laddat spel"));
+    m_playLoadedAction = m_paletteMenu->addAction(QStringLiteral("Spela laddat spel"));
+    m_paletteList->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void MainWindow::connectSignals()
+{
+    connect(m_nextLevelButton, &QPushButton::clicked, this, &MainWindow::goToNextLevel);
+    connect(m_previousLevelButton, &QPushButton::clicked, this, &MainWindow::goToPreviousLevel);
+    connect(m_openButton, &QPushButton::clicked, this, &MainWindow::openLevel);
+    connect(m_newDesignButton, &QPushButton::clicked, this, &MainWindow::startNewDesign);
+    connect(m_saveDesignButton, &QPushButton::clicked, this, &MainWindow::saveDesign);
+    connect(m_testDesignButton, &QPushButton::clicked, this, &MainWindow::testDesign);
+    connect(m_discardDesignButton, &QPushButton::clicked, this, &MainWindow::discardDesign);
+    connect(m_quitButton, &QPushButton::clicked, this, &MainWindow::quit);
+    connect(m_screenshotButton, &QPushButton::clicked, this, &MainWindow::takeScreenshot);
+    connect(m_savePositionButton, &QPushButton::clicked, this, &MainWindow::savePosition);
+    connect(m_editLoadedAction, &QAction::triggered, this, &MainWindow::editLoadedLevel);
+    connect(m_playLoadedAction, &QAction::triggered, this, &MainWindow::playLoadedLevel);
+    connect(m_paletteList, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        m_paletteMenu->popup(m_paletteList->viewport()->mapToGlobal(pos));
+    });
+    m_paletteList->viewport()->installEventFilter(this);
+    connect(m_boardView, &BoardView::pointerMoved, this, &MainWindow::onBoardMove);
+    connect(m_boardView, &BoardView::pointerPressed, this, &MainWindow::onBoardPress);
+    connect(m_boardView, &BoardView::pointerReleased, this, &MainWindow::onBoardRelease);
+    m_boardView->installEventFilter(this);
+    m_levelNameEdit->installEventFilter(this);
+    connect(m_levelNameEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_level.name = text.toStdString(); });
+}
+
+void MainWindow::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area(QPoint(0, 0), size());
+        area.moveCenter(screen->availableGeometry().center());
+        move(area.topLeft());
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_levelNameEdit && event->type() == QEvent::KeyPress) {
+        return filterNameKey(static_cast<QKeyEvent*>(event)->text());
+    }
+    if (watched == m_boardView && event->type() == QEvent::Wheel) {
+        takeWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    }
+    if (watched == m_paletteList->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        // The first click of the double click has already selected the row.
+        takeSelectedPiece();
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::wheelEvent(QWheelEvent* event) { takeWheel(event->angleDelta().y()); }
+
+void MainWindow::setCommandState(CommandState state)
+{
+    m_commandState = state;
+    const CommandVisibility shown = visibilityOf(state);
+    m_openButton->setVisible(shown.open);
+    m_saveDesignButton->setVisible(shown.design);
+    m_testDesignButton->setVisible(shown.design);
+    m_discardDesignButton->setVisible(shown.discardDesign);
+    m_screenshotButton->setVisible(shown.snapshots);
+    m_savePositionButton->setVisible(shown.snapshots);
+}
+
+void MainWindow::refreshBoard()
+{
+    reevaluate(m_level, m_evaluation);
+    if (m_level.mode == Mode::Play && needsRestart(m_evaluation)) {
+        restartAfterBomb();
+        return;
+    }
+    m_boardView->showLevel(&m_level, &m_evaluation);
+    m_statusLabel->setText(QString::fromStdString(m_evaluation.statusText()));
+}
+
+void MainWindow::refreshPalette() { m_paletteList->showPalette(m_level.palette, m_level.mode); }
+
+void MainWindow::showLevelName()
+{
+    const QSignalBlocker blocker(m_levelNameEdit);
+    m_levelNameEdit->setText(QString::fromStdString(m_level.name));
+}
+
+QMessageBox::StandardButton MainWindow::ask(const MessageBoxRequest& request)
+{
+    return m_dialogs->showMessage(this, request);
+}
+
+} // namespace prismora

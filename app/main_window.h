@@ -1,0 +1,169 @@
+// The main window: board, palette, status line, the command column, and the game they show.
+#pragma once
+
+#include "app/command_state.h"
+#include "app/user_dialogs.h"
+#include "core/evaluation.h"
+#include "core/level.h"
+#include "core/level_file.h"
+#include "core/level_series.h"
+#include "core/play.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+
+namespace prismora {
+
+class BoardView;
+class GradientButton;
+class PaletteList;
+class ScrollingBanner;
+
+// The window owns the level being played or designed. Each user action is
+// turned into a play rule of core/play on the level; the window then
+// evaluates the level, repaints the board and the palette and shows the
+// verdict in the status line. The widgets are private; tests find them by
+// object name (see main_window.cpp).
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // What the window takes from its surroundings; tests replace each part.
+    struct Options {
+        // The folder of the level series and of every file the player makes,
+        // with a trailing '/'. Empty: the folder of the running executable.
+        QString programDir;
+        // Command-line arguments after the program name; an existing file in
+        // the first one (or the one after "--") is loaded at start-up.
+        QStringList arguments;
+        // Message boxes and file dialogs; not owned. Null: the Qt dialogs.
+        UserDialogs* dialogs = nullptr;
+        // Starts an independent copy of the program on a level file. Null: a
+        // detached process of our own executable.
+        std::function<void(const QString& levelPath)> startProgramCopy;
+    };
+
+    explicit MainWindow(Options options, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const Level& level() const { return m_level; }
+    const Evaluation& evaluation() const { return m_evaluation; }
+    // What the pointer has hold of.
+    const Grab& grab() const { return m_grab; }
+    const LevelSeries& levelSeries() const { return m_series; }
+    const QString& programDir() const { return m_programDir; }
+
+    // Loads a level file as every load does: level, palette, name field and
+    // caption from the file, play mode, the snapshot commands offered; the
+    // level is judged when this returns. A missing file changes nothing; a
+    // refused file and a load warning are shown in an "Information" box.
+    void loadLevelFile(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    // Construction (main_window.cpp).
+    void buildTopBar();
+    void buildBoardArea();
+    void buildStatusBar();
+    void buildCommandColumn();
+    void connectSignals();
+    void centreOnScreen();
+    GradientButton* makeButton(const char* caption, QWidget* parent, const QRect& geometry);
+    GradientButton* addCommandButton(const char* caption, int top);
+
+    // Start-up, loading and the series (startup_and_series.cpp).
+    void startUp(const QStringList& arguments);
+    void showSeriesHint();
+    void goToNextLevel();
+    void goToPreviousLevel();
+    void takeLoadedLevel(LoadedLevel loaded, const QString& path);
+    void restartAfterBomb();
+
+    // Showing the game after a change (main_window.cpp).
+    void setCommandState(CommandState state);
+    void refreshBoard();
+    void refreshPalette();
+    void showLevelName();
+
+    // Commands of the column, the palette's menu and the name field (commands.cpp).
+    void openLevel();
+    void startNewDesign();
+    void saveDesign();
+    void testDesign();
+    void discardDesign();
+    void editLoadedLevel();
+    void playLoadedLevel();
+    void quit();
+    bool saveLevelOrReport(const QString& path, SaveLayout layout);
+    bool filterNameKey(const QString& typed);
+    QMessageBox::StandardButton ask(const MessageBoxRequest& request);
+
+    // Sharing a result (snapshot.cpp).
+    void takeScreenshot();
+    void savePosition();
+    QString sharedFilePath(const QString& suffix) const;
+
+    // Board and palette input (board_input.cpp).
+    void onBoardMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void onBoardPress(Qt::MouseButton button, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers, QPoint pos, bool doubleClick);
+    void onBoardRelease();
+    void onWheelNotch(int delta);
+    void takeWheel(int angleDelta);
+    void takeSelectedPiece();
+    void grabUnderPointer(QPoint pos);
+    void selectPaletteRow(int row);
+
+    QImage m_wallpaper;
+    Level m_level;
+    Evaluation m_evaluation;
+    Grab m_grab;
+    CommandState m_commandState = CommandState::NothingLoaded;
+    LevelSeries m_series;
+    QString m_programDir;
+    QString m_currentLevelFile;
+    std::unique_ptr<UserDialogs> m_ownDialogs;
+    UserDialogs* m_dialogs = nullptr;
+    std::function<void(const QString&)> m_startProgramCopy;
+    int m_wheelRemainder = 0;
+
+    QFrame* m_topBar = nullptr;
+    ScrollingBanner* m_banner = nullptr;
+    QLabel* m_nameCaption = nullptr;
+    QLineEdit* m_levelNameEdit = nullptr;
+    QFrame* m_boardFrame = nullptr;
+    BoardView* m_boardView = nullptr;
+    QFrame* m_statusBar = nullptr;
+    GradientButton* m_previousLevelButton = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    GradientButton* m_nextLevelButton = nullptr;
+    QFrame* m_commandColumn = nullptr;
+    GradientButton* m_openButton = nullptr;
+    GradientButton* m_newDesignButton = nullptr;
+    PaletteList* m_paletteList = nullptr;
+    GradientButton* m_screenshotButton = nullptr;
+    GradientButton* m_savePositionButton = nullptr;
+    GradientButton* m_saveDesignButton = nullptr;
+    GradientButton* m_testDesignButton = nullptr;
+    GradientButton* m_discardDesignButton = nullptr;
+    GradientButton* m_quitButton = nullptr;
+    QMenu* m_paletteMenu = nullptr;
+    QAction* m_editLoadedAction = nullptr;
+    QAction* m_playLoadedAction = nullptr;
+};
+
+} // namespace prismora

@@ -1,0 +1,70 @@
+// The board control: paints through paintBoard and forwards the pointer.
+#include "view/board_view.h"
+
+#include "view/board_geometry.h"
+#include "view/board_painter.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace prismora {
+
+BoardView::BoardView(const TBitmap32List& sprites, QWidget* parent)
+    : QWidget(parent), m_sprites(sprites)
+{
+    setFixedSize(geometry::BoardPixels, geometry::BoardPixels);
+    setMouseTracking(true);
+    // Every paint covers the whole box, except while painting is off, when
+    // the parent's background shows through.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void BoardView::showLevel(const Level* level, const Evaluation* evaluation)
+{
+    m_level = level;
+    m_evaluation = evaluation;
+    update();
+}
+
+void BoardView::setPaintingEnabled(bool enabled)
+{
+    m_paintingEnabled = enabled;
+    update();
+}
+
+void BoardView::paintEvent(QPaintEvent*)
+{
+    if (!m_paintingEnabled) {
+        return;
+    }
+    static const Level noLevel;
+    static const Evaluation nothingTraced;
+    QPainter painter(this);
+    const bool shown = m_level != nullptr && m_evaluation != nullptr;
+    paintBoard(painter, shown ? *m_level : noLevel, shown ? *m_evaluation : nothingTraced,
+               m_sprites);
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event)
+{
+    emit pointerMoved(event->buttons(), event->modifiers(), event->position().toPoint());
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event)
+{
+    emit pointerPressed(event->button(), event->buttons(), event->modifiers(),
+                        event->position().toPoint(), false);
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    emit pointerPressed(event->button(), event->buttons(), event->modifiers(),
+                        event->position().toPoint(), true);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit pointerReleased(event->button(), event->position().toPoint());
+}
+
+} // namespace prismora

@@ -1,0 +1,50 @@
+// The board control: a fixed 451 x 451 widget that paints a level and reports the pointer.
+#pragma once
+
+#include "core/evaluation.h"
+#include "core/level.h"
+#include "graphics/bitmap32_list.h"
+
+#include <QWidget>
+
+namespace prismora {
+
+// Paints the level it is shown with (paintBoard) on every paint event and
+// reports pointer input as signals; it never changes the game. What it shows
+// must outlive it or the next showLevel.
+class BoardView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BoardView(const TBitmap32List& sprites, QWidget* parent = nullptr);
+
+    // Shows `level` judged by `evaluation` from the next paint on; null for an
+    // empty board.
+    void showLevel(const Level* level, const Evaluation* evaluation);
+
+    // While painting is off (a save dialog is open) nothing is drawn and the
+    // parent's background shows through.
+    void setPaintingEnabled(bool enabled);
+
+signals:
+    void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    // doubleClick is true for the second press of a double click.
+    void pointerPressed(Qt::MouseButton button, Qt::MouseButtons buttons,
+                        Qt::KeyboardModifiers modifiers, QPoint pos, bool doubleClick);
+    void pointerReleased(Qt::MouseButton button, QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const TBitmap32List& m_sprites;
+    const Level* m_level = nullptr;
+    const Evaluation* m_evaluation = nullptr;
+    bool m_paintingEnabled = true;
+};
+
+} // namespace prismora
