@@ -44,7 +44,7 @@ int RunRenderCommand(const std::vector<std::string>& args)
     }
     const std::string& levelPath = args[0];
     const std::string& outPath = args[1];
-    if (FormatForFileName(outPath) == ImageFileFormat::None) {
+    if (formatForFileName(outPath) == ImageFileFormat::None) {
         return ReportError("cannot tell the picture format of " + outPath +
                            " (use .png, .jpg, .jpeg, .bmp, .pcx, .tif or .tga)");
     }
@@ -56,7 +56,7 @@ int RunRenderCommand(const std::vector<std::string>& args)
     // A bomb in the loaded position would only reload the same position, which
     // paints the same picture, so one paint is the board as the game shows it.
     const QImage picture = RenderBoard(game.board, StandardSprites());
-    if (const auto error = SaveBitmapToFile(ToExportBitmap(picture), outPath)) {
+    if (const auto error = saveBitmapToFile(ToExportBitmap(picture), outPath)) {
         return ReportError(*error);
     }
     return 0;

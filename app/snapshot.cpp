@@ -21,13 +21,13 @@ ExportBitmap boardInSixteenColours(Board& board)
 {
     const QImage picture =
         RenderBoard(board, StandardSprites()).convertToFormat(QImage::Format_RGB32);
-    std::vector<TColor32> pixels;
+    std::vector<Color32> pixels;
     pixels.reserve(static_cast<std::size_t>(picture.width()) * picture.height());
     for (int y = 0; y < picture.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         pixels.insert(pixels.end(), row, row + picture.width());
     }
-    return ReduceToStandard16(pixels.data(), picture.width(), picture.height());
+    return reduceToStandard16(pixels.data(), picture.width(), picture.height());
 }
 
 } // namespace
@@ -43,7 +43,7 @@ void TForm1::BitBtn6Click()
 {
     const ExportBitmap picture = boardInSixteenColours(m_game.board);
     const QString path = sharedFilePath(QStringLiteral("-facit.jpg"));
-    if (const std::optional<std::string> error = SaveBitmapToFile(picture, path.toStdString())) {
+    if (const std::optional<std::string> error = saveBitmapToFile(picture, path.toStdString())) {
         ask(ErrorBox(QString::fromStdString(*error)));
         return;
     }

@@ -19,15 +19,15 @@ namespace {
 using namespace prismora;
 
 // A sprite-like picture: a coloured disc with a dark outline on white.
-void drawSprite(TBitmap32& sprite)
+void drawSprite(Bitmap32& sprite)
 {
-    sprite.SetExtent(48, 48);
-    sprite.Clear(0xFFFFFFFF);
+    sprite.setSize(48, 48);
+    sprite.clear(0xFFFFFFFF);
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 48; ++x) {
             const int d = (x - 24) * (x - 24) + (y - 24) * (y - 24);
             if (d < 18 * 18) {
-                sprite.SetPixel(x, y, d < 16 * 16 ? 0xFFFF0000 : 0xFF000000);
+                sprite.setPixel(x, y, d < 16 * 16 ? 0xFFFF0000 : 0xFF000000);
             }
         }
     }
@@ -36,21 +36,21 @@ void drawSprite(TBitmap32& sprite)
 // The steps of a diagonal piece: 48 x 48 sprite clipped into 47 x 47, then turned 45 degrees.
 void BM_DiagonalSpriteRotation(benchmark::State& state)
 {
-    TBitmap32 sprite;
+    Bitmap32 sprite;
     drawSprite(sprite);
     for (auto _ : state) {
-        TBitmap32 work;
-        work.SetExtent(47, 47);
-        sprite.DrawOnto(work);
-        RotateSprite(work, 45);
-        benchmark::DoNotOptimize(work.Bits());
+        Bitmap32 work;
+        work.setSize(47, 47);
+        sprite.drawOnto(work);
+        rotateSprite(work, 45);
+        benchmark::DoNotOptimize(work.bits());
     }
 }
 BENCHMARK(BM_DiagonalSpriteRotation)->Unit(benchmark::kMicrosecond);
 
-std::vector<TColor32> boardPicture()
+std::vector<Color32> boardPicture()
 {
-    std::vector<TColor32> pixels(451 * 451, 0xFF000000);
+    std::vector<Color32> pixels(451 * 451, 0xFF000000);
     for (int y = 0; y < 451; ++y) {
         for (int x = 0; x < 451; ++x) {
             if (x % 50 == 0 || y % 50 == 0) {
@@ -66,13 +66,13 @@ std::vector<TColor32> boardPicture()
 // The board snapshot: reduced to the 16 colours, encoded and written to a file.
 void BM_BoardJpegExport(benchmark::State& state)
 {
-    const std::vector<TColor32> pixels = boardPicture();
+    const std::vector<Color32> pixels = boardPicture();
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("prismora-bench-" + std::to_string(::getpid()) + "-facit.jpg"))
                                  .string();
     for (auto _ : state) {
-        const ExportBitmap picture = ReduceToStandard16(pixels.data(), 451, 451);
-        const auto error = SaveBitmapToFile(picture, path);
+        const ExportBitmap picture = reduceToStandard16(pixels.data(), 451, 451);
+        const auto error = saveBitmapToFile(picture, path);
         if (error) {
             state.SkipWithError(error->c_str());
             break;
@@ -85,11 +85,11 @@ BENCHMARK(BM_BoardJpegExport)->Unit(benchmark::kMillisecond);
 // The encoder alone, from a true-colour picture.
 void BM_JpegEncodeOnly(benchmark::State& state)
 {
-    const std::vector<TColor32> pixels = boardPicture();
-    const ExportBitmap picture = ExportBitmap::FromPixels(pixels.data(), 451, 451);
+    const std::vector<Color32> pixels = boardPicture();
+    const ExportBitmap picture = ExportBitmap::fromPixels(pixels.data(), 451, 451);
     for (auto _ : state) {
-        const EncodedImage image = EncodeJpeg(picture);
-        benchmark::DoNotOptimize(image.Bytes.data());
+        const EncodedImage image = encodeJpeg(picture);
+        benchmark::DoNotOptimize(image.bytes.data());
     }
 }
 BENCHMARK(BM_JpegEncodeOnly)->Unit(benchmark::kMillisecond);

@@ -39,7 +39,7 @@ public:
 void BM_FullPaint(benchmark::State& state)
 {
     Board board = HalfDiagonalBoard();
-    const TBitmap32List& sprites = StandardSprites();
+    const BitmapList& sprites = StandardSprites();
     QImage image(BoardPixels, BoardPixels, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);

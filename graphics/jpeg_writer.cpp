@@ -42,15 +42,15 @@ bool compress(JpegJob& job, const ExportBitmap& bitmap, int quality)
         return false;
     }
     jpeg_mem_dest(&job.info, &job.buffer, &job.size);
-    job.info.image_width = static_cast<JDIMENSION>(bitmap.Width());
-    job.info.image_height = static_cast<JDIMENSION>(bitmap.Height());
+    job.info.image_width = static_cast<JDIMENSION>(bitmap.width());
+    job.info.image_height = static_cast<JDIMENSION>(bitmap.height());
     job.info.input_components = 3;
     job.info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&job.info);
     jpeg_set_quality(&job.info, quality, TRUE);
     jpeg_start_compress(&job.info, TRUE);
     while (job.info.next_scanline < job.info.image_height) {
-        PackRow(bitmap, static_cast<int>(job.info.next_scanline), RowLayout::Rgb, job.row.data());
+        packRow(bitmap, static_cast<int>(job.info.next_scanline), RowLayout::Rgb, job.row.data());
         JSAMPROW rows[1] = {job.row.data()};
         jpeg_write_scanlines(&job.info, rows, 1);
     }
@@ -60,19 +60,19 @@ bool compress(JpegJob& job, const ExportBitmap& bitmap, int quality)
 
 } // namespace
 
-EncodedImage EncodeJpeg(const ExportBitmap& bitmap, int quality)
+EncodedImage encodeJpeg(const ExportBitmap& bitmap, int quality)
 {
     JpegJob job;
-    job.row.resize(PackedRowBytes(bitmap, RowLayout::Rgb) + 1);
+    job.row.resize(packedRowBytes(bitmap, RowLayout::Rgb) + 1);
     job.info.err = jpeg_std_error(&job.errors.base);
     job.errors.base.error_exit = onError;
     job.errors.base.emit_message = onMessage;
     jpeg_create_compress(&job.info);
     EncodedImage result;
     if (compress(job, bitmap, quality)) {
-        result.Bytes.assign(job.buffer, job.buffer + job.size);
+        result.bytes.assign(job.buffer, job.buffer + job.size);
     } else {
-        result.Error = "JPEG error #" + std::to_string(job.errors.base.msg_code);
+        result.error = "JPEG error #" + std::to_string(job.errors.base.msg_code);
     }
     jpeg_destroy_compress(&job.info);
     std::free(job.buffer);

@@ -10,6 +10,6 @@ namespace prismora {
 // defaults, quality 90 with baseline-compatible tables, sequential colour encoding,
 // rows top to bottom, collected in memory. An error inside the library gives
 // "JPEG error #n" with the library's message number (an empty picture, for one).
-EncodedImage EncodeJpeg(const ExportBitmap& bitmap, int quality = 90);
+EncodedImage encodeJpeg(const ExportBitmap& bitmap, int quality = 90);
 
 } // namespace prismora

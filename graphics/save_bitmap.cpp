@@ -30,17 +30,17 @@ EncodedImage encode(const ExportBitmap& bitmap, ImageFileFormat format)
 {
     switch (format) {
     case ImageFileFormat::Bmp:
-        return EncodeBmp(bitmap);
+        return encodeBmp(bitmap);
     case ImageFileFormat::Jpeg:
-        return EncodeJpeg(bitmap);
+        return encodeJpeg(bitmap);
     case ImageFileFormat::Pcx:
-        return EncodePcx(bitmap);
+        return encodePcx(bitmap);
     case ImageFileFormat::Png:
-        return EncodePng(bitmap);
+        return encodePng(bitmap);
     case ImageFileFormat::Tiff:
-        return EncodeTiff(bitmap);
+        return encodeTiff(bitmap);
     case ImageFileFormat::Tga:
-        return EncodeTga(bitmap);
+        return encodeTga(bitmap);
     case ImageFileFormat::None:
         break;
     }
@@ -67,7 +67,7 @@ std::optional<std::string> writeFile(const std::string& path,
 
 } // namespace
 
-std::string FileExtension(const std::string& path)
+std::string fileExtension(const std::string& path)
 {
     const std::size_t delimiter = path.find_last_of("\\:/");
     const std::size_t dot = path.rfind('.');
@@ -77,9 +77,9 @@ std::string FileExtension(const std::string& path)
     return path.substr(dot);
 }
 
-ImageFileFormat FormatForFileName(const std::string& path)
+ImageFileFormat formatForFileName(const std::string& path)
 {
-    const std::string extension = asciiLower(FileExtension(path));
+    const std::string extension = asciiLower(fileExtension(path));
     if (extension == ".bmp") {
         return ImageFileFormat::Bmp;
     }
@@ -101,17 +101,17 @@ ImageFileFormat FormatForFileName(const std::string& path)
     return ImageFileFormat::None;
 }
 
-std::optional<std::string> SaveBitmapToFile(const ExportBitmap& bitmap, const std::string& path)
+std::optional<std::string> saveBitmapToFile(const ExportBitmap& bitmap, const std::string& path)
 {
-    const ImageFileFormat format = FormatForFileName(path);
+    const ImageFileFormat format = formatForFileName(path);
     if (format == ImageFileFormat::None) {
         return std::nullopt;
     }
     const EncodedImage image = encode(bitmap, format);
-    if (image.Error) {
-        return image.Error;
+    if (image.error) {
+        return image.error;
     }
-    return writeFile(path, image.Bytes);
+    return writeFile(path, image.bytes);
 }
 
 } // namespace prismora

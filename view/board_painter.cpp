@@ -26,7 +26,7 @@ void DrawGrid(QPainter& painter)
     }
 }
 
-VerdictResult PaintCycle(QPainter& painter, Board& board, const TBitmap32List& sprites)
+VerdictResult PaintCycle(QPainter& painter, Board& board, const BitmapList& sprites)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(0, 0, BoardPixels, BoardPixels, BoardBackground);
@@ -52,7 +52,7 @@ VerdictResult PaintCycle(QPainter& painter, Board& board, const TBitmap32List& s
 } // namespace
 
 std::optional<VerdictResult> PaintBox1Paint(QPainter& painter, Board& board,
-                                            const TBitmap32List& sprites)
+                                            const BitmapList& sprites)
 {
     if (!board.PaintEnabled) {
         return std::nullopt;

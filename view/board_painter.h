@@ -3,7 +3,7 @@
 
 #include "core/board.h"
 #include "core/outcome.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 
 #include <optional>
 
@@ -22,6 +22,6 @@ namespace prismora {
 // drawn stays). A Bomb verdict is only returned: the caller reloads the level
 // once the paint is over and then shows the verdict's text.
 std::optional<VerdictResult> PaintBox1Paint(QPainter& painter, Board& board,
-                                            const TBitmap32List& sprites);
+                                            const BitmapList& sprites);
 
 } // namespace prismora

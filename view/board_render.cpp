@@ -7,7 +7,7 @@
 
 namespace prismora {
 
-RenderedBoard RenderBoardWithVerdict(Board& board, const TBitmap32List& sprites)
+RenderedBoard RenderBoardWithVerdict(Board& board, const BitmapList& sprites)
 {
     RenderedBoard result;
     result.image = QImage(BoardPixels, BoardPixels, QImage::Format_RGB32);
@@ -17,7 +17,7 @@ RenderedBoard RenderBoardWithVerdict(Board& board, const TBitmap32List& sprites)
     return result;
 }
 
-QImage RenderBoard(Board& board, const TBitmap32List& sprites)
+QImage RenderBoard(Board& board, const BitmapList& sprites)
 {
     return RenderBoardWithVerdict(board, sprites).image;
 }
@@ -29,7 +29,7 @@ ExportBitmap ToExportBitmap(const QImage& image)
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
-            bitmap.SetColor(x, y, row[x] | 0xFF000000u);
+            bitmap.setColor(x, y, row[x] | 0xFF000000u);
         }
     }
     return bitmap;

@@ -3,7 +3,7 @@
 
 #include "core/board.h"
 #include "core/outcome.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 #include "graphics/export_bitmap.h"
 
 #include <QImage>
@@ -21,10 +21,10 @@ struct RenderedBoard {
 // 451 x 451 Format_RGB32 picture; the board's per-repaint fields and Finished
 // are updated as by any paint. With PaintEnabled clear the picture is left
 // black. A Bomb verdict is only reported, never acted on.
-RenderedBoard RenderBoardWithVerdict(Board& board, const TBitmap32List& sprites);
-QImage RenderBoard(Board& board, const TBitmap32List& sprites);
+RenderedBoard RenderBoardWithVerdict(Board& board, const BitmapList& sprites);
+QImage RenderBoard(Board& board, const BitmapList& sprites);
 
-// The picture as a 24-bit export bitmap for SaveBitmapToFile.
+// The picture as a 24-bit export bitmap for saveBitmapToFile.
 ExportBitmap ToExportBitmap(const QImage& image);
 
 } // namespace prismora

@@ -8,7 +8,7 @@
 
 namespace prismora {
 
-BoardWidget::BoardWidget(Board& board, const TBitmap32List& sprites, QWidget* parent)
+BoardWidget::BoardWidget(Board& board, const BitmapList& sprites, QWidget* parent)
     : QWidget(parent), m_board(board), m_sprites(sprites)
 {
     qRegisterMetaType<prismora::VerdictResult>();

@@ -3,7 +3,7 @@
 
 #include "core/board.h"
 #include "core/outcome.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 
 #include <QMetaType>
 #include <QWidget>
@@ -19,7 +19,7 @@ class BoardWidget : public QWidget {
     Q_OBJECT
 
 public:
-    BoardWidget(Board& board, const TBitmap32List& sprites, QWidget* parent = nullptr);
+    BoardWidget(Board& board, const BitmapList& sprites, QWidget* parent = nullptr);
 
 signals:
     // After every paint that painted (PaintEnabled set, no error), with the
@@ -43,7 +43,7 @@ protected:
 
 private:
     Board& m_board;
-    const TBitmap32List& m_sprites;
+    const BitmapList& m_sprites;
 };
 
 } // namespace prismora

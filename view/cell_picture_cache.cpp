@@ -14,24 +14,24 @@ constexpr std::size_t MaxKeptPictures = 256;
 struct KeptPicture {
     int width = 0;
     int height = 0;
-    std::vector<TColor32> pixels; // the sprite's pixels the picture was made from
+    std::vector<Color32> pixels; // the sprite's pixels the picture was made from
     QImage picture;
 };
 
-bool SamePixels(const KeptPicture& kept, const TBitmap32& sprite)
+bool SamePixels(const KeptPicture& kept, const Bitmap32& sprite)
 {
-    return kept.width == sprite.Width() && kept.height == sprite.Height() &&
-           std::memcmp(kept.pixels.data(), sprite.Bits(), kept.pixels.size() * sizeof(TColor32)) ==
+    return kept.width == sprite.width() && kept.height == sprite.height() &&
+           std::memcmp(kept.pixels.data(), sprite.bits(), kept.pixels.size() * sizeof(Color32)) ==
                0;
 }
 
 } // namespace
 
-const QImage& CachedCellPicture(const TBitmap32& sprite, int direction, CellPictureMaker make)
+const QImage& CachedCellPicture(const Bitmap32& sprite, int direction, CellPictureMaker make)
 {
-    thread_local std::map<std::pair<const TBitmap32*, int>, KeptPicture> kept;
+    thread_local std::map<std::pair<const Bitmap32*, int>, KeptPicture> kept;
     thread_local QImage fresh;
-    if (sprite.DrawMode() != TDrawMode::dmOpaque || sprite.Empty()) {
+    if (sprite.drawMode() != DrawMode::Opaque || sprite.isEmpty()) {
         fresh = make(sprite, direction);
         return fresh;
     }
@@ -44,9 +44,9 @@ const QImage& CachedCellPicture(const TBitmap32& sprite, int direction, CellPict
         kept.clear();
     }
     KeptPicture& entry = kept[key];
-    entry.width = sprite.Width();
-    entry.height = sprite.Height();
-    const TColor32* bits = sprite.Bits();
+    entry.width = sprite.width();
+    entry.height = sprite.height();
+    const Color32* bits = sprite.bits();
     entry.pixels.assign(bits, bits + std::size_t(entry.width) * std::size_t(entry.height));
     entry.picture = make(sprite, direction);
     return entry.picture;

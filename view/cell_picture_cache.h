@@ -8,7 +8,7 @@
 namespace prismora {
 
 // Makes the cell picture of `sprite` turned to `direction` (0..7).
-using CellPictureMaker = QImage (*)(const TBitmap32& sprite, int direction);
+using CellPictureMaker = QImage (*)(const Bitmap32& sprite, int direction);
 
 // The cell picture of `sprite` turned to `direction`, made by `make` once and
 // then kept. A kept picture is used only while the sprite holds exactly the
@@ -16,6 +16,6 @@ using CellPictureMaker = QImage (*)(const TBitmap32& sprite, int direction);
 // pictures drawn are always the ones `make` would give now. Sprites whose
 // draw mode is not opaque are made afresh each time. Kept per thread; at most
 // a few hundred pictures are kept (then the store starts over).
-const QImage& CachedCellPicture(const TBitmap32& sprite, int direction, CellPictureMaker make);
+const QImage& CachedCellPicture(const Bitmap32& sprite, int direction, CellPictureMaker make);
 
 } // namespace prismora

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/board.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 
 #include <optional>
 
@@ -30,10 +30,10 @@ std::optional<int> SpriteIndexForCannon(const Emitter& emitter);
 // are kept across paints while their sprite's pixels stay the same
 // (CachedCellPicture), so they are always the pictures made afresh would be.
 // Does not look at Deleted: the caller passes only live records.
-void DrawPiece(QPainter& painter, const Board& board, int index, const TBitmap32List& sprites);
+void DrawPiece(QPainter& painter, const Board& board, int index, const BitmapList& sprites);
 
 // Draws emitter `index` if it is a cannon, like DrawPiece; the outputs of
 // splitting pieces have no picture and draw nothing.
-void DrawCannon(QPainter& painter, const Board& board, int index, const TBitmap32List& sprites);
+void DrawCannon(QPainter& painter, const Board& board, int index, const BitmapList& sprites);
 
 } // namespace prismora

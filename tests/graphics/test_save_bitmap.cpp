@@ -33,10 +33,10 @@ ExportBitmap makePicture(PixelFormat format, int width = 13, int height = 7)
     ExportBitmap bitmap(width, height, format, palette);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            bitmap.SetIndex(x, y, std::uint8_t(x * 3 + y * 5));
-            bitmap.SetColor(x, y,
-                            Color32(std::uint8_t(x * 19), std::uint8_t(y * 31), std::uint8_t(x * y),
-                                    std::uint8_t(100 + x)));
+            bitmap.setIndex(x, y, std::uint8_t(x * 3 + y * 5));
+            bitmap.setColor(x, y,
+                            rgba(std::uint8_t(x * 19), std::uint8_t(y * 31), std::uint8_t(x * y),
+                                 std::uint8_t(100 + x)));
         }
     }
     return bitmap;
@@ -52,20 +52,20 @@ struct LosslessFormat {
 
 TEST(SaveBitmap, ExtensionSelectsTheWriter)
 {
-    EXPECT_EQ(FileExtension("C:\\bilder.v2\\bana"), "");
-    EXPECT_EQ(FileExtension("/tmp/a.b/c.JPG"), ".JPG");
-    EXPECT_EQ(FileExtension("d:x.bmp"), ".bmp");
-    EXPECT_EQ(FileExtension("x.b:mp"), "");
-    EXPECT_EQ(FormatForFileName("Level07-facit.JPG"), ImageFileFormat::Jpeg);
-    EXPECT_EQ(FormatForFileName("a.jpeg"), ImageFileFormat::Jpeg);
-    EXPECT_EQ(FormatForFileName("a.Tga"), ImageFileFormat::Tga);
-    EXPECT_EQ(FormatForFileName("a.tif"), ImageFileFormat::Tiff);
-    EXPECT_EQ(FormatForFileName("a.tiff"), ImageFileFormat::None);
-    EXPECT_EQ(FormatForFileName("a.jpg "), ImageFileFormat::None);
-    EXPECT_EQ(FormatForFileName("a.png.txt"), ImageFileFormat::None);
-    EXPECT_EQ(FormatForFileName("noextension"), ImageFileFormat::None);
+    EXPECT_EQ(fileExtension("C:\\bilder.v2\\bana"), "");
+    EXPECT_EQ(fileExtension("/tmp/a.b/c.JPG"), ".JPG");
+    EXPECT_EQ(fileExtension("d:x.bmp"), ".bmp");
+    EXPECT_EQ(fileExtension("x.b:mp"), "");
+    EXPECT_EQ(formatForFileName("Level07-facit.JPG"), ImageFileFormat::Jpeg);
+    EXPECT_EQ(formatForFileName("a.jpeg"), ImageFileFormat::Jpeg);
+    EXPECT_EQ(formatForFileName("a.Tga"), ImageFileFormat::Tga);
+    EXPECT_EQ(formatForFileName("a.tif"), ImageFileFormat::Tiff);
+    EXPECT_EQ(formatForFileName("a.tiff"), ImageFileFormat::None);
+    EXPECT_EQ(formatForFileName("a.jpg "), ImageFileFormat::None);
+    EXPECT_EQ(formatForFileName("a.png.txt"), ImageFileFormat::None);
+    EXPECT_EQ(formatForFileName("noextension"), ImageFileFormat::None);
     // Only ASCII letters are lower-cased: a dotless capital I is no "i".
-    EXPECT_EQ(FormatForFileName("a.t\xC4\xb0"
+    EXPECT_EQ(formatForFileName("a.t\xC4\xb0"
                                 "f"),
               ImageFileFormat::None);
 }
@@ -73,46 +73,46 @@ TEST(SaveBitmap, ExtensionSelectsTheWriter)
 TEST(SaveBitmap, OtherExtensionsWriteNothing)
 {
     ScratchFolder folder("none");
-    std::filesystem::create_directory(folder.File("pics.png"));
+    std::filesystem::create_directory(folder.file("pics.png"));
     const ExportBitmap picture = makePicture(PixelFormat::Rgb24);
     for (const char* name : {"picture.tiff", "picture.jpg ", "picture", "pics.png/picture"}) {
-        EXPECT_FALSE(SaveBitmapToFile(picture, folder.File(name))) << name;
-        EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
+        EXPECT_FALSE(saveBitmapToFile(picture, folder.file(name))) << name;
+        EXPECT_FALSE(std::filesystem::exists(folder.file(name))) << name;
     }
 }
 
 TEST(SaveBitmap, LosslessFormatsReadBackExactly)
 {
     ScratchFolder folder("lossless");
-    const LosslessFormat formats[] = {{"bmp", testing::ReadBmp, true},
-                                      {"png", testing::ReadPng, true},
-                                      {"tif", testing::ReadTiff, true},
-                                      {"pcx", testing::ReadPcx, false},
-                                      {"tga", testing::ReadTga, true}};
+    const LosslessFormat formats[] = {{"bmp", testing::readBmp, true},
+                                      {"png", testing::readPng, true},
+                                      {"tif", testing::readTiff, true},
+                                      {"pcx", testing::readPcx, false},
+                                      {"tga", testing::readTga, true}};
     for (const LosslessFormat& format : formats) {
         for (PixelFormat pixels : {PixelFormat::Indexed4, PixelFormat::Indexed8, PixelFormat::Rgb24,
                                    PixelFormat::Argb32}) {
             const ExportBitmap picture = makePicture(pixels);
             const std::string path =
-                folder.File("p" + std::to_string(int(pixels)) + "." + format.extension);
-            ASSERT_FALSE(SaveBitmapToFile(picture, path)) << path;
+                folder.file("p" + std::to_string(int(pixels)) + "." + format.extension);
+            ASSERT_FALSE(saveBitmapToFile(picture, path)) << path;
             const auto decoded = format.read(path);
             ASSERT_TRUE(decoded) << path;
-            ASSERT_EQ(decoded->Width, 13) << path;
-            ASSERT_EQ(decoded->Height, 7) << path;
+            ASSERT_EQ(decoded->width, 13) << path;
+            ASSERT_EQ(decoded->height, 7) << path;
             for (int y = 0; y < 7; ++y) {
                 for (int x = 0; x < 13; ++x) {
-                    TColor32 expected = picture.Color(x, y);
+                    Color32 expected = picture.color(x, y);
                     if (!format.keepsAlpha) {
                         expected |= 0xFF000000u;
                     }
-                    ASSERT_EQ(decoded->At(x, y), expected) << path << " at " << x << "," << y;
+                    ASSERT_EQ(decoded->at(x, y), expected) << path << " at " << x << "," << y;
                 }
             }
             if (pixels != PixelFormat::Rgb24) {
                 continue;
             }
-            if (const auto size = testing::IdentifySize(path)) {
+            if (const auto size = testing::identifySize(path)) {
                 EXPECT_EQ(*size, "13x7") << path;
             }
         }
@@ -122,7 +122,7 @@ TEST(SaveBitmap, LosslessFormatsReadBackExactly)
 TEST(SaveBitmap, JpegOfTheBoardSizeWithTheFixedParameters)
 {
     ScratchFolder folder("jpeg");
-    std::vector<TColor32> board(451 * 451);
+    std::vector<Color32> board(451 * 451);
     for (int y = 0; y < 451; ++y) {
         for (int x = 0; x < 451; ++x) {
             board[std::size_t(y * 451 + x)] =
@@ -130,27 +130,27 @@ TEST(SaveBitmap, JpegOfTheBoardSizeWithTheFixedParameters)
         }
     }
     // From a 4-bit picture, as the board snapshot may be.
-    const ExportBitmap picture = ReduceToStandard16(board.data(), 451, 451);
-    const std::string path = folder.File("Level01-facit.jpg");
-    ASSERT_FALSE(SaveBitmapToFile(picture, path));
+    const ExportBitmap picture = reduceToStandard16(board.data(), 451, 451);
+    const std::string path = folder.file("Level01-facit.jpg");
+    ASSERT_FALSE(saveBitmapToFile(picture, path));
     int quant = 0;
     bool progressive = true;
-    const auto decoded = testing::ReadJpeg(path, &quant, &progressive);
+    const auto decoded = testing::readJpeg(path, &quant, &progressive);
     ASSERT_TRUE(decoded);
-    EXPECT_EQ(decoded->Width, 451);
-    EXPECT_EQ(decoded->Height, 451);
-    EXPECT_EQ(decoded->Components, 3);
+    EXPECT_EQ(decoded->width, 451);
+    EXPECT_EQ(decoded->height, 451);
+    EXPECT_EQ(decoded->components, 3);
     EXPECT_FALSE(progressive);
     EXPECT_EQ(quant, 3); // luminance DC 16 scaled for quality 90
     const std::pair<int, int> probes[] = {{100, 100}, {350, 100}, {100, 350}, {350, 350}};
     for (const auto& [x, y] : probes) {
-        const TColor32 got = decoded->At(x, y);
-        const TColor32 want = board[std::size_t(y * 451 + x)];
-        EXPECT_NEAR(RedOf(got), RedOf(want), 4) << x << "," << y;
-        EXPECT_NEAR(GreenOf(got), GreenOf(want), 4) << x << "," << y;
-        EXPECT_NEAR(BlueOf(got), BlueOf(want), 4) << x << "," << y;
+        const Color32 got = decoded->at(x, y);
+        const Color32 want = board[std::size_t(y * 451 + x)];
+        EXPECT_NEAR(redOf(got), redOf(want), 4) << x << "," << y;
+        EXPECT_NEAR(greenOf(got), greenOf(want), 4) << x << "," << y;
+        EXPECT_NEAR(blueOf(got), blueOf(want), 4) << x << "," << y;
     }
-    if (const auto size = testing::IdentifySize(path)) {
+    if (const auto size = testing::identifySize(path)) {
         EXPECT_EQ(*size, "451x451");
     }
 }
@@ -159,25 +159,25 @@ TEST(SaveBitmap, ErrorTexts)
 {
     ScratchFolder folder("errors");
     const ExportBitmap picture = makePicture(PixelFormat::Rgb24);
-    const std::string missing = folder.File("no-such-folder/bild.png");
-    EXPECT_EQ(SaveBitmapToFile(picture, missing),
+    const std::string missing = folder.file("no-such-folder/bild.png");
+    EXPECT_EQ(saveBitmapToFile(picture, missing),
               "Cannot create file \"" + missing + "\". No such file or directory");
 
     if (std::filesystem::exists("/dev/full")) {
-        const std::string full = folder.File("full.bmp");
+        const std::string full = folder.file("full.bmp");
         std::filesystem::create_symlink("/dev/full", full);
-        EXPECT_EQ(SaveBitmapToFile(picture, full), std::string("Stream write error"));
+        EXPECT_EQ(saveBitmapToFile(picture, full), std::string("Stream write error"));
     }
 
-    const std::string empty = folder.File("empty.jpg");
-    EXPECT_EQ(SaveBitmapToFile(ExportBitmap(0, 0, PixelFormat::Rgb24), empty),
+    const std::string empty = folder.file("empty.jpg");
+    EXPECT_EQ(saveBitmapToFile(ExportBitmap(0, 0, PixelFormat::Rgb24), empty),
               "JPEG error #" + std::to_string(JERR_EMPTY_IMAGE));
     EXPECT_FALSE(std::filesystem::exists(empty));
     for (const char* name : {"empty.png", "empty.tif", "empty.pcx", "empty.tga"}) {
         const auto error =
-            SaveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.File(name));
+            saveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.file(name));
         EXPECT_TRUE(error) << name;
-        EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
+        EXPECT_FALSE(std::filesystem::exists(folder.file(name))) << name;
     }
 }
 

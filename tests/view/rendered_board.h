@@ -32,14 +32,14 @@ inline QImage RenderWithout(Board board, int index)
 inline void ExpectSpriteInCell(const QImage& image, const QImage& under, int column, int row,
                                int sprite)
 {
-    const TBitmap32& bitmap = StandardSprites().Bitmap(sprite);
-    ASSERT_EQ(bitmap.Width(), 48);
+    const Bitmap32& bitmap = StandardSprites().bitmap(sprite);
+    ASSERT_EQ(bitmap.width(), 48);
     const int left = SpriteOrigin(column);
     const int top = SpriteOrigin(row);
     int wrong = 0;
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 48; ++x) {
-            const QRgb spritePixel = bitmap.Pixel(x, y) | 0xFF000000u;
+            const QRgb spritePixel = bitmap.pixel(x, y) | 0xFF000000u;
             const QRgb expected =
                 spritePixel == 0xFFFFFFFFu ? under.pixel(left + x, top + y) : spritePixel;
             wrong += image.pixel(left + x, top + y) != expected ? 1 : 0;

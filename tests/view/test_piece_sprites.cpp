@@ -70,15 +70,15 @@ TEST(PieceSprites, OutputsOfSplittingPiecesDrawNothing)
 
 TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
 {
-    const TBitmap32List& sprites = StandardSprites();
-    ASSERT_EQ(sprites.Count(), StandardSpriteCount);
+    const BitmapList& sprites = StandardSprites();
+    ASSERT_EQ(sprites.count(), StandardSpriteCount);
     for (int i = 0; i < StandardSpriteCount; ++i) {
-        const TBitmap32& sprite = sprites.Bitmap(i);
-        ASSERT_EQ(sprite.Width(), 48) << i;
-        ASSERT_EQ(sprite.Height(), 48) << i;
-        EXPECT_EQ(sprite.PixelS(-1, 0), (i >= 17 && i <= 19) ? 0u : 0xFFFFFFFFu) << i;
+        const Bitmap32& sprite = sprites.bitmap(i);
+        ASSERT_EQ(sprite.width(), 48) << i;
+        ASSERT_EQ(sprite.height(), 48) << i;
+        EXPECT_EQ(sprite.guardedPixel(-1, 0), (i >= 17 && i <= 19) ? 0u : 0xFFFFFFFFu) << i;
         if (i != 9) {
-            EXPECT_EQ(sprite.Pixel(0, 0), 0xFFFFFFFFu) << i;
+            EXPECT_EQ(sprite.pixel(0, 0), 0xFFFFFFFFu) << i;
         }
     }
     EXPECT_EQ(StandardWallpaper().size(), QSize(256, 256));
@@ -86,15 +86,15 @@ TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
 
 TEST(PieceSprites, ChangedSpritePixelsShowInTheNextPaint)
 {
-    TBitmap32List sprites;
+    BitmapList sprites;
     for (int i = 0; i < StandardSpriteCount; ++i) {
-        sprites.Add().SetBitmap(StandardSprites().Bitmap(i));
+        sprites.add().setBitmap(StandardSprites().bitmap(i));
     }
     Board board;
     board.AppendPiece(PieceKind::Mirror, 5, 5, 1);
     const QImage before = RenderBoard(board, sprites);
     EXPECT_EQ(before, RenderBoard(board, StandardSprites()));
-    sprites.Bitmap(3).Clear(0xFF000000);
+    sprites.bitmap(3).clear(0xFF000000);
     const QImage after = RenderBoard(board, sprites);
     // An all-black square turned 45 degrees: black middle, corners left to the board.
     EXPECT_EQ(after.pixel(226, 226), qRgb(0, 0, 0));
@@ -109,11 +109,11 @@ TEST(PieceSprites, RenderedBoardConvertsToAnExportBitmap)
     board.AppendCannon(1, 5, 0, GreenBeam);
     const QImage image = RenderBoard(board, StandardSprites());
     const ExportBitmap bitmap = ToExportBitmap(image);
-    ASSERT_EQ(bitmap.Width(), 451);
-    ASSERT_EQ(bitmap.Height(), 451);
-    EXPECT_EQ(bitmap.Format(), PixelFormat::Rgb24);
+    ASSERT_EQ(bitmap.width(), 451);
+    ASSERT_EQ(bitmap.height(), 451);
+    EXPECT_EQ(bitmap.format(), PixelFormat::Rgb24);
     for (const QPoint p : {QPoint(25, 25), QPoint(0, 0), QPoint(300, 226), QPoint(10, 226)}) {
-        EXPECT_EQ(bitmap.Color(p.x(), p.y()), image.pixel(p)) << p.x() << "," << p.y();
+        EXPECT_EQ(bitmap.color(p.x(), p.y()), image.pixel(p)) << p.x() << "," << p.y();
     }
 }
 

@@ -61,7 +61,7 @@ constexpr int HeaderHeight = 24;
 
 // One board cell with its grid lines, and the record drawn in it as on the board.
 void DrawCell(QPainter& painter, const SheetRow& row, std::uint8_t direction,
-              const TBitmap32List& sprites)
+              const BitmapList& sprites)
 {
     painter.fillRect(0, 0, CellSize + 1, CellSize + 1, QColor(0xC0, 0xC0, 0xC0));
     painter.setPen(QColor(0x80, 0x80, 0x80));
@@ -76,7 +76,7 @@ void DrawCell(QPainter& painter, const SheetRow& row, std::uint8_t direction,
     }
 }
 
-QImage DrawSheet(const TBitmap32List& sprites)
+QImage DrawSheet(const BitmapList& sprites)
 {
     const std::vector<SheetRow> rows = SheetRows();
     QImage sheet(LabelWidth + 8 * CellSize + 1,

@@ -1,5 +1,5 @@
 // Lock, update counter and change notification of the bitmap base class.
-#include "graphics/thread_persistent.h"
+#include "graphics/change_notifier.h"
 
 #include "graphics/graphics_error.h"
 
@@ -21,14 +21,14 @@ int& globalLockCount()
 
 } // namespace
 
-void TThreadPersistent::Changed()
+void ChangeNotifier::changed()
 {
-    if (m_updateCount == 0 && OnChange) {
-        OnChange();
+    if (m_updateCount == 0 && onChange) {
+        onChange();
     }
 }
 
-void TThreadPersistent::Lock()
+void ChangeNotifier::lock()
 {
     {
         std::lock_guard guard(globalLock());
@@ -37,25 +37,25 @@ void TThreadPersistent::Lock()
     m_lock.lock();
 }
 
-void TThreadPersistent::Unlock()
+void ChangeNotifier::unlock()
 {
     m_lock.unlock();
     std::lock_guard guard(globalLock());
     --globalLockCount();
 }
 
-int TThreadPersistent::LockCount()
+int ChangeNotifier::lockCount()
 {
     std::lock_guard guard(globalLock());
     return globalLockCount();
 }
 
-void TThreadPersistent::StartUpdate() { ++m_updateCount; }
+void ChangeNotifier::startUpdate() { ++m_updateCount; }
 
-void TThreadPersistent::EndUpdate()
+void ChangeNotifier::endUpdate()
 {
     if (m_updateCount == 0) {
-        throw EAssertionFailed("Unpaired TThreadPersistent.EndUpdate");
+        throw UnpairedEndUpdateError("An update was ended that had not been started");
     }
     --m_updateCount;
 }
