@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace prismora {
 
@@ -106,13 +107,18 @@ void buildQuarterTurn(const Bitmap32& source, Bitmap32& turned, QuarterTurn turn
     const int height = source.height();
     turned.assign(source);
     turned.setSize(height, width);
+    // The turned picture is height pixels wide: (column, row) is at column + row * height.
+    Color32* target = turned.bits();
+    const auto at = [height](int column, int row) {
+        return std::size_t(column) + std::size_t(row) * std::size_t(height);
+    };
     for (int y = 0; y < height; ++y) {
         const Color32* row = source.scanLine(y);
         for (int x = 0; x < width; ++x) {
             if (turn == QuarterTurn::Clockwise) {
-                turned.setPixel(height - 1 - y, x, row[x]);
+                target[at(height - 1 - y, x)] = row[x];
             } else {
-                turned.setPixel(y, width - 1 - x, row[x]);
+                target[at(y, width - 1 - x)] = row[x];
             }
         }
     }
@@ -189,6 +195,20 @@ void Bitmap32::setStretchFilter(StretchFilter filter)
         m_stretchFilter = filter;
         changed();
     }
+}
+
+void Bitmap32::setOuterColor(Color32 color)
+{
+    if (color != m_outerColor) {
+        m_outerColor = color;
+        markChanged();
+    }
+}
+
+void Bitmap32::setPixelCombineHandler(PixelCombineHandler handler)
+{
+    m_pixelCombineHandler = std::move(handler);
+    markChanged();
 }
 
 } // namespace prismora

@@ -1,6 +1,7 @@
 // Bitmap32: a 32-bit picture with alpha, one contiguous buffer, rows top first.
 #pragma once
 
+#include "base/result.h"
 #include "graphics/color32.h"
 #include "graphics/rect.h"
 #include "graphics/resizable_grid.h"
@@ -10,8 +11,6 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
-#include <optional>
-#include <string>
 
 namespace prismora {
 
@@ -36,6 +35,9 @@ inline constexpr const char* AllocationErrorText = "Can't allocate the DIB handl
 // A new bitmap is 0 x 0 and empty. Not copyable: use assign() to copy the picture.
 // Errors: allocation beyond MaxPixels throws GraphicsError(AllocationErrorText) and
 // leaves the bitmap empty; the stored form reports its errors as values.
+// Every change of pixels, size or drawing property advances changeStamp(); taking
+// writable access (bits(), scanLine(), setPixel()) counts as a change, so a
+// caller comparing stamps must read the stamp after writing through such a pointer.
 class Bitmap32 : public ResizableGrid {
 public:
     // Largest pixel count a bitmap may hold (1 GiB of pixels).
@@ -54,17 +56,32 @@ public:
 
     // Pixel (x, y) with no bounds check.
     Color32 pixel(int x, int y) const { return m_bits[index(x, y)]; }
-    void setPixel(int x, int y, Color32 color) { m_bits[index(x, y)] = color; }
+    // Writes pixel (x, y), no bounds check; advances the change stamp but sends
+    // no notification.
+    void setPixel(int x, int y, Color32 color)
+    {
+        markChanged();
+        m_bits[index(x, y)] = color;
+    }
     // Guarded read: outerColor() outside the bitmap.
     Color32 guardedPixel(int x, int y) const;
-    Color32* bits() { return m_bits.get(); }
+    // Writable access advances the change stamp (no notification).
+    Color32* bits()
+    {
+        markChanged();
+        return m_bits.get();
+    }
     const Color32* bits() const { return m_bits.get(); }
-    // Address of pixel (0, y).
-    Color32* scanLine(int y) { return m_bits.get() + index(0, y); }
+    // Address of pixel (0, y); writable access advances the change stamp.
+    Color32* scanLine(int y)
+    {
+        markChanged();
+        return m_bits.get() + index(0, y);
+    }
     const Color32* scanLine(int y) const { return m_bits.get() + index(0, y); }
 
     // Unless either is empty: this whole bitmap onto dst at (0, 0), clipped to dst,
-    // by this bitmap's draw mode, master alpha and onPixelCombine; then dst.changed().
+    // by this bitmap's draw mode, master alpha and combine handler; then dst.changed().
     void drawOnto(Bitmap32& dst) const;
     // Unless either is empty: this whole bitmap into dstRect of dst, clipped to dst.
     // A rectangle of another size than this bitmap is filled by nearest-pixel scaling.
@@ -94,17 +111,19 @@ public:
     void setStretchFilter(StretchFilter filter);
     // The colour read outside the bitmap; setting it sends no notification.
     Color32 outerColor() const { return m_outerColor; }
-    void setOuterColor(Color32 color) { m_outerColor = color; }
-
-    PixelCombineHandler onPixelCombine;
+    void setOuterColor(Color32 color);
+    // The combination used in DrawMode::Custom (none: drawn as Opaque); setting it
+    // sends no notification.
+    const PixelCombineHandler& pixelCombineHandler() const { return m_pixelCombineHandler; }
+    void setPixelCombineHandler(PixelCombineHandler handler);
 
     // Stored form: int32 width, int32 height (little-endian), then the pixels row by
     // row, each a little-endian Color32. Reading calls setSize with the stored
     // size once all pixels have arrived; a stream shorter than announced leaves the
-    // bitmap empty and returns StreamReadErrorText. changed() is called either way.
-    [[nodiscard]] std::optional<std::string> readPixels(std::istream& stream);
-    // Returns StreamWriteErrorText when the stream fails.
-    [[nodiscard]] std::optional<std::string> writePixels(std::ostream& stream) const;
+    // bitmap empty and fails with StreamReadErrorText. changed() is called either way.
+    Status readPixels(std::istream& stream);
+    // Fails with StreamWriteErrorText when the stream fails.
+    Status writePixels(std::ostream& stream) const;
 
 protected:
     void replaceStorage(int newWidth, int newHeight) override;
@@ -122,6 +141,7 @@ private:
     std::uint8_t m_masterAlpha = 255;
     Color32 m_outerColor = 0x00000000;
     StretchFilter m_stretchFilter = StretchFilter::Nearest;
+    PixelCombineHandler m_pixelCombineHandler;
 };
 
 } // namespace prismora

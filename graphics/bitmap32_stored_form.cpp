@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace prismora {
@@ -54,7 +56,7 @@ bool readPixelBytes(std::istream& stream, std::size_t count, std::vector<unsigne
 
 } // namespace
 
-std::optional<std::string> Bitmap32::readPixels(std::istream& stream)
+Status Bitmap32::readPixels(std::istream& stream)
 {
     std::optional<std::string> error;
     std::int32_t width = 0;
@@ -83,10 +85,13 @@ std::optional<std::string> Bitmap32::readPixels(std::istream& stream)
         }
     }
     changed();
-    return error;
+    if (error) {
+        return Error{*error};
+    }
+    return {};
 }
 
-std::optional<std::string> Bitmap32::writePixels(std::ostream& stream) const
+Status Bitmap32::writePixels(std::ostream& stream) const
 {
     std::vector<unsigned char> bytes;
     bytes.reserve(8 + pixelCount() * 4);
@@ -98,9 +103,9 @@ std::optional<std::string> Bitmap32::writePixels(std::ostream& stream) const
     }
     if (!stream.write(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<std::streamsize>(bytes.size()))) {
-        return StreamWriteErrorText;
+        return Error{StreamWriteErrorText};
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace prismora

@@ -1,7 +1,9 @@
-// Lock, update counter and change notification of the bitmap base class.
+// Lock, update counter, change stamp and change notification of the bitmap base class.
 #include "graphics/change_notifier.h"
 
 #include "graphics/graphics_error.h"
+
+#include <atomic>
 
 namespace prismora {
 
@@ -21,8 +23,15 @@ int& globalLockCount()
 
 } // namespace
 
+std::uint64_t ChangeNotifier::nextChangeStamp()
+{
+    static std::atomic<std::uint64_t> lastStamp{0};
+    return lastStamp.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void ChangeNotifier::changed()
 {
+    markChanged();
     if (m_updateCount == 0 && onChange) {
         onChange();
     }

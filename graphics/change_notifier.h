@@ -1,11 +1,15 @@
-// Base of the bitmap classes: a lock, an update counter and the change notification.
+// Base of the bitmap classes: a lock, an update counter, a change stamp and the change
+// notification.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <mutex>
 
 namespace prismora {
 
+// Every change of an object ends in changed(): it advances the object's change
+// stamp and, unless an update is in progress, calls onChange.
 class ChangeNotifier {
 public:
     ChangeNotifier() = default;
@@ -17,8 +21,14 @@ public:
     // update is in progress (counter above 0).
     std::function<void()> onChange;
 
-    // Fires onChange when no update is in progress.
+    // Advances the change stamp; fires onChange when no update is in progress.
     virtual void changed();
+
+    // Grows with every change of this object, also with changes made during an
+    // update and with those that send no notification. Stamps come from one
+    // process-wide sequence, so no two objects ever show the same stamp: an
+    // object created where a destroyed one lived cannot be mistaken for it.
+    std::uint64_t changeStamp() const { return m_changeStamp; }
 
     // Enter and leave this object's lock (recursive). A process-wide counter of
     // held locks goes up and down with them.
@@ -26,15 +36,23 @@ public:
     void unlock();
     static int lockCount();
 
-    // Nested updates suppress the notification. endUpdate with the counter at 0
-    // throws UnpairedEndUpdateError.
+    // Nested updates suppress the notification (not the stamp). endUpdate with
+    // the counter at 0 throws UnpairedEndUpdateError.
     void startUpdate();
     void endUpdate();
     int updateCount() const { return m_updateCount; }
 
+protected:
+    // Advances the change stamp without notifying: for writable access to the
+    // contents and for properties whose setters send no notification.
+    void markChanged() { m_changeStamp = nextChangeStamp(); }
+
 private:
+    static std::uint64_t nextChangeStamp();
+
     std::recursive_mutex m_lock;
     int m_updateCount = 0;
+    std::uint64_t m_changeStamp = nextChangeStamp();
 };
 
 // Holds an object's lock for a scope.

@@ -11,7 +11,7 @@ class PixelCombiner {
 public:
     explicit PixelCombiner(const Bitmap32& source)
         : m_mode(source.drawMode()), m_master(source.masterAlpha()),
-          m_handler(source.onPixelCombine ? &source.onPixelCombine : nullptr)
+          m_handler(source.pixelCombineHandler() ? &source.pixelCombineHandler() : nullptr)
     {
         if (m_mode == DrawMode::Custom && !m_handler) {
             m_mode = DrawMode::Opaque;

@@ -1,10 +1,9 @@
-// A small per-thread store of turned sprite pictures, checked against the sprite's pixels.
+// A small per-thread store of turned sprite pictures, checked against the sprite's change stamp.
 #include "view/cell_picture_cache.h"
 
-#include <cstring>
+#include <cstdint>
 #include <map>
 #include <utility>
-#include <vector>
 
 namespace prismora {
 namespace {
@@ -12,18 +11,9 @@ namespace {
 constexpr std::size_t MaxKeptPictures = 256;
 
 struct KeptPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<Color32> pixels; // the sprite's pixels the picture was made from
+    std::uint64_t changeStamp = 0; // the sprite's stamp when the picture was made
     QImage picture;
 };
-
-bool SamePixels(const KeptPicture& kept, const Bitmap32& sprite)
-{
-    return kept.width == sprite.width() && kept.height == sprite.height() &&
-           std::memcmp(kept.pixels.data(), sprite.bits(), kept.pixels.size() * sizeof(Color32)) ==
-               0;
-}
 
 } // namespace
 
@@ -37,17 +27,14 @@ const QImage& CachedCellPicture(const Bitmap32& sprite, int direction, CellPictu
     }
     const auto key = std::make_pair(&sprite, direction);
     auto found = kept.find(key);
-    if (found != kept.end() && SamePixels(found->second, sprite)) {
+    if (found != kept.end() && found->second.changeStamp == sprite.changeStamp()) {
         return found->second.picture;
     }
     if (found == kept.end() && kept.size() >= MaxKeptPictures) {
         kept.clear();
     }
     KeptPicture& entry = kept[key];
-    entry.width = sprite.width();
-    entry.height = sprite.height();
-    const Color32* bits = sprite.bits();
-    entry.pixels.assign(bits, bits + std::size_t(entry.width) * std::size_t(entry.height));
+    entry.changeStamp = sprite.changeStamp();
     entry.picture = make(sprite, direction);
     return entry.picture;
 }

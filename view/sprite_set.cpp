@@ -24,7 +24,7 @@ void LoadSprite(int index, Bitmap32& bitmap)
     const QByteArray bytes = file.readAll();
     std::istringstream stream(
         std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (bitmap.readPixels(stream).has_value()) {
+    if (!bitmap.readPixels(stream).ok()) {
         bitmap.setSize(0, 0);
     }
 }
