@@ -56,8 +56,9 @@ int RunRenderCommand(const std::vector<std::string>& args)
     // A bomb in the loaded position would only reload the same position, which
     // paints the same picture, so one paint is the board as the game shows it.
     const QImage picture = RenderBoard(game.board, StandardSprites());
-    if (const auto error = saveBitmapToFile(ToExportBitmap(picture), outPath)) {
-        return ReportError(*error);
+    const Status saved = saveBitmapToFile(ToExportBitmap(picture), outPath);
+    if (!saved) {
+        return ReportError(saved.error().message);
     }
     return 0;
 }

@@ -43,8 +43,9 @@ void TForm1::BitBtn6Click()
 {
     const ExportBitmap picture = boardInSixteenColours(m_game.board);
     const QString path = sharedFilePath(QStringLiteral("-facit.jpg"));
-    if (const std::optional<std::string> error = saveBitmapToFile(picture, path.toStdString())) {
-        ask(ErrorBox(QString::fromStdString(*error)));
+    const Status saved = saveBitmapToFile(picture, path.toStdString());
+    if (!saved) {
+        ask(ErrorBox(QString::fromStdString(saved.error().message)));
         return;
     }
     PutFilesOnClipboard({path});

@@ -72,9 +72,9 @@ void BM_BoardJpegExport(benchmark::State& state)
                                  .string();
     for (auto _ : state) {
         const ExportBitmap picture = reduceToStandard16(pixels.data(), 451, 451);
-        const auto error = saveBitmapToFile(picture, path);
-        if (error) {
-            state.SkipWithError(error->c_str());
+        const Status saved = saveBitmapToFile(picture, path);
+        if (!saved) {
+            state.SkipWithError(saved.error().message.c_str());
             break;
         }
     }
@@ -89,7 +89,7 @@ void BM_JpegEncodeOnly(benchmark::State& state)
     const ExportBitmap picture = ExportBitmap::fromPixels(pixels.data(), 451, 451);
     for (auto _ : state) {
         const EncodedImage image = encodeJpeg(picture);
-        benchmark::DoNotOptimize(image.bytes.data());
+        benchmark::DoNotOptimize(image.ok() ? image.value().data() : nullptr);
     }
 }
 BENCHMARK(BM_JpegEncodeOnly)->Unit(benchmark::kMillisecond);

@@ -49,9 +49,9 @@ EncodedImage encodeBmp(const ExportBitmap& bitmap)
     const std::size_t paletteEntries = std::size_t(bitmap.paletteCapacity());
     const std::size_t dataOffset = 14 + 40 + paletteEntries * 4;
     const std::size_t imageBytes = rowBytes * std::size_t(bitmap.height());
-    EncodedImage result;
-    result.bytes.reserve(dataOffset + imageBytes);
-    ByteWriter out(result.bytes);
+    ImageBytes bytes;
+    bytes.reserve(dataOffset + imageBytes);
+    ByteWriter out(bytes);
     out.text("BM");
     out.u32(static_cast<std::uint32_t>(dataOffset + imageBytes));
     out.u32(0);
@@ -77,7 +77,7 @@ EncodedImage encodeBmp(const ExportBitmap& bitmap)
     for (int y = bitmap.height() - 1; y >= 0; --y) {
         writeRow(out, bitmap, y, rowBytes);
     }
-    return result;
+    return bytes;
 }
 
 } // namespace prismora

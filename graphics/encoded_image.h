@@ -1,24 +1,22 @@
-// The result of encoding a picture in memory: the file's bytes or an error text.
+// The result of encoding a picture in memory: the file's bytes or the encoder's error.
 #pragma once
 
+#include "base/result.h"
+
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace prismora {
 
-struct EncodedImage {
-    std::vector<std::uint8_t> bytes;
-    std::optional<std::string> error;
-};
+using ImageBytes = std::vector<std::uint8_t>;
+using EncodedImage = Result<ImageBytes>;
 
 // "<format> error: unsupported size W x H", for sizes a writer cannot store.
-inline EncodedImage unsupportedSize(const char* format, int width, int height)
+inline Error unsupportedSize(const char* format, int width, int height)
 {
-    return {{},
-            std::string(format) + " error: unsupported size " + std::to_string(width) + " x " +
-                std::to_string(height)};
+    return {std::string(format) + " error: unsupported size " + std::to_string(width) + " x " +
+            std::to_string(height)};
 }
 
 // Appends little-endian integers to a byte vector (the BMP, PCX and TGA layouts).

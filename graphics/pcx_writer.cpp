@@ -56,14 +56,14 @@ void writeHeader(ByteWriter& out, const ExportBitmap& bitmap, unsigned planes, u
 
 EncodedImage encodePcx(const ExportBitmap& bitmap)
 {
-    EncodedImage result;
     if (bitmap.isEmpty() || bitmap.width() > 65535 || bitmap.height() > 65535) {
         return unsupportedSize("PCX", bitmap.width(), bitmap.height());
     }
     const unsigned planes = bitmap.isIndexed() ? 1 : 3;
     // Lines hold an even number of bytes.
     const unsigned lineBytes = unsigned(bitmap.width() + 1) & ~1u;
-    ByteWriter out(result.bytes);
+    ImageBytes bytes;
+    ByteWriter out(bytes);
     writeHeader(out, bitmap, planes, lineBytes);
     std::vector<std::uint8_t> line(lineBytes);
     for (int y = 0; y < bitmap.height(); ++y) {
@@ -87,7 +87,7 @@ EncodedImage encodePcx(const ExportBitmap& bitmap)
             out.u8(c.blue);
         }
     }
-    return result;
+    return bytes;
 }
 
 } // namespace prismora

@@ -84,9 +84,9 @@ bool compress(PngJob& job, const ExportBitmap& bitmap)
 
 EncodedImage encodePng(const ExportBitmap& bitmap)
 {
-    EncodedImage result;
+    ImageBytes bytes;
     PngJob job;
-    job.out = &result.bytes;
+    job.out = &bytes;
     job.row.resize(packedRowBytes(bitmap, RowLayout::Native) + 1);
     job.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &job, onError, onWarning);
     if (job.png) {
@@ -94,15 +94,14 @@ EncodedImage encodePng(const ExportBitmap& bitmap)
     }
     if (!job.png || !job.info) {
         png_destroy_write_struct(&job.png, nullptr);
-        result.error = "PNG error: out of memory";
-        return result;
+        return Error{"PNG error: out of memory"};
     }
-    if (!compress(job, bitmap)) {
-        result.bytes.clear();
-        result.error = "PNG error: " + job.error;
-    }
+    const bool compressed = compress(job, bitmap);
     png_destroy_write_struct(&job.png, &job.info);
-    return result;
+    if (!compressed) {
+        return Error{"PNG error: " + job.error};
+    }
+    return bytes;
 }
 
 } // namespace prismora

@@ -1,5 +1,8 @@
-// SaveBitmapToFile: writer selection by extension and writing the file in one piece.
+// saveBitmapToFile: writer selection by extension, encoding in memory, safe replacement of the
+// file.
 #include "graphics/save_bitmap.h"
+
+#include "base/file_replacement.h"
 
 #include "graphics/bmp_writer.h"
 #include "graphics/jpeg_writer.h"
@@ -8,9 +11,7 @@
 #include "graphics/tga_writer.h"
 #include "graphics/tiff_writer.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <string_view>
 
 namespace prismora {
 
@@ -44,25 +45,13 @@ EncodedImage encode(const ExportBitmap& bitmap, ImageFileFormat format)
     case ImageFileFormat::None:
         break;
     }
-    return {};
+    return Error{UnknownFormatReason};
 }
 
-std::optional<std::string> writeFile(const std::string& path,
-                                     const std::vector<std::uint8_t>& bytes)
+// The program's wording for a picture file that could not be written.
+Error cannotCreateFile(const std::string& path, const std::string& reason)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        const int reason = errno;
-        return "Cannot create file \"" + path + "\". " + std::strerror(reason);
-    }
-    const std::size_t written =
-        bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (written != bytes.size() || !flushed || !closed) {
-        return "Stream write error";
-    }
-    return std::nullopt;
+    return {"Cannot create file \"" + path + "\". " + reason};
 }
 
 } // namespace
@@ -101,17 +90,23 @@ ImageFileFormat formatForFileName(const std::string& path)
     return ImageFileFormat::None;
 }
 
-std::optional<std::string> saveBitmapToFile(const ExportBitmap& bitmap, const std::string& path)
+Status writePictureFile(const std::string& path, const EncodedImage& image)
 {
-    const ImageFileFormat format = formatForFileName(path);
-    if (format == ImageFileFormat::None) {
-        return std::nullopt;
+    if (!image) {
+        return cannotCreateFile(path, image.error().message);
     }
-    const EncodedImage image = encode(bitmap, format);
-    if (image.error) {
-        return image.error;
+    const ImageBytes& bytes = image.value();
+    const auto replaced = replaceFileContents(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!replaced) {
+        return cannotCreateFile(path, replaced.error().reason);
     }
-    return writeFile(path, image.bytes);
+    return {};
+}
+
+Status saveBitmapToFile(const ExportBitmap& bitmap, const std::string& path)
+{
+    return writePictureFile(path, encode(bitmap, formatForFileName(path)));
 }
 
 } // namespace prismora

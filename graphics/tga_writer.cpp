@@ -31,11 +31,11 @@ void writeHeader(ByteWriter& out, const ExportBitmap& bitmap)
 
 EncodedImage encodeTga(const ExportBitmap& bitmap)
 {
-    EncodedImage result;
     if (bitmap.isEmpty() || bitmap.width() > 65535 || bitmap.height() > 65535) {
         return unsupportedSize("TGA", bitmap.width(), bitmap.height());
     }
-    ByteWriter out(result.bytes);
+    ImageBytes bytes;
+    ByteWriter out(bytes);
     writeHeader(out, bitmap);
     for (int i = 0; i < bitmap.paletteCapacity(); ++i) {
         const RgbColor c = bitmap.paletteEntry(std::size_t(i));
@@ -62,7 +62,7 @@ EncodedImage encodeTga(const ExportBitmap& bitmap)
     out.u32(0); // developer area offset
     out.text("TRUEVISION-XFILE.");
     out.u8(0);
-    return result;
+    return bytes;
 }
 
 } // namespace prismora

@@ -123,11 +123,11 @@ bool writeImage(TIFF* tiff, const ExportBitmap& bitmap)
 
 EncodedImage encodeTiff(const ExportBitmap& bitmap)
 {
-    EncodedImage result;
     if (bitmap.isEmpty()) {
         return unsupportedSize("TIFF", bitmap.width(), bitmap.height());
     }
-    MemoryFile file{&result.bytes, 0, {}};
+    ImageBytes bytes;
+    MemoryFile file{&bytes, 0, {}};
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, onError, &file);
     TIFFOpenOptionsSetWarningHandlerExtR(options, onWarning, &file);
@@ -140,11 +140,10 @@ EncodedImage encodeTiff(const ExportBitmap& bitmap)
         TIFFClose(tiff);
     }
     if (!written || !file.error.empty()) {
-        result.bytes.clear();
-        result.error = "TIFF error: " +
-                       (file.error.empty() ? std::string("cannot write the picture") : file.error);
+        return Error{"TIFF error: " +
+                     (file.error.empty() ? std::string("cannot write the picture") : file.error)};
     }
-    return result;
+    return bytes;
 }
 
 } // namespace prismora

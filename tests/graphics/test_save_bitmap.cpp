@@ -1,4 +1,6 @@
-// Tests of saving by extension: writer selection, every format read back, error texts.
+// Tests of saving by extension: writer selection, every format read back, failures that keep the
+// old file.
+#include "base/file_replacement.h"
 #include "graphics/save_bitmap.h"
 #include "graphics/standard_palette.h"
 
@@ -11,9 +13,12 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <iostream>
+#include <sys/resource.h>
 
 namespace prismora {
 namespace {
@@ -70,14 +75,18 @@ TEST(SaveBitmap, ExtensionSelectsTheWriter)
               ImageFileFormat::None);
 }
 
-TEST(SaveBitmap, OtherExtensionsWriteNothing)
+std::string errorText(const Status& status) { return status.ok() ? "" : status.error().message; }
+
+TEST(SaveBitmap, OtherExtensionsAreRefusedAndWriteNothing)
 {
     ScratchFolder folder("none");
     std::filesystem::create_directory(folder.file("pics.png"));
     const ExportBitmap picture = makePicture(PixelFormat::Rgb24);
     for (const char* name : {"picture.tiff", "picture.jpg ", "picture", "pics.png/picture"}) {
-        EXPECT_FALSE(saveBitmapToFile(picture, folder.file(name))) << name;
-        EXPECT_FALSE(std::filesystem::exists(folder.file(name))) << name;
+        const std::string path = folder.file(name);
+        EXPECT_EQ(errorText(saveBitmapToFile(picture, path)),
+                  "Cannot create file \"" + path + "\". " + UnknownFormatReason);
+        EXPECT_FALSE(std::filesystem::exists(path)) << name;
     }
 }
 
@@ -95,7 +104,7 @@ TEST(SaveBitmap, LosslessFormatsReadBackExactly)
             const ExportBitmap picture = makePicture(pixels);
             const std::string path =
                 folder.file("p" + std::to_string(int(pixels)) + "." + format.extension);
-            ASSERT_FALSE(saveBitmapToFile(picture, path)) << path;
+            ASSERT_TRUE(saveBitmapToFile(picture, path).ok()) << path;
             const auto decoded = format.read(path);
             ASSERT_TRUE(decoded) << path;
             ASSERT_EQ(decoded->width, 13) << path;
@@ -132,7 +141,7 @@ TEST(SaveBitmap, JpegOfTheBoardSizeWithTheFixedParameters)
     // From a 4-bit picture, as the board snapshot may be.
     const ExportBitmap picture = reduceToStandard16(board.data(), 451, 451);
     const std::string path = folder.file("Level01-facit.jpg");
-    ASSERT_FALSE(saveBitmapToFile(picture, path));
+    ASSERT_TRUE(saveBitmapToFile(picture, path).ok());
     int quant = 0;
     bool progressive = true;
     const auto decoded = testing::readJpeg(path, &quant, &progressive);
@@ -155,29 +164,62 @@ TEST(SaveBitmap, JpegOfTheBoardSizeWithTheFixedParameters)
     }
 }
 
-TEST(SaveBitmap, ErrorTexts)
+TEST(SaveBitmap, FailuresNameTheFileAndTheReason)
 {
     ScratchFolder folder("errors");
     const ExportBitmap picture = makePicture(PixelFormat::Rgb24);
     const std::string missing = folder.file("no-such-folder/bild.png");
-    EXPECT_EQ(saveBitmapToFile(picture, missing),
+    EXPECT_EQ(errorText(saveBitmapToFile(picture, missing)),
               "Cannot create file \"" + missing + "\". No such file or directory");
 
-    if (std::filesystem::exists("/dev/full")) {
-        const std::string full = folder.file("full.bmp");
-        std::filesystem::create_symlink("/dev/full", full);
-        EXPECT_EQ(saveBitmapToFile(picture, full), std::string("Stream write error"));
-    }
-
     const std::string empty = folder.file("empty.jpg");
-    EXPECT_EQ(saveBitmapToFile(ExportBitmap(0, 0, PixelFormat::Rgb24), empty),
-              "JPEG error #" + std::to_string(JERR_EMPTY_IMAGE));
-    EXPECT_FALSE(std::filesystem::exists(empty));
+    EXPECT_EQ(errorText(saveBitmapToFile(ExportBitmap(0, 0, PixelFormat::Rgb24), empty)),
+              "Cannot create file \"" + empty + "\". JPEG error #" +
+                  std::to_string(JERR_EMPTY_IMAGE));
     for (const char* name : {"empty.png", "empty.tif", "empty.pcx", "empty.tga"}) {
-        const auto error =
-            saveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.file(name));
-        EXPECT_TRUE(error) << name;
-        EXPECT_FALSE(std::filesystem::exists(folder.file(name))) << name;
+        EXPECT_FALSE(saveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.file(name)));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.file("")));
+}
+
+// Every save over an existing picture, in a child process whose files may not
+// grow beyond a few bytes: each one fails with the system's reason.
+int savesOverOldPicturesThatFail(const ScratchFolder& folder, const std::vector<std::string>& names)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{16, 16};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+        return 100;
+    }
+    const ExportBitmap picture = makePicture(PixelFormat::Argb32, 40, 30);
+    int unexpected = 0;
+    for (const std::string& name : names) {
+        const std::string path = folder.file(name);
+        const std::string expected = "Cannot create file \"" + path + "\". File too large";
+        const std::string got = errorText(saveBitmapToFile(picture, path));
+        unexpected += got == expected ? 0 : 1;
+        std::cerr << got << "\n";
+    }
+    return unexpected;
+}
+
+TEST(SaveBitmap, FailedSaveKeepsTheOldPictureAndLeavesNoTemporaryFile)
+{
+    ScratchFolder folder("keep");
+    const std::vector<std::string> names = {
+        "Level01-facit.jpg", "a.png", "a.bmp", "a.tif", "a.pcx", "a.tga"};
+    std::vector<std::vector<std::uint8_t>> before;
+    for (const std::string& name : names) {
+        ASSERT_TRUE(saveBitmapToFile(makePicture(PixelFormat::Rgb24), folder.file(name)).ok());
+        before.push_back(testing::readFileBytes(folder.file(name)));
+    }
+    EXPECT_EXIT(std::exit(savesOverOldPicturesThatFail(folder, names)),
+                ::testing::ExitedWithCode(0), "");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(testing::readFileBytes(folder.file(names[i])), before[i]) << names[i];
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file(""))) {
+        EXPECT_FALSE(isOwnTemporaryFileName(entry.path().filename().string())) << entry.path();
     }
 }
 
