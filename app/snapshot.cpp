@@ -4,33 +4,11 @@
 
 #include "app/clipboard_files.h"
 #include "app/file_names.h"
-#include "graphics/save_bitmap.h"
-#include "graphics/standard_palette.h"
+#include "graphics/sixteen_colour_jpeg.h"
 #include "view/board_render.h"
 #include "view/sprite_set.h"
 
-#include <vector>
-
 namespace prismora {
-
-namespace {
-
-// The board picture with every pixel mapped to the nearest of the 16
-// standard colours.
-ExportBitmap boardInSixteenColours(Board& board)
-{
-    const QImage picture =
-        RenderBoard(board, StandardSprites()).convertToFormat(QImage::Format_RGB32);
-    std::vector<Color32> pixels;
-    pixels.reserve(static_cast<std::size_t>(picture.width()) * picture.height());
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        pixels.insert(pixels.end(), row, row + picture.width());
-    }
-    return reduceToStandard16(pixels.data(), picture.width(), picture.height());
-}
-
-} // namespace
 
 QString TForm1::sharedFilePath(const QString& suffix) const
 {
@@ -41,9 +19,14 @@ QString TForm1::sharedFilePath(const QString& suffix) const
 
 void TForm1::BitBtn6Click()
 {
-    const ExportBitmap picture = boardInSixteenColours(m_game.board);
+    // The board picture, each pixel mapped to the nearest of the 16 standard
+    // colours as it is encoded.
+    const QImage picture =
+        RenderBoard(m_game.board, StandardSprites()).convertToFormat(QImage::Format_RGB32);
+    const PixelRows rows{reinterpret_cast<const Color32*>(picture.constBits()), picture.width(),
+                         picture.height(), picture.bytesPerLine()};
     const QString path = sharedFilePath(QStringLiteral("-facit.jpg"));
-    const Status saved = saveBitmapToFile(picture, path.toStdString());
+    const Status saved = saveSixteenColourJpeg(rows, path.toStdString());
     if (!saved) {
         ask(ErrorBox(QString::fromStdString(saved.error().message)));
         return;

@@ -1,5 +1,4 @@
-// Base of the bitmap classes: a lock, an update counter, a change stamp and the change
-// notification.
+// Base of the bitmap classes: lock, update counter, change stamp and change notification.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,4 @@
-// saveBitmapToFile: writer selection by extension, encoding in memory, safe replacement of the
-// file.
+// saveBitmapToFile: format by extension, encoding in memory, safe replacement of the file.
 #include "graphics/save_bitmap.h"
 
 #include "base/file_replacement.h"

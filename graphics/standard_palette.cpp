@@ -54,23 +54,38 @@ ExportBitmap reduceToStandard16(const Color32* pixels, int width, int height)
     const auto& palette = standardPalette16();
     ExportBitmap bitmap(width, height, PixelFormat::Indexed4,
                         std::vector<RgbColor>(palette.begin(), palette.end()));
-    // Pictures hold few distinct colours: remember recent matches in a small
-    // direct-mapped cache (a slot holds the colour with bit 24 set once filled).
-    std::array<Color32, 256> cachedColor{};
-    std::array<std::uint8_t, 256> cachedIndex{};
+    const PixelRows rows = PixelRows::contiguous(pixels, width, height);
+    NearestStandardCache cache;
     for (int y = 0; y < bitmap.height(); ++y) {
-        const Color32* row = pixels + std::size_t(y) * std::size_t(width);
+        const Color32* row = rows.row(y);
         for (int x = 0; x < bitmap.width(); ++x) {
-            const Color32 key = (row[x] & 0x00FFFFFFu) | 0x01000000u;
-            const std::size_t slot = (key ^ (key >> 8) ^ (key >> 16)) & 255u;
-            if (cachedColor[slot] != key) {
-                cachedColor[slot] = key;
-                cachedIndex[slot] = static_cast<std::uint8_t>(nearestStandardIndex(key));
-            }
-            bitmap.setIndex(x, y, cachedIndex[slot]);
+            bitmap.setIndex(x, y, cache.indexOf(row[x]));
         }
     }
     return bitmap;
+}
+
+void reduceRowToStandardRgb(const PixelRows& pixels, int y, NearestStandardCache& cache,
+                            std::uint8_t* rgb)
+{
+    const auto& palette = standardPalette16();
+    const Color32* row = pixels.row(y);
+    // Boards are drawn in long runs of one colour: repeat the last answer while
+    // the colour repeats.
+    Color32 lastColour = 0;
+    RgbColor lastStandard{};
+    bool hasLast = false;
+    for (int x = 0; x < pixels.width; ++x) {
+        const Color32 colour = row[x] & 0x00FFFFFFu;
+        if (!hasLast || colour != lastColour) {
+            lastColour = colour;
+            lastStandard = palette[cache.indexOf(colour)];
+            hasLast = true;
+        }
+        *rgb++ = lastStandard.red;
+        *rgb++ = lastStandard.green;
+        *rgb++ = lastStandard.blue;
+    }
 }
 
 } // namespace prismora

@@ -1,7 +1,7 @@
-// Tests of saving by extension: writer selection, every format read back, failures that keep the
-// old file.
+// Tests of saving by extension: writer choice, read-back, failures that keep the old file.
 #include "base/file_replacement.h"
 #include "graphics/save_bitmap.h"
+#include "graphics/sixteen_colour_jpeg.h"
 #include "graphics/standard_palette.h"
 
 #include "image_readers.h"
@@ -200,6 +200,10 @@ int savesOverOldPicturesThatFail(const ScratchFolder& folder, const std::vector<
         unexpected += got == expected ? 0 : 1;
         std::cerr << got << "\n";
     }
+    std::vector<Color32> board(451 * 451, 0xFFC0C0C0);
+    const std::string jpeg = folder.file(names.front());
+    const Status saved = saveSixteenColourJpeg(PixelRows::contiguous(board.data(), 451, 451), jpeg);
+    unexpected += errorText(saved) == "Cannot create file \"" + jpeg + "\". File too large" ? 0 : 1;
     return unexpected;
 }
 
