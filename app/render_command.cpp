@@ -48,7 +48,7 @@ int runRenderCommand(const std::vector<std::string>& args)
     }
     const std::string& levelPath = args[0];
     const std::string& outPath = args[1];
-    if (FormatForFileName(outPath) == ImageFileFormat::None) {
+    if (formatForFileName(outPath) == ImageFileFormat::None) {
         return reportError("cannot tell the picture format of " + outPath +
                            " (use .png, .jpg, .jpeg, .bmp, .pcx, .tif or .tga)");
     }
@@ -60,8 +60,9 @@ int runRenderCommand(const std::vector<std::string>& args)
     // A bomb in the loaded position would only reload the same position, which
     // paints the same picture, so one paint is the board as the game shows it.
     const QImage picture = renderBoard(*level, evaluate(*level), StandardSprites());
-    if (const auto error = SaveBitmapToFile(toExportBitmap(picture), outPath)) {
-        return reportError(*error);
+    const Status saved = saveBitmapToFile(toExportBitmap(picture), outPath);
+    if (!saved) {
+        return reportError(saved.error().message);
     }
     return 0;
 }

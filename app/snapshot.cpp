@@ -4,32 +4,11 @@
 
 #include "app/clipboard_files.h"
 #include "app/file_names.h"
-#include "graphics/save_bitmap.h"
-#include "graphics/standard_palette.h"
+#include "graphics/sixteen_colour_jpeg.h"
 #include "view/board_render.h"
 #include "view/sprite_set.h"
 
-#include <vector>
-
 namespace prismora {
-
-namespace {
-
-// The board picture with every pixel mapped to the nearest of the 16
-// standard colours.
-ExportBitmap boardInSixteenColours(const Level& level, const Evaluation& evaluation)
-{
-    const QImage picture = renderBoard(level, evaluation, StandardSprites());
-    std::vector<TColor32> pixels;
-    pixels.reserve(static_cast<std::size_t>(picture.width()) * picture.height());
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        pixels.insert(pixels.end(), row, row + picture.width());
-    }
-    return ReduceToStandard16(pixels.data(), picture.width(), picture.height());
-}
-
-} // namespace
 
 QString MainWindow::sharedFilePath(const QString& suffix) const
 {
@@ -40,10 +19,15 @@ QString MainWindow::sharedFilePath(const QString& suffix) const
 
 void MainWindow::takeScreenshot()
 {
-    const ExportBitmap picture = boardInSixteenColours(m_level, m_evaluation);
+    // The board picture, each pixel mapped to the nearest of the 16 standard
+    // colours as it is encoded.
+    const QImage picture = renderBoard(m_level, m_evaluation, StandardSprites());
+    const PixelRows rows{reinterpret_cast<const Color32*>(picture.constBits()), picture.width(),
+                         picture.height(), picture.bytesPerLine()};
     const QString path = sharedFilePath(QStringLiteral("-facit.jpg"));
-    if (const std::optional<std::string> error = SaveBitmapToFile(picture, path.toStdString())) {
-        ask(errorBox(QString::fromStdString(*error)));
+    const Status saved = saveSixteenColourJpeg(rows, path.toStdString());
+    if (!saved) {
+        ask(errorBox(QString::fromStdString(saved.error().message)));
         return;
     }
     PutFilesOnClipboard({path});

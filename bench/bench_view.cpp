@@ -1,7 +1,8 @@
-// Board paint speed: one full paint of a full board, against a plain fill-and-copy of the board
-// picture.
+// Board paint speed: one full paint of a full board, against a plain fill-and-copy of the picture.
 #include "full_board.h"
 
+#include "core/evaluation.h"
+#include "view/board_geometry.h"
 #include "view/board_painter.h"
 #include "view/sprite_set.h"
 
@@ -19,50 +20,44 @@
 namespace prismora {
 namespace {
 
-// The shared full board (99 pieces, 51 emitters, long beams) with every other
+// The shared full board (99 pieces, 51 sources, long beams) with every other
 // piece turned back to a straight direction, so half the sprites are rotated.
-Board HalfDiagonalBoard()
+Level halfDiagonalBoard()
 {
-    Board board = bench::FullBoard();
-    for (int i = 0; i < board.PieceCount; i += 2) {
-        board.Pieces[static_cast<std::size_t>(i)].Direction &= 6;
+    Level level = bench::fullBoard();
+    for (std::size_t i = 0; i < level.pieces.size(); i += 2) {
+        level.pieces[i].direction &= 6;
     }
-    return board;
+    return level;
 }
 
-class CountingSink : public SegmentSink {
-public:
-    void DrawSegment(const BeamSegment&) override { ++segments; }
-    long segments = 0;
-};
-
+// The paint alone: the level is evaluated once, as the window does after each action.
 void BM_FullPaint(benchmark::State& state)
 {
-    Board board = HalfDiagonalBoard();
-    const TBitmap32List& sprites = StandardSprites();
-    QImage image(BoardPixels, BoardPixels, QImage::Format_RGB32);
+    const Level level = halfDiagonalBoard();
+    const Evaluation evaluation = evaluate(level);
+    const BitmapList& sprites = StandardSprites();
+    QImage image(geometry::BoardPixels, geometry::BoardPixels, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        benchmark::DoNotOptimize(PaintBox1Paint(painter, board, sprites));
+        paintBoard(painter, level, evaluation, sprites);
     }
-    CountingSink sink;
-    TraceAll(board, &sink);
     int diagonal = 0;
-    for (int i = 0; i < board.PieceCount; ++i) {
-        diagonal += board.Pieces[static_cast<std::size_t>(i)].Direction % 2;
+    for (const Piece& piece : level.pieces) {
+        diagonal += piece.direction % 2;
     }
-    state.counters["pieces"] = board.PieceCount;
+    state.counters["pieces"] = static_cast<double>(level.pieces.size());
     state.counters["diagonal"] = diagonal;
-    state.counters["emitters"] = board.EmitterCount;
-    state.counters["segments"] = static_cast<double>(sink.segments);
+    state.counters["sources"] = static_cast<double>(level.sources.size());
+    state.counters["segments"] = static_cast<double>(evaluation.segments.size());
 }
 BENCHMARK(BM_FullPaint)->Unit(benchmark::kMicrosecond);
 
 // The floor: fill a board-sized picture and copy it to another, nothing else.
 void BM_FillAndCopyFloor(benchmark::State& state)
 {
-    QImage image(BoardPixels, BoardPixels, QImage::Format_RGB32);
-    QImage copy(BoardPixels, BoardPixels, QImage::Format_RGB32);
+    QImage image(geometry::BoardPixels, geometry::BoardPixels, QImage::Format_RGB32);
+    QImage copy(geometry::BoardPixels, geometry::BoardPixels, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(QColor(0xC0, 0xC0, 0xC0));
         std::memcpy(copy.bits(), image.constBits(), static_cast<std::size_t>(image.sizeInBytes()));

@@ -9,7 +9,7 @@ namespace prismora {
 
 namespace {
 
-using Matrix3 = TAffineTransformation::TFloatMatrix;
+using Matrix3 = AffineTransformation::FloatMatrix;
 
 constexpr Matrix3 identityMatrix()
 {
@@ -44,7 +44,7 @@ Matrix3 inverted(const Matrix3& m, float det)
     return result;
 }
 
-std::int32_t toFixed(float value) { return RoundHalfEven(double(value) * 4096.0); }
+std::int32_t toFixed(float value) { return roundHalfEven(double(value) * 4096.0); }
 
 // Signed 32-bit multiply-add with wrap-around, then an arithmetic shift.
 int mapAxis(int x, int y, std::int32_t p, std::int32_t q, std::int32_t r, std::int32_t bias,
@@ -58,31 +58,32 @@ int mapAxis(int x, int y, std::int32_t p, std::int32_t q, std::int32_t r, std::i
 
 } // namespace
 
-int RoundHalfEven(double value)
+int roundHalfEven(double value)
 {
     const double rounded = std::nearbyint(value);
     constexpr double limit = 2147483647.0;
     return static_cast<int>(std::clamp(rounded, -limit - 1.0, limit));
 }
 
-void TAffineTransformation::Clear()
+void AffineTransformation::clear()
 {
     m_matrix = identityMatrix();
     m_inverseReady = false;
 }
 
-void TAffineTransformation::SetSrcRect(const FloatRect& rect)
+void AffineTransformation::setSourceRect(const FloatRect& rect)
 {
-    m_srcRect = rect;
+    m_sourceRect = rect;
     m_inverseReady = false;
 }
 
-void TAffineTransformation::SetSrcRect(const Rect& rect)
+void AffineTransformation::setSourceRect(const Rect& rect)
 {
-    SetSrcRect(FloatRect{float(rect.Left), float(rect.Top), float(rect.Right), float(rect.Bottom)});
+    setSourceRect(
+        FloatRect{float(rect.left), float(rect.top), float(rect.right), float(rect.bottom)});
 }
 
-void TAffineTransformation::multiply(const Matrix3& n)
+void AffineTransformation::multiply(const Matrix3& n)
 {
     Matrix3 result{};
     for (int i = 0; i < 3; ++i) {
@@ -96,7 +97,7 @@ void TAffineTransformation::multiply(const Matrix3& n)
     m_inverseReady = false;
 }
 
-void TAffineTransformation::Translate(float dx, float dy)
+void AffineTransformation::translate(float dx, float dy)
 {
     Matrix3 n = identityMatrix();
     n[2][0] = dx;
@@ -104,7 +105,7 @@ void TAffineTransformation::Translate(float dx, float dy)
     multiply(n);
 }
 
-void TAffineTransformation::Scale(float sx, float sy)
+void AffineTransformation::scale(float sx, float sy)
 {
     Matrix3 n = identityMatrix();
     n[0][0] = sx;
@@ -112,12 +113,12 @@ void TAffineTransformation::Scale(float sx, float sy)
     multiply(n);
 }
 
-void TAffineTransformation::Rotate(float cx, float cy, double alpha)
+void AffineTransformation::rotate(float cx, float cy, double alpha)
 {
     m_inverseReady = false;
     const bool aroundCentre = cx != 0.0f || cy != 0.0f;
     if (aroundCentre) {
-        Translate(-cx, -cy);
+        translate(-cx, -cy);
     }
     const long double r =
         static_cast<long double>(alpha) * std::numbers::pi_v<long double> / 180.0L;
@@ -130,11 +131,11 @@ void TAffineTransformation::Rotate(float cx, float cy, double alpha)
     n[1][1] = cosine;
     multiply(n);
     if (aroundCentre) {
-        Translate(cx, cy);
+        translate(cx, cy);
     }
 }
 
-void TAffineTransformation::PrepareInverse()
+void AffineTransformation::prepareInverse()
 {
     const float det = determinant(m_matrix);
     const Matrix3 inverse = std::fabs(det) < 1e-5f ? identityMatrix() : inverted(m_matrix, det);
@@ -147,22 +148,22 @@ void TAffineTransformation::PrepareInverse()
     m_inverseReady = true;
 }
 
-TAffineTransformation::IntPoint TAffineTransformation::MapBackInt(int x, int y) const
+AffineTransformation::IntPoint AffineTransformation::mapBackInt(int x, int y) const
 {
     return {mapAxis(x, y, m_a, m_b, m_c, 2047, 12), mapAxis(x, y, m_d, m_e, m_f, 2047, 12)};
 }
 
-TAffineTransformation::IntPoint TAffineTransformation::MapBackFixed(int x, int y) const
+AffineTransformation::IntPoint AffineTransformation::mapBackFixed(int x, int y) const
 {
     return {mapAxis(x, y, m_a, m_b, m_c, 7, 4), mapAxis(x, y, m_d, m_e, m_f, 7, 4)};
 }
 
-Rect TAffineTransformation::MappedBounds() const
+Rect AffineTransformation::mappedBounds() const
 {
-    const std::array<std::array<float, 2>, 4> corners{{{m_srcRect.Left, m_srcRect.Top},
-                                                       {m_srcRect.Right, m_srcRect.Top},
-                                                       {m_srcRect.Left, m_srcRect.Bottom},
-                                                       {m_srcRect.Right, m_srcRect.Bottom}}};
+    const std::array<std::array<float, 2>, 4> corners{{{m_sourceRect.left, m_sourceRect.top},
+                                                       {m_sourceRect.right, m_sourceRect.top},
+                                                       {m_sourceRect.left, m_sourceRect.bottom},
+                                                       {m_sourceRect.right, m_sourceRect.bottom}}};
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
     for (std::size_t k = 0; k < corners.size(); ++k) {
         const float x = corners[k][0];
@@ -176,8 +177,8 @@ Rect TAffineTransformation::MappedBounds() const
         minY = k == 0 ? mappedY : std::min(minY, mappedY);
         maxY = k == 0 ? mappedY : std::max(maxY, mappedY);
     }
-    return {RoundHalfEven(minX - 0.5), RoundHalfEven(minY - 0.5), RoundHalfEven(maxX + 0.5),
-            RoundHalfEven(maxY + 0.5)};
+    return {roundHalfEven(minX - 0.5), roundHalfEven(minY - 0.5), roundHalfEven(maxX + 0.5),
+            roundHalfEven(maxY + 0.5)};
 }
 
 } // namespace prismora

@@ -1,4 +1,4 @@
-// TBitmap32: storage, clearing, drawing, quarter and half turns, copy-from, properties.
+// Bitmap32: storage, clearing, drawing, quarter and half turns, copy-from, properties.
 #include "graphics/bitmap32.h"
 
 #include "graphics/block_transfer.h"
@@ -7,92 +7,93 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace prismora {
 
-TBitmap32::~TBitmap32()
+Bitmap32::~Bitmap32()
 {
-    PersistentLock lock(*this);
+    NotifierLock lock(*this);
     m_bits.reset();
 }
 
-void TBitmap32::ReplaceStorage(int newWidth, int newHeight)
+void Bitmap32::replaceStorage(int newWidth, int newHeight)
 {
     m_bits.reset();
-    StoreSize(0, 0);
+    storeSize(0, 0);
     const std::int64_t count = std::int64_t(newWidth) * newHeight;
     if (count > MaxPixels) {
         throw GraphicsError(AllocationErrorText);
     }
     if (count > 0) {
         try {
-            m_bits = std::make_unique<TColor32[]>(static_cast<std::size_t>(count));
+            m_bits = std::make_unique<Color32[]>(static_cast<std::size_t>(count));
         } catch (const std::bad_alloc&) {
             throw GraphicsError(AllocationErrorText);
         }
     }
-    StoreSize(newWidth, newHeight);
+    storeSize(newWidth, newHeight);
 }
 
-bool TBitmap32::Empty() const { return !m_bits || TCustomMap::Empty(); }
+bool Bitmap32::isEmpty() const { return !m_bits || ResizableGrid::isEmpty(); }
 
-void TBitmap32::Clear(TColor32 color)
+void Bitmap32::clear(Color32 color)
 {
-    if (Empty()) {
+    if (isEmpty()) {
         return;
     }
     std::fill_n(m_bits.get(), pixelCount(), color);
-    Changed();
+    changed();
 }
 
-void TBitmap32::MakeOpaque()
+void Bitmap32::makeOpaque()
 {
-    if (Empty()) {
+    if (isEmpty()) {
         return;
     }
-    TColor32* bits = m_bits.get();
+    Color32* bits = m_bits.get();
     const std::size_t count = pixelCount();
     for (std::size_t i = 0; i < count; ++i) {
         bits[i] |= 0xFF000000u;
     }
-    Changed();
+    changed();
 }
 
-TColor32 TBitmap32::PixelS(int x, int y) const
+Color32 Bitmap32::guardedPixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) {
+    if (x < 0 || y < 0 || x >= width() || y >= height()) {
         return m_outerColor;
     }
-    return Pixel(x, y);
+    return pixel(x, y);
 }
 
-void TBitmap32::DrawOnto(TBitmap32& dst) const
+void Bitmap32::drawOnto(Bitmap32& dst) const
 {
-    if (Empty() || dst.Empty()) {
+    if (isEmpty() || dst.isEmpty()) {
         return;
     }
-    BlockTransfer(dst, 0, 0, Rect{0, 0, dst.Width(), dst.Height()}, *this,
-                  Rect{0, 0, Width(), Height()});
-    dst.Changed();
+    blockTransfer(dst, 0, 0, Rect{0, 0, dst.width(), dst.height()}, *this,
+                  Rect{0, 0, width(), height()});
+    dst.changed();
 }
 
-void TBitmap32::DrawOnto(TBitmap32& dst, const Rect& dstRect) const
+void Bitmap32::drawOnto(Bitmap32& dst, const Rect& dstRect) const
 {
-    if (Empty() || dst.Empty()) {
+    if (isEmpty() || dst.isEmpty()) {
         return;
     }
-    if (dstRect.Width() == Width() && dstRect.Height() == Height()) {
-        BlockTransfer(dst, dstRect.Left, dstRect.Top, Rect{0, 0, dst.Width(), dst.Height()}, *this,
-                      Rect{0, 0, Width(), Height()});
+    if (dstRect.width() == width() && dstRect.height() == height()) {
+        blockTransfer(dst, dstRect.left, dstRect.top, Rect{0, 0, dst.width(), dst.height()}, *this,
+                      Rect{0, 0, width(), height()});
     } else {
-        StretchTransfer(dst, dstRect, *this);
+        stretchTransfer(dst, dstRect, *this);
     }
-    dst.Changed();
+    dst.changed();
 }
 
-void TBitmap32::DrawOnto(const TargetSurface& surface, int x, int y) const
+void Bitmap32::drawOnto(const TargetSurface& surface, int x, int y) const
 {
-    DrawOntoSurface(*this, surface, x, y);
+    drawOntoSurface(*this, surface, x, y);
 }
 
 namespace {
@@ -100,19 +101,24 @@ namespace {
 enum class QuarterTurn { Clockwise, CounterClockwise };
 
 // Builds the quarter-turned picture in a bitmap carrying the source's properties.
-void buildQuarterTurn(const TBitmap32& source, TBitmap32& turned, QuarterTurn turn)
+void buildQuarterTurn(const Bitmap32& source, Bitmap32& turned, QuarterTurn turn)
 {
-    const int width = source.Width();
-    const int height = source.Height();
-    turned.Assign(source);
-    turned.SetExtent(height, width);
+    const int width = source.width();
+    const int height = source.height();
+    turned.assign(source);
+    turned.setSize(height, width);
+    // The turned picture is height pixels wide: (column, row) is at column + row * height.
+    Color32* target = turned.bits();
+    const auto at = [height](int column, int row) {
+        return std::size_t(column) + std::size_t(row) * std::size_t(height);
+    };
     for (int y = 0; y < height; ++y) {
-        const TColor32* row = source.ScanLine(y);
+        const Color32* row = source.scanLine(y);
         for (int x = 0; x < width; ++x) {
             if (turn == QuarterTurn::Clockwise) {
-                turned.SetPixel(height - 1 - y, x, row[x]);
+                target[at(height - 1 - y, x)] = row[x];
             } else {
-                turned.SetPixel(y, width - 1 - x, row[x]);
+                target[at(y, width - 1 - x)] = row[x];
             }
         }
     }
@@ -120,46 +126,46 @@ void buildQuarterTurn(const TBitmap32& source, TBitmap32& turned, QuarterTurn tu
 
 } // namespace
 
-void TBitmap32::TurnClockwise()
+void Bitmap32::turnClockwise()
 {
-    TBitmap32 turned;
+    Bitmap32 turned;
     buildQuarterTurn(*this, turned, QuarterTurn::Clockwise);
-    Assign(turned);
+    assign(turned);
 }
 
-void TBitmap32::TurnHalf()
+void Bitmap32::turnHalf()
 {
-    if (Empty()) {
+    if (isEmpty()) {
         return;
     }
     std::reverse(m_bits.get(), m_bits.get() + pixelCount());
-    Changed();
+    changed();
 }
 
-void TBitmap32::TurnCounterClockwise()
+void Bitmap32::turnCounterClockwise()
 {
-    TBitmap32 turned;
+    Bitmap32 turned;
     buildQuarterTurn(*this, turned, QuarterTurn::CounterClockwise);
-    Assign(turned);
+    assign(turned);
 }
 
-void TBitmap32::Assign(const TBitmap32& source)
+void Bitmap32::assign(const Bitmap32& source)
 {
     if (&source == this) {
         return;
     }
     {
         UpdateScope update(*this);
-        SetExtent(source.Width(), source.Height());
-        if (!source.Empty() && !Empty()) {
-            std::copy_n(source.Bits(), pixelCount(), m_bits.get());
+        setSize(source.width(), source.height());
+        if (!source.isEmpty() && !isEmpty()) {
+            std::copy_n(source.bits(), pixelCount(), m_bits.get());
         }
         copyPropertiesFrom(source);
     }
-    Changed();
+    changed();
 }
 
-void TBitmap32::copyPropertiesFrom(const TBitmap32& source)
+void Bitmap32::copyPropertiesFrom(const Bitmap32& source)
 {
     m_drawMode = source.m_drawMode;
     m_masterAlpha = source.m_masterAlpha;
@@ -167,28 +173,42 @@ void TBitmap32::copyPropertiesFrom(const TBitmap32& source)
     m_stretchFilter = source.m_stretchFilter;
 }
 
-void TBitmap32::SetDrawMode(TDrawMode mode)
+void Bitmap32::setDrawMode(DrawMode mode)
 {
     if (mode != m_drawMode) {
         m_drawMode = mode;
-        Changed();
+        changed();
     }
 }
 
-void TBitmap32::SetMasterAlpha(std::uint8_t alpha)
+void Bitmap32::setMasterAlpha(std::uint8_t alpha)
 {
     if (alpha != m_masterAlpha) {
         m_masterAlpha = alpha;
-        Changed();
+        changed();
     }
 }
 
-void TBitmap32::SetStretchFilter(TStretchFilter filter)
+void Bitmap32::setStretchFilter(StretchFilter filter)
 {
     if (filter != m_stretchFilter) {
         m_stretchFilter = filter;
-        Changed();
+        changed();
     }
+}
+
+void Bitmap32::setOuterColor(Color32 color)
+{
+    if (color != m_outerColor) {
+        m_outerColor = color;
+        markChanged();
+    }
+}
+
+void Bitmap32::setPixelCombineHandler(PixelCombineHandler handler)
+{
+    m_pixelCombineHandler = std::move(handler);
+    markChanged();
 }
 
 } // namespace prismora

@@ -1,133 +1,147 @@
-// TBitmap32: a 32-bit picture with alpha, one contiguous buffer, rows top first.
+// Bitmap32: a 32-bit picture with alpha, one contiguous buffer, rows top first.
 #pragma once
 
+#include "base/result.h"
 #include "graphics/color32.h"
-#include "graphics/custom_map.h"
 #include "graphics/rect.h"
+#include "graphics/resizable_grid.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <memory>
-#include <optional>
-#include <string>
 
 namespace prismora {
 
 struct TargetSurface;
 
 // How a bitmap's pixels are combined with a destination when drawn onto another bitmap.
-enum class TDrawMode { dmOpaque = 0, dmBlend = 1, dmCustom = 2 };
+enum class DrawMode { Opaque = 0, Blend = 1, Custom = 2 };
 
-// Sampling for resizing and transforming. Everything but sfNearest samples bilinearly.
-enum class TStretchFilter {
-    sfNearest = 0,
-    sfLinear = 1,
-    sfSpline = 2,
-    sfLanczos = 3,
-    sfMitchell = 4
-};
+// Sampling for resizing and transforming. Everything but Nearest samples bilinearly.
+enum class StretchFilter { Nearest = 0, Linear = 1, Spline = 2, Lanczos = 3, Mitchell = 4 };
 
 // Custom combination: f = the pixel drawn, b = the destination pixel (updated in
 // place), m = the drawing bitmap's master alpha.
-using TPixelCombineEvent = std::function<void(TColor32 f, TColor32& b, TColor32 m)>;
+using PixelCombineHandler = std::function<void(Color32 f, Color32& b, Color32 m)>;
 
 // Error texts shared by the stored form and allocation.
 inline constexpr const char* StreamReadErrorText = "Stream read error";
 inline constexpr const char* StreamWriteErrorText = "Stream write error";
 inline constexpr const char* AllocationErrorText = "Can't allocate the DIB handle";
 
-// A picture of Width x Height TColor32 values; pixel (x, y) at index x + y * Width.
-// A new bitmap is 0 x 0 and empty. Not copyable: use Assign to copy the picture.
+// A picture of width() x height() Color32 values; pixel (x, y) at index x + y * width().
+// A new bitmap is 0 x 0 and empty. Not copyable: use assign() to copy the picture.
 // Errors: allocation beyond MaxPixels throws GraphicsError(AllocationErrorText) and
 // leaves the bitmap empty; the stored form reports its errors as values.
-class TBitmap32 : public TCustomMap {
+// Every change of pixels, size or drawing property advances changeStamp(); taking
+// writable access (bits(), scanLine(), setPixel()) counts as a change, so a
+// caller comparing stamps must read the stamp after writing through such a pointer.
+class Bitmap32 : public ResizableGrid {
 public:
     // Largest pixel count a bitmap may hold (1 GiB of pixels).
     static constexpr std::int64_t MaxPixels = std::int64_t(1) << 28;
 
-    TBitmap32() = default;
-    ~TBitmap32() override;
+    Bitmap32() = default;
+    ~Bitmap32() override;
 
     // Also true when there is no pixel buffer.
-    bool Empty() const override;
+    bool isEmpty() const override;
 
-    // Unless empty: every pixel := color, then Changed.
-    void Clear(TColor32 color);
-    // Sets every alpha byte to 255, keeps red, green and blue; then Changed.
-    void MakeOpaque();
+    // Unless empty: every pixel := color, then changed().
+    void clear(Color32 color);
+    // Sets every alpha byte to 255, keeps red, green and blue; then changed().
+    void makeOpaque();
 
     // Pixel (x, y) with no bounds check.
-    TColor32 Pixel(int x, int y) const { return m_bits[index(x, y)]; }
-    void SetPixel(int x, int y, TColor32 color) { m_bits[index(x, y)] = color; }
-    // Guarded read: OuterColor outside the bitmap.
-    TColor32 PixelS(int x, int y) const;
-    TColor32* Bits() { return m_bits.get(); }
-    const TColor32* Bits() const { return m_bits.get(); }
-    // Address of pixel (0, y).
-    TColor32* ScanLine(int y) { return m_bits.get() + index(0, y); }
-    const TColor32* ScanLine(int y) const { return m_bits.get() + index(0, y); }
+    Color32 pixel(int x, int y) const { return m_bits[index(x, y)]; }
+    // Writes pixel (x, y), no bounds check; advances the change stamp but sends
+    // no notification.
+    void setPixel(int x, int y, Color32 color)
+    {
+        markChanged();
+        m_bits[index(x, y)] = color;
+    }
+    // Guarded read: outerColor() outside the bitmap.
+    Color32 guardedPixel(int x, int y) const;
+    // Writable access advances the change stamp (no notification).
+    Color32* bits()
+    {
+        markChanged();
+        return m_bits.get();
+    }
+    const Color32* bits() const { return m_bits.get(); }
+    // Address of pixel (0, y); writable access advances the change stamp.
+    Color32* scanLine(int y)
+    {
+        markChanged();
+        return m_bits.get() + index(0, y);
+    }
+    const Color32* scanLine(int y) const { return m_bits.get() + index(0, y); }
 
     // Unless either is empty: this whole bitmap onto dst at (0, 0), clipped to dst,
-    // by this bitmap's DrawMode, MasterAlpha and OnPixelCombine; then dst.Changed.
-    void DrawOnto(TBitmap32& dst) const;
+    // by this bitmap's draw mode, master alpha and combine handler; then dst.changed().
+    void drawOnto(Bitmap32& dst) const;
     // Unless either is empty: this whole bitmap into dstRect of dst, clipped to dst.
     // A rectangle of another size than this bitmap is filled by nearest-pixel scaling.
-    void DrawOnto(TBitmap32& dst, const Rect& dstRect) const;
+    void drawOnto(Bitmap32& dst, const Rect& dstRect) const;
     // Plain copy of the colours onto a 32-bit surface with the top-left at (x, y);
-    // see DrawOntoSurface.
-    void DrawOnto(const TargetSurface& surface, int x, int y) const;
+    // see drawOntoSurface.
+    void drawOnto(const TargetSurface& surface, int x, int y) const;
 
     // In-place turns as seen on the screen; the drawing properties survive.
     // Clockwise: W x H becomes H x W and (x, y) moves to (H-1-y, x).
-    void TurnClockwise();
+    void turnClockwise();
     // (x, y) moves to (W-1-x, H-1-y).
-    void TurnHalf();
+    void turnHalf();
     // W x H becomes H x W and (x, y) moves to (y, W-1-x).
-    void TurnCounterClockwise();
+    void turnCounterClockwise();
 
-    // Copy-from: same size and pixels; DrawMode, MasterAlpha, OuterColor and
-    // StretchFilter taken over. One Changed at the end, none while copying.
-    void Assign(const TBitmap32& source);
+    // Copy-from: same size and pixels; draw mode, master alpha, outer colour and
+    // stretch filter taken over. One notification at the end, none while copying.
+    void assign(const Bitmap32& source);
 
-    // Setters call Changed only when the value differs.
-    TDrawMode DrawMode() const { return m_drawMode; }
-    void SetDrawMode(TDrawMode mode);
-    std::uint8_t MasterAlpha() const { return m_masterAlpha; }
-    void SetMasterAlpha(std::uint8_t alpha);
-    TStretchFilter StretchFilter() const { return m_stretchFilter; }
-    void SetStretchFilter(TStretchFilter filter);
+    // Setters call changed() only when the value differs.
+    DrawMode drawMode() const { return m_drawMode; }
+    void setDrawMode(DrawMode mode);
+    std::uint8_t masterAlpha() const { return m_masterAlpha; }
+    void setMasterAlpha(std::uint8_t alpha);
+    StretchFilter stretchFilter() const { return m_stretchFilter; }
+    void setStretchFilter(StretchFilter filter);
     // The colour read outside the bitmap; setting it sends no notification.
-    TColor32 OuterColor() const { return m_outerColor; }
-    void SetOuterColor(TColor32 color) { m_outerColor = color; }
-
-    TPixelCombineEvent OnPixelCombine;
+    Color32 outerColor() const { return m_outerColor; }
+    void setOuterColor(Color32 color);
+    // The combination used in DrawMode::Custom (none: drawn as Opaque); setting it
+    // sends no notification.
+    const PixelCombineHandler& pixelCombineHandler() const { return m_pixelCombineHandler; }
+    void setPixelCombineHandler(PixelCombineHandler handler);
 
     // Stored form: int32 width, int32 height (little-endian), then the pixels row by
-    // row, each a little-endian TColor32. Reading calls SetExtent with the stored
+    // row, each a little-endian Color32. Reading calls setSize with the stored
     // size once all pixels have arrived; a stream shorter than announced leaves the
-    // bitmap empty and returns StreamReadErrorText. Changed is called either way.
-    [[nodiscard]] std::optional<std::string> ReadPixels(std::istream& stream);
-    // Returns StreamWriteErrorText when the stream fails.
-    [[nodiscard]] std::optional<std::string> WritePixels(std::ostream& stream) const;
+    // bitmap empty and fails with StreamReadErrorText. changed() is called either way.
+    Status readPixels(std::istream& stream);
+    // Fails with StreamWriteErrorText when the stream fails.
+    Status writePixels(std::ostream& stream) const;
 
 protected:
-    void ReplaceStorage(int newWidth, int newHeight) override;
+    void replaceStorage(int newWidth, int newHeight) override;
 
 private:
     std::size_t index(int x, int y) const
     {
-        return std::size_t(x) + std::size_t(y) * std::size_t(Width());
+        return std::size_t(x) + std::size_t(y) * std::size_t(width());
     }
-    std::size_t pixelCount() const { return std::size_t(Width()) * std::size_t(Height()); }
-    void copyPropertiesFrom(const TBitmap32& source);
+    std::size_t pixelCount() const { return std::size_t(width()) * std::size_t(height()); }
+    void copyPropertiesFrom(const Bitmap32& source);
 
-    std::unique_ptr<TColor32[]> m_bits;
-    TDrawMode m_drawMode = TDrawMode::dmOpaque;
+    std::unique_ptr<Color32[]> m_bits;
+    DrawMode m_drawMode = DrawMode::Opaque;
     std::uint8_t m_masterAlpha = 255;
-    TColor32 m_outerColor = 0x00000000;
-    TStretchFilter m_stretchFilter = TStretchFilter::sfNearest;
+    Color32 m_outerColor = 0x00000000;
+    StretchFilter m_stretchFilter = StretchFilter::Nearest;
+    PixelCombineHandler m_pixelCombineHandler;
 };
 
 } // namespace prismora

@@ -1,4 +1,4 @@
-// The stored form of a TBitmap32: width, height and the raw little-endian pixels.
+// The stored form of a Bitmap32: width, height and the raw little-endian pixels.
 #include "graphics/bitmap32.h"
 
 #include "graphics/graphics_error.h"
@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace prismora {
@@ -54,7 +56,7 @@ bool readPixelBytes(std::istream& stream, std::size_t count, std::vector<unsigne
 
 } // namespace
 
-std::optional<std::string> TBitmap32::ReadPixels(std::istream& stream)
+Status Bitmap32::readPixels(std::istream& stream)
 {
     std::optional<std::string> error;
     std::int32_t width = 0;
@@ -72,35 +74,38 @@ std::optional<std::string> TBitmap32::ReadPixels(std::istream& stream)
         error = StreamReadErrorText;
     }
     if (error) {
-        SetExtent(0, 0);
+        setSize(0, 0);
     } else {
-        SetExtent(width, height);
-        TColor32* bits = Bits();
+        setSize(width, height);
+        Color32* pixels = bits();
         for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
             const unsigned char* p = bytes.data() + i * 4;
-            bits[i] = TColor32(p[0]) | (TColor32(p[1]) << 8) | (TColor32(p[2]) << 16) |
-                      (TColor32(p[3]) << 24);
+            pixels[i] = Color32(p[0]) | (Color32(p[1]) << 8) | (Color32(p[2]) << 16) |
+                        (Color32(p[3]) << 24);
         }
     }
-    Changed();
-    return error;
+    changed();
+    if (error) {
+        return Error{*error};
+    }
+    return {};
 }
 
-std::optional<std::string> TBitmap32::WritePixels(std::ostream& stream) const
+Status Bitmap32::writePixels(std::ostream& stream) const
 {
     std::vector<unsigned char> bytes;
     bytes.reserve(8 + pixelCount() * 4);
-    appendLittleEndian(bytes, static_cast<std::uint32_t>(Width()));
-    appendLittleEndian(bytes, static_cast<std::uint32_t>(Height()));
-    const TColor32* bits = Bits();
-    for (std::size_t i = 0; bits && i < pixelCount(); ++i) {
-        appendLittleEndian(bytes, bits[i]);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(width()));
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(height()));
+    const Color32* pixels = bits();
+    for (std::size_t i = 0; pixels && i < pixelCount(); ++i) {
+        appendLittleEndian(bytes, pixels[i]);
     }
     if (!stream.write(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<std::streamsize>(bytes.size()))) {
-        return StreamWriteErrorText;
+        return Error{StreamWriteErrorText};
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace prismora

@@ -9,72 +9,61 @@
 
 namespace prismora {
 
-void PixelCombiner::CombineRow(const TColor32* source, TColor32* destination, int count) const
-{
-    if (m_mode == TDrawMode::dmOpaque) {
-        std::copy(source, source + count, destination);
-        return;
-    }
-    for (int i = 0; i < count; ++i) {
-        Combine(source[i], destination[i]);
-    }
-}
-
 namespace {
 
-Rect boundsOf(const TBitmap32& bitmap) { return {0, 0, bitmap.Width(), bitmap.Height()}; }
+Rect boundsOf(const Bitmap32& bitmap) { return {0, 0, bitmap.width(), bitmap.height()}; }
 
 } // namespace
 
-void BlockTransfer(TBitmap32& destination, int dstX, int dstY, const Rect& clip,
-                   const TBitmap32& source, const Rect& sourceRect)
+void blockTransfer(Bitmap32& destination, int dstX, int dstY, const Rect& clip,
+                   const Bitmap32& source, const Rect& sourceRect)
 {
-    if (source.Empty()) {
+    if (source.isEmpty()) {
         return;
     }
-    if (destination.Empty()) {
-        throw ETransformError("Destination bitmap is nil or empty");
+    if (destination.isEmpty()) {
+        throw EmptyBitmapError("Destination bitmap is nil or empty");
     }
     const PixelCombiner combiner(source);
-    if (combiner.DrawsNothing()) {
+    if (combiner.drawsNothing()) {
         return;
     }
-    const Rect dstClip = Intersect(clip, boundsOf(destination));
-    const Rect srcRect = Intersect(sourceRect, boundsOf(source));
-    const int dx = dstX - srcRect.Left;
-    const int dy = dstY - srcRect.Top;
-    const Rect placed = Intersect(srcRect.Offset(dx, dy), dstClip);
-    if (placed.IsEmpty()) {
+    const Rect dstClip = intersect(clip, boundsOf(destination));
+    const Rect srcRect = intersect(sourceRect, boundsOf(source));
+    const int dx = dstX - srcRect.left;
+    const int dy = dstY - srcRect.top;
+    const Rect placed = intersect(srcRect.offset(dx, dy), dstClip);
+    if (placed.isEmpty()) {
         return;
     }
-    const Rect used = placed.Offset(-dx, -dy);
-    for (int y = used.Top; y < used.Bottom; ++y) {
-        combiner.CombineRow(source.ScanLine(y) + used.Left,
-                            destination.ScanLine(y + dy) + used.Left + dx, used.Width());
+    const Rect used = placed.offset(-dx, -dy);
+    for (int y = used.top; y < used.bottom; ++y) {
+        combiner.combineRow(source.scanLine(y) + used.left,
+                            destination.scanLine(y + dy) + used.left + dx, used.width());
     }
 }
 
-void StretchTransfer(TBitmap32& destination, const Rect& dstRect, const TBitmap32& source)
+void stretchTransfer(Bitmap32& destination, const Rect& dstRect, const Bitmap32& source)
 {
-    if (source.Empty() || destination.Empty() || dstRect.IsEmpty()) {
+    if (source.isEmpty() || destination.isEmpty() || dstRect.isEmpty()) {
         return;
     }
     const PixelCombiner combiner(source);
-    if (combiner.DrawsNothing()) {
+    if (combiner.drawsNothing()) {
         return;
     }
-    const Rect area = Intersect(dstRect, boundsOf(destination));
-    const std::int64_t rectWidth = dstRect.Width();
-    const std::int64_t rectHeight = dstRect.Height();
-    for (int y = area.Top; y < area.Bottom; ++y) {
+    const Rect area = intersect(dstRect, boundsOf(destination));
+    const std::int64_t rectWidth = dstRect.width();
+    const std::int64_t rectHeight = dstRect.height();
+    for (int y = area.top; y < area.bottom; ++y) {
         const int sy =
-            static_cast<int>((y - std::int64_t(dstRect.Top)) * source.Height() / rectHeight);
-        const TColor32* sourceRow = source.ScanLine(sy);
-        TColor32* row = destination.ScanLine(y);
-        for (int x = area.Left; x < area.Right; ++x) {
+            static_cast<int>((y - std::int64_t(dstRect.top)) * source.height() / rectHeight);
+        const Color32* sourceRow = source.scanLine(sy);
+        Color32* row = destination.scanLine(y);
+        for (int x = area.left; x < area.right; ++x) {
             const int sx =
-                static_cast<int>((x - std::int64_t(dstRect.Left)) * source.Width() / rectWidth);
-            combiner.Combine(sourceRow[sx], row[x]);
+                static_cast<int>((x - std::int64_t(dstRect.left)) * source.width() / rectWidth);
+            combiner.combine(sourceRow[sx], row[x]);
         }
     }
 }

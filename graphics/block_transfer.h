@@ -7,13 +7,13 @@ namespace prismora {
 
 // Copies sourceRect of source to (dstX, dstY) of destination, limited to clip and
 // to both bitmaps, by the source's draw mode. An empty source does nothing; an
-// empty destination throws ETransformError("Destination bitmap is nil or empty").
-// Sends no notification: callers call Changed.
-void BlockTransfer(TBitmap32& destination, int dstX, int dstY, const Rect& clip,
-                   const TBitmap32& source, const Rect& sourceRect);
+// empty destination throws EmptyBitmapError("Destination bitmap is nil or empty").
+// Sends no notification: callers call changed().
+void blockTransfer(Bitmap32& destination, int dstX, int dstY, const Rect& clip,
+                   const Bitmap32& source, const Rect& sourceRect);
 
 // Draws the whole source into dstRect of destination by nearest-pixel scaling,
 // clipped to the destination, by the source's draw mode. No notification.
-void StretchTransfer(TBitmap32& destination, const Rect& dstRect, const TBitmap32& source);
+void stretchTransfer(Bitmap32& destination, const Rect& dstRect, const Bitmap32& source);
 
 } // namespace prismora

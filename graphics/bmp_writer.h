@@ -9,6 +9,6 @@ namespace prismora {
 // Uncompressed BMP with a 40-byte information header, rows bottom-up padded to 4
 // bytes: 4 or 8 bits with the palette padded to 16 or 256 entries, 24 bits (blue,
 // green, red), or 32 bits (blue, green, red, alpha). Never fails.
-EncodedImage EncodeBmp(const ExportBitmap& bitmap);
+EncodedImage encodeBmp(const ExportBitmap& bitmap);
 
 } // namespace prismora

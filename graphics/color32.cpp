@@ -25,48 +25,48 @@ std::atomic<ColorVariant>& activeVariant()
     return variant;
 }
 
-template <TColor32 (*Blend)(TColor32, TColor32)>
-TColor32 blendWithMaster(TColor32 f, TColor32 b, std::uint8_t master)
+template <Color32 (*Blend)(Color32, Color32)>
+Color32 blendWithMaster(Color32 f, Color32 b, std::uint8_t master)
 {
     if (master == 255) {
         return Blend(f, b);
     }
-    const std::uint8_t scaled = ScaleAlpha(AlphaOf(f), master);
+    const std::uint8_t scaled = scaleAlpha(alphaOf(f), master);
     if (scaled == 0) {
         return b;
     }
-    return Blend((f & 0x00FFFFFFu) | (TColor32(scaled) << 24), b);
+    return Blend((f & 0x00FFFFFFu) | (Color32(scaled) << 24), b);
 }
 
 } // namespace
 
-TColor32 BlendColor32Portable(TColor32 f, TColor32 b, std::uint8_t master)
+Color32 blendColor32Portable(Color32 f, Color32 b, std::uint8_t master)
 {
-    return blendWithMaster<BlendColor32Portable>(f, b, master);
+    return blendWithMaster<blendColor32Portable>(f, b, master);
 }
 
-TColor32 BlendColor32Vector(TColor32 f, TColor32 b, std::uint8_t master)
+Color32 blendColor32Vector(Color32 f, Color32 b, std::uint8_t master)
 {
-    return blendWithMaster<BlendColor32Vector>(f, b, master);
+    return blendWithMaster<blendColor32Vector>(f, b, master);
 }
 
-ColorVariant ActiveColorVariant() { return activeVariant().load(std::memory_order_relaxed); }
+ColorVariant activeColorVariant() { return activeVariant().load(std::memory_order_relaxed); }
 
-void SelectColorVariant(ColorVariant variant)
+void selectColorVariant(ColorVariant variant)
 {
     activeVariant().store(variant, std::memory_order_relaxed);
 }
 
-TColor32 MixColor32(TColor32 x, TColor32 y, std::uint8_t w)
+Color32 mixColor32(Color32 x, Color32 y, std::uint8_t w)
 {
-    return ActiveColorVariant() == ColorVariant::Vector ? MixColor32Vector(x, y, w)
-                                                        : MixColor32Portable(x, y, w);
+    return activeColorVariant() == ColorVariant::Vector ? mixColor32Vector(x, y, w)
+                                                        : mixColor32Portable(x, y, w);
 }
 
-TColor32 BlendColor32(TColor32 f, TColor32 b, std::uint8_t master)
+Color32 blendColor32(Color32 f, Color32 b, std::uint8_t master)
 {
-    return ActiveColorVariant() == ColorVariant::Vector ? BlendColor32Vector(f, b, master)
-                                                        : BlendColor32Portable(f, b, master);
+    return activeColorVariant() == ColorVariant::Vector ? blendColor32Vector(f, b, master)
+                                                        : blendColor32Portable(f, b, master);
 }
 
 } // namespace prismora

@@ -13,32 +13,32 @@ ExportBitmap::ExportBitmap(int width, int height, PixelFormat format, std::vecto
       m_palette(std::move(palette))
 {
     const std::int64_t count = std::int64_t(m_width) * m_height;
-    if (count > TBitmap32::MaxPixels) {
+    if (count > Bitmap32::MaxPixels) {
         throw GraphicsError(AllocationErrorText);
     }
-    if (m_palette.size() > std::size_t(PaletteCapacity())) {
-        m_palette.resize(std::size_t(PaletteCapacity()));
+    if (m_palette.size() > std::size_t(paletteCapacity())) {
+        m_palette.resize(std::size_t(paletteCapacity()));
     }
     if (count == 0) {
         m_width = 0;
         m_height = 0;
     }
-    m_values.assign(static_cast<std::size_t>(count), IsIndexed() ? 0u : 0xFF000000u);
+    m_values.assign(static_cast<std::size_t>(count), isIndexed() ? 0u : 0xFF000000u);
 }
 
-ExportBitmap ExportBitmap::FromPixels(const TColor32* pixels, int width, int height,
+ExportBitmap ExportBitmap::fromPixels(const Color32* pixels, int width, int height,
                                       PixelFormat format)
 {
     ExportBitmap bitmap(width, height, format);
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            bitmap.SetColor(x, y, pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]);
+    for (int y = 0; y < bitmap.height(); ++y) {
+        for (int x = 0; x < bitmap.width(); ++x) {
+            bitmap.setColor(x, y, pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]);
         }
     }
     return bitmap;
 }
 
-int ExportBitmap::BitsPerPixel() const
+int ExportBitmap::bitsPerPixel() const
 {
     switch (m_format) {
     case PixelFormat::Indexed4:
@@ -53,7 +53,7 @@ int ExportBitmap::BitsPerPixel() const
     return 32;
 }
 
-int ExportBitmap::PaletteCapacity() const
+int ExportBitmap::paletteCapacity() const
 {
     switch (m_format) {
     case PixelFormat::Indexed4:

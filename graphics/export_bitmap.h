@@ -9,9 +9,9 @@
 namespace prismora {
 
 struct RgbColor {
-    std::uint8_t Red = 0;
-    std::uint8_t Green = 0;
-    std::uint8_t Blue = 0;
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
     bool operator==(const RgbColor&) const = default;
 };
 
@@ -25,67 +25,67 @@ enum class PixelFormat { Indexed4, Indexed8, Rgb24, Argb32 };
 class ExportBitmap {
 public:
     ExportBitmap() = default;
-    // Negative sizes count as 0; more than TBitmap32::MaxPixels pixels throws
+    // Negative sizes count as 0; more than Bitmap32::MaxPixels pixels throws
     // GraphicsError. A palette longer than the format allows is cut; indexed
     // formats keep the palette given (writers pad it with black).
     ExportBitmap(int width, int height, PixelFormat format, std::vector<RgbColor> palette = {});
 
     // A true-colour copy of width x height pixels read row by row from pixels.
-    static ExportBitmap FromPixels(const TColor32* pixels, int width, int height,
+    static ExportBitmap fromPixels(const Color32* pixels, int width, int height,
                                    PixelFormat format = PixelFormat::Rgb24);
 
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    bool Empty() const { return m_width == 0 || m_height == 0; }
-    PixelFormat Format() const { return m_format; }
-    bool IsIndexed() const
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    bool isEmpty() const { return m_width == 0 || m_height == 0; }
+    PixelFormat format() const { return m_format; }
+    bool isIndexed() const
     {
         return m_format == PixelFormat::Indexed4 || m_format == PixelFormat::Indexed8;
     }
-    int BitsPerPixel() const;
+    int bitsPerPixel() const;
     // 16 or 256 for the indexed formats, 0 otherwise.
-    int PaletteCapacity() const;
-    const std::vector<RgbColor>& Palette() const { return m_palette; }
+    int paletteCapacity() const;
+    const std::vector<RgbColor>& palette() const { return m_palette; }
     // Palette entry i, black beyond the palette (writers pad palettes this way).
-    RgbColor PaletteEntry(std::size_t i) const
+    RgbColor paletteEntry(std::size_t i) const
     {
         return i < m_palette.size() ? m_palette[i] : RgbColor{};
     }
 
     // Indexed formats: the index is cut to the format's bits.
-    std::uint8_t Index(int x, int y) const { return static_cast<std::uint8_t>(value(x, y)); }
-    void SetIndex(int x, int y, std::uint8_t index)
+    std::uint8_t index(int x, int y) const { return static_cast<std::uint8_t>(value(x, y)); }
+    void setIndex(int x, int y, std::uint8_t index)
     {
-        if (IsIndexed()) {
+        if (isIndexed()) {
             at(x, y) = m_format == PixelFormat::Indexed4 ? (index & 15u) : index;
         }
     }
     // Any format: $AARRGGBB. Indexed pixels give their palette colour (black for an
     // index beyond the palette) with alpha 255; Rgb24 always has alpha 255.
-    TColor32 Color(int x, int y) const
+    Color32 color(int x, int y) const
     {
         const std::uint32_t v = value(x, y);
-        if (IsIndexed()) {
-            const RgbColor c = PaletteEntry(v);
-            return Color32(c.Red, c.Green, c.Blue);
+        if (isIndexed()) {
+            const RgbColor c = paletteEntry(v);
+            return rgba(c.red, c.green, c.blue);
         }
         return m_format == PixelFormat::Rgb24 ? (v | 0xFF000000u) : v;
     }
     // True-colour formats only; ignored for indexed ones.
-    void SetColor(int x, int y, TColor32 color)
+    void setColor(int x, int y, Color32 color)
     {
-        if (!IsIndexed()) {
+        if (!isIndexed()) {
             at(x, y) = m_format == PixelFormat::Rgb24 ? (color | 0xFF000000u) : color;
         }
     }
     // The raw values of row y (indices or colours).
-    const std::uint32_t* Row(int y) const
+    const std::uint32_t* row(int y) const
     {
         return m_values.data() + std::size_t(y) * std::size_t(m_width);
     }
 
 private:
-    std::uint32_t value(int x, int y) const { return Row(y)[x]; }
+    std::uint32_t value(int x, int y) const { return row(y)[x]; }
     std::uint32_t& at(int x, int y)
     {
         return m_values[std::size_t(y) * std::size_t(m_width) + std::size_t(x)];

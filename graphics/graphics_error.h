@@ -14,19 +14,19 @@ public:
 };
 
 // A block transfer given an empty source or destination.
-class ETransformError : public GraphicsError {
+class EmptyBitmapError : public GraphicsError {
 public:
     using GraphicsError::GraphicsError;
 };
 
 // An index outside a list: "List index out of bounds (%d)".
-class EListError : public GraphicsError {
+class ListIndexError : public GraphicsError {
 public:
     using GraphicsError::GraphicsError;
 };
 
-// An update counter taken below zero: "Unpaired TThreadPersistent.EndUpdate".
-class EAssertionFailed : public GraphicsError {
+// An update ended that was never started (the update counter would drop below zero).
+class UnpairedEndUpdateError : public GraphicsError {
 public:
     using GraphicsError::GraphicsError;
 };

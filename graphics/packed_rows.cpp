@@ -5,13 +5,13 @@
 
 namespace prismora {
 
-std::size_t PackedRowBytes(const ExportBitmap& bitmap, RowLayout layout)
+std::size_t packedRowBytes(const ExportBitmap& bitmap, RowLayout layout)
 {
-    const std::size_t width = std::size_t(bitmap.Width());
+    const std::size_t width = std::size_t(bitmap.width());
     if (layout == RowLayout::Rgb) {
         return width * 3;
     }
-    switch (bitmap.Format()) {
+    switch (bitmap.format()) {
     case PixelFormat::Indexed4:
         return (width + 1) / 2;
     case PixelFormat::Indexed8:
@@ -24,30 +24,30 @@ std::size_t PackedRowBytes(const ExportBitmap& bitmap, RowLayout layout)
     return width * 4;
 }
 
-void PackRow(const ExportBitmap& bitmap, int y, RowLayout layout, std::uint8_t* out)
+void packRow(const ExportBitmap& bitmap, int y, RowLayout layout, std::uint8_t* out)
 {
-    const int width = bitmap.Width();
-    if (layout == RowLayout::Native && bitmap.Format() == PixelFormat::Indexed4) {
-        std::fill_n(out, PackedRowBytes(bitmap, layout), 0);
+    const int width = bitmap.width();
+    if (layout == RowLayout::Native && bitmap.format() == PixelFormat::Indexed4) {
+        std::fill_n(out, packedRowBytes(bitmap, layout), 0);
         for (int x = 0; x < width; ++x) {
-            out[x / 2] |= static_cast<std::uint8_t>(bitmap.Index(x, y) << (x % 2 == 0 ? 4 : 0));
+            out[x / 2] |= static_cast<std::uint8_t>(bitmap.index(x, y) << (x % 2 == 0 ? 4 : 0));
         }
         return;
     }
-    if (layout == RowLayout::Native && bitmap.Format() == PixelFormat::Indexed8) {
+    if (layout == RowLayout::Native && bitmap.format() == PixelFormat::Indexed8) {
         for (int x = 0; x < width; ++x) {
-            out[x] = bitmap.Index(x, y);
+            out[x] = bitmap.index(x, y);
         }
         return;
     }
-    const bool alpha = layout == RowLayout::Native && bitmap.Format() == PixelFormat::Argb32;
+    const bool alpha = layout == RowLayout::Native && bitmap.format() == PixelFormat::Argb32;
     for (int x = 0; x < width; ++x) {
-        const TColor32 c = bitmap.Color(x, y);
-        *out++ = RedOf(c);
-        *out++ = GreenOf(c);
-        *out++ = BlueOf(c);
+        const Color32 c = bitmap.color(x, y);
+        *out++ = redOf(c);
+        *out++ = greenOf(c);
+        *out++ = blueOf(c);
         if (alpha) {
-            *out++ = AlphaOf(c);
+            *out++ = alphaOf(c);
         }
     }
 }

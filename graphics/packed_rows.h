@@ -12,8 +12,8 @@ namespace prismora {
 // red, green, blue, Argb32 as red, green, blue, alpha. Rgb: always red, green, blue.
 enum class RowLayout { Native, Rgb };
 
-std::size_t PackedRowBytes(const ExportBitmap& bitmap, RowLayout layout);
+std::size_t packedRowBytes(const ExportBitmap& bitmap, RowLayout layout);
 // Writes row y into out, which holds PackedRowBytes bytes.
-void PackRow(const ExportBitmap& bitmap, int y, RowLayout layout, std::uint8_t* out);
+void packRow(const ExportBitmap& bitmap, int y, RowLayout layout, std::uint8_t* out);
 
 } // namespace prismora

@@ -17,77 +17,77 @@ void encodeLine(ByteWriter& out, const std::vector<std::uint8_t>& line)
             ++run;
         }
         if (run > 1 || line[i] >= 0xC0) {
-            out.U8(0xC0u | unsigned(run));
+            out.u8(0xC0u | unsigned(run));
         }
-        out.U8(line[i]);
+        out.u8(line[i]);
         i += run;
     }
 }
 
 void writeHeader(ByteWriter& out, const ExportBitmap& bitmap, unsigned planes, unsigned lineBytes)
 {
-    out.U8(10); // manufacturer
-    out.U8(5);  // version
-    out.U8(1);  // run-length encoding
-    out.U8(8);  // bits per pixel and plane
-    out.U16(0);
-    out.U16(0);
-    out.U16(unsigned(bitmap.Width() - 1));
-    out.U16(unsigned(bitmap.Height() - 1));
-    out.U16(96);
-    out.U16(96);
+    out.u8(10); // manufacturer
+    out.u8(5);  // version
+    out.u8(1);  // run-length encoding
+    out.u8(8);  // bits per pixel and plane
+    out.u16(0);
+    out.u16(0);
+    out.u16(unsigned(bitmap.width() - 1));
+    out.u16(unsigned(bitmap.height() - 1));
+    out.u16(96);
+    out.u16(96);
     for (std::size_t i = 0; i < 16; ++i) {
-        const bool header = bitmap.Format() == PixelFormat::Indexed4;
-        const RgbColor c = header ? bitmap.PaletteEntry(i) : RgbColor{};
-        out.U8(c.Red);
-        out.U8(c.Green);
-        out.U8(c.Blue);
+        const bool header = bitmap.format() == PixelFormat::Indexed4;
+        const RgbColor c = header ? bitmap.paletteEntry(i) : RgbColor{};
+        out.u8(c.red);
+        out.u8(c.green);
+        out.u8(c.blue);
     }
-    out.U8(0);
-    out.U8(planes);
-    out.U16(lineBytes);
-    out.U16(1); // colour palette
-    out.U16(0);
-    out.U16(0);
-    out.Zeros(54);
+    out.u8(0);
+    out.u8(planes);
+    out.u16(lineBytes);
+    out.u16(1); // colour palette
+    out.u16(0);
+    out.u16(0);
+    out.zeros(54);
 }
 
 } // namespace
 
-EncodedImage EncodePcx(const ExportBitmap& bitmap)
+EncodedImage encodePcx(const ExportBitmap& bitmap)
 {
-    EncodedImage result;
-    if (bitmap.Empty() || bitmap.Width() > 65535 || bitmap.Height() > 65535) {
-        return UnsupportedSize("PCX", bitmap.Width(), bitmap.Height());
+    if (bitmap.isEmpty() || bitmap.width() > 65535 || bitmap.height() > 65535) {
+        return unsupportedSize("PCX", bitmap.width(), bitmap.height());
     }
-    const unsigned planes = bitmap.IsIndexed() ? 1 : 3;
+    const unsigned planes = bitmap.isIndexed() ? 1 : 3;
     // Lines hold an even number of bytes.
-    const unsigned lineBytes = unsigned(bitmap.Width() + 1) & ~1u;
-    ByteWriter out(result.Bytes);
+    const unsigned lineBytes = unsigned(bitmap.width() + 1) & ~1u;
+    ImageBytes bytes;
+    ByteWriter out(bytes);
     writeHeader(out, bitmap, planes, lineBytes);
     std::vector<std::uint8_t> line(lineBytes);
-    for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int y = 0; y < bitmap.height(); ++y) {
         for (unsigned plane = 0; plane < planes; ++plane) {
-            for (int x = 0; x < bitmap.Width(); ++x) {
-                const TColor32 c = bitmap.Color(x, y);
-                line[std::size_t(x)] = planes == 1  ? bitmap.Index(x, y)
-                                       : plane == 0 ? RedOf(c)
-                                       : plane == 1 ? GreenOf(c)
-                                                    : BlueOf(c);
+            for (int x = 0; x < bitmap.width(); ++x) {
+                const Color32 c = bitmap.color(x, y);
+                line[std::size_t(x)] = planes == 1  ? bitmap.index(x, y)
+                                       : plane == 0 ? redOf(c)
+                                       : plane == 1 ? greenOf(c)
+                                                    : blueOf(c);
             }
             encodeLine(out, line);
         }
     }
-    if (bitmap.IsIndexed()) {
-        out.U8(0x0C);
+    if (bitmap.isIndexed()) {
+        out.u8(0x0C);
         for (std::size_t i = 0; i < 256; ++i) {
-            const RgbColor c = bitmap.PaletteEntry(i);
-            out.U8(c.Red);
-            out.U8(c.Green);
-            out.U8(c.Blue);
+            const RgbColor c = bitmap.paletteEntry(i);
+            out.u8(c.red);
+            out.u8(c.green);
+            out.u8(c.blue);
         }
     }
-    return result;
+    return bytes;
 }
 
 } // namespace prismora

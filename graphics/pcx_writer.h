@@ -10,6 +10,6 @@ namespace prismora {
 // picture's palette also fills the header's 16 entries). True colour: three 8-bit
 // planes red, green, blue; alpha is dropped. Each plane line is encoded on its
 // own. Fails with "PCX error: ..." for an empty picture or a side above 65535.
-EncodedImage EncodePcx(const ExportBitmap& bitmap);
+EncodedImage encodePcx(const ExportBitmap& bitmap);
 
 } // namespace prismora

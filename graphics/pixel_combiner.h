@@ -6,43 +6,43 @@
 namespace prismora {
 
 // The effective mode of one drawing operation, read from the source bitmap:
-// dmCustom without a handler counts as dmOpaque.
+// DrawMode::Custom without a handler counts as DrawMode::Opaque.
 class PixelCombiner {
 public:
-    explicit PixelCombiner(const TBitmap32& source)
-        : m_mode(source.DrawMode()), m_master(source.MasterAlpha()),
-          m_handler(source.OnPixelCombine ? &source.OnPixelCombine : nullptr)
+    explicit PixelCombiner(const Bitmap32& source)
+        : m_mode(source.drawMode()), m_master(source.masterAlpha()),
+          m_handler(source.pixelCombineHandler() ? &source.pixelCombineHandler() : nullptr)
     {
-        if (m_mode == TDrawMode::dmCustom && !m_handler) {
-            m_mode = TDrawMode::dmOpaque;
+        if (m_mode == DrawMode::Custom && !m_handler) {
+            m_mode = DrawMode::Opaque;
         }
     }
 
-    TDrawMode Mode() const { return m_mode; }
-    // dmBlend with master alpha 0 draws nothing.
-    bool DrawsNothing() const { return m_mode == TDrawMode::dmBlend && m_master == 0; }
+    DrawMode mode() const { return m_mode; }
+    // DrawMode::Blend with master alpha 0 draws nothing.
+    bool drawsNothing() const { return m_mode == DrawMode::Blend && m_master == 0; }
 
-    void Combine(TColor32 f, TColor32& b) const
+    void combine(Color32 f, Color32& b) const
     {
         switch (m_mode) {
-        case TDrawMode::dmOpaque:
+        case DrawMode::Opaque:
             b = f;
             break;
-        case TDrawMode::dmBlend:
-            b = BlendColor32(f, b, m_master);
+        case DrawMode::Blend:
+            b = blendColor32(f, b, m_master);
             break;
-        case TDrawMode::dmCustom:
+        case DrawMode::Custom:
             (*m_handler)(f, b, m_master);
             break;
         }
     }
 
-    void CombineRow(const TColor32* source, TColor32* destination, int count) const;
+    void combineRow(const Color32* source, Color32* destination, int count) const;
 
 private:
-    TDrawMode m_mode;
+    DrawMode m_mode;
     std::uint8_t m_master;
-    const TPixelCombineEvent* m_handler;
+    const PixelCombineHandler* m_handler;
 };
 
 } // namespace prismora

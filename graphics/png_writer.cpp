@@ -41,7 +41,7 @@ void onWarning(png_structp, png_const_charp) {}
 
 int colourType(const ExportBitmap& bitmap)
 {
-    switch (bitmap.Format()) {
+    switch (bitmap.format()) {
     case PixelFormat::Indexed4:
     case PixelFormat::Indexed8:
         return PNG_COLOR_TYPE_PALETTE;
@@ -59,21 +59,21 @@ bool compress(PngJob& job, const ExportBitmap& bitmap)
         return false;
     }
     png_set_write_fn(job.png, &job, onWrite, onFlush);
-    const int depth = bitmap.Format() == PixelFormat::Indexed4 ? 4 : 8;
-    png_set_IHDR(job.png, job.info, png_uint_32(bitmap.Width()), png_uint_32(bitmap.Height()),
+    const int depth = bitmap.format() == PixelFormat::Indexed4 ? 4 : 8;
+    png_set_IHDR(job.png, job.info, png_uint_32(bitmap.width()), png_uint_32(bitmap.height()),
                  depth, colourType(bitmap), PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (bitmap.IsIndexed()) {
-        const int entries = bitmap.PaletteCapacity();
+    if (bitmap.isIndexed()) {
+        const int entries = bitmap.paletteCapacity();
         for (int i = 0; i < entries; ++i) {
-            const RgbColor c = bitmap.PaletteEntry(std::size_t(i));
-            job.palette[std::size_t(i)] = png_color{c.Red, c.Green, c.Blue};
+            const RgbColor c = bitmap.paletteEntry(std::size_t(i));
+            job.palette[std::size_t(i)] = png_color{c.red, c.green, c.blue};
         }
         png_set_PLTE(job.png, job.info, job.palette.data(), entries);
     }
     png_write_info(job.png, job.info);
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        PackRow(bitmap, y, RowLayout::Native, job.row.data());
+    for (int y = 0; y < bitmap.height(); ++y) {
+        packRow(bitmap, y, RowLayout::Native, job.row.data());
         png_write_row(job.png, job.row.data());
     }
     png_write_end(job.png, job.info);
@@ -82,27 +82,26 @@ bool compress(PngJob& job, const ExportBitmap& bitmap)
 
 } // namespace
 
-EncodedImage EncodePng(const ExportBitmap& bitmap)
+EncodedImage encodePng(const ExportBitmap& bitmap)
 {
-    EncodedImage result;
+    ImageBytes bytes;
     PngJob job;
-    job.out = &result.Bytes;
-    job.row.resize(PackedRowBytes(bitmap, RowLayout::Native) + 1);
+    job.out = &bytes;
+    job.row.resize(packedRowBytes(bitmap, RowLayout::Native) + 1);
     job.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &job, onError, onWarning);
     if (job.png) {
         job.info = png_create_info_struct(job.png);
     }
     if (!job.png || !job.info) {
         png_destroy_write_struct(&job.png, nullptr);
-        result.Error = "PNG error: out of memory";
-        return result;
+        return Error{"PNG error: out of memory"};
     }
-    if (!compress(job, bitmap)) {
-        result.Bytes.clear();
-        result.Error = "PNG error: " + job.error;
-    }
+    const bool compressed = compress(job, bitmap);
     png_destroy_write_struct(&job.png, &job.info);
-    return result;
+    if (!compressed) {
+        return Error{"PNG error: " + job.error};
+    }
+    return bytes;
 }
 
 } // namespace prismora

@@ -9,6 +9,6 @@ namespace prismora {
 // Indexed pictures: a palette image of 4 or 8 bits with the palette padded to 16 or
 // 256 entries. Rgb24: 8-bit RGB; Argb32: 8-bit RGBA. Errors of the library come
 // back as "PNG error: " followed by its message (an empty picture, for one).
-EncodedImage EncodePng(const ExportBitmap& bitmap);
+EncodedImage encodePng(const ExportBitmap& bitmap);
 
 } // namespace prismora

@@ -1,37 +1,37 @@
-// Integer and float rectangles given by their edges (Left, Top, Right, Bottom).
+// Integer and float rectangles given by their edges (left, top, right, bottom).
 #pragma once
 
 #include <algorithm>
 
 namespace prismora {
 
-// Right and Bottom are exclusive for block transfers; the affine code says when it
+// right and bottom are exclusive for block transfers; the affine code says when it
 // uses them as inclusive bounds.
 struct Rect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
 
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    Rect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool isEmpty() const { return right <= left || bottom <= top; }
+    Rect offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     bool operator==(const Rect&) const = default;
 };
 
 // Edge-wise intersection; the result may be empty (or inverted) when they do not overlap.
-inline Rect Intersect(const Rect& a, const Rect& b)
+inline Rect intersect(const Rect& a, const Rect& b)
 {
-    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-            std::min(a.Bottom, b.Bottom)};
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
 }
 
 struct FloatRect {
-    float Left = 0;
-    float Top = 0;
-    float Right = 0;
-    float Bottom = 0;
+    float left = 0;
+    float top = 0;
+    float right = 0;
+    float bottom = 0;
     bool operator==(const FloatRect&) const = default;
 };
 

@@ -1,5 +1,7 @@
-// SaveBitmapToFile: writer selection by extension and writing the file in one piece.
+// saveBitmapToFile: format by extension, encoding in memory, safe replacement of the file.
 #include "graphics/save_bitmap.h"
+
+#include "base/file_replacement.h"
 
 #include "graphics/bmp_writer.h"
 #include "graphics/jpeg_writer.h"
@@ -8,9 +10,7 @@
 #include "graphics/tga_writer.h"
 #include "graphics/tiff_writer.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <string_view>
 
 namespace prismora {
 
@@ -30,44 +30,32 @@ EncodedImage encode(const ExportBitmap& bitmap, ImageFileFormat format)
 {
     switch (format) {
     case ImageFileFormat::Bmp:
-        return EncodeBmp(bitmap);
+        return encodeBmp(bitmap);
     case ImageFileFormat::Jpeg:
-        return EncodeJpeg(bitmap);
+        return encodeJpeg(bitmap);
     case ImageFileFormat::Pcx:
-        return EncodePcx(bitmap);
+        return encodePcx(bitmap);
     case ImageFileFormat::Png:
-        return EncodePng(bitmap);
+        return encodePng(bitmap);
     case ImageFileFormat::Tiff:
-        return EncodeTiff(bitmap);
+        return encodeTiff(bitmap);
     case ImageFileFormat::Tga:
-        return EncodeTga(bitmap);
+        return encodeTga(bitmap);
     case ImageFileFormat::None:
         break;
     }
-    return {};
+    return Error{UnknownFormatReason};
 }
 
-std::optional<std::string> writeFile(const std::string& path,
-                                     const std::vector<std::uint8_t>& bytes)
+// The program's wording for a picture file that could not be written.
+Error cannotCreateFile(const std::string& path, const std::string& reason)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        const int reason = errno;
-        return "Cannot create file \"" + path + "\". " + std::strerror(reason);
-    }
-    const std::size_t written =
-        bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (written != bytes.size() || !flushed || !closed) {
-        return "Stream write error";
-    }
-    return std::nullopt;
+    return {"Cannot create file \"" + path + "\". " + reason};
 }
 
 } // namespace
 
-std::string FileExtension(const std::string& path)
+std::string fileExtension(const std::string& path)
 {
     const std::size_t delimiter = path.find_last_of("\\:/");
     const std::size_t dot = path.rfind('.');
@@ -77,9 +65,9 @@ std::string FileExtension(const std::string& path)
     return path.substr(dot);
 }
 
-ImageFileFormat FormatForFileName(const std::string& path)
+ImageFileFormat formatForFileName(const std::string& path)
 {
-    const std::string extension = asciiLower(FileExtension(path));
+    const std::string extension = asciiLower(fileExtension(path));
     if (extension == ".bmp") {
         return ImageFileFormat::Bmp;
     }
@@ -101,17 +89,23 @@ ImageFileFormat FormatForFileName(const std::string& path)
     return ImageFileFormat::None;
 }
 
-std::optional<std::string> SaveBitmapToFile(const ExportBitmap& bitmap, const std::string& path)
+Status writePictureFile(const std::string& path, const EncodedImage& image)
 {
-    const ImageFileFormat format = FormatForFileName(path);
-    if (format == ImageFileFormat::None) {
-        return std::nullopt;
+    if (!image) {
+        return cannotCreateFile(path, image.error().message);
     }
-    const EncodedImage image = encode(bitmap, format);
-    if (image.Error) {
-        return image.Error;
+    const ImageBytes& bytes = image.value();
+    const auto replaced = replaceFileContents(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!replaced) {
+        return cannotCreateFile(path, replaced.error().reason);
     }
-    return writeFile(path, image.Bytes);
+    return {};
+}
+
+Status saveBitmapToFile(const ExportBitmap& bitmap, const std::string& path)
+{
+    return writePictureFile(path, encode(bitmap, formatForFileName(path)));
 }
 
 } // namespace prismora

@@ -1,4 +1,4 @@
-// RotateSprite: the diagonal sprite turn through an affine transformation.
+// rotateSprite: the diagonal sprite turn through an affine transformation.
 #include "graphics/sprite_rotation.h"
 
 #include "graphics/affine_transformation.h"
@@ -6,21 +6,21 @@
 
 namespace prismora {
 
-void RotateSprite(TBitmap32& bitmap, int angle)
+void rotateSprite(Bitmap32& bitmap, int angle)
 {
-    const int width = bitmap.Width();
-    const int height = bitmap.Height();
-    TAffineTransformation transformation;
-    TBitmap32 rotated;
-    rotated.SetExtent(width, height);
-    bitmap.SetStretchFilter(TStretchFilter::sfLinear);
-    transformation.SetSrcRect(Rect{0, 0, width, height});
-    transformation.Rotate(float(width / 2), float(height / 2), angle);
-    rotated.Clear(0x00FFFFFF);
-    Transform(rotated, bitmap, transformation);
-    rotated.MakeOpaque();
-    rotated.SetDrawMode(TDrawMode::dmOpaque);
-    rotated.DrawOnto(bitmap, Rect{0, 0, width, height});
+    const int width = bitmap.width();
+    const int height = bitmap.height();
+    AffineTransformation transformation;
+    Bitmap32 rotated;
+    rotated.setSize(width, height);
+    bitmap.setStretchFilter(StretchFilter::Linear);
+    transformation.setSourceRect(Rect{0, 0, width, height});
+    transformation.rotate(float(width / 2), float(height / 2), angle);
+    rotated.clear(0x00FFFFFF);
+    transform(rotated, bitmap, transformation);
+    rotated.makeOpaque();
+    rotated.setDrawMode(DrawMode::Opaque);
+    rotated.drawOnto(bitmap, Rect{0, 0, width, height});
 }
 
 } // namespace prismora

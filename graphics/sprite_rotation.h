@@ -3,12 +3,12 @@
 
 namespace prismora {
 
-class TBitmap32;
+class Bitmap32;
 
 // Turns bitmap in place by angle degrees (positive: counter-clockwise on screen)
-// about (Width div 2, Height div 2) with bilinear sampling. Pixels the turned
+// about (width / 2, height / 2) with bilinear sampling. Pixels the turned
 // picture does not reach become opaque white $FFFFFFFF; every pixel ends opaque.
-// The bitmap's stretch filter is left at sfLinear.
-void RotateSprite(TBitmap32& bitmap, int angle);
+// The bitmap's stretch filter is left at StretchFilter::Linear.
+void rotateSprite(Bitmap32& bitmap, int angle);
 
 } // namespace prismora

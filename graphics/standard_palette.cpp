@@ -5,7 +5,7 @@
 
 namespace prismora {
 
-const std::array<RgbColor, 16>& StandardPalette16()
+const std::array<RgbColor, 16>& standardPalette16()
 {
     static const std::array<RgbColor, 16> palette{{
         {0x00, 0x00, 0x00},
@@ -28,18 +28,18 @@ const std::array<RgbColor, 16>& StandardPalette16()
     return palette;
 }
 
-int NearestStandardIndex(TColor32 c)
+int nearestStandardIndex(Color32 c)
 {
-    const int red = RedOf(c);
-    const int green = GreenOf(c);
-    const int blue = BlueOf(c);
+    const int red = redOf(c);
+    const int green = greenOf(c);
+    const int blue = blueOf(c);
     int best = 0;
     int bestDistance = 0x7FFFFFFF;
-    const auto& palette = StandardPalette16();
+    const auto& palette = standardPalette16();
     for (int i = 0; i < 16; ++i) {
-        const int dr = red - palette[std::size_t(i)].Red;
-        const int dg = green - palette[std::size_t(i)].Green;
-        const int db = blue - palette[std::size_t(i)].Blue;
+        const int dr = red - palette[std::size_t(i)].red;
+        const int dg = green - palette[std::size_t(i)].green;
+        const int db = blue - palette[std::size_t(i)].blue;
         const int distance = dr * dr + dg * dg + db * db;
         if (distance < bestDistance) {
             best = i;
@@ -49,28 +49,43 @@ int NearestStandardIndex(TColor32 c)
     return best;
 }
 
-ExportBitmap ReduceToStandard16(const TColor32* pixels, int width, int height)
+ExportBitmap reduceToStandard16(const Color32* pixels, int width, int height)
 {
-    const auto& palette = StandardPalette16();
+    const auto& palette = standardPalette16();
     ExportBitmap bitmap(width, height, PixelFormat::Indexed4,
                         std::vector<RgbColor>(palette.begin(), palette.end()));
-    // Pictures hold few distinct colours: remember recent matches in a small
-    // direct-mapped cache (a slot holds the colour with bit 24 set once filled).
-    std::array<TColor32, 256> cachedColor{};
-    std::array<std::uint8_t, 256> cachedIndex{};
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        const TColor32* row = pixels + std::size_t(y) * std::size_t(width);
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            const TColor32 key = (row[x] & 0x00FFFFFFu) | 0x01000000u;
-            const std::size_t slot = (key ^ (key >> 8) ^ (key >> 16)) & 255u;
-            if (cachedColor[slot] != key) {
-                cachedColor[slot] = key;
-                cachedIndex[slot] = static_cast<std::uint8_t>(NearestStandardIndex(key));
-            }
-            bitmap.SetIndex(x, y, cachedIndex[slot]);
+    const PixelRows rows = PixelRows::contiguous(pixels, width, height);
+    NearestStandardCache cache;
+    for (int y = 0; y < bitmap.height(); ++y) {
+        const Color32* row = rows.row(y);
+        for (int x = 0; x < bitmap.width(); ++x) {
+            bitmap.setIndex(x, y, cache.indexOf(row[x]));
         }
     }
     return bitmap;
+}
+
+void reduceRowToStandardRgb(const PixelRows& pixels, int y, NearestStandardCache& cache,
+                            std::uint8_t* rgb)
+{
+    const auto& palette = standardPalette16();
+    const Color32* row = pixels.row(y);
+    // Boards are drawn in long runs of one colour: repeat the last answer while
+    // the colour repeats.
+    Color32 lastColour = 0;
+    RgbColor lastStandard{};
+    bool hasLast = false;
+    for (int x = 0; x < pixels.width; ++x) {
+        const Color32 colour = row[x] & 0x00FFFFFFu;
+        if (!hasLast || colour != lastColour) {
+            lastColour = colour;
+            lastStandard = palette[cache.indexOf(colour)];
+            hasLast = true;
+        }
+        *rgb++ = lastStandard.red;
+        *rgb++ = lastStandard.green;
+        *rgb++ = lastStandard.blue;
+    }
 }
 
 } // namespace prismora

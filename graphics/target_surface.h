@@ -7,21 +7,21 @@
 
 namespace prismora {
 
-class TBitmap32;
+class Bitmap32;
 
-// A caller-owned buffer of Width x Height 32-bit pixels ($AARRGGBB), rows
-// BytesPerLine apart, top row first: the layout of a QImage in Format_RGB32.
+// A caller-owned buffer of width x height 32-bit pixels ($AARRGGBB), rows
+// bytesPerLine apart, top row first: the layout of a QImage in Format_RGB32.
 struct TargetSurface {
-    TColor32* Bits = nullptr;
-    int Width = 0;
-    int Height = 0;
-    std::ptrdiff_t BytesPerLine = 0;
+    Color32* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t bytesPerLine = 0;
 };
 
 // Copies the bitmap's colours one to one onto the surface with its top-left corner
 // at (x, y), clipped to the surface. Red, green and blue are copied unchanged; the
 // alpha byte of the source is ignored and written as 255 (the 0xffRRGGBB layout of
 // an opaque surface). An empty bitmap or surface does nothing.
-void DrawOntoSurface(const TBitmap32& bitmap, const TargetSurface& surface, int x, int y);
+void drawOntoSurface(const Bitmap32& bitmap, const TargetSurface& surface, int x, int y);
 
 } // namespace prismora

@@ -10,6 +10,6 @@ namespace prismora {
 // colour-mapped with 8-bit indices and a 24-bit colour map of 16 or 256 entries.
 // Rgb24: 24 bits (blue, green, red); Argb32: 32 bits with 8 alpha bits. Fails with
 // "TGA error: ..." for an empty picture or a side above 65535.
-EncodedImage EncodeTga(const ExportBitmap& bitmap);
+EncodedImage encodeTga(const ExportBitmap& bitmap);
 
 } // namespace prismora

@@ -75,22 +75,22 @@ int onWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
 
 void setColourFields(TIFF* tiff, const ExportBitmap& bitmap)
 {
-    if (bitmap.IsIndexed()) {
-        TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, bitmap.Format() == PixelFormat::Indexed4 ? 4 : 8);
+    if (bitmap.isIndexed()) {
+        TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, bitmap.format() == PixelFormat::Indexed4 ? 4 : 8);
         TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 1);
         TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_PALETTE);
-        const std::size_t entries = std::size_t(bitmap.PaletteCapacity());
+        const std::size_t entries = std::size_t(bitmap.paletteCapacity());
         std::vector<std::uint16_t> red(entries), green(entries), blue(entries);
         for (std::size_t i = 0; i < entries; ++i) {
-            const RgbColor c = bitmap.PaletteEntry(i);
-            red[i] = std::uint16_t(c.Red * 257);
-            green[i] = std::uint16_t(c.Green * 257);
-            blue[i] = std::uint16_t(c.Blue * 257);
+            const RgbColor c = bitmap.paletteEntry(i);
+            red[i] = std::uint16_t(c.red * 257);
+            green[i] = std::uint16_t(c.green * 257);
+            blue[i] = std::uint16_t(c.blue * 257);
         }
         TIFFSetField(tiff, TIFFTAG_COLORMAP, red.data(), green.data(), blue.data());
         return;
     }
-    const bool alpha = bitmap.Format() == PixelFormat::Argb32;
+    const bool alpha = bitmap.format() == PixelFormat::Argb32;
     TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8);
     TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, alpha ? 4 : 3);
     TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
@@ -102,16 +102,16 @@ void setColourFields(TIFF* tiff, const ExportBitmap& bitmap)
 
 bool writeImage(TIFF* tiff, const ExportBitmap& bitmap)
 {
-    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, std::uint32_t(bitmap.Width()));
-    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, std::uint32_t(bitmap.Height()));
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, std::uint32_t(bitmap.width()));
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, std::uint32_t(bitmap.height()));
     TIFFSetField(tiff, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
     TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
     TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_NONE);
     setColourFields(tiff, bitmap);
     TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tiff, 0));
-    std::vector<std::uint8_t> row(PackedRowBytes(bitmap, RowLayout::Native) + 1);
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        PackRow(bitmap, y, RowLayout::Native, row.data());
+    std::vector<std::uint8_t> row(packedRowBytes(bitmap, RowLayout::Native) + 1);
+    for (int y = 0; y < bitmap.height(); ++y) {
+        packRow(bitmap, y, RowLayout::Native, row.data());
         if (TIFFWriteScanline(tiff, row.data(), std::uint32_t(y), 0) < 0) {
             return false;
         }
@@ -121,13 +121,13 @@ bool writeImage(TIFF* tiff, const ExportBitmap& bitmap)
 
 } // namespace
 
-EncodedImage EncodeTiff(const ExportBitmap& bitmap)
+EncodedImage encodeTiff(const ExportBitmap& bitmap)
 {
-    EncodedImage result;
-    if (bitmap.Empty()) {
-        return UnsupportedSize("TIFF", bitmap.Width(), bitmap.Height());
+    if (bitmap.isEmpty()) {
+        return unsupportedSize("TIFF", bitmap.width(), bitmap.height());
     }
-    MemoryFile file{&result.Bytes, 0, {}};
+    ImageBytes bytes;
+    MemoryFile file{&bytes, 0, {}};
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, onError, &file);
     TIFFOpenOptionsSetWarningHandlerExtR(options, onWarning, &file);
@@ -140,11 +140,10 @@ EncodedImage EncodeTiff(const ExportBitmap& bitmap)
         TIFFClose(tiff);
     }
     if (!written || !file.error.empty()) {
-        result.Bytes.clear();
-        result.Error = "TIFF error: " +
-                       (file.error.empty() ? std::string("cannot write the picture") : file.error);
+        return Error{"TIFF error: " +
+                     (file.error.empty() ? std::string("cannot write the picture") : file.error)};
     }
-    return result;
+    return bytes;
 }
 
 } // namespace prismora

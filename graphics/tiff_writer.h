@@ -10,6 +10,6 @@ namespace prismora {
 // colour at 4 or 8 bits with a colour map of 16 or 256 entries. Rgb24: 8-bit RGB;
 // Argb32: 8-bit RGB plus unassociated alpha. Library errors come back as
 // "TIFF error: " followed by its message.
-EncodedImage EncodeTiff(const ExportBitmap& bitmap);
+EncodedImage encodeTiff(const ExportBitmap& bitmap);
 
 } // namespace prismora

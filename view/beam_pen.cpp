@@ -33,21 +33,20 @@ bool TouchesBox(Point a, Point b)
            std::min(a.y, b.y) <= BoxHigh && std::max(a.y, b.y) >= BoxLow;
 }
 
-std::int64_t Halfway(std::int64_t a, std::int64_t b)
-{
-    return static_cast<std::int64_t>(a + (static_cast<__int128>(b) - a) / 2);
-}
+// Beams reach at most one cell past the 32-bit range, so pixel coordinates
+// stay within a few times 2^37 and their differences fit 64 bits.
+std::int64_t Halfway(std::int64_t a, std::int64_t b) { return a + (b - a) / 2; }
 
 bool IsShort(Point a, Point b)
 {
     const auto span = [](std::int64_t p, std::int64_t q) {
-        const __int128 d = static_cast<__int128>(q) - p;
+        const std::int64_t d = q - p;
         return d <= ShortPiece && d >= -ShortPiece;
     };
     return span(a.x, b.x) && span(a.y, b.y);
 }
 
-// Narrows a segment with end points anywhere in the int64 range down to the
+// Narrows a segment with end points anywhere a beam can reach down to the
 // part near the box by halving it exactly in integers: `first` and `last`
 // become the ends of the run of short pieces that touch the box. Each level
 // keeps at most a few pieces, so this takes at most a few hundred steps.

@@ -28,7 +28,7 @@ void drawGrid(QPainter& painter)
 } // namespace
 
 void paintBoard(QPainter& painter, const Level& level, const Evaluation& evaluation,
-                const TBitmap32List& sprites)
+                const BitmapList& sprites)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

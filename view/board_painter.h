@@ -4,7 +4,7 @@
 
 #include "core/evaluation.h"
 #include "core/level.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 
 class QPainter;
 
@@ -16,6 +16,6 @@ namespace prismora {
 // (lamps lit as the evaluation says), so pieces cover the beams and of two
 // pieces on one cell the newer is on top. Reads the game and changes nothing.
 void paintBoard(QPainter& painter, const Level& level, const Evaluation& evaluation,
-                const TBitmap32List& sprites);
+                const BitmapList& sprites);
 
 } // namespace prismora

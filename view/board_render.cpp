@@ -8,7 +8,7 @@
 
 namespace prismora {
 
-QImage renderBoard(const Level& level, const Evaluation& evaluation, const TBitmap32List& sprites)
+QImage renderBoard(const Level& level, const Evaluation& evaluation, const BitmapList& sprites)
 {
     QImage image(geometry::BoardPixels, geometry::BoardPixels, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -23,7 +23,7 @@ ExportBitmap toExportBitmap(const QImage& image)
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
-            bitmap.SetColor(x, y, row[x] | 0xFF000000u);
+            bitmap.setColor(x, y, row[x] | 0xFF000000u);
         }
     }
     return bitmap;

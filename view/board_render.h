@@ -3,7 +3,7 @@
 
 #include "core/evaluation.h"
 #include "core/level.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 #include "graphics/export_bitmap.h"
 
 #include <QImage>
@@ -11,7 +11,7 @@
 namespace prismora {
 
 // The board exactly as the game shows it, in a new 451 x 451 Format_RGB32 picture.
-QImage renderBoard(const Level& level, const Evaluation& evaluation, const TBitmap32List& sprites);
+QImage renderBoard(const Level& level, const Evaluation& evaluation, const BitmapList& sprites);
 
 // The picture as a 24-bit export bitmap for SaveBitmapToFile.
 ExportBitmap toExportBitmap(const QImage& image);

@@ -9,7 +9,7 @@
 
 namespace prismora {
 
-BoardView::BoardView(const TBitmap32List& sprites, QWidget* parent)
+BoardView::BoardView(const BitmapList& sprites, QWidget* parent)
     : QWidget(parent), m_sprites(sprites)
 {
     setFixedSize(geometry::BoardPixels, geometry::BoardPixels);

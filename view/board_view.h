@@ -3,7 +3,7 @@
 
 #include "core/evaluation.h"
 #include "core/level.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 
 #include <QWidget>
 
@@ -16,7 +16,7 @@ class BoardView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BoardView(const TBitmap32List& sprites, QWidget* parent = nullptr);
+    explicit BoardView(const BitmapList& sprites, QWidget* parent = nullptr);
 
     // Shows `level` judged by `evaluation` from the next paint on; null for an
     // empty board.
@@ -41,7 +41,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    const TBitmap32List& m_sprites;
+    const BitmapList& m_sprites;
     const Level* m_level = nullptr;
     const Evaluation* m_evaluation = nullptr;
     bool m_paintingEnabled = true;

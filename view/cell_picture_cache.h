@@ -8,14 +8,15 @@
 namespace prismora {
 
 // Makes the cell picture of `sprite` turned to `direction` (0..7).
-using CellPictureMaker = QImage (*)(const TBitmap32& sprite, int direction);
+using CellPictureMaker = QImage (*)(const Bitmap32& sprite, int direction);
 
 // The cell picture of `sprite` turned to `direction`, made by `make` once and
-// then kept. A kept picture is used only while the sprite holds exactly the
-// pixels (and size) it was made from, compared in full on every use, so the
-// pictures drawn are always the ones `make` would give now. Sprites whose
-// draw mode is not opaque are made afresh each time. Kept per thread; at most
-// a few hundred pictures are kept (then the store starts over).
-const QImage& CachedCellPicture(const TBitmap32& sprite, int direction, CellPictureMaker make);
+// then kept. A kept picture is used only while the sprite's change stamp is the
+// one it was made at: any change of pixels, size or drawing property since (and
+// any other bitmap at the same address) gives a new stamp, so the pictures drawn
+// are always the ones `make` would give now. Sprites whose draw mode is not
+// opaque are made afresh each time. Kept per thread; at most a few hundred
+// pictures are kept (then the store starts over).
+const QImage& CachedCellPicture(const Bitmap32& sprite, int direction, CellPictureMaker make);
 
 } // namespace prismora

@@ -17,7 +17,7 @@ namespace {
 
 using geometry::SpriteSize;
 constexpr int DiagonalSize = 47;
-constexpr TColor32 White = 0xFFFFFFFF;
+constexpr Color32 White = 0xFFFFFFFF;
 // White, the transparent colour, in the standard palette.
 constexpr std::uint8_t WhiteIndex = 15;
 
@@ -29,26 +29,26 @@ constexpr int LitWhiteLamp = 20;
 
 // The sprite copied into a working bitmap (48 x 48, or its top-left 47 x 47
 // for diagonals) and turned `direction` (0..7) steps counter-clockwise.
-void TurnSprite(const TBitmap32& sprite, int direction, TBitmap32& working)
+void TurnSprite(const Bitmap32& sprite, int direction, Bitmap32& working)
 {
     const int size = direction % 2 == 0 ? SpriteSize : DiagonalSize;
-    working.SetExtent(size, size);
-    working.Clear(White);
-    sprite.DrawOnto(working);
+    working.setSize(size, size);
+    working.clear(White);
+    sprite.drawOnto(working);
     switch (direction) {
     case 0:
         break;
     case 2:
-        working.TurnCounterClockwise();
+        working.turnCounterClockwise();
         break;
     case 4:
-        working.TurnHalf();
+        working.turnHalf();
         break;
     case 6:
-        working.TurnClockwise();
+        working.turnClockwise();
         break;
     default:
-        RotateSprite(working, direction * 45);
+        rotateSprite(working, direction * 45);
         break;
     }
 }
@@ -56,22 +56,22 @@ void TurnSprite(const TBitmap32& sprite, int direction, TBitmap32& working)
 // The turned picture as the 16-colour cell picture: a 48 x 48 picture whose
 // white pixels (and the row and column a 47 x 47 picture leaves free) are
 // transparent, every other pixel the nearest standard colour.
-QImage CellPicture(const TBitmap32& working)
+QImage CellPicture(const Bitmap32& working)
 {
     const ExportBitmap reduced =
-        ReduceToStandard16(working.Bits(), working.Width(), working.Height());
-    const auto& palette = StandardPalette16();
+        reduceToStandard16(working.bits(), working.width(), working.height());
+    const auto& palette = standardPalette16();
     QImage picture(SpriteSize, SpriteSize, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
-    const int width = std::min(reduced.Width(), SpriteSize);
-    const int height = std::min(reduced.Height(), SpriteSize);
+    const int width = std::min(reduced.width(), SpriteSize);
+    const int height = std::min(reduced.height(), SpriteSize);
     for (int y = 0; y < height; ++y) {
         auto* target = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            const std::uint8_t index = reduced.Index(x, y);
+            const std::uint8_t index = reduced.index(x, y);
             if (index != WhiteIndex) {
                 const RgbColor& c = palette[index];
-                target[x] = qRgb(c.Red, c.Green, c.Blue);
+                target[x] = qRgb(c.red, c.green, c.blue);
             }
         }
     }
@@ -79,16 +79,16 @@ QImage CellPicture(const TBitmap32& working)
 }
 
 // The cell picture of a sprite turned to `direction` (0..7), made afresh.
-QImage TurnedCellPicture(const TBitmap32& sprite, int direction)
+QImage TurnedCellPicture(const Bitmap32& sprite, int direction)
 {
-    TBitmap32 working;
+    Bitmap32 working;
     TurnSprite(sprite, direction, working);
     return CellPicture(working);
 }
 
 // Draws `sprite` (or the stand-in tile when there is none) turned to
 // `direction` with its top-left corner at the given board pixel.
-void drawSpriteAt(QPainter& painter, const TBitmap32List& sprites, std::optional<int> sprite,
+void drawSpriteAt(QPainter& painter, const BitmapList& sprites, std::optional<int> sprite,
                   std::uint8_t direction, std::int64_t x, std::int64_t y)
 {
     // Wholly outside the board (cannons beside it, far-off records from
@@ -97,12 +97,12 @@ void drawSpriteAt(QPainter& painter, const TBitmap32List& sprites, std::optional
         y >= geometry::BoardPixels) {
         return;
     }
-    if (!sprite || *sprite < 0 || *sprite >= sprites.Count() || sprites.Bitmap(*sprite).Empty()) {
+    if (!sprite || *sprite < 0 || *sprite >= sprites.count() || sprites.bitmap(*sprite).isEmpty()) {
         painter.drawImage(static_cast<int>(x), static_cast<int>(y), StandInTile());
         return;
     }
     painter.drawImage(static_cast<int>(x), static_cast<int>(y),
-                      CachedCellPicture(sprites.Bitmap(*sprite), direction % 8, TurnedCellPicture));
+                      CachedCellPicture(sprites.bitmap(*sprite), direction % 8, TurnedCellPicture));
 }
 
 } // namespace
@@ -135,13 +135,13 @@ std::optional<int> spriteIndexForCannon(std::int32_t colour)
     }
 }
 
-void drawPiece(QPainter& painter, const Piece& piece, bool lit, const TBitmap32List& sprites)
+void drawPiece(QPainter& painter, const Piece& piece, bool lit, const BitmapList& sprites)
 {
     drawSpriteAt(painter, sprites, spriteIndexForPiece(piece.kind, lit), piece.direction,
                  geometry::spriteCorner(piece.column), geometry::spriteCorner(piece.row));
 }
 
-void drawCannon(QPainter& painter, const BeamSource& cannon, const TBitmap32List& sprites)
+void drawCannon(QPainter& painter, const BeamSource& cannon, const BitmapList& sprites)
 {
     drawSpriteAt(painter, sprites, spriteIndexForCannon(cannon.colour), cannon.direction,
                  geometry::spriteCorner(cannon.column), geometry::spriteCorner(cannon.row));

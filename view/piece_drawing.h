@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/level.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 
 #include <optional>
 
@@ -29,9 +29,9 @@ std::optional<int> spriteIndexForCannon(std::int32_t colour);
 // record wholly outside the 451 x 451 board draws nothing. Turned pictures
 // are kept across paints while their sprite stays the same
 // (CachedCellPicture), so they are always the pictures made afresh would be.
-void drawPiece(QPainter& painter, const Piece& piece, bool lit, const TBitmap32List& sprites);
+void drawPiece(QPainter& painter, const Piece& piece, bool lit, const BitmapList& sprites);
 
 // Draws a cannon like drawPiece.
-void drawCannon(QPainter& painter, const BeamSource& cannon, const TBitmap32List& sprites);
+void drawCannon(QPainter& painter, const BeamSource& cannon, const BitmapList& sprites);
 
 } // namespace prismora

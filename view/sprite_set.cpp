@@ -15,7 +15,7 @@ bool HasWhiteOuterColor(int index) { return index < 17 || index > 19; }
 
 // Reads one stored-form sprite; leaves `bitmap` empty when the resource is
 // missing or does not hold a whole picture.
-void LoadSprite(int index, TBitmap32& bitmap)
+void LoadSprite(int index, Bitmap32& bitmap)
 {
     QFile file(QStringLiteral(":/sprites/sprite%1.b32").arg(index, 2, 10, QLatin1Char('0')));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -24,19 +24,19 @@ void LoadSprite(int index, TBitmap32& bitmap)
     const QByteArray bytes = file.readAll();
     std::istringstream stream(
         std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (bitmap.ReadPixels(stream).has_value()) {
-        bitmap.SetExtent(0, 0);
+    if (!bitmap.readPixels(stream).ok()) {
+        bitmap.setSize(0, 0);
     }
 }
 
-TBitmap32List LoadStandardSprites()
+BitmapList LoadStandardSprites()
 {
-    TBitmap32List list;
+    BitmapList list;
     for (int i = 0; i < StandardSpriteCount; ++i) {
-        TBitmap32& bitmap = list.Add().Bitmap();
+        Bitmap32& bitmap = list.add().bitmap();
         LoadSprite(i, bitmap);
         if (HasWhiteOuterColor(i)) {
-            bitmap.SetOuterColor(0xFFFFFFFF);
+            bitmap.setOuterColor(0xFFFFFFFF);
         }
     }
     return list;
@@ -44,9 +44,9 @@ TBitmap32List LoadStandardSprites()
 
 } // namespace
 
-const TBitmap32List& StandardSprites()
+const BitmapList& StandardSprites()
 {
-    static const TBitmap32List sprites = LoadStandardSprites();
+    static const BitmapList sprites = LoadStandardSprites();
     return sprites;
 }
 

@@ -1,7 +1,7 @@
 // The piece sprites and the wallpaper picture compiled into the program.
 #pragma once
 
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 
 #include <QImage>
 
@@ -16,7 +16,7 @@ inline constexpr int StandardSpriteCount = 21;
 // holds 21 items: a sprite whose resource is missing or unreadable stays empty
 // (0 x 0), and the piece drawing shows its stand-in tile for it.
 // Must be called on the GUI thread, like all drawing.
-const TBitmap32List& StandardSprites();
+const BitmapList& StandardSprites();
 
 // The 256 x 256 wallpaper (":/wallpaper.bmp"), or a null image when the
 // resource cannot be read.

@@ -141,8 +141,8 @@ TEST_P(TraceCase, PrintsTheHandWorkedResult)
 }
 
 INSTANTIATE_TEST_SUITE_P(HandWorked, TraceCase, ::testing::ValuesIn(caseNames()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             return info.param;
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                             return param.param;
                          });
 
 TEST(TraceCaseFiles, EnoughCasesArePresent)

@@ -32,7 +32,7 @@ TEST(PlayTest, InPlayOnlyMovablePiecesCanBeGrabbedTheNewestFirst)
 
 TEST(PlayTest, DroppingPastAnyEdgeReturnsAPieceToTheHandInPlay)
 {
-    for (const auto [column, row] : {std::pair{10, 4}, {4, 10}, {0, 4}, {4, -3}}) {
+    for (const auto& [column, row] : {std::pair{10, 4}, {4, 10}, {0, 4}, {4, -3}}) {
         Level level = playLevel();
         level.palette[0] = 1;
         ASSERT_EQ(takeFromPalette(level, 0), TakeResult::Taken);

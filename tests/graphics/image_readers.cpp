@@ -30,9 +30,9 @@ std::uint32_t rgb(unsigned r, unsigned g, unsigned b, unsigned a = 255)
 DecodedImage blank(int width, int height)
 {
     DecodedImage image;
-    image.Width = width;
-    image.Height = height;
-    image.Pixels.resize(std::size_t(width) * std::size_t(height));
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(std::size_t(width) * std::size_t(height));
     return image;
 }
 
@@ -54,15 +54,15 @@ std::uint32_t bmpPixel(const std::vector<std::uint8_t>& d, std::size_t row, int 
 
 } // namespace
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
+std::vector<std::uint8_t> readFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::optional<DecodedImage> ReadBmp(const std::string& path)
+std::optional<DecodedImage> readBmp(const std::string& path)
 {
-    const auto d = ReadFileBytes(path);
+    const auto d = readFileBytes(path);
     if (d.size() < 54 || d[0] != 'B' || d[1] != 'M' || u32(d, 14) != 40 || u32(d, 30) != 0) {
         return std::nullopt;
     }
@@ -79,15 +79,15 @@ std::optional<DecodedImage> ReadBmp(const std::string& path)
     for (int y = 0; y < height; ++y) {
         const std::size_t row = dataAt + rowBytes * std::size_t(rawHeight > 0 ? height - 1 - y : y);
         for (int x = 0; x < width; ++x) {
-            image.Pixels[std::size_t(y * width + x)] = bmpPixel(d, row, x, bits, 54);
+            image.pixels[std::size_t(y * width + x)] = bmpPixel(d, row, x, bits, 54);
         }
     }
     return image;
 }
 
-std::optional<DecodedImage> ReadPcx(const std::string& path)
+std::optional<DecodedImage> readPcx(const std::string& path)
 {
-    const auto d = ReadFileBytes(path);
+    const auto d = readFileBytes(path);
     if (d.size() < 128 || d[0] != 10 || d[2] != 1 || d[3] != 8) {
         return std::nullopt;
     }
@@ -116,7 +116,7 @@ std::optional<DecodedImage> ReadPcx(const std::string& path)
         const std::size_t line = std::size_t(y) * lineBytes * planes;
         for (int x = 0; x < width; ++x) {
             const std::size_t p = line + std::size_t(x);
-            image.Pixels[std::size_t(y * width + x)] =
+            image.pixels[std::size_t(y * width + x)] =
                 paletted ? rgb(d[paletteAt + raw[p] * 3u], d[paletteAt + raw[p] * 3u + 1],
                                d[paletteAt + raw[p] * 3u + 2])
                          : rgb(raw[p], raw[p + lineBytes], raw[p + 2 * lineBytes]);
@@ -125,9 +125,9 @@ std::optional<DecodedImage> ReadPcx(const std::string& path)
     return image;
 }
 
-std::optional<DecodedImage> ReadTga(const std::string& path)
+std::optional<DecodedImage> readTga(const std::string& path)
 {
-    const auto d = ReadFileBytes(path);
+    const auto d = readFileBytes(path);
     if (d.size() < 18 || (d[2] != 1 && d[2] != 2)) {
         return std::nullopt;
     }
@@ -150,14 +150,14 @@ std::optional<DecodedImage> ReadTga(const std::string& path)
             if (d[2] == 1) {
                 p = mapAt + d[p] * 3u;
             }
-            image.Pixels[std::size_t(y * width + x)] =
+            image.pixels[std::size_t(y * width + x)] =
                 rgb(d[p + 2], d[p + 1], d[p], bytes == 4 ? d[p + 3] : 255);
         }
     }
     return image;
 }
 
-std::optional<DecodedImage> ReadPng(const std::string& path)
+std::optional<DecodedImage> readPng(const std::string& path)
 {
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
@@ -166,7 +166,7 @@ std::optional<DecodedImage> ReadPng(const std::string& path)
     }
     png.format = PNG_FORMAT_BGRA; // little-endian $AARRGGBB words
     DecodedImage image = blank(int(png.width), int(png.height));
-    if (!png_image_finish_read(&png, nullptr, image.Pixels.data(), 0, nullptr)) {
+    if (!png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr)) {
         png_image_free(&png);
         return std::nullopt;
     }
@@ -180,13 +180,13 @@ namespace {
 bool readRgbaScanlines(TIFF* tiff, DecodedImage& image)
 {
     std::vector<std::uint8_t> row(std::size_t(TIFFScanlineSize(tiff)));
-    for (int y = 0; y < image.Height; ++y) {
+    for (int y = 0; y < image.height; ++y) {
         if (TIFFReadScanline(tiff, row.data(), std::uint32_t(y), 0) < 0) {
             return false;
         }
-        for (int x = 0; x < image.Width; ++x) {
+        for (int x = 0; x < image.width; ++x) {
             const std::uint8_t* p = row.data() + std::size_t(x) * 4;
-            image.Pixels[std::size_t(y * image.Width + x)] = rgb(p[0], p[1], p[2], p[3]);
+            image.pixels[std::size_t(y * image.width + x)] = rgb(p[0], p[1], p[2], p[3]);
         }
     }
     return true;
@@ -194,7 +194,7 @@ bool readRgbaScanlines(TIFF* tiff, DecodedImage& image)
 
 } // namespace
 
-std::optional<DecodedImage> ReadTiff(const std::string& path)
+std::optional<DecodedImage> readTiff(const std::string& path)
 {
     TIFF* tiff = TIFFOpen(path.c_str(), "r");
     if (!tiff) {
@@ -211,9 +211,9 @@ std::optional<DecodedImage> ReadTiff(const std::string& path)
     if (samples == 4) {
         ok = readRgbaScanlines(tiff, image);
     } else {
-        ok = TIFFReadRGBAImageOriented(tiff, width, height, image.Pixels.data(),
+        ok = TIFFReadRGBAImageOriented(tiff, width, height, image.pixels.data(),
                                        ORIENTATION_TOPLEFT, 0) != 0;
-        for (std::uint32_t& p : image.Pixels) { // ABGR to ARGB
+        for (std::uint32_t& p : image.pixels) { // ABGR to ARGB
             p = rgb(TIFFGetR(p), TIFFGetG(p), TIFFGetB(p), TIFFGetA(p));
         }
     }
@@ -243,7 +243,7 @@ bool decompress(jpeg_decompress_struct& info, DecodedImage& image, int* quant, b
         return false;
     }
     jpeg_read_header(&info, TRUE);
-    image.Components = info.num_components;
+    image.components = info.num_components;
     if (quant && info.quant_tbl_ptrs[0]) {
         *quant = info.quant_tbl_ptrs[0]->quantval[0];
     }
@@ -252,16 +252,16 @@ bool decompress(jpeg_decompress_struct& info, DecodedImage& image, int* quant, b
     }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    image.Width = int(info.output_width);
-    image.Height = int(info.output_height);
-    image.Pixels.resize(std::size_t(image.Width) * std::size_t(image.Height));
-    row.resize(std::size_t(image.Width) * 3);
+    image.width = int(info.output_width);
+    image.height = int(info.output_height);
+    image.pixels.resize(std::size_t(image.width) * std::size_t(image.height));
+    row.resize(std::size_t(image.width) * 3);
     while (info.output_scanline < info.output_height) {
         const int y = int(info.output_scanline);
         JSAMPROW rows[1] = {row.data()};
         jpeg_read_scanlines(&info, rows, 1);
-        for (int x = 0; x < image.Width; ++x) {
-            image.Pixels[std::size_t(y * image.Width + x)] = rgb(
+        for (int x = 0; x < image.width; ++x) {
+            image.pixels[std::size_t(y * image.width + x)] = rgb(
                 row[std::size_t(x) * 3], row[std::size_t(x) * 3 + 1], row[std::size_t(x) * 3 + 2]);
         }
     }
@@ -271,10 +271,10 @@ bool decompress(jpeg_decompress_struct& info, DecodedImage& image, int* quant, b
 
 } // namespace
 
-std::optional<DecodedImage> ReadJpeg(const std::string& path, int* firstLuminanceQuant,
+std::optional<DecodedImage> readJpeg(const std::string& path, int* firstLuminanceQuant,
                                      bool* progressive)
 {
-    const auto bytes = ReadFileBytes(path);
+    const auto bytes = readFileBytes(path);
     jpeg_decompress_struct info{};
     JpegReadErrors errors{};
     info.err = jpeg_std_error(&errors.base);
@@ -292,7 +292,7 @@ std::optional<DecodedImage> ReadJpeg(const std::string& path, int* firstLuminanc
     return image;
 }
 
-std::optional<std::string> IdentifySize(const std::string& path)
+std::optional<std::string> identifySize(const std::string& path)
 {
     if (std::system("command -v identify >/dev/null 2>&1") != 0) {
         return std::nullopt;

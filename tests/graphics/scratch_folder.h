@@ -20,7 +20,7 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    std::string file(const std::string& name) const { return (m_path / name).string(); }
 
 private:
     std::filesystem::path m_path;

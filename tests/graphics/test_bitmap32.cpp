@@ -1,6 +1,6 @@
-// Tests of TBitmap32: sizing, notifications, turns, copying, drawing and the stored form.
+// Tests of Bitmap32: sizing, notifications, turns, copying, drawing and the stored form.
 #include "graphics/bitmap32.h"
-#include "graphics/bitmap32_list.h"
+#include "graphics/bitmap_list.h"
 #include "graphics/graphics_error.h"
 #include "graphics/target_surface.h"
 
@@ -13,274 +13,304 @@ namespace prismora {
 namespace {
 
 // Every pixel gets a distinct colour derived from its position.
-void fillPattern(TBitmap32& bitmap)
+void fillPattern(Bitmap32& bitmap)
 {
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            bitmap.SetPixel(x, y, 0x80000000u | TColor32(y) << 12 | TColor32(x));
+    for (int y = 0; y < bitmap.height(); ++y) {
+        for (int x = 0; x < bitmap.width(); ++x) {
+            bitmap.setPixel(x, y, 0x80000000u | Color32(y) << 12 | Color32(x));
         }
     }
 }
 
 TEST(Bitmap32, NegativeSizeIsEmptyAndIgnoresDrawing)
 {
-    TBitmap32 bitmap;
+    Bitmap32 bitmap;
     int changes = 0;
-    bitmap.OnChange = [&] { ++changes; };
-    EXPECT_TRUE(bitmap.Empty());
-    EXPECT_TRUE(bitmap.SetExtent(-5, 10));
-    EXPECT_TRUE(bitmap.Empty());
-    EXPECT_EQ(bitmap.Width(), 0);
+    bitmap.onChange = [&] { ++changes; };
+    EXPECT_TRUE(bitmap.isEmpty());
+    EXPECT_TRUE(bitmap.setSize(-5, 10));
+    EXPECT_TRUE(bitmap.isEmpty());
+    EXPECT_EQ(bitmap.width(), 0);
     changes = 0;
-    bitmap.Clear(0xFF123456);
-    bitmap.MakeOpaque();
-    TBitmap32 other;
-    other.SetExtent(3, 3);
-    other.Clear(0x11223344);
-    bitmap.DrawOnto(other);
-    other.DrawOnto(bitmap);
-    other.DrawOnto(bitmap, Rect{0, 0, 3, 3});
+    bitmap.clear(0xFF123456);
+    bitmap.makeOpaque();
+    Bitmap32 other;
+    other.setSize(3, 3);
+    other.clear(0x11223344);
+    bitmap.drawOnto(other);
+    other.drawOnto(bitmap);
+    other.drawOnto(bitmap, Rect{0, 0, 3, 3});
     EXPECT_EQ(changes, 0);
-    EXPECT_EQ(other.Pixel(1, 1), 0x11223344u);
+    EXPECT_EQ(other.pixel(1, 1), 0x11223344u);
 }
 
 TEST(Bitmap32, SameExtentKeepsPixelsAndSendsNothing)
 {
-    TBitmap32 bitmap;
+    Bitmap32 bitmap;
     int changes = 0;
     int resizes = 0;
-    bitmap.OnChange = [&] { ++changes; };
-    bitmap.OnResize = [&] { ++resizes; };
-    EXPECT_TRUE(bitmap.SetExtent(4, 2));
+    bitmap.onChange = [&] { ++changes; };
+    bitmap.onResize = [&] { ++resizes; };
+    EXPECT_TRUE(bitmap.setSize(4, 2));
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(resizes, 1);
-    bitmap.Clear(0xAABBCCDD);
-    EXPECT_FALSE(bitmap.SetExtent(4, 2));
+    bitmap.clear(0xAABBCCDD);
+    EXPECT_FALSE(bitmap.setSize(4, 2));
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(resizes, 1);
-    EXPECT_EQ(bitmap.Pixel(3, 1), 0xAABBCCDDu);
+    EXPECT_EQ(bitmap.pixel(3, 1), 0xAABBCCDDu);
 }
 
 TEST(Bitmap32, MakeOpaqueKeepsColour)
 {
-    TBitmap32 bitmap;
-    bitmap.SetExtent(5, 3);
-    bitmap.Clear(0x00FFFFFF);
-    bitmap.SetPixel(2, 1, 0x12345678);
-    bitmap.MakeOpaque();
-    EXPECT_EQ(bitmap.Pixel(0, 0), 0xFFFFFFFFu);
-    EXPECT_EQ(bitmap.Pixel(4, 2), 0xFFFFFFFFu);
-    EXPECT_EQ(bitmap.Pixel(2, 1), 0xFF345678u);
+    Bitmap32 bitmap;
+    bitmap.setSize(5, 3);
+    bitmap.clear(0x00FFFFFF);
+    bitmap.setPixel(2, 1, 0x12345678);
+    bitmap.makeOpaque();
+    EXPECT_EQ(bitmap.pixel(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(bitmap.pixel(4, 2), 0xFFFFFFFFu);
+    EXPECT_EQ(bitmap.pixel(2, 1), 0xFF345678u);
 }
 
 TEST(Bitmap32, TurnsMovePixelsAndRoundTrip)
 {
-    TBitmap32 bitmap;
-    bitmap.SetExtent(48, 47);
+    Bitmap32 bitmap;
+    bitmap.setSize(48, 47);
     fillPattern(bitmap);
-    bitmap.SetDrawMode(TDrawMode::dmBlend);
-    bitmap.SetMasterAlpha(77);
-    bitmap.SetOuterColor(0xFFFFFFFF);
-    bitmap.SetStretchFilter(TStretchFilter::sfLinear);
-    TBitmap32 original;
-    original.Assign(bitmap);
+    bitmap.setDrawMode(DrawMode::Blend);
+    bitmap.setMasterAlpha(77);
+    bitmap.setOuterColor(0xFFFFFFFF);
+    bitmap.setStretchFilter(StretchFilter::Linear);
+    Bitmap32 original;
+    original.assign(bitmap);
 
-    bitmap.TurnClockwise();
-    ASSERT_EQ(bitmap.Width(), 47);
-    ASSERT_EQ(bitmap.Height(), 48);
+    bitmap.turnClockwise();
+    ASSERT_EQ(bitmap.width(), 47);
+    ASSERT_EQ(bitmap.height(), 48);
     // (x, y) moves to (H - 1 - y, x).
-    EXPECT_EQ(bitmap.Pixel(46 - 5, 7), original.Pixel(7, 5));
-    EXPECT_EQ(bitmap.DrawMode(), TDrawMode::dmBlend);
-    EXPECT_EQ(bitmap.MasterAlpha(), 77);
-    EXPECT_EQ(bitmap.OuterColor(), 0xFFFFFFFFu);
-    EXPECT_EQ(bitmap.StretchFilter(), TStretchFilter::sfLinear);
-    bitmap.TurnCounterClockwise();
-    ASSERT_EQ(bitmap.Width(), 48);
-    EXPECT_TRUE(std::equal(bitmap.Bits(), bitmap.Bits() + 48 * 47, original.Bits()));
+    EXPECT_EQ(bitmap.pixel(46 - 5, 7), original.pixel(7, 5));
+    EXPECT_EQ(bitmap.drawMode(), DrawMode::Blend);
+    EXPECT_EQ(bitmap.masterAlpha(), 77);
+    EXPECT_EQ(bitmap.outerColor(), 0xFFFFFFFFu);
+    EXPECT_EQ(bitmap.stretchFilter(), StretchFilter::Linear);
+    bitmap.turnCounterClockwise();
+    ASSERT_EQ(bitmap.width(), 48);
+    EXPECT_TRUE(std::equal(bitmap.bits(), bitmap.bits() + 48 * 47, original.bits()));
 
-    bitmap.TurnCounterClockwise();
+    bitmap.turnCounterClockwise();
     // (x, y) moves to (y, W - 1 - x).
-    EXPECT_EQ(bitmap.Pixel(5, 47 - 7), original.Pixel(7, 5));
-    bitmap.TurnClockwise();
+    EXPECT_EQ(bitmap.pixel(5, 47 - 7), original.pixel(7, 5));
+    bitmap.turnClockwise();
 
-    bitmap.TurnHalf();
-    EXPECT_EQ(bitmap.Pixel(47 - 7, 46 - 5), original.Pixel(7, 5));
-    bitmap.TurnHalf();
-    EXPECT_TRUE(std::equal(bitmap.Bits(), bitmap.Bits() + 48 * 47, original.Bits()));
+    bitmap.turnHalf();
+    EXPECT_EQ(bitmap.pixel(47 - 7, 46 - 5), original.pixel(7, 5));
+    bitmap.turnHalf();
+    EXPECT_TRUE(std::equal(bitmap.bits(), bitmap.bits() + 48 * 47, original.bits()));
 }
 
 TEST(Bitmap32, CopyFromSendsOneNotification)
 {
-    TBitmap32 source;
-    source.SetExtent(6, 4);
+    Bitmap32 source;
+    source.setSize(6, 4);
     fillPattern(source);
-    TBitmap32 target;
+    Bitmap32 target;
     int changes = 0;
-    target.OnChange = [&] { ++changes; };
-    target.Assign(source);
+    target.onChange = [&] { ++changes; };
+    target.assign(source);
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(target.UpdateCount(), 0);
-    EXPECT_EQ(target.Pixel(5, 3), source.Pixel(5, 3));
+    EXPECT_EQ(target.updateCount(), 0);
+    EXPECT_EQ(target.pixel(5, 3), source.pixel(5, 3));
 }
 
 TEST(Bitmap32, SettersNotifyOnlyOnRealChange)
 {
-    TBitmap32 bitmap;
+    Bitmap32 bitmap;
     int changes = 0;
-    bitmap.OnChange = [&] { ++changes; };
-    bitmap.SetDrawMode(TDrawMode::dmOpaque);
-    bitmap.SetMasterAlpha(255);
-    bitmap.SetStretchFilter(TStretchFilter::sfNearest);
+    bitmap.onChange = [&] { ++changes; };
+    bitmap.setDrawMode(DrawMode::Opaque);
+    bitmap.setMasterAlpha(255);
+    bitmap.setStretchFilter(StretchFilter::Nearest);
     EXPECT_EQ(changes, 0);
-    bitmap.SetDrawMode(TDrawMode::dmCustom);
-    bitmap.SetMasterAlpha(0);
-    bitmap.SetStretchFilter(TStretchFilter::sfMitchell);
+    bitmap.setDrawMode(DrawMode::Custom);
+    bitmap.setMasterAlpha(0);
+    bitmap.setStretchFilter(StretchFilter::Mitchell);
     EXPECT_EQ(changes, 3);
-    bitmap.StartUpdate();
-    bitmap.SetMasterAlpha(1);
-    bitmap.EndUpdate();
+    bitmap.startUpdate();
+    bitmap.setMasterAlpha(1);
+    bitmap.endUpdate();
     EXPECT_EQ(changes, 3);
-    EXPECT_THROW(
-        {
-            try {
-                bitmap.EndUpdate();
-            } catch (const EAssertionFailed& error) {
-                EXPECT_STREQ(error.what(), "Unpaired TThreadPersistent.EndUpdate");
-                throw;
-            }
-        },
-        EAssertionFailed);
+    EXPECT_THROW(bitmap.endUpdate(), UnpairedEndUpdateError);
+}
+
+TEST(Bitmap32, ChangeStampGrowsWithEveryChange)
+{
+    Bitmap32 bitmap;
+    Bitmap32 other;
+    EXPECT_NE(bitmap.changeStamp(), other.changeStamp());
+    const auto grows = [&bitmap](const auto& change) {
+        const std::uint64_t before = bitmap.changeStamp();
+        change();
+        return bitmap.changeStamp() > before;
+    };
+    EXPECT_TRUE(grows([&] { bitmap.setSize(4, 4); }));
+    EXPECT_TRUE(grows([&] { bitmap.clear(1); }));
+    EXPECT_TRUE(grows([&] { bitmap.setPixel(1, 1, 2); }));
+    EXPECT_TRUE(grows([&] { bitmap.bits()[0] = 3; }));
+    EXPECT_TRUE(grows([&] { bitmap.scanLine(2)[0] = 3; }));
+    EXPECT_TRUE(grows([&] { bitmap.turnHalf(); }));
+    EXPECT_TRUE(grows([&] { bitmap.setStretchFilter(StretchFilter::Linear); }));
+    EXPECT_TRUE(grows([&] { bitmap.setOuterColor(0xFFFFFFFF); }));
+    EXPECT_TRUE(grows([&] {
+        other.setSize(2, 2);
+        other.drawOnto(bitmap);
+    }));
+    EXPECT_TRUE(grows([&] {
+        UpdateScope update(bitmap);
+        bitmap.setMasterAlpha(9);
+    }));
+    const Bitmap32& unchanged = bitmap;
+    EXPECT_FALSE(grows([&] {
+        (void)unchanged.bits();
+        (void)unchanged.scanLine(1);
+        bitmap.setSize(4, 4);
+        bitmap.setMasterAlpha(9);
+        bitmap.setOuterColor(0xFFFFFFFF);
+        other.drawOnto(other);
+    }));
 }
 
 TEST(Bitmap32, DrawOntoSmallerClipsLastRowAndColumn)
 {
-    TBitmap32 sprite;
-    sprite.SetExtent(48, 48);
+    Bitmap32 sprite;
+    sprite.setSize(48, 48);
     fillPattern(sprite);
-    TBitmap32 work;
-    work.SetExtent(47, 47);
-    work.Clear(0);
-    sprite.DrawOnto(work);
+    Bitmap32 work;
+    work.setSize(47, 47);
+    work.clear(0);
+    sprite.drawOnto(work);
     for (int y = 0; y < 47; ++y) {
         for (int x = 0; x < 47; ++x) {
-            ASSERT_EQ(work.Pixel(x, y), sprite.Pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(work.pixel(x, y), sprite.pixel(x, y)) << x << "," << y;
         }
     }
     // Drawn at an offset the destination keeps what lies outside the copy.
-    TBitmap32 large;
-    large.SetExtent(50, 50);
-    large.Clear(0x01010101);
-    sprite.DrawOnto(large, Rect{10, 20, 58, 68});
-    EXPECT_EQ(large.Pixel(9, 20), 0x01010101u);
-    EXPECT_EQ(large.Pixel(10, 20), sprite.Pixel(0, 0));
-    EXPECT_EQ(large.Pixel(49, 49), sprite.Pixel(39, 29));
+    Bitmap32 large;
+    large.setSize(50, 50);
+    large.clear(0x01010101);
+    sprite.drawOnto(large, Rect{10, 20, 58, 68});
+    EXPECT_EQ(large.pixel(9, 20), 0x01010101u);
+    EXPECT_EQ(large.pixel(10, 20), sprite.pixel(0, 0));
+    EXPECT_EQ(large.pixel(49, 49), sprite.pixel(39, 29));
 }
 
 TEST(Bitmap32, DrawModes)
 {
-    TBitmap32 source;
-    source.SetExtent(2, 1);
-    source.SetPixel(0, 0, 0x00FF0000); // transparent
-    source.SetPixel(1, 0, 0x80FF0000); // half red
-    TBitmap32 target;
-    target.SetExtent(2, 1);
-    target.Clear(0xFF0000FF);
-    source.SetDrawMode(TDrawMode::dmBlend);
-    source.DrawOnto(target);
-    EXPECT_EQ(target.Pixel(0, 0), 0xFF0000FFu);
-    EXPECT_EQ(target.Pixel(1, 0), BlendColor32(0x80FF0000, 0xFF0000FF));
+    Bitmap32 source;
+    source.setSize(2, 1);
+    source.setPixel(0, 0, 0x00FF0000); // transparent
+    source.setPixel(1, 0, 0x80FF0000); // half red
+    Bitmap32 target;
+    target.setSize(2, 1);
+    target.clear(0xFF0000FF);
+    source.setDrawMode(DrawMode::Blend);
+    source.drawOnto(target);
+    EXPECT_EQ(target.pixel(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(target.pixel(1, 0), blendColor32(0x80FF0000, 0xFF0000FF));
 
-    target.Clear(0xFF0000FF);
-    source.SetMasterAlpha(0);
-    source.DrawOnto(target);
-    EXPECT_EQ(target.Pixel(1, 0), 0xFF0000FFu);
+    target.clear(0xFF0000FF);
+    source.setMasterAlpha(0);
+    source.drawOnto(target);
+    EXPECT_EQ(target.pixel(1, 0), 0xFF0000FFu);
 
     // Custom without a handler copies; with one the handler decides.
-    source.SetDrawMode(TDrawMode::dmCustom);
-    source.DrawOnto(target);
-    EXPECT_EQ(target.Pixel(0, 0), 0x00FF0000u);
-    source.OnPixelCombine = [](TColor32 f, TColor32& b, TColor32 m) { b = (f ^ b) + m; };
-    source.DrawOnto(target);
-    EXPECT_EQ(target.Pixel(0, 0), 0u);
+    source.setDrawMode(DrawMode::Custom);
+    source.drawOnto(target);
+    EXPECT_EQ(target.pixel(0, 0), 0x00FF0000u);
+    source.setPixelCombineHandler([](Color32 f, Color32& b, Color32 m) { b = (f ^ b) + m; });
+    source.drawOnto(target);
+    EXPECT_EQ(target.pixel(0, 0), 0u);
 }
 
 TEST(Bitmap32, GuardedReadAndList)
 {
-    TBitmap32List list;
-    TBitmap32 sprite;
-    sprite.SetExtent(48, 48);
-    sprite.Clear(0xFFFFFFFF);
-    sprite.SetOuterColor(0xFFFFFFFF);
-    list.Add().SetBitmap(sprite);
-    sprite.SetOuterColor(0);
-    list.Add().SetBitmap(sprite);
-    EXPECT_EQ(list.Bitmap(0).PixelS(-1, 0), 0xFFFFFFFFu);
-    EXPECT_EQ(list.Bitmap(0).PixelS(48, 0), 0xFFFFFFFFu);
-    EXPECT_EQ(list.Bitmap(1).PixelS(48, 0), 0u);
-    EXPECT_EQ(list.Bitmap(1).PixelS(47, 47), 0xFFFFFFFFu);
+    BitmapList list;
+    Bitmap32 sprite;
+    sprite.setSize(48, 48);
+    sprite.clear(0xFFFFFFFF);
+    sprite.setOuterColor(0xFFFFFFFF);
+    list.add().setBitmap(sprite);
+    sprite.setOuterColor(0);
+    list.add().setBitmap(sprite);
+    EXPECT_EQ(list.bitmap(0).guardedPixel(-1, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(list.bitmap(0).guardedPixel(48, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(list.bitmap(1).guardedPixel(48, 0), 0u);
+    EXPECT_EQ(list.bitmap(1).guardedPixel(47, 47), 0xFFFFFFFFu);
     try {
-        (void)list.Bitmap(2);
+        (void)list.bitmap(2);
         FAIL();
-    } catch (const EListError& error) {
+    } catch (const ListIndexError& error) {
         EXPECT_STREQ(error.what(), "List index out of bounds (2)");
     }
-    EXPECT_THROW((void)list.Bitmap(-1), EListError);
+    EXPECT_THROW((void)list.bitmap(-1), ListIndexError);
 }
 
 TEST(Bitmap32, StoredFormRoundTripsByteForByte)
 {
-    TBitmap32 bitmap;
-    bitmap.SetExtent(48, 48);
+    Bitmap32 bitmap;
+    bitmap.setSize(48, 48);
     fillPattern(bitmap);
     std::ostringstream out;
-    ASSERT_FALSE(bitmap.WritePixels(out));
+    ASSERT_TRUE(bitmap.writePixels(out).ok());
     const std::string bytes = out.str();
     ASSERT_EQ(bytes.size(), 9224u);
     EXPECT_EQ(bytes.substr(0, 8), std::string("\x30\0\0\0\x30\0\0\0", 8));
-    // Pixel (1, 0) = 0x80000001: bytes blue, green, red, alpha.
+    // pixel (1, 0) = 0x80000001: bytes blue, green, red, alpha.
     EXPECT_EQ(bytes.substr(12, 4), std::string("\x01\0\0\x80", 4));
 
-    TBitmap32 copy;
+    Bitmap32 copy;
     std::istringstream in(bytes);
-    ASSERT_FALSE(copy.ReadPixels(in));
+    ASSERT_TRUE(copy.readPixels(in).ok());
     std::ostringstream again;
-    ASSERT_FALSE(copy.WritePixels(again));
+    ASSERT_TRUE(copy.writePixels(again).ok());
     EXPECT_EQ(again.str(), bytes);
 }
 
+std::string errorText(const Status& status) { return status.ok() ? "" : status.error().message; }
+
 TEST(Bitmap32, ShortOrHugeStoredFormIsRefused)
 {
-    TBitmap32 bitmap;
+    Bitmap32 bitmap;
     int changes = 0;
-    bitmap.OnChange = [&] { ++changes; };
+    bitmap.onChange = [&] { ++changes; };
     std::istringstream truncated(std::string("\x02\0\0\0\x02\0\0\0\1\2\3\4\5", 13));
-    EXPECT_EQ(bitmap.ReadPixels(truncated), std::string("Stream read error"));
-    EXPECT_TRUE(bitmap.Empty());
+    EXPECT_EQ(errorText(bitmap.readPixels(truncated)), "Stream read error");
+    EXPECT_TRUE(bitmap.isEmpty());
     EXPECT_GE(changes, 1);
     // A stranger's size far beyond the data must not be allocated up front.
     std::istringstream large(std::string("\0\x40\0\0\0\x40\0\0\0\0\0\0", 12));
-    EXPECT_EQ(bitmap.ReadPixels(large), std::string("Stream read error"));
+    EXPECT_EQ(errorText(bitmap.readPixels(large)), "Stream read error");
     std::istringstream huge(std::string("\xFF\xFF\0\0\xFF\x3F\0\0\0\0\0\0", 12));
-    EXPECT_EQ(bitmap.ReadPixels(huge), std::string("Can't allocate the DIB handle"));
+    EXPECT_EQ(errorText(bitmap.readPixels(huge)), "Can't allocate the DIB handle");
     std::istringstream header(std::string("\x02\0\0", 3));
-    EXPECT_EQ(bitmap.ReadPixels(header), std::string("Stream read error"));
+    EXPECT_EQ(errorText(bitmap.readPixels(header)), "Stream read error");
     std::istringstream negative(std::string("\xFB\xFF\xFF\xFF\x0A\0\0\0", 8));
-    EXPECT_FALSE(bitmap.ReadPixels(negative));
-    EXPECT_TRUE(bitmap.Empty());
+    EXPECT_EQ(errorText(bitmap.readPixels(negative)), "");
+    EXPECT_TRUE(bitmap.isEmpty());
 }
 
 TEST(Bitmap32, DrawOntoSurfaceClipsAndIgnoresAlpha)
 {
-    TBitmap32 bitmap;
-    bitmap.SetExtent(3, 2);
+    Bitmap32 bitmap;
+    bitmap.setSize(3, 2);
     fillPattern(bitmap);
-    std::vector<TColor32> buffer(4 * 3, 0xDEADBEEF);
+    std::vector<Color32> buffer(4 * 3, 0xDEADBEEF);
     // Rows 5 pixels apart (20 bytes) to check the stride is honoured.
     buffer.resize(5 * 3, 0xDEADBEEF);
     TargetSurface surface{buffer.data(), 4, 3, 20};
-    bitmap.DrawOnto(surface, 2, -1);
-    EXPECT_EQ(buffer[0 * 5 + 2], bitmap.Pixel(0, 1) | 0xFF000000u);
-    EXPECT_EQ(buffer[0 * 5 + 3], bitmap.Pixel(1, 1) | 0xFF000000u);
+    bitmap.drawOnto(surface, 2, -1);
+    EXPECT_EQ(buffer[0 * 5 + 2], bitmap.pixel(0, 1) | 0xFF000000u);
+    EXPECT_EQ(buffer[0 * 5 + 3], bitmap.pixel(1, 1) | 0xFF000000u);
     EXPECT_EQ(buffer[0 * 5 + 4], 0xDEADBEEFu);
     EXPECT_EQ(buffer[1 * 5 + 2], 0xDEADBEEFu);
     EXPECT_EQ(buffer[0 * 5 + 1], 0xDEADBEEFu);

@@ -1,5 +1,7 @@
-// Tests of saving by extension: writer selection, every format read back, error texts.
+// Tests of saving by extension: writer choice, read-back, failures that keep the old file.
+#include "base/file_replacement.h"
 #include "graphics/save_bitmap.h"
+#include "graphics/sixteen_colour_jpeg.h"
 #include "graphics/standard_palette.h"
 
 #include "image_readers.h"
@@ -11,9 +13,12 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <iostream>
+#include <sys/resource.h>
 
 namespace prismora {
 namespace {
@@ -33,10 +38,10 @@ ExportBitmap makePicture(PixelFormat format, int width = 13, int height = 7)
     ExportBitmap bitmap(width, height, format, palette);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            bitmap.SetIndex(x, y, std::uint8_t(x * 3 + y * 5));
-            bitmap.SetColor(x, y,
-                            Color32(std::uint8_t(x * 19), std::uint8_t(y * 31), std::uint8_t(x * y),
-                                    std::uint8_t(100 + x)));
+            bitmap.setIndex(x, y, std::uint8_t(x * 3 + y * 5));
+            bitmap.setColor(x, y,
+                            rgba(std::uint8_t(x * 19), std::uint8_t(y * 31), std::uint8_t(x * y),
+                                 std::uint8_t(100 + x)));
         }
     }
     return bitmap;
@@ -52,67 +57,71 @@ struct LosslessFormat {
 
 TEST(SaveBitmap, ExtensionSelectsTheWriter)
 {
-    EXPECT_EQ(FileExtension("C:\\bilder.v2\\bana"), "");
-    EXPECT_EQ(FileExtension("/tmp/a.b/c.JPG"), ".JPG");
-    EXPECT_EQ(FileExtension("d:x.bmp"), ".bmp");
-    EXPECT_EQ(FileExtension("x.b:mp"), "");
-    EXPECT_EQ(FormatForFileName("Level07-facit.JPG"), ImageFileFormat::Jpeg);
-    EXPECT_EQ(FormatForFileName("a.jpeg"), ImageFileFormat::Jpeg);
-    EXPECT_EQ(FormatForFileName("a.Tga"), ImageFileFormat::Tga);
-    EXPECT_EQ(FormatForFileName("a.tif"), ImageFileFormat::Tiff);
-    EXPECT_EQ(FormatForFileName("a.tiff"), ImageFileFormat::None);
-    EXPECT_EQ(FormatForFileName("a.jpg "), ImageFileFormat::None);
-    EXPECT_EQ(FormatForFileName("a.png.txt"), ImageFileFormat::None);
-    EXPECT_EQ(FormatForFileName("noextension"), ImageFileFormat::None);
+    EXPECT_EQ(fileExtension("C:\\bilder.v2\\bana"), "");
+    EXPECT_EQ(fileExtension("/tmp/a.b/c.JPG"), ".JPG");
+    EXPECT_EQ(fileExtension("d:x.bmp"), ".bmp");
+    EXPECT_EQ(fileExtension("x.b:mp"), "");
+    EXPECT_EQ(formatForFileName("Level07-facit.JPG"), ImageFileFormat::Jpeg);
+    EXPECT_EQ(formatForFileName("a.jpeg"), ImageFileFormat::Jpeg);
+    EXPECT_EQ(formatForFileName("a.Tga"), ImageFileFormat::Tga);
+    EXPECT_EQ(formatForFileName("a.tif"), ImageFileFormat::Tiff);
+    EXPECT_EQ(formatForFileName("a.tiff"), ImageFileFormat::None);
+    EXPECT_EQ(formatForFileName("a.jpg "), ImageFileFormat::None);
+    EXPECT_EQ(formatForFileName("a.png.txt"), ImageFileFormat::None);
+    EXPECT_EQ(formatForFileName("noextension"), ImageFileFormat::None);
     // Only ASCII letters are lower-cased: a dotless capital I is no "i".
-    EXPECT_EQ(FormatForFileName("a.t\xC4\xb0"
+    EXPECT_EQ(formatForFileName("a.t\xC4\xb0"
                                 "f"),
               ImageFileFormat::None);
 }
 
-TEST(SaveBitmap, OtherExtensionsWriteNothing)
+std::string errorText(const Status& status) { return status.ok() ? "" : status.error().message; }
+
+TEST(SaveBitmap, OtherExtensionsAreRefusedAndWriteNothing)
 {
     ScratchFolder folder("none");
-    std::filesystem::create_directory(folder.File("pics.png"));
+    std::filesystem::create_directory(folder.file("pics.png"));
     const ExportBitmap picture = makePicture(PixelFormat::Rgb24);
     for (const char* name : {"picture.tiff", "picture.jpg ", "picture", "pics.png/picture"}) {
-        EXPECT_FALSE(SaveBitmapToFile(picture, folder.File(name))) << name;
-        EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
+        const std::string path = folder.file(name);
+        EXPECT_EQ(errorText(saveBitmapToFile(picture, path)),
+                  "Cannot create file \"" + path + "\". " + UnknownFormatReason);
+        EXPECT_FALSE(std::filesystem::exists(path)) << name;
     }
 }
 
 TEST(SaveBitmap, LosslessFormatsReadBackExactly)
 {
     ScratchFolder folder("lossless");
-    const LosslessFormat formats[] = {{"bmp", testing::ReadBmp, true},
-                                      {"png", testing::ReadPng, true},
-                                      {"tif", testing::ReadTiff, true},
-                                      {"pcx", testing::ReadPcx, false},
-                                      {"tga", testing::ReadTga, true}};
+    const LosslessFormat formats[] = {{"bmp", testing::readBmp, true},
+                                      {"png", testing::readPng, true},
+                                      {"tif", testing::readTiff, true},
+                                      {"pcx", testing::readPcx, false},
+                                      {"tga", testing::readTga, true}};
     for (const LosslessFormat& format : formats) {
         for (PixelFormat pixels : {PixelFormat::Indexed4, PixelFormat::Indexed8, PixelFormat::Rgb24,
                                    PixelFormat::Argb32}) {
             const ExportBitmap picture = makePicture(pixels);
             const std::string path =
-                folder.File("p" + std::to_string(int(pixels)) + "." + format.extension);
-            ASSERT_FALSE(SaveBitmapToFile(picture, path)) << path;
+                folder.file("p" + std::to_string(int(pixels)) + "." + format.extension);
+            ASSERT_TRUE(saveBitmapToFile(picture, path).ok()) << path;
             const auto decoded = format.read(path);
             ASSERT_TRUE(decoded) << path;
-            ASSERT_EQ(decoded->Width, 13) << path;
-            ASSERT_EQ(decoded->Height, 7) << path;
+            ASSERT_EQ(decoded->width, 13) << path;
+            ASSERT_EQ(decoded->height, 7) << path;
             for (int y = 0; y < 7; ++y) {
                 for (int x = 0; x < 13; ++x) {
-                    TColor32 expected = picture.Color(x, y);
+                    Color32 expected = picture.color(x, y);
                     if (!format.keepsAlpha) {
                         expected |= 0xFF000000u;
                     }
-                    ASSERT_EQ(decoded->At(x, y), expected) << path << " at " << x << "," << y;
+                    ASSERT_EQ(decoded->at(x, y), expected) << path << " at " << x << "," << y;
                 }
             }
             if (pixels != PixelFormat::Rgb24) {
                 continue;
             }
-            if (const auto size = testing::IdentifySize(path)) {
+            if (const auto size = testing::identifySize(path)) {
                 EXPECT_EQ(*size, "13x7") << path;
             }
         }
@@ -122,7 +131,7 @@ TEST(SaveBitmap, LosslessFormatsReadBackExactly)
 TEST(SaveBitmap, JpegOfTheBoardSizeWithTheFixedParameters)
 {
     ScratchFolder folder("jpeg");
-    std::vector<TColor32> board(451 * 451);
+    std::vector<Color32> board(451 * 451);
     for (int y = 0; y < 451; ++y) {
         for (int x = 0; x < 451; ++x) {
             board[std::size_t(y * 451 + x)] =
@@ -130,54 +139,91 @@ TEST(SaveBitmap, JpegOfTheBoardSizeWithTheFixedParameters)
         }
     }
     // From a 4-bit picture, as the board snapshot may be.
-    const ExportBitmap picture = ReduceToStandard16(board.data(), 451, 451);
-    const std::string path = folder.File("Level01-facit.jpg");
-    ASSERT_FALSE(SaveBitmapToFile(picture, path));
+    const ExportBitmap picture = reduceToStandard16(board.data(), 451, 451);
+    const std::string path = folder.file("Level01-facit.jpg");
+    ASSERT_TRUE(saveBitmapToFile(picture, path).ok());
     int quant = 0;
     bool progressive = true;
-    const auto decoded = testing::ReadJpeg(path, &quant, &progressive);
+    const auto decoded = testing::readJpeg(path, &quant, &progressive);
     ASSERT_TRUE(decoded);
-    EXPECT_EQ(decoded->Width, 451);
-    EXPECT_EQ(decoded->Height, 451);
-    EXPECT_EQ(decoded->Components, 3);
+    EXPECT_EQ(decoded->width, 451);
+    EXPECT_EQ(decoded->height, 451);
+    EXPECT_EQ(decoded->components, 3);
     EXPECT_FALSE(progressive);
     EXPECT_EQ(quant, 3); // luminance DC 16 scaled for quality 90
     const std::pair<int, int> probes[] = {{100, 100}, {350, 100}, {100, 350}, {350, 350}};
     for (const auto& [x, y] : probes) {
-        const TColor32 got = decoded->At(x, y);
-        const TColor32 want = board[std::size_t(y * 451 + x)];
-        EXPECT_NEAR(RedOf(got), RedOf(want), 4) << x << "," << y;
-        EXPECT_NEAR(GreenOf(got), GreenOf(want), 4) << x << "," << y;
-        EXPECT_NEAR(BlueOf(got), BlueOf(want), 4) << x << "," << y;
+        const Color32 got = decoded->at(x, y);
+        const Color32 want = board[std::size_t(y * 451 + x)];
+        EXPECT_NEAR(redOf(got), redOf(want), 4) << x << "," << y;
+        EXPECT_NEAR(greenOf(got), greenOf(want), 4) << x << "," << y;
+        EXPECT_NEAR(blueOf(got), blueOf(want), 4) << x << "," << y;
     }
-    if (const auto size = testing::IdentifySize(path)) {
+    if (const auto size = testing::identifySize(path)) {
         EXPECT_EQ(*size, "451x451");
     }
 }
 
-TEST(SaveBitmap, ErrorTexts)
+TEST(SaveBitmap, FailuresNameTheFileAndTheReason)
 {
     ScratchFolder folder("errors");
     const ExportBitmap picture = makePicture(PixelFormat::Rgb24);
-    const std::string missing = folder.File("no-such-folder/bild.png");
-    EXPECT_EQ(SaveBitmapToFile(picture, missing),
+    const std::string missing = folder.file("no-such-folder/bild.png");
+    EXPECT_EQ(errorText(saveBitmapToFile(picture, missing)),
               "Cannot create file \"" + missing + "\". No such file or directory");
 
-    if (std::filesystem::exists("/dev/full")) {
-        const std::string full = folder.File("full.bmp");
-        std::filesystem::create_symlink("/dev/full", full);
-        EXPECT_EQ(SaveBitmapToFile(picture, full), std::string("Stream write error"));
-    }
-
-    const std::string empty = folder.File("empty.jpg");
-    EXPECT_EQ(SaveBitmapToFile(ExportBitmap(0, 0, PixelFormat::Rgb24), empty),
-              "JPEG error #" + std::to_string(JERR_EMPTY_IMAGE));
-    EXPECT_FALSE(std::filesystem::exists(empty));
+    const std::string empty = folder.file("empty.jpg");
+    EXPECT_EQ(errorText(saveBitmapToFile(ExportBitmap(0, 0, PixelFormat::Rgb24), empty)),
+              "Cannot create file \"" + empty + "\". JPEG error #" +
+                  std::to_string(JERR_EMPTY_IMAGE));
     for (const char* name : {"empty.png", "empty.tif", "empty.pcx", "empty.tga"}) {
-        const auto error =
-            SaveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.File(name));
-        EXPECT_TRUE(error) << name;
-        EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
+        EXPECT_FALSE(saveBitmapToFile(ExportBitmap(0, 3, PixelFormat::Rgb24), folder.file(name)));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.file("")));
+}
+
+// Every save over an existing picture, in a child process whose files may not
+// grow beyond a few bytes: each one fails with the system's reason.
+int savesOverOldPicturesThatFail(const ScratchFolder& folder, const std::vector<std::string>& names)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{16, 16};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+        return 100;
+    }
+    const ExportBitmap picture = makePicture(PixelFormat::Argb32, 40, 30);
+    int unexpected = 0;
+    for (const std::string& name : names) {
+        const std::string path = folder.file(name);
+        const std::string expected = "Cannot create file \"" + path + "\". File too large";
+        const std::string got = errorText(saveBitmapToFile(picture, path));
+        unexpected += got == expected ? 0 : 1;
+        std::cerr << got << "\n";
+    }
+    std::vector<Color32> board(451 * 451, 0xFFC0C0C0);
+    const std::string jpeg = folder.file(names.front());
+    const Status saved = saveSixteenColourJpeg(PixelRows::contiguous(board.data(), 451, 451), jpeg);
+    unexpected += errorText(saved) == "Cannot create file \"" + jpeg + "\". File too large" ? 0 : 1;
+    return unexpected;
+}
+
+TEST(SaveBitmap, FailedSaveKeepsTheOldPictureAndLeavesNoTemporaryFile)
+{
+    ScratchFolder folder("keep");
+    const std::vector<std::string> names = {
+        "Level01-facit.jpg", "a.png", "a.bmp", "a.tif", "a.pcx", "a.tga"};
+    std::vector<std::vector<std::uint8_t>> before;
+    for (const std::string& name : names) {
+        ASSERT_TRUE(saveBitmapToFile(makePicture(PixelFormat::Rgb24), folder.file(name)).ok());
+        before.push_back(testing::readFileBytes(folder.file(name)));
+    }
+    EXPECT_EXIT(std::exit(savesOverOldPicturesThatFail(folder, names)),
+                ::testing::ExitedWithCode(0), "");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(testing::readFileBytes(folder.file(names[i])), before[i]) << names[i];
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file(""))) {
+        EXPECT_FALSE(isOwnTemporaryFileName(entry.path().filename().string())) << entry.path();
     }
 }
 

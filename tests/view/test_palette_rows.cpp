@@ -1,5 +1,5 @@
-// Palette rows: what is drawn in play and in editing, the hidden first copy of the count, the
-// list's syncing.
+// Palette rows: what is drawn in play and in editing, and the list's syncing.
+#include "core/level.h"
 #include "core/palette.h"
 #include "view/palette_list.h"
 #include "view/palette_row_delegate.h"
@@ -41,12 +41,12 @@ void PrepareSelectedRow(QPainter& painter, int fontPixels)
     painter.setPen(Yellow);
 }
 
-QImage DrawRow(const QString& text, const Board& board, int fontPixels = 13)
+QImage DrawRow(const QString& name, int count, Mode mode, int fontPixels = 13)
 {
     QImage image = Blank();
     QPainter painter(&image);
     PrepareSelectedRow(painter, fontPixels);
-    ListBox1DrawItem(painter, RowRect, text, board);
+    drawPaletteRow(painter, RowRect, name, count, mode);
     return image;
 }
 
@@ -68,91 +68,49 @@ QImage ExpectedRow(const QString& name, const QString& count, int fontPixels = 1
     return image;
 }
 
-QString Row(const char* name, int count)
-{
-    return QString::fromStdString(BuildPaletteRow(name, count));
-}
-
 TEST(PaletteRows, PlayShowsRowsWithPiecesInHandAndBlanksTheOthers)
 {
-    Board board;
-    board.PlayMode = true;
-    EXPECT_EQ(DrawRow(Row("Spegel", 2), board), ExpectedRow("Spegel", "2"));
-    EXPECT_EQ(DrawRow(Row("Y-koppling", 12), board), ExpectedRow("Y-koppling", "12"));
-    EXPECT_EQ(DrawRow(Row("Spegel", 0), board), Blank());
-    EXPECT_EQ(DrawRow(Row("Spegel", -1), board), Blank());
-    // A count that is not a number reads as 0.
-    EXPECT_EQ(DrawRow(QString("Spegel").leftJustified(49, ' ') + "x1", board), Blank());
-    EXPECT_EQ(DrawRow("   ", board), Blank());
+    EXPECT_EQ(DrawRow("Spegel", 2, Mode::Play), ExpectedRow("Spegel", "2"));
+    EXPECT_EQ(DrawRow("Y-koppling", 12, Mode::Play), ExpectedRow("Y-koppling", "12"));
+    EXPECT_EQ(DrawRow("Spegel", 0, Mode::Play), Blank());
+    EXPECT_EQ(DrawRow("Spegel", -1, Mode::Play), Blank());
 }
 
 TEST(PaletteRows, EditingShowsEveryRowWhateverItsCount)
 {
-    Board board;
-    board.PlayMode = false;
-    EXPECT_EQ(DrawRow(Row("Röd Laserkanon", 0), board), ExpectedRow("Röd Laserkanon", "0"));
-    EXPECT_EQ(DrawRow(Row("Hinder", -1), board), ExpectedRow("Hinder", "-1"));
-    // Only characters 50 to 52 are the count.
-    EXPECT_EQ(DrawRow(Row("Bomb", 1000), board), ExpectedRow("Bomb", "100"));
+    EXPECT_EQ(DrawRow("Röd Laserkanon", 0, Mode::Edit), ExpectedRow("Röd Laserkanon", "0"));
+    EXPECT_EQ(DrawRow("Hinder", -1, Mode::Edit), ExpectedRow("Hinder", "-1"));
+    EXPECT_EQ(DrawRow("Bomb", 1000, Mode::Edit), ExpectedRow("Bomb", "1000"));
+    EXPECT_EQ(DrawRow("Dubbelspegel", 7, Mode::Edit, 6), ExpectedRow("Dubbelspegel", "7", 6));
 }
 
-TEST(PaletteRows, FirstCopyOfTheCountStaysHiddenWithANarrowFont)
-{
-    Board board;
-    // At 6 pixels the 49-character name field is narrower than the row, so
-    // the count's first copy would land inside it.
-    const QString row = Row("Dubbelspegel", 7);
-    ASSERT_LT(QFontMetrics(RowFont(6)).horizontalAdvance(row), RowRect.width());
-    EXPECT_EQ(DrawRow(row, board, 6), ExpectedRow("Dubbelspegel", "7", 6));
-}
+const std::vector<int> PlayPalette{2, 0, 0, 1, 0, 0, 0};
 
-TEST(PaletteRows, NothingIsDrawnWhilePaintingIsDisabled)
+TEST(PaletteList, ShowPaletteSyncsItemsAndKeepsTheSelectionWithoutSignals)
 {
-    Board board;
-    board.PaintEnabled = false;
-    board.PlayMode = false;
-    EXPECT_EQ(DrawRow(Row("Spegel", 3), board), Blank());
-}
-
-Palette PlayPalette()
-{
-    Palette palette;
-    palette.AppendRows(0, PlayRowCount - 1);
-    palette.Increase(0);
-    palette.Increase(0);
-    palette.Increase(3);
-    return palette;
-}
-
-TEST(PaletteList, ShowRowsSyncsItemsAndSelectionWithoutSignals)
-{
-    Board board;
     PaletteList list;
     EXPECT_EQ(list.size(), QSize(153, 278));
     QSignalSpy rowChanges(&list, &QListWidget::currentRowChanged);
-    Palette palette = PlayPalette();
-    palette.Select(3);
-    list.showRows(palette, board);
+    list.showPalette(PlayPalette, Mode::Play);
+    list.selectRow(3);
     ASSERT_EQ(list.count(), PlayRowCount);
-    EXPECT_EQ(list.item(0)->text().toStdString(), palette.RowText(0));
-    EXPECT_EQ(list.currentRow(), 3);
+    EXPECT_EQ(list.item(0)->text(), QString("Spegel"));
+    EXPECT_EQ(list.item(3)->data(PaletteCountRole).toInt(), 1);
 
-    palette.Decrease(3);
-    palette.Select(-1);
-    palette.RemoveRowsFrom(5);
-    list.showRows(palette, board);
+    list.showPalette({2, 0, 0, 0, 0}, Mode::Play);
     EXPECT_EQ(list.count(), 5);
-    EXPECT_EQ(list.item(3)->text().toStdString(), palette.RowText(3));
-    EXPECT_EQ(list.currentRow(), -1);
+    EXPECT_EQ(list.item(3)->data(PaletteCountRole).toInt(), 0);
+    EXPECT_EQ(list.currentRow(), 3);
+    list.showPalette({2, 0, 0}, Mode::Play);
+    EXPECT_EQ(list.currentRow(), -1) << "a removed row is no longer selected";
     EXPECT_EQ(rowChanges.count(), 0);
 }
 
 TEST(PaletteList, BlankRowsKeepTheirPlaceAndCanBeSelected)
 {
-    Board board;
     PaletteList list;
     list.show();
-    list.showRows(PlayPalette(), board);
+    list.showPalette(PlayPalette, Mode::Play);
     QSignalSpy rowChanges(&list, &QListWidget::currentRowChanged);
     list.setCurrentRow(1); // "Dubbelspegel", none in hand: drawn blank
     EXPECT_EQ(list.currentRow(), 1);

@@ -14,11 +14,7 @@ namespace {
 
 std::optional<int> PieceSprite(int kind, bool lit)
 {
-    Piece piece;
-    piece.Kind = static_cast<PieceKind>(kind);
-    piece.Lit = lit;
-    piece.Deleted = false;
-    return SpriteIndexForPiece(piece);
+    return spriteIndexForPiece(static_cast<PieceKind>(kind), lit);
 }
 
 TEST(PieceSprites, KindAndLitStateChooseTheSprite)
@@ -37,48 +33,26 @@ TEST(PieceSprites, KindAndLitStateChooseTheSprite)
 
 TEST(PieceSprites, CannonColourChoosesTheSpriteWithBlueAndGreenCrossed)
 {
-    Emitter cannon;
-    cannon.IsCannon = true;
     const std::pair<std::int32_t, int> known[] = {{RedBeam, 0}, {BlueBeam, 1}, {GreenBeam, 2}};
     for (const auto& [colour, sprite] : known) {
-        cannon.Color = colour;
-        EXPECT_EQ(SpriteIndexForCannon(cannon), sprite) << colour;
+        EXPECT_EQ(spriteIndexForCannon(colour), sprite) << colour;
     }
     for (std::int32_t colour : {0, WhiteBeam, -1, 0x01000000 | RedBeam}) {
-        cannon.Color = colour;
-        EXPECT_FALSE(SpriteIndexForCannon(cannon)) << colour;
+        EXPECT_FALSE(spriteIndexForCannon(colour)) << colour;
     }
-    Emitter output;
-    output.IsCannon = false;
-    output.Color = RedBeam;
-    EXPECT_FALSE(SpriteIndexForCannon(output));
-}
-
-TEST(PieceSprites, OutputsOfSplittingPiecesDrawNothing)
-{
-    Board board;
-    const int piece = *board.AppendPiece(PieceKind::TCoupling, 5, 5, 0);
-    QImage image(451, 451, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    const QImage before = image;
-    QPainter painter(&image);
-    DrawCannon(painter, board, board.Pieces[static_cast<std::size_t>(piece)].EmitterIndex,
-               StandardSprites());
-    painter.end();
-    EXPECT_EQ(image, before);
 }
 
 TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
 {
-    const TBitmap32List& sprites = StandardSprites();
-    ASSERT_EQ(sprites.Count(), StandardSpriteCount);
+    const BitmapList& sprites = StandardSprites();
+    ASSERT_EQ(sprites.count(), StandardSpriteCount);
     for (int i = 0; i < StandardSpriteCount; ++i) {
-        const TBitmap32& sprite = sprites.Bitmap(i);
-        ASSERT_EQ(sprite.Width(), 48) << i;
-        ASSERT_EQ(sprite.Height(), 48) << i;
-        EXPECT_EQ(sprite.PixelS(-1, 0), (i >= 17 && i <= 19) ? 0u : 0xFFFFFFFFu) << i;
+        const Bitmap32& sprite = sprites.bitmap(i);
+        ASSERT_EQ(sprite.width(), 48) << i;
+        ASSERT_EQ(sprite.height(), 48) << i;
+        EXPECT_EQ(sprite.guardedPixel(-1, 0), (i >= 17 && i <= 19) ? 0u : 0xFFFFFFFFu) << i;
         if (i != 9) {
-            EXPECT_EQ(sprite.Pixel(0, 0), 0xFFFFFFFFu) << i;
+            EXPECT_EQ(sprite.pixel(0, 0), 0xFFFFFFFFu) << i;
         }
     }
     EXPECT_EQ(StandardWallpaper().size(), QSize(256, 256));
@@ -86,16 +60,17 @@ TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
 
 TEST(PieceSprites, ChangedSpritePixelsShowInTheNextPaint)
 {
-    TBitmap32List sprites;
+    BitmapList sprites;
     for (int i = 0; i < StandardSpriteCount; ++i) {
-        sprites.Add().SetBitmap(StandardSprites().Bitmap(i));
+        sprites.add().setBitmap(StandardSprites().bitmap(i));
     }
-    Board board;
-    board.AppendPiece(PieceKind::Mirror, 5, 5, 1);
-    const QImage before = RenderBoard(board, sprites);
-    EXPECT_EQ(before, RenderBoard(board, StandardSprites()));
-    sprites.Bitmap(3).Clear(0xFF000000);
-    const QImage after = RenderBoard(board, sprites);
+    Level level;
+    appendPiece(level, PieceKind::Mirror, 5, 5, 1);
+    const Evaluation evaluation = evaluate(level);
+    const QImage before = renderBoard(level, evaluation, sprites);
+    EXPECT_EQ(before, renderBoard(level, evaluation, StandardSprites()));
+    sprites.bitmap(3).clear(0xFF000000);
+    const QImage after = renderBoard(level, evaluation, sprites);
     // An all-black square turned 45 degrees: black middle, corners left to the board.
     EXPECT_EQ(after.pixel(226, 226), qRgb(0, 0, 0));
     EXPECT_EQ(after.pixel(226, 204), qRgb(0, 0, 0));
@@ -105,15 +80,15 @@ TEST(PieceSprites, ChangedSpritePixelsShowInTheNextPaint)
 
 TEST(PieceSprites, RenderedBoardConvertsToAnExportBitmap)
 {
-    Board board;
-    board.AppendCannon(1, 5, 0, GreenBeam);
-    const QImage image = RenderBoard(board, StandardSprites());
-    const ExportBitmap bitmap = ToExportBitmap(image);
-    ASSERT_EQ(bitmap.Width(), 451);
-    ASSERT_EQ(bitmap.Height(), 451);
-    EXPECT_EQ(bitmap.Format(), PixelFormat::Rgb24);
+    Level level;
+    appendCannon(level, 1, 5, 0, GreenBeam);
+    const QImage image = renderBoard(level, evaluate(level), StandardSprites());
+    const ExportBitmap bitmap = toExportBitmap(image);
+    ASSERT_EQ(bitmap.width(), 451);
+    ASSERT_EQ(bitmap.height(), 451);
+    EXPECT_EQ(bitmap.format(), PixelFormat::Rgb24);
     for (const QPoint p : {QPoint(25, 25), QPoint(0, 0), QPoint(300, 226), QPoint(10, 226)}) {
-        EXPECT_EQ(bitmap.Color(p.x(), p.y()), image.pixel(p)) << p.x() << "," << p.y();
+        EXPECT_EQ(bitmap.color(p.x(), p.y()), image.pixel(p)) << p.x() << "," << p.y();
     }
 }
 
@@ -132,10 +107,11 @@ TEST(BeamColours, SegmentsFarOffTheBoardAreClippedOrSkipped)
     image.fill(Qt::black);
     QPainter painter(&image);
     BeamPainter beams(painter);
-    constexpr std::int64_t Far = std::int64_t(1) << 60;
-    beams.DrawSegment({-Far, 226, Far, 226, RedBeam});
-    beams.DrawSegment({Far, Far, Far + 50, Far + 50, GreenBeam});
-    beams.DrawSegment({INT64_MIN, INT64_MIN, INT64_MAX, INT64_MAX, BlueBeam});
+    // The farthest a beam can reach: one step past a 32-bit cell number.
+    constexpr std::int64_t Far = std::int64_t(1) << 31;
+    beams.drawSegment({-Far, 5, Far, 5, RedBeam});
+    beams.drawSegment({Far, Far, Far + 1, Far + 1, GreenBeam});
+    beams.drawSegment({-Far, -Far, Far, Far, BlueBeam});
     painter.end();
     EXPECT_EQ(image.pixelColor(0, 226), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(450, 226), QColor(255, 0, 0));

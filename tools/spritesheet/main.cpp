@@ -1,6 +1,6 @@
-// spritesheet OUT.png: every sprite in all eight directions, lit and dark, drawn by the board's own
-// code.
+// spritesheet OUT.png: every sprite in eight directions, lit and dark, drawn by the board's code.
 #include "core/palette.h"
+#include "view/board_geometry.h"
 #include "view/piece_drawing.h"
 #include "view/sprite_set.h"
 
@@ -24,33 +24,33 @@ struct SheetRow {
     bool lit = false;
 };
 
-SheetRow PieceRow(PieceKind kind, bool lit = false)
+SheetRow pieceRow(PieceKind kind, bool lit = false)
 {
-    std::string label = std::string(PieceNames[static_cast<std::size_t>(*KindToRow(kind))]);
-    if (IsLampKind(kind)) {
+    std::string label = std::string(PaletteRowNames[static_cast<std::size_t>(*rowOfKind(kind))]);
+    if (isLampKind(kind)) {
         label += lit ? " (lit)" : " (dark)";
     }
     return {label, kind, 0, lit};
 }
 
-SheetRow CannonRow(std::int32_t color)
+SheetRow cannonRow(std::int32_t color)
 {
-    return {std::string(PieceNames[static_cast<std::size_t>(*CannonColorToRow(color))]),
+    return {std::string(PaletteRowNames[static_cast<std::size_t>(*rowOfCannonColour(color))]),
             std::nullopt, color, false};
 }
 
 // Rows in sprite index order 0..20, then a record without a sprite.
-std::vector<SheetRow> SheetRows()
+std::vector<SheetRow> sheetRows()
 {
     using K = PieceKind;
     std::vector<SheetRow> rows{
-        CannonRow(RedBeam),           CannonRow(BlueBeam),        CannonRow(GreenBeam),
-        PieceRow(K::Mirror),          PieceRow(K::DoubleMirror),  PieceRow(K::RedLamp),
-        PieceRow(K::BlueLamp),        PieceRow(K::GreenLamp),     PieceRow(K::Cross),
-        PieceRow(K::Obstacle),        PieceRow(K::TCoupling),     PieceRow(K::TCoupling2),
-        PieceRow(K::Inverter),        PieceRow(K::RedLamp, true), PieceRow(K::BlueLamp, true),
-        PieceRow(K::GreenLamp, true), PieceRow(K::YCoupling),     PieceRow(K::Bomb),
-        PieceRow(K::OneWay),          PieceRow(K::WhiteLamp),     PieceRow(K::WhiteLamp, true),
+        cannonRow(RedBeam),           cannonRow(BlueBeam),        cannonRow(GreenBeam),
+        pieceRow(K::Mirror),          pieceRow(K::DoubleMirror),  pieceRow(K::RedLamp),
+        pieceRow(K::BlueLamp),        pieceRow(K::GreenLamp),     pieceRow(K::Cross),
+        pieceRow(K::Obstacle),        pieceRow(K::TCoupling),     pieceRow(K::TCoupling2),
+        pieceRow(K::Inverter),        pieceRow(K::RedLamp, true), pieceRow(K::BlueLamp, true),
+        pieceRow(K::GreenLamp, true), pieceRow(K::YCoupling),     pieceRow(K::Bomb),
+        pieceRow(K::OneWay),          pieceRow(K::WhiteLamp),     pieceRow(K::WhiteLamp, true),
     };
     rows.push_back({"no sprite (kind 200)", static_cast<PieceKind>(200), 0, false});
     return rows;
@@ -60,44 +60,44 @@ constexpr int LabelWidth = 210;
 constexpr int HeaderHeight = 24;
 
 // One board cell with its grid lines, and the record drawn in it as on the board.
-void DrawCell(QPainter& painter, const SheetRow& row, std::uint8_t direction,
-              const TBitmap32List& sprites)
+void drawCell(QPainter& painter, const SheetRow& row, std::uint8_t direction,
+              const BitmapList& sprites)
 {
-    painter.fillRect(0, 0, CellSize + 1, CellSize + 1, QColor(0xC0, 0xC0, 0xC0));
+    painter.fillRect(0, 0, geometry::CellSize + 1, geometry::CellSize + 1,
+                     QColor(0xC0, 0xC0, 0xC0));
     painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawRect(0, 0, CellSize, CellSize);
-    Board board;
+    painter.drawRect(0, 0, geometry::CellSize, geometry::CellSize);
     if (row.kind) {
-        const int index = *board.AppendPiece(*row.kind, 1, 1, direction);
-        board.Pieces[static_cast<std::size_t>(index)].Lit = row.lit;
-        DrawPiece(painter, board, index, sprites);
+        drawPiece(painter, Piece{*row.kind, 1, 1, direction, -1, false}, row.lit, sprites);
     } else {
-        DrawCannon(painter, board, *board.AppendCannon(1, 1, direction, row.cannonColor), sprites);
+        drawCannon(painter, BeamSource{-1, 1, 1, direction, row.cannonColor, false}, sprites);
     }
 }
 
-QImage DrawSheet(const TBitmap32List& sprites)
+QImage drawSheet(const BitmapList& sprites)
 {
-    const std::vector<SheetRow> rows = SheetRows();
-    QImage sheet(LabelWidth + 8 * CellSize + 1,
-                 HeaderHeight + static_cast<int>(rows.size()) * CellSize + 1, QImage::Format_RGB32);
+    const std::vector<SheetRow> rows = sheetRows();
+    QImage sheet(LabelWidth + 8 * geometry::CellSize + 1,
+                 HeaderHeight + static_cast<int>(rows.size()) * geometry::CellSize + 1,
+                 QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     painter.setPen(Qt::black);
     for (int d = 0; d < 8; ++d) {
-        painter.drawText(QRect(LabelWidth + d * CellSize, 0, CellSize, HeaderHeight),
-                         Qt::AlignCenter, QStringLiteral("dir %1").arg(d));
+        painter.drawText(
+            QRect(LabelWidth + d * geometry::CellSize, 0, geometry::CellSize, HeaderHeight),
+            Qt::AlignCenter, QStringLiteral("dir %1").arg(d));
     }
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        const int top = HeaderHeight + static_cast<int>(r) * CellSize;
+        const int top = HeaderHeight + static_cast<int>(r) * geometry::CellSize;
         painter.setPen(Qt::black);
         painter.drawText(
-            QRect(4, top, LabelWidth - 8, CellSize), Qt::AlignVCenter | Qt::AlignLeft,
+            QRect(4, top, LabelWidth - 8, geometry::CellSize), Qt::AlignVCenter | Qt::AlignLeft,
             QStringLiteral("%1  %2").arg(r, 2).arg(QString::fromStdString(rows[r].label)));
         for (int d = 0; d < 8; ++d) {
             painter.save();
-            painter.translate(LabelWidth + d * CellSize, top);
-            DrawCell(painter, rows[r], static_cast<std::uint8_t>(d), sprites);
+            painter.translate(LabelWidth + d * geometry::CellSize, top);
+            drawCell(painter, rows[r], static_cast<std::uint8_t>(d), sprites);
             painter.restore();
         }
     }
@@ -116,7 +116,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: spritesheet OUT.png\n";
         return 2;
     }
-    const QImage sheet = DrawSheet(prismora::StandardSprites());
+    const QImage sheet = drawSheet(prismora::StandardSprites());
     if (!sheet.save(QString::fromLocal8Bit(argv[1]))) {
         std::cerr << "spritesheet: cannot write " << argv[1] << "\n";
         return 1;
