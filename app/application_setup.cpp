@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -30,6 +31,10 @@ void installSwedishTranslation(QApplication& application)
 void SetUpApplication(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("Prismora"));
+    // Lets the desktop match the window to the menu entry and its icon; the
+    // icon is found in the icon theme once the game is installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.prismora.Prismora"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.prismora.Prismora")));
     installSwedishTranslation(application);
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
                                {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});

@@ -5,9 +5,11 @@ class QApplication;
 
 namespace prismora {
 
-// Names the application "Prismora", installs Qt's Swedish translation (when
-// present) so standard dialogs speak Swedish, and maps the fonts the design
-// names to installed look-alikes. Call once, after creating the application.
+// Names the application "Prismora" (so its data folder is
+// ~/.local/share/Prismora) with the desktop entry org.prismora.Prismora and
+// its themed icon, installs Qt's Swedish translation (when present) so
+// standard dialogs speak Swedish, and maps the fonts the design names to
+// installed look-alikes. Call once, after creating the application.
 void SetUpApplication(QApplication& application);
 
 } // namespace prismora

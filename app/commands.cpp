@@ -44,7 +44,7 @@ bool MainWindow::filterNameKey(const QString& typed)
 
 void MainWindow::openLevel()
 {
-    const FileDialogRequest request{FileDialogMode::Open, m_programDir,
+    const FileDialogRequest request{FileDialogMode::Open, m_playerFolder,
                                     QString::fromLatin1(LevelFileFilter), QString()};
     if (const std::optional<QString> path = m_dialogs->askFileName(this, request)) {
         loadLevelFile(*path);
@@ -74,7 +74,7 @@ void MainWindow::saveDesign()
     }
     m_boardView->setPaintingEnabled(false);
     m_paletteList->setPaintingEnabled(false);
-    const FileDialogRequest request{FileDialogMode::Save, m_programDir,
+    const FileDialogRequest request{FileDialogMode::Save, m_playerFolder,
                                     QString::fromLatin1(LevelFileFilter), QStringLiteral("prl")};
     if (const std::optional<QString> path = m_dialogs->askFileName(this, request)) {
         if (m_levelNameEdit->text().isEmpty()) {
@@ -97,7 +97,7 @@ void MainWindow::testDesign()
         ask(informationBox(QString::fromUtf8(NotWorkingText)));
         return;
     }
-    const QString path = m_programDir + QStringLiteral("speltest.prl");
+    const QString path = playerFile(QStringLiteral("speltest.prl"));
     if (saveLevelOrReport(path, SaveLayout::Design)) {
         m_startProgramCopy(path);
     }
@@ -133,8 +133,7 @@ void MainWindow::playLoadedLevel()
 void MainWindow::quit()
 {
     if (!m_evaluation.isFinished() &&
-        !saveLevelOrReport(m_programDir + QStringLiteral("currentlevel.prl"),
-                           SaveLayout::Position)) {
+        !saveLevelOrReport(playerFile(QStringLiteral("currentlevel.prl")), SaveLayout::Position)) {
         return;
     }
     close();

@@ -75,7 +75,8 @@ void startDetachedCopy(const QString& levelPath)
 
 MainWindow::MainWindow(Options options, QWidget* parent)
     : QWidget(parent), m_wallpaper(StandardWallpaper()),
-      m_programDir(std::move(options.programDir)), m_dialogs(options.dialogs),
+      m_seriesFolder(std::move(options.seriesFolder)),
+      m_playerFolder(std::move(options.playerFolder)), m_dialogs(options.dialogs),
       m_startProgramCopy(std::move(options.startProgramCopy))
 {
     if (m_dialogs == nullptr) {

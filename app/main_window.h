@@ -41,9 +41,11 @@ class MainWindow : public QWidget {
 public:
     // What the window takes from its surroundings; tests replace each part.
     struct Options {
-        // The folder of the level series and of every file the player makes,
-        // with a trailing '/'. Empty: the folder of the running executable.
-        QString programDir;
+        // The folder of the level series, and the folder of every file the
+        // player makes and where the file dialogs start. Empty: decided from
+        // the running executable's folder (see findStorageFolders).
+        QString seriesFolder;
+        QString playerFolder;
         // Command-line arguments after the program name; an existing file in
         // the first one (or the one after "--") is loaded at start-up.
         QStringList arguments;
@@ -62,7 +64,7 @@ public:
     // What the pointer has hold of.
     const Grab& grab() const { return m_grab; }
     const LevelSeries& levelSeries() const { return m_series; }
-    const QString& programDir() const { return m_programDir; }
+    const QString& playerFolder() const { return m_playerFolder; }
 
     // Loads a level file as every load does: level, palette, name field and
     // caption from the file, play mode, the snapshot commands offered; the
@@ -116,6 +118,8 @@ private:
     void takeScreenshot();
     void savePosition();
     QString sharedFilePath(const QString& suffix) const;
+    // A file in the player's folder, which is created when it is missing.
+    QString playerFile(const QString& name) const;
 
     // Board and palette input (board_input.cpp).
     void onBoardMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
@@ -134,7 +138,8 @@ private:
     Grab m_grab;
     CommandState m_commandState = CommandState::NothingLoaded;
     LevelSeries m_series;
-    QString m_programDir;
+    QString m_seriesFolder;
+    QString m_playerFolder;
     QString m_currentLevelFile;
     std::unique_ptr<UserDialogs> m_ownDialogs;
     UserDialogs* m_dialogs = nullptr;

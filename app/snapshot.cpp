@@ -13,8 +13,8 @@ namespace prismora {
 QString MainWindow::sharedFilePath(const QString& suffix) const
 {
     // The name is cleaned for both files, so that a level name holding a
-    // path separator cannot place a file outside the program's folder.
-    return m_programDir + CleanFileName(QString::fromStdString(m_level.name) + suffix);
+    // path separator cannot place a file outside the player's folder.
+    return playerFile(CleanFileName(QString::fromStdString(m_level.name) + suffix));
 }
 
 void MainWindow::takeScreenshot()

@@ -1,6 +1,7 @@
 // Start-up of the main window, loading levels into it, the series arrows and the bomb restart.
 #include "app/main_window.h"
 
+#include "app/storage_paths.h"
 #include "base/version.h"
 #include "core/level_file.h"
 #include "view/board_view.h"
@@ -8,6 +9,7 @@
 #include "widgets/gradient_button.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,13 +40,18 @@ QString levelArgument(const QStringList& arguments)
 
 void MainWindow::startUp(const QStringList& arguments)
 {
-    if (m_programDir.isEmpty()) {
-        m_programDir =
-            QString::fromStdString(programFolder(toPath(QCoreApplication::applicationFilePath())));
-    } else if (!m_programDir.endsWith(QLatin1Char('/'))) {
-        m_programDir += QLatin1Char('/');
+    if (m_seriesFolder.isEmpty() || m_playerFolder.isEmpty()) {
+        const StorageFolders folders = findStorageFolders(
+            QString::fromStdString(programFolder(toPath(QCoreApplication::applicationFilePath()))));
+        m_seriesFolder = folders.seriesFolder;
+        m_playerFolder = folders.playerFolder;
     }
-    m_series = LevelSeries(listSeriesFiles(toPath(m_programDir)));
+    for (QString* folder : {&m_seriesFolder, &m_playerFolder}) {
+        if (!folder->endsWith(QLatin1Char('/'))) {
+            *folder += QLatin1Char('/');
+        }
+    }
+    m_series = LevelSeries(listSeriesFiles(toPath(m_seriesFolder)));
     showSeriesHint();
     m_level.name = m_levelNameEdit->text().toStdString();
     setCommandState(CommandState::NothingLoaded);
@@ -54,6 +61,14 @@ void MainWindow::startUp(const QStringList& arguments)
     if (!level.isEmpty() && QFileInfo(level).isFile()) {
         loadLevelFile(level);
     }
+}
+
+QString MainWindow::playerFile(const QString& name) const
+{
+    // The per-user folder of an installed game may not exist yet; a folder
+    // that cannot be made shows as a failed write of the file.
+    QDir().mkpath(m_playerFolder);
+    return m_playerFolder + name;
 }
 
 void MainWindow::showSeriesHint()

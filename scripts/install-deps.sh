@@ -12,6 +12,8 @@ packages=(
   clang libclang-rt-14-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  # the install check: Debian packaging and the desktop file validators
+  dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin
 )
 
 missing=()

@@ -159,7 +159,7 @@ TEST(CommandsWindow, SavingNewLevelAskedNoCancelledNamelessOrUnwritable)
     EXPECT_EQ(request.mode, FileDialogMode::Save);
     EXPECT_EQ(request.filter, QString("Prismora level (*.prl)"));
     EXPECT_EQ(request.defaultSuffix, QString("prl"));
-    EXPECT_EQ(request.directory, form.programDir());
+    EXPECT_EQ(request.directory, form.playerFolder());
     EXPECT_EQ(observe(harness), editor);
     EXPECT_TRUE(boardView(form)->isVisible());
 
@@ -275,6 +275,20 @@ TEST(CommandsWindow, QuitSavesOnlyAnUnfinishedPosition)
         ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
         EXPECT_EQ(harness.dialogs.boxes[0].icon, QMessageBox::Critical);
     }
+}
+
+TEST(CommandsWindow, AnInstalledGameWritesIntoThePlayersOwnFolder)
+{
+    WindowHarness harness({{"Level01.prl", MirrorLevel()}, {"Level02.prl", SolvedLevel()}});
+    MainWindow::Options options = harness.options();
+    options.playerFolder = harness.path("home/.local/share/Prismora");
+    MainWindow window(std::move(options));
+    click(window, "nextLevelButton");
+    EXPECT_EQ(levelNameEdit(window)->text(), QString("Klar")) << "the series is read as before";
+    click(window, "previousLevelButton");
+    click(window, "quitButton");
+    EXPECT_TRUE(QFile::exists(harness.path("home/.local/share/Prismora/currentlevel.prl")));
+    EXPECT_FALSE(QFile::exists(harness.path("currentlevel.prl")));
 }
 
 TEST(CommandsWindow, NameFieldRefusesTypedFileNameCharactersButNotPaste)

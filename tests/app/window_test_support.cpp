@@ -88,7 +88,8 @@ WindowHarness::~WindowHarness() = default;
 MainWindow::Options WindowHarness::options(const QStringList& arguments)
 {
     MainWindow::Options options;
-    options.programDir = m_dir.path();
+    options.seriesFolder = m_dir.path();
+    options.playerFolder = m_dir.path();
     options.arguments = arguments;
     options.dialogs = &dialogs;
     options.startProgramCopy = [this](const QString& path) { startedCopies.append(path); };

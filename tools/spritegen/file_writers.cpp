@@ -23,6 +23,8 @@ void put32(QByteArray& out, std::uint32_t value)
     }
 }
 
+} // namespace
+
 bool writeFile(const QByteArray& bytes, const QString& path)
 {
     QFile file(path);
@@ -31,8 +33,6 @@ bool writeFile(const QByteArray& bytes, const QString& path)
     }
     return file.write(bytes) == bytes.size() && file.flush();
 }
-
-} // namespace
 
 bool writeStored32(const QImage& image, const QString& path)
 {

@@ -1,10 +1,14 @@
 // Writing the generated pictures in the forms the game reads.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
 namespace prismora::spritegen {
+
+// Replaces the file at `path` with `bytes`; false when it cannot be written.
+bool writeFile(const QByteArray& bytes, const QString& path);
 
 // The stored 32-bit form: int32 width, int32 height (little-endian), then the
 // pixels row by row from the top, each as bytes blue, green, red, alpha.

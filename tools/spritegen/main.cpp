@@ -1,5 +1,6 @@
 // spritegen: draws the 21 piece sprites and the button wallpaper into a resources folder.
 #include "file_writers.h"
+#include "icon.h"
 #include "preview.h"
 #include "sprite_checks.h"
 #include "sprites.h"
@@ -15,10 +16,36 @@ using namespace prismora::spritegen;
 
 namespace {
 
-constexpr const char* Usage = "usage: spritegen RESOURCES_FOLDER [--preview FOLDER]\n"
-                              "Writes RESOURCES_FOLDER/sprites/sprite00.b32 ... sprite20.b32 and\n"
-                              "RESOURCES_FOLDER/wallpaper.bmp; with --preview also sheet.png and\n"
-                              "turns.png for review into FOLDER.\n";
+constexpr const char* Usage =
+    "usage: spritegen RESOURCES_FOLDER [--preview FOLDER] [--icons FOLDER]\n"
+    "Writes RESOURCES_FOLDER/sprites/sprite00.b32 ... sprite20.b32 and\n"
+    "RESOURCES_FOLDER/wallpaper.bmp; with --preview also sheet.png and\n"
+    "turns.png for review into FOLDER; with --icons the application icon\n"
+    "into FOLDER/hicolor/.\n";
+
+// The folder given after `option`, or an empty string.
+QString optionFolder(int argc, char** argv, const char* option)
+{
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (QString(argv[i]) == option) {
+            return QString::fromLocal8Bit(argv[i + 1]);
+        }
+    }
+    return {};
+}
+
+bool hasValidOptions(int argc, char** argv)
+{
+    if (argc < 2 || argc % 2 != 0) {
+        return false;
+    }
+    for (int i = 2; i < argc; i += 2) {
+        if (QString(argv[i]) != "--preview" && QString(argv[i]) != "--icons") {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool fail(const QString& message)
 {
@@ -51,7 +78,7 @@ bool writeWallpaper(const QImage& picture, const QString& resources)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && !(argc == 4 && QString(argv[2]) == "--preview")) {
+    if (!hasValidOptions(argc, argv)) {
         std::fputs(Usage, stderr);
         return 2;
     }
@@ -68,8 +95,11 @@ int main(int argc, char** argv)
     if (!writeSprites(sprites, resources) || !writeWallpaper(background, resources)) {
         return 1;
     }
-    if (argc == 4) {
-        const QString folder = QString::fromLocal8Bit(argv[3]);
+    const QString icons = optionFolder(argc, argv, "--icons");
+    if (!icons.isEmpty() && !writeIcons(icons)) {
+        return 1;
+    }
+    if (const QString folder = optionFolder(argc, argv, "--preview"); !folder.isEmpty()) {
         if (!QDir().mkpath(folder) || !writePreview(sprites, background, folder)) {
             fail("cannot write the preview into " + folder);
             return 1;

@@ -1,5 +1,6 @@
 // Lamp sprites: a disc in a ring with cross-hair marks; a lit lamp glows and sends out rays.
 #include "canvas.h"
+#include "lamp_geometry.h"
 #include "sprites.h"
 #include "standard_colours.h"
 
@@ -9,14 +10,13 @@ namespace {
 
 enum class LampState { Dark, Lit };
 
-constexpr double RingOuter = 14.5;
-constexpr double RingInner = 10.5;
+using namespace lampshape;
 
 void drawRays(Canvas& canvas, QRgb colour)
 {
-    // Between the axes, so the rays never hide a beam crossing the lamp.
     for (int i = 0; i < 8; ++i) {
-        canvas.fillOutlined(ray(Centre, 22.5 + 45.0 * i, RingOuter + 1, 23.5, 7), colour);
+        canvas.fillOutlined(ray(Centre, FirstRayDegrees + 45.0 * i, RayInner, RayOuter, RayBase),
+                            colour);
     }
 }
 
@@ -24,9 +24,9 @@ void drawCrossHairs(Canvas& canvas)
 {
     for (int i = 0; i < 4; ++i) {
         const double degrees = 90.0 * i;
-        canvas.fill(
-            band(polar(Centre, degrees, RingInner - 3), polar(Centre, degrees, RingOuter + 3), 2),
-            Black);
+        canvas.fill(band(polar(Centre, degrees, CrossHairInner),
+                         polar(Centre, degrees, CrossHairOuter), CrossHairWidth),
+                    Black);
     }
 }
 
@@ -39,9 +39,9 @@ QImage lamp(LampState state, QRgb glass, QRgb glow)
     }
     canvas.fillOutlined(ring(Centre, RingOuter, RingInner), Silver);
     canvas.rim(ring(Centre, RingOuter, RingInner), QPoint(1, 1), Grey);
-    canvas.fillOutlined(disc(Centre, RingInner - 1.5), glass);
+    canvas.fillOutlined(disc(Centre, Glass), glass);
     if (state == LampState::Lit) {
-        canvas.fill(disc(Centre, 6.5), glow);
+        canvas.fill(disc(Centre, Glow), glow);
     } else {
         canvas.fill(disc(QPointF(21.5, 21.5), 2), Grey);
     }
