@@ -1,6 +1,7 @@
 // Level files: the reader's distribution rule and the writer's section layout.
 #include "core/level_file.h"
 
+#include "core/content_hash.h"
 #include "core/ini_file.h"
 #include "core/palette.h"
 
@@ -171,6 +172,7 @@ LoadedLevel parseLevel(std::string_view fileBytes)
     readPieces(ini, flag, level, dropped);
     readCannons(ini, level, dropped);
     loaded.warning = capacityWarning(dropped);
+    loaded.contentHash = contentHash(fileBytes);
     return loaded;
 }
 

@@ -24,6 +24,9 @@ struct LoadedLevel {
     // Empty, or a warning (Swedish, for the "Information" box) that the file
     // held more pieces or cannons than the tables take and was cut there.
     std::string warning;
+    // contentHash of the bytes read, which tells an edited file from the one
+    // whose progress was recorded.
+    std::uint64_t contentHash = 0;
 };
 
 enum class LoadFailure {
