@@ -81,6 +81,14 @@ std::optional<std::string> LevelSeries::stepTo(int index)
     if (count() < 2) {
         return std::nullopt;
     }
+    return select(index);
+}
+
+std::optional<std::string> LevelSeries::select(int index)
+{
+    if (index < 0 || index >= count()) {
+        return std::nullopt;
+    }
     m_index = index;
     m_stepped = true;
     return m_files[static_cast<std::size_t>(m_index)];

@@ -39,6 +39,10 @@ public:
     // the series holds fewer than 2 files.
     std::optional<std::string> next();
     std::optional<std::string> previous();
+    // Goes straight to `index` (the level chooser) and returns the path to
+    // load; the hint then reads as if the arrows had reached it. Nothing, and
+    // no change, for an index outside the series.
+    std::optional<std::string> select(int index);
 
     // The arrows' tooltip: "Level 0 of <Count - 1>" until the first step,
     // then "Level <Index> of <Count - 1>; <file name>".

@@ -73,6 +73,18 @@ TEST(LevelSeriesTest, ArrowsStepWithoutWrappingAndRewriteTheHint)
     EXPECT_EQ(series.hint(), "Level 0 of 9; Level01.prl");
 }
 
+TEST(LevelSeriesTest, ChoosingALevelMovesTheIndexAsTheArrowsWould)
+{
+    LevelSeries series({"/d/Level01.prl", "/d/Level02.prl", "/d/Level03.prl"});
+    EXPECT_FALSE(series.select(3));
+    EXPECT_FALSE(series.select(-1));
+    EXPECT_EQ(series.hint(), "Level 0 of 2");
+    EXPECT_EQ(series.select(0), "/d/Level01.prl");
+    EXPECT_EQ(series.hint(), "Level 0 of 2; Level01.prl");
+    EXPECT_EQ(series.select(2), "/d/Level03.prl");
+    EXPECT_EQ(series.previous(), "/d/Level02.prl") << "the arrows go on from the chosen level";
+}
+
 TEST(LevelSeriesTest, FewerThanTwoFilesDisableTheArrows)
 {
     LevelSeries none;
