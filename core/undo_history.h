@@ -66,4 +66,23 @@ private:
     std::optional<Level> m_actionStart;
 };
 
+// Records what happens to `level` between its construction and its end as
+// one step of `history` (see recordStep), so that a handler records its
+// action however it returns.
+class RecordedChange {
+public:
+    RecordedChange(UndoHistory& history, const Level& level)
+        : m_history(history), m_level(level), m_before(level)
+    {
+    }
+    ~RecordedChange() { m_history.recordStep(m_before, m_level); }
+    RecordedChange(const RecordedChange&) = delete;
+    RecordedChange& operator=(const RecordedChange&) = delete;
+
+private:
+    UndoHistory& m_history;
+    const Level& m_level;
+    const Level m_before;
+};
+
 } // namespace prismora

@@ -17,9 +17,8 @@ struct MirrorGame {
     MirrorGame() { level.palette[0] = 1; }
     void act(void (*change)(Level&))
     {
-        const Level before = level;
+        const RecordedChange step(history, level);
         change(level);
-        history.recordStep(before, level);
     }
     Level level = playLevel();
     UndoHistory history;
