@@ -17,6 +17,9 @@ BoardView::BoardView(const BitmapList& sprites, QWidget* parent)
     // Every paint covers the whole box, except while painting is off, when
     // the parent's background shows through.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // Tab reaches the board for playing by keys; a click does not move the
+    // focus, so the mouse alone never shows the keyboard's frame.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void BoardView::showLevel(const Level* level, const Evaluation* evaluation)
@@ -32,6 +35,16 @@ void BoardView::setPaintingEnabled(bool enabled)
     update();
 }
 
+void BoardView::setKeyboardCursor(Cell cell, CursorLook look)
+{
+    if (cell.column != m_cursorCell.column || cell.row != m_cursorCell.row ||
+        look != m_cursorLook) {
+        m_cursorCell = cell;
+        m_cursorLook = look;
+        update();
+    }
+}
+
 void BoardView::paintEvent(QPaintEvent*)
 {
     if (!m_paintingEnabled) {
@@ -43,6 +56,9 @@ void BoardView::paintEvent(QPaintEvent*)
     const bool shown = m_level != nullptr && m_evaluation != nullptr;
     paintBoard(painter, shown ? *m_level : noLevel, shown ? *m_evaluation : nothingTraced,
                m_sprites);
+    if (hasFocus()) {
+        paintCursorFrame(painter, m_cursorCell, m_cursorLook);
+    }
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)
@@ -65,6 +81,18 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
 void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
     emit pointerReleased(event->button(), event->position().toPoint());
+}
+
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace prismora

@@ -4,6 +4,7 @@
 #include "core/evaluation.h"
 #include "core/level.h"
 #include "graphics/bitmap_list.h"
+#include "view/cursor_frame.h"
 
 #include <QWidget>
 
@@ -11,7 +12,8 @@ namespace prismora {
 
 // Paints the level it is shown with (paintBoard) on every paint event and
 // reports pointer input as signals; it never changes the game. What it shows
-// must outlive it or the next showLevel.
+// must outlive it or the next showLevel. Tab gives it the keyboard focus,
+// and while it has it the keyboard's cell is framed over the board.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -26,6 +28,9 @@ public:
     // parent's background shows through.
     void setPaintingEnabled(bool enabled);
 
+    // The keyboard's cell and whether the keys carry a record there.
+    void setKeyboardCursor(Cell cell, CursorLook look);
+
 signals:
     void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
     // doubleClick is true for the second press of a double click.
@@ -39,12 +44,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     const BitmapList& m_sprites;
     const Level* m_level = nullptr;
     const Evaluation* m_evaluation = nullptr;
     bool m_paintingEnabled = true;
+    Cell m_cursorCell{1, 1};
+    CursorLook m_cursorLook = CursorLook::Free;
 };
 
 } // namespace prismora
