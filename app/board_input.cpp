@@ -31,7 +31,9 @@ void MainWindow::onBoardMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mod
     const bool leftOnly = buttons == Qt::LeftButton && modifiers == Qt::NoModifier;
     if (leftOnly && !m_grab.isNothing()) {
         // The grabbed record follows the cell under the pointer, anywhere,
-        // also past the board's edges while the button is held.
+        // also past the board's edges while the button is held. The whole
+        // drag, to the release, is one undo step.
+        m_history.beginAction(m_level);
         moveGrabbed(m_level, m_grab, recordCell(geometry::cellAtPixel(pos.x())),
                     recordCell(geometry::cellAtPixel(pos.y())));
         refreshBoard();
@@ -68,6 +70,7 @@ void MainWindow::onBoardPress(Qt::MouseButton button, Qt::MouseButtons buttons,
 {
     if (button == Qt::RightButton && buttons == Qt::RightButton && modifiers == Qt::NoModifier &&
         !doubleClick) {
+        const RecordedChange step(m_history, m_level);
         turnGrabbed(m_level, m_grab, Turn::Anticlockwise);
         refreshBoard();
     }
@@ -75,10 +78,13 @@ void MainWindow::onBoardPress(Qt::MouseButton button, Qt::MouseButtons buttons,
 
 void MainWindow::onBoardRelease()
 {
+    // The drop ends the drag's step, or is a step of its own.
+    m_history.beginAction(m_level);
     if (dropGrabbed(m_level, m_grab)) {
         refreshPalette();
         refreshBoard();
     }
+    m_history.finishAction(m_level);
 }
 
 void MainWindow::takeWheel(int angleDelta)
@@ -97,6 +103,7 @@ void MainWindow::takeWheel(int angleDelta)
 void MainWindow::onWheelNotch(int delta)
 {
     // Towards the user turns anticlockwise, as the right button does.
+    const RecordedChange step(m_history, m_level);
     turnGrabbed(m_level, m_grab, delta < 0 ? Turn::Anticlockwise : Turn::Clockwise);
     refreshBoard();
 }
@@ -107,7 +114,13 @@ void MainWindow::takeSelectedPiece()
     if (row < 0) {
         return;
     }
-    switch (takeFromPalette(m_level, row)) {
+    const RecordedChange step(m_history, m_level);
+    showTakeResult(takeFromPalette(m_level, row));
+}
+
+void MainWindow::showTakeResult(TakeResult result)
+{
+    switch (result) {
     case TakeResult::Taken:
         refreshPalette();
         refreshBoard();

@@ -55,6 +55,7 @@ void MainWindow::startNewDesign()
 {
     m_level = newDesign();
     m_grab = {};
+    startFreshHistory();
     setCommandState(CommandState::Designing);
     m_levelNameEdit->clear();
     m_boardView->unsetCursor();

@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 
 #include "app/game_style.h"
+#include "app/progress_store.h"
+#include "app/status_feedback.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
 #include "view/sprite_set.h"
@@ -77,7 +79,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     : QWidget(parent), m_wallpaper(StandardWallpaper()),
       m_seriesFolder(std::move(options.seriesFolder)),
       m_playerFolder(std::move(options.playerFolder)), m_dialogs(options.dialogs),
-      m_startProgramCopy(std::move(options.startProgramCopy))
+      m_startProgramCopy(std::move(options.startProgramCopy)),
+      m_progress(std::make_unique<ProgressStore>(options.settingsFile))
 {
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtUserDialogs>();
@@ -95,6 +98,9 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildStatusBar();
     buildCommandColumn();
     connectSignals();
+    buildChooseLevelButton();
+    buildUndoActions();
+    buildKeyboardShortcuts();
     centreOnScreen();
     startUp(options.arguments);
 }
@@ -141,6 +147,7 @@ void MainWindow::buildStatusBar()
     m_statusLabel->setAlignment(Qt::AlignCenter);
     m_statusLabel->setFont(gameComicFont(24));
     setTextColour(m_statusLabel, QColor(0, 255, 0));
+    m_feedback = new StatusFeedback(*m_statusLabel);
 }
 
 GradientButton* MainWindow::makeButton(const char* caption, QWidget* parent, const QRect& geometry)
@@ -231,6 +238,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_levelNameEdit && event->type() == QEvent::KeyPress) {
         return filterNameKey(static_cast<QKeyEvent*>(event)->text());
     }
+    if (event->type() == QEvent::KeyPress && (watched == m_boardView || watched == m_paletteList)) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        return watched == m_boardView ? handleBoardKey(key) : handlePaletteKey(key);
+    }
     if (watched == m_boardView && event->type() == QEvent::Wheel) {
         takeWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
         return true;
@@ -247,6 +258,7 @@ void MainWindow::wheelEvent(QWheelEvent* event) { takeWheel(event->angleDelta().
 
 void MainWindow::setCommandState(CommandState state)
 {
+    leaveCommandState(state);
     m_commandState = state;
     const CommandVisibility shown = visibilityOf(state);
     m_openButton->setVisible(shown.open);
@@ -266,6 +278,7 @@ void MainWindow::refreshBoard()
     }
     m_boardView->showLevel(&m_level, &m_evaluation);
     m_statusLabel->setText(QString::fromStdString(m_evaluation.statusText()));
+    afterBoardRefresh();
 }
 
 void MainWindow::refreshPalette() { m_paletteList->showPalette(m_level.palette, m_level.mode); }

@@ -3,22 +3,26 @@
 
 #include "app/command_state.h"
 #include "app/user_dialogs.h"
+#include "core/board_cursor.h"
 #include "core/evaluation.h"
 #include "core/level.h"
 #include "core/level_file.h"
 #include "core/level_series.h"
 #include "core/play.h"
+#include "core/undo_history.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -28,7 +32,9 @@ namespace prismora {
 class BoardView;
 class GradientButton;
 class PaletteList;
+class ProgressStore;
 class ScrollingBanner;
+class StatusFeedback;
 
 // The window owns the level being played or designed. Each user action is
 // turned into a play rule of core/play on the level; the window then
@@ -54,6 +60,9 @@ public:
         // Starts an independent copy of the program on a level file. Null: a
         // detached process of our own executable.
         std::function<void(const QString& levelPath)> startProgramCopy;
+        // The settings file that remembers solved levels. Empty: the
+        // player's own settings in the XDG config folder.
+        QString settingsFile;
     };
 
     explicit MainWindow(Options options, QWidget* parent = nullptr);
@@ -63,6 +72,8 @@ public:
     const Evaluation& evaluation() const { return m_evaluation; }
     // What the pointer has hold of.
     const Grab& grab() const { return m_grab; }
+    // The keyboard's cell and what it carries.
+    const BoardCursor& keyboardCursor() const { return m_keyboardCursor; }
     const LevelSeries& levelSeries() const { return m_series; }
     const QString& playerFolder() const { return m_playerFolder; }
 
@@ -92,6 +103,7 @@ private:
     void showSeriesHint();
     void goToNextLevel();
     void goToPreviousLevel();
+    bool readLevelFile(const QString& path);
     void takeLoadedLevel(LoadedLevel loaded, const QString& path);
     void restartAfterBomb();
 
@@ -129,8 +141,45 @@ private:
     void onWheelNotch(int delta);
     void takeWheel(int angleDelta);
     void takeSelectedPiece();
+    void showTakeResult(TakeResult result);
     void grabUnderPointer(QPoint pos);
     void selectPaletteRow(int row);
+
+    // Keyboard play on the board and the palette (keyboard_input.cpp).
+    void buildKeyboardShortcuts();
+    bool handleBoardKey(const QKeyEvent& event);
+    bool handlePaletteKey(const QKeyEvent& event);
+    void moveByKey(int columnStep, int rowStep);
+    void pickUpOrPutDownByKey();
+    void turnByKey(Turn turn);
+    void giveBackByKey();
+    void takeIntoHandByKey(int row);
+    void showKeyboardCursor();
+    // F1: the player's help. Nothing is shown yet; the help window goes here.
+    void openHelp();
+
+    // Undo, redo and restart (undo_commands.cpp).
+    void buildUndoActions();
+    void undoStep();
+    void redoStep();
+    void restartLevel();
+    void showRestoredLevel(Level level);
+    void offerUndoCommands();
+
+    // The level chooser and the player's progress (level_choice.cpp).
+    void buildChooseLevelButton();
+    void openLevelChooser();
+    void goToSeriesLevel(int index);
+    void continueSavedGame();
+    void rememberLevelFile(const QString& path, std::uint64_t contentHash);
+    void recordProgressIfSolved();
+
+    // What follows every load, board refresh and change of command state
+    // for undo, the keyboard, progress and the passing message (after_changes.cpp).
+    void afterLevelTaken(const QString& path, std::uint64_t contentHash);
+    void afterBoardRefresh();
+    void leaveCommandState(CommandState next);
+    void startFreshHistory();
 
     QImage m_wallpaper;
     Level m_level;
@@ -145,16 +194,26 @@ private:
     UserDialogs* m_dialogs = nullptr;
     std::function<void(const QString&)> m_startProgramCopy;
     int m_wheelRemainder = 0;
+    UndoHistory m_history;
+    BoardCursor m_keyboardCursor;
+    std::unique_ptr<ProgressStore> m_progress;
+    // The file the level being played came from, which a restart reads
+    // again, and its progress key when it is a series level; both empty while
+    // nothing is loaded or a design is played.
+    QString m_playedFile;
+    std::string m_progressKey;
 
     QFrame* m_topBar = nullptr;
     ScrollingBanner* m_banner = nullptr;
     QLabel* m_nameCaption = nullptr;
     QLineEdit* m_levelNameEdit = nullptr;
+    GradientButton* m_chooseLevelButton = nullptr;
     QFrame* m_boardFrame = nullptr;
     BoardView* m_boardView = nullptr;
     QFrame* m_statusBar = nullptr;
     GradientButton* m_previousLevelButton = nullptr;
     QLabel* m_statusLabel = nullptr;
+    StatusFeedback* m_feedback = nullptr;
     GradientButton* m_nextLevelButton = nullptr;
     QFrame* m_commandColumn = nullptr;
     GradientButton* m_openButton = nullptr;
@@ -169,6 +228,9 @@ private:
     QMenu* m_paletteMenu = nullptr;
     QAction* m_editLoadedAction = nullptr;
     QAction* m_playLoadedAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QAction* m_restartAction = nullptr;
 };
 
 } // namespace prismora

@@ -4,11 +4,22 @@
 
 #include "app/clipboard_files.h"
 #include "app/file_names.h"
+#include "app/status_feedback.h"
 #include "graphics/sixteen_colour_jpeg.h"
 #include "view/board_render.h"
 #include "view/sprite_set.h"
 
+#include <QFileInfo>
+
 namespace prismora {
+namespace {
+
+QString savedText(const QString& path)
+{
+    return QStringLiteral("Sparad: ") + QFileInfo(path).fileName();
+}
+
+} // namespace
 
 QString MainWindow::sharedFilePath(const QString& suffix) const
 {
@@ -31,6 +42,7 @@ void MainWindow::takeScreenshot()
         return;
     }
     PutFilesOnClipboard({path});
+    m_feedback->showMessage(savedText(path));
 }
 
 void MainWindow::savePosition()
@@ -38,6 +50,7 @@ void MainWindow::savePosition()
     const QString path = sharedFilePath(QStringLiteral("-facit.prl"));
     if (saveLevelOrReport(path, SaveLayout::Position)) {
         PutFilesOnClipboard({path});
+        m_feedback->showMessage(savedText(path));
     }
 }
 

@@ -96,18 +96,26 @@ void MainWindow::goToPreviousLevel()
 
 void MainWindow::loadLevelFile(const QString& path)
 {
+    if (readLevelFile(path)) {
+        startFreshHistory();
+    }
+}
+
+bool MainWindow::readLevelFile(const QString& path)
+{
     auto loaded = loadLevel(toPath(path));
     if (!loaded.ok()) {
         if (loaded.error().failure == LoadFailure::Refused) {
             ask(informationBox(QString::fromStdString(loaded.error().message)));
         }
-        return;
+        return false;
     }
     const std::string warning = loaded.value().warning;
     takeLoadedLevel(std::move(loaded.value()), path);
     if (!warning.empty()) {
         ask(informationBox(QString::fromStdString(warning)));
     }
+    return true;
 }
 
 void MainWindow::takeLoadedLevel(LoadedLevel loaded, const QString& path)
@@ -127,6 +135,7 @@ void MainWindow::takeLoadedLevel(LoadedLevel loaded, const QString& path)
     refreshPalette();
     m_boardView->showLevel(&m_level, &m_evaluation);
     m_statusLabel->setText(QString::fromStdString(m_evaluation.statusText()));
+    afterLevelTaken(path, loaded.contentHash);
 }
 
 void MainWindow::restartAfterBomb()
@@ -134,7 +143,9 @@ void MainWindow::restartAfterBomb()
     // The level starts over from the file loaded last. A restarted position
     // that itself sends a beam into a bomb is shown with the bomb text and
     // not restarted again; a file that has gone leaves the board as it is.
-    loadLevelFile(m_currentLevelFile);
+    // The restart is part of the action that set the bomb off, so undo
+    // brings back the position before that action.
+    readLevelFile(m_currentLevelFile);
     m_boardView->showLevel(&m_level, &m_evaluation);
     m_statusLabel->setText(QString::fromUtf8(BombText));
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -44,6 +45,13 @@ TEST(SnapshotWindow, PictureOfTheBoardIsWrittenAndOffered)
     EXPECT_NEAR(background.red(), 0xC0, 8);
     EXPECT_NEAR(background.blue(), 0xC0, 8);
     expectClipboardHoldsFile(path);
+    // The status line says which file was written, until the next action.
+    const auto* feedback = form.findChild<QLabel*>("feedbackLabel");
+    ASSERT_NE(feedback, nullptr);
+    EXPECT_TRUE(feedback->isVisible());
+    EXPECT_EQ(feedback->toolTip(), QString("Sparad: Första-facit.jpg"));
+    doubleClickPaletteRow(form, 0);
+    EXPECT_FALSE(feedback->isVisible());
 
     // A name with characters no file name may hold is cleaned.
     levelNameEdit(form)->setText("a/b?c");

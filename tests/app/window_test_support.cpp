@@ -93,6 +93,7 @@ MainWindow::Options WindowHarness::options(const QStringList& arguments)
     options.arguments = arguments;
     options.dialogs = &dialogs;
     options.startProgramCopy = [this](const QString& path) { startedCopies.append(path); };
+    options.settingsFile = m_dir.filePath(QStringLiteral("settings.conf"));
     return options;
 }
 

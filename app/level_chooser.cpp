@@ -1,0 +1,163 @@
+// The level chooser dialog: tabs of thumbnails, the solved mark and the choice buttons.
+#include "app/level_chooser.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace prismora {
+namespace {
+
+constexpr const char* GroupTitles[] = {"Grundserien", "Mästarserien"};
+constexpr int GroupCount = 2;
+
+// The thumbnail with a green disc and a white tick in its top-right corner
+// when solved; a navy square stands in for a level that cannot be read.
+QPixmap thumbnailIcon(const ChooserLevel& level)
+{
+    constexpr int Size = LevelChooser::ThumbnailSize;
+    QPixmap icon(Size, Size);
+    icon.fill(QColor(0, 0, 128));
+    QPainter painter(&icon);
+    if (!level.thumbnail.isNull()) {
+        painter.drawImage(QRect(0, 0, Size, Size), level.thumbnail);
+    }
+    if (level.isSolved) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF disc(Size - 30, 2, 28, 28);
+        painter.setPen(QPen(Qt::white, 2));
+        painter.setBrush(QColor(0, 150, 0));
+        painter.drawEllipse(disc);
+        painter.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF tick[] = {{disc.left() + 7, disc.top() + 14},
+                                {disc.left() + 12, disc.top() + 20},
+                                {disc.left() + 21, disc.top() + 8}};
+        painter.drawPolyline(tick, 3);
+    }
+    return icon;
+}
+
+QString itemText(int index, const ChooserLevel& level)
+{
+    const QString text = QString::number(index + 1) + QStringLiteral(". ") + level.name;
+    return level.isSolved ? QStringLiteral("✓ ") + text : text;
+}
+
+} // namespace
+
+LevelChooser::LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffer offer,
+                           QWidget* parent)
+    : QDialog(parent), m_groups(new QTabWidget(this))
+{
+    setObjectName(QStringLiteral("levelChooser"));
+    setWindowTitle(QStringLiteral("Välj nivå"));
+    m_groups->setObjectName(QStringLiteral("levelGroups"));
+    for (int i = 0; i < static_cast<int>(levels.size()); ++i) {
+        const int group = std::min(i / GroupSize, GroupCount - 1);
+        while (static_cast<int>(m_lists.size()) <= group) {
+            m_lists.push_back(addGroup(QString::fromUtf8(GroupTitles[m_lists.size()])));
+        }
+        const ChooserLevel& level = levels[static_cast<std::size_t>(i)];
+        auto* item = new QListWidgetItem(thumbnailIcon(level), itemText(i, level));
+        item->setData(SolvedRole, level.isSolved);
+        item->setData(IndexRole, i);
+        item->setToolTip(level.name);
+        m_lists[static_cast<std::size_t>(group)]->addItem(item);
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* play = buttons->addButton(QStringLiteral("Spela"), QDialogButtonBox::AcceptRole);
+    play->setObjectName(QStringLiteral("playButton"));
+    play->setDefault(true);
+    play->setEnabled(!levels.empty());
+    if (offer == ContinueOffer::SavedGame) {
+        QPushButton* resume = buttons->addButton(QStringLiteral("Fortsätt där du slutade"),
+                                                 QDialogButtonBox::ActionRole);
+        resume->setObjectName(QStringLiteral("continueButton"));
+        connect(resume, &QPushButton::clicked, this, [this] {
+            accept();
+            emit continueChosen();
+        });
+    }
+    buttons->addButton(QStringLiteral("Avbryt"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LevelChooser::chooseSelected);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_groups);
+    layout->addWidget(buttons);
+    resize(650, 560);
+    selectFirstUnsolved(levels);
+}
+
+QListWidget* LevelChooser::addGroup(const QString& title)
+{
+    auto* list = new QListWidget(m_groups);
+    list->setObjectName(QStringLiteral("levelList"));
+    list->setViewMode(QListView::IconMode);
+    list->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
+    // Room for names of two lines under each picture.
+    list->setGridSize(QSize(ThumbnailSize + 30, ThumbnailSize + 44));
+    list->setMovement(QListView::Static);
+    list->setResizeMode(QListView::Adjust);
+    list->setWordWrap(true);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::Base, QColor(0, 0, 128));
+    colours.setColor(QPalette::Text, Qt::yellow);
+    list->setPalette(colours);
+    connect(list, &QListWidget::itemActivated, this, &LevelChooser::chooseSelected);
+    m_groups->addTab(list, title);
+    return list;
+}
+
+int LevelChooser::selectedIndex() const
+{
+    const auto* list = qobject_cast<const QListWidget*>(m_groups->currentWidget());
+    const QListWidgetItem* item = list != nullptr ? list->currentItem() : nullptr;
+    return item != nullptr ? item->data(IndexRole).toInt() : -1;
+}
+
+void LevelChooser::chooseSelected()
+{
+    // Enter in the list both activates the item and presses the default
+    // button; the second arrives when the dialog has already closed.
+    const int index = selectedIndex();
+    if (index < 0 || !isVisible()) {
+        return;
+    }
+    accept();
+    emit levelChosen(index);
+}
+
+void LevelChooser::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Only now has the list its final size to bring the selected level into view.
+    if (auto* list = qobject_cast<QListWidget*>(m_groups->currentWidget())) {
+        list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
+    }
+}
+
+void LevelChooser::selectFirstUnsolved(const std::vector<ChooserLevel>& levels)
+{
+    const auto unsolved = std::find_if(levels.begin(), levels.end(),
+                                       [](const ChooserLevel& level) { return !level.isSolved; });
+    const int index = unsolved != levels.end() ? static_cast<int>(unsolved - levels.begin()) : 0;
+    const int group = std::min(index / GroupSize, GroupCount - 1);
+    if (group >= static_cast<int>(m_lists.size())) {
+        return;
+    }
+    QListWidget* list = m_lists[static_cast<std::size_t>(group)];
+    m_groups->setCurrentWidget(list);
+    list->setCurrentRow(index - group * GroupSize);
+    list->setFocus();
+}
+
+} // namespace prismora

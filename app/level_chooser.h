@@ -1,0 +1,63 @@
+// "Välj nivå": the series as small pictures of their starting boards, grouped, solved ones marked.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+class QListWidget;
+class QTabWidget;
+
+namespace prismora {
+
+// One level of the series as the chooser shows it.
+struct ChooserLevel {
+    QString name;     // the level's name, or its file name when it cannot be read
+    QImage thumbnail; // its starting board; null when it cannot be read
+    bool isSolved = false;
+};
+
+// Whether the chooser offers "Fortsätt där du slutade" (a saved game exists).
+enum class ContinueOffer { None, SavedGame };
+
+// Levels 1-30 are "Grundserien", 31 and on "Mästarserien", each on its own
+// tab. The first unsolved level (or the first level when all are solved) is
+// selected when the dialog opens. Choosing a level (double-click, Enter or
+// "Spela") emits levelChosen with its index in the series after the dialog
+// has closed; "Fortsätt där du slutade" emits continueChosen.
+class LevelChooser : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int ThumbnailSize = 90;
+    static constexpr int GroupSize = 30;
+    // The data role of a level item holding whether it is solved.
+    static constexpr int SolvedRole = Qt::UserRole + 1;
+    // The data role holding its index in the series.
+    static constexpr int IndexRole = Qt::UserRole + 2;
+
+    LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffer offer,
+                 QWidget* parent = nullptr);
+
+    // The index of the selected level, or -1.
+    int selectedIndex() const;
+
+signals:
+    void levelChosen(int index);
+    void continueChosen();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QListWidget* addGroup(const QString& title);
+    void chooseSelected();
+    void selectFirstUnsolved(const std::vector<ChooserLevel>& levels);
+
+    QTabWidget* m_groups;
+    std::vector<QListWidget*> m_lists;
+};
+
+} // namespace prismora

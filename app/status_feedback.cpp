@@ -1,0 +1,35 @@
+// The status line's passing message: placing, eliding and the timer that hides it.
+#include "app/status_feedback.h"
+
+#include "app/game_style.h"
+
+namespace prismora {
+
+StatusFeedback::StatusFeedback(QLabel& statusLine) : QLabel(statusLine.parentWidget())
+{
+    setObjectName(QStringLiteral("feedbackLabel"));
+    setGeometry(statusLine.geometry());
+    setAlignment(Qt::AlignCenter);
+    setFont(gameComicFont(16));
+    // The status line's lime text on the status bar's navy, covering it whole.
+    QPalette colours = statusLine.palette();
+    colours.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(ShownMilliseconds);
+    connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
+    hide();
+}
+
+void StatusFeedback::showMessage(const QString& text)
+{
+    constexpr int Margin = 8;
+    setText(fontMetrics().elidedText(text, Qt::ElideMiddle, width() - Margin));
+    setToolTip(text);
+    show();
+    raise();
+    m_timer.start();
+}
+
+} // namespace prismora
