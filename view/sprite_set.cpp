@@ -1,7 +1,12 @@
 // Loading the compiled-in sprites and the wallpaper from the Qt resources.
 #include "view/sprite_set.h"
 
+#include "view/turned_sprite.h"
+
 #include <QFile>
+
+#include <array>
+#include <atomic>
 
 #include <sstream>
 #include <string>
@@ -42,12 +47,58 @@ BitmapList LoadStandardSprites()
     return list;
 }
 
+// The loaded set with each sprite's turned pictures, made at load.
+struct StandardSet {
+    BitmapList sprites = LoadStandardSprites();
+    std::array<std::uint64_t, StandardSpriteCount> changeStamps{};
+    std::array<std::array<CellPicture, 8>, StandardSpriteCount> turned;
+
+    StandardSet()
+    {
+        for (int i = 0; i < StandardSpriteCount; ++i) {
+            const Bitmap32& sprite = sprites.bitmap(i);
+            const auto index = static_cast<std::size_t>(i);
+            changeStamps[index] = sprite.changeStamp();
+            for (int direction = 0; direction < 8 && !sprite.isEmpty(); ++direction) {
+                turned[index][static_cast<std::size_t>(direction)] =
+                    makeCellPicture(turnedSpritePicture(sprite, direction));
+            }
+        }
+    }
+};
+
+// Set once the standard set is loaded, so asking about another set's
+// sprites never loads it.
+std::atomic<const StandardSet*> loadedSet{nullptr};
+
+const StandardSet& standardSet()
+{
+    static const StandardSet set;
+    loadedSet.store(&set, std::memory_order_release);
+    return set;
+}
+
 } // namespace
 
-const BitmapList& StandardSprites()
+const BitmapList& StandardSprites() { return standardSet().sprites; }
+
+const CellPicture* standardCellPicture(const Bitmap32& sprite, int direction)
 {
-    static const BitmapList sprites = LoadStandardSprites();
-    return sprites;
+    const StandardSet* loaded = loadedSet.load(std::memory_order_acquire);
+    if (loaded == nullptr) {
+        return nullptr;
+    }
+    const StandardSet& set = *loaded;
+    for (int i = 0; i < StandardSpriteCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (&set.sprites.bitmap(i) == &sprite) {
+            const bool isUnchanged =
+                !sprite.isEmpty() && sprite.changeStamp() == set.changeStamps[index];
+            return isUnchanged ? &set.turned[index][static_cast<std::size_t>(direction % 8)]
+                               : nullptr;
+        }
+    }
+    return nullptr;
 }
 
 QImage StandardWallpaper() { return QImage(QStringLiteral(":/wallpaper.bmp")); }

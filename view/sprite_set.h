@@ -2,6 +2,7 @@
 #pragma once
 
 #include "graphics/bitmap_list.h"
+#include "view/cell_picture.h"
 
 #include <QImage>
 
@@ -15,8 +16,14 @@ inline constexpr int StandardSpriteCount = 21;
 // and 20 carry OuterColor $FFFFFFFF, items 17..19 the default. The list always
 // holds 21 items: a sprite whose resource is missing or unreadable stays empty
 // (0 x 0), and the piece drawing shows its stand-in tile for it.
-// Must be called on the GUI thread, like all drawing.
+// Every sprite's picture in all eight directions (turnedSpritePicture) is
+// made once here too, so no paint has to turn a standard sprite.
 const BitmapList& StandardSprites();
+
+// The picture made when the standard set was loaded for `sprite` turned to
+// `direction` (0..7), when `sprite` is one of StandardSprites() and unchanged
+// since; else null.
+const CellPicture* standardCellPicture(const Bitmap32& sprite, int direction);
 
 // The 256 x 256 wallpaper (":/wallpaper.bmp"), or a null image when the
 // resource cannot be read.
