@@ -14,30 +14,61 @@
 namespace prismora {
 namespace {
 
-// The sample step starts at the centre of this cell; the scratch picture is
-// moved so that the centre lands at (Reach, Reach) with a whole step and its
-// end discs around it.
+// Each sample step starts at the centre of this cell, well inside the pen's
+// clipping box.
 constexpr int SampleCell = 2;
-constexpr int Reach = geometry::CellSize + BeamWidth;
+// The eight sample steps are drawn side by side in one scratch picture, each
+// in a square of this many board pixels, starting at its square's centre.
+constexpr int SquareSide = 2 * (geometry::CellSize + BeamWidth);
+constexpr int SquaresAcross = 4;
 
-SpanShape drawnStep(std::uint8_t direction, int scale)
+// Where step `direction` starts in the scratch picture, in device pixels.
+QPoint sampleStart(std::uint8_t direction, int scale)
 {
-    const Step step = stepOf(direction);
-    const int centre = static_cast<int>(geometry::cellCentre(SampleCell)) * scale;
-    const int origin = Reach * scale;
-    QImage scratch(2 * origin, 2 * origin, QImage::Format_RGB32);
+    const int side = SquareSide * scale;
+    return {(direction % SquaresAcross) * side + side / 2,
+            (direction / SquaresAcross) * side + side / 2};
+}
+
+// The rectangle around a step from `start` that its line and end discs can cover.
+QRect stepBounds(QPoint start, const Step& step, int scale)
+{
+    const int length = geometry::CellSize * scale;
+    const int margin = BeamWidth * scale;
+    const QPoint end = start + QPoint(step.dx * length, step.dy * length);
+    return QRect(start, end).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+// Draws every sample step with BeamPainter: its cells are chosen so that the
+// step's first centre lands on sampleStart, a shift by whole pixels that
+// changes nothing in what the pen covers.
+QImage drawnSteps(int scale)
+{
+    const int side = SquareSide * scale;
+    QImage scratch(SquaresAcross * side, 2 * side, QImage::Format_RGB32);
     scratch.fill(Qt::black);
-    {
-        QPainter painter(&scratch);
-        // A whole-pixel shift changes nothing in what the pen covers.
-        painter.translate(origin - centre, origin - centre);
-        BeamPainter(painter, scale)
-            .drawSegment(
-                {SampleCell, SampleCell, SampleCell + step.dx, SampleCell + step.dy, RedBeam});
+    QPainter painter(&scratch);
+    BeamPainter beams(painter, scale);
+    for (std::uint8_t direction = 0; direction < 8; ++direction) {
+        const Step step = stepOf(direction);
+        const QPoint start = sampleStart(direction, scale);
+        const int centre = static_cast<int>(geometry::cellCentre(SampleCell)) * scale;
+        painter.setTransform(QTransform::fromTranslate(start.x() - centre, start.y() - centre));
+        beams.drawSegment(
+            {SampleCell, SampleCell, SampleCell + step.dx, SampleCell + step.dy, RedBeam});
     }
-    SpanShape shape = spansOf(scratch, [](QRgb pixel) { return pixel != qRgb(0, 0, 0); });
+    return scratch;
+}
+
+SpanShape shapeOfStep(const QImage& scratch, std::uint8_t direction, int scale)
+{
+    const QPoint start = sampleStart(direction, scale);
+    const QRect bounds = stepBounds(start, stepOf(direction), scale);
+    SpanShape shape =
+        spansOf(scratch.copy(bounds), [](QRgb pixel) { return pixel != qRgb(0, 0, 0); });
+    const QPoint offset = bounds.topLeft() - start;
     for (PixelSpan& span : shape) {
-        span = {span.row - origin, span.left - origin, span.right - origin};
+        span = {span.row + offset.y(), span.left + offset.x(), span.right + offset.x()};
     }
     return shape;
 }
@@ -52,8 +83,9 @@ const BeamStepShapes& beamStepShapes(int scale)
     std::unique_ptr<const BeamStepShapes>& shapes = made[scale];
     if (!shapes) {
         auto fresh = std::make_unique<BeamStepShapes>();
+        const QImage scratch = drawnSteps(scale);
         for (std::uint8_t direction = 0; direction < 8; ++direction) {
-            fresh->steps[direction] = drawnStep(direction, scale);
+            fresh->steps[direction] = shapeOfStep(scratch, direction, scale);
         }
         shapes = std::move(fresh);
     }

@@ -6,8 +6,6 @@
 #include "view/piece_drawing.h"
 #include "view/pixel_spans.h"
 
-#include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -46,21 +44,6 @@ void drawBackgroundAndGrid(QImage& image, PixelWriter& writer, int scale)
     }
 }
 
-// Device pixels per board pixel when the painter maps them by one whole
-// factor (plus a shift of whole device pixels); 1 otherwise.
-int wholeDeviceScale(const QPainter& painter)
-{
-    const QTransform transform = painter.deviceTransform();
-    if (transform.type() > QTransform::TxScale) {
-        return 1;
-    }
-    const int factor = qRound(transform.m11());
-    const bool isWhole = factor > 1 && factor <= MaxScale &&
-                         qFuzzyCompare(transform.m11(), qreal(factor)) &&
-                         qFuzzyCompare(transform.m22(), qreal(factor));
-    return isWhole ? factor : 1;
-}
-
 } // namespace
 
 void paintBoard(QImage& image, int scale, const Level& level, const Evaluation& evaluation,
@@ -83,22 +66,11 @@ void paintBoard(QImage& image, int scale, const Level& level, const Evaluation& 
     }
 }
 
-void paintBoard(QPainter& painter, const Level& level, const Evaluation& evaluation,
-                const BitmapList& sprites)
+int boardScaleFor(qreal devicePixelRatio)
 {
-    const int scale = wholeDeviceScale(painter);
-    const int side = geometry::BoardPixels * scale;
-    thread_local QImage board;
-    if (board.width() != side) {
-        board = QImage(side, side, QImage::Format_RGB32);
-    }
-    board.setDevicePixelRatio(1);
-    paintBoard(board, scale, level, evaluation, sprites);
-    board.setDevicePixelRatio(scale);
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QPoint(0, 0), board);
-    painter.restore();
+    // A ratio a hair below a whole number (2.0 computed as 1.9999...) counts as that number.
+    const int whole = static_cast<int>(std::floor(devicePixelRatio + 1e-6));
+    return std::clamp(whole, 1, MaxScale);
 }
 
 } // namespace prismora

@@ -8,8 +8,6 @@
 
 #include <QImage>
 
-class QPainter;
-
 namespace prismora {
 
 // Paints the whole board into `image`, a 32-bit picture (Format_RGB32, ARGB32
@@ -24,12 +22,9 @@ namespace prismora {
 void paintBoard(QImage& image, int scale, const Level& level, const Evaluation& evaluation,
                 const BitmapList& sprites);
 
-// Paints the board onto `painter` in board pixels with the top-left corner
-// at (0, 0). When the painter maps a board pixel to a whole number of device
-// pixels (a 2x screen), the board is painted at that scale; otherwise at
-// scale 1 and laid on unsmoothed. Either way it goes through one picture
-// kept per thread and one copy.
-void paintBoard(QPainter& painter, const Level& level, const Evaluation& evaluation,
-                const BitmapList& sprites);
+// The scale a screen of `devicePixelRatio` paints the board at: the whole
+// part of the ratio, from 1 to 8. What the ratio has beyond it is left to the
+// painter's own enlargement.
+int boardScaleFor(qreal devicePixelRatio);
 
 } // namespace prismora

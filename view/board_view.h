@@ -5,12 +5,15 @@
 #include "core/level.h"
 #include "graphics/bitmap_list.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace prismora {
 
-// Paints the level it is shown with (paintBoard) on every paint event and
-// reports pointer input as signals; it never changes the game. What it shows
+// Paints the level it is shown with (paintBoard) into its board picture, at
+// the screen's whole device pixel ratio, on every paint event, lays the
+// picture on the widget, and reports pointer input as signals; it never
+// changes the game. What it shows
 // must outlive it or the next showLevel.
 class BoardView : public QWidget {
     Q_OBJECT
@@ -45,6 +48,7 @@ private:
     const Level* m_level = nullptr;
     const Evaluation* m_evaluation = nullptr;
     bool m_paintingEnabled = true;
+    QImage m_picture; // the board in device pixels, kept between paints
 };
 
 } // namespace prismora
