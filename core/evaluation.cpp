@@ -239,10 +239,11 @@ private:
         const Cell start = sourceCell(m_level, sourceIndex);
         const auto startDirection = static_cast<std::uint8_t>(source.direction % 8);
         const std::int32_t colour = source.colour;
-        const std::int64_t firstColumn = start.column + StepColumn[startDirection];
-        const std::int64_t firstRow = start.row + StepRow[startDirection];
+        // Sources may stand anywhere in the 32-bit range: step in 64 bits.
         std::int64_t column = start.column;
         std::int64_t row = start.row;
+        const std::int64_t firstColumn = column + StepColumn[startDirection];
+        const std::int64_t firstRow = row + StepRow[startDirection];
         // The start cell is not examined: the beam leaves it straight away.
         auto action = static_cast<Action>(Passes | startDirection);
         std::vector<BeamSegment>& segments = m_result.segments;
