@@ -3,8 +3,9 @@
 
 #include "core/piece_rules.h"
 
+#include <algorithm>
 #include <array>
-#include <bitset>
+#include <vector>
 
 namespace prismora {
 namespace {
@@ -16,158 +17,276 @@ constexpr int LookupCells = BoardCells + 1;
 constexpr std::int16_t EmptyCell = -1;
 constexpr std::int16_t SourceCell = -2; // a live source and no piece: ends beams
 
+// What a piece does with a beam arriving in one direction, in one byte: the
+// leaving direction in the low three bits and the flags below.
+using Action = std::uint8_t;
+constexpr Action LeavingDirection = 0x07;
+constexpr Action Passes = 0x08;   // the beam goes on, in the leaving direction
+constexpr Action Feeds = 0x10;    // the piece feeds its output (see respond)
+constexpr Action Lights = 0x20;   // a lamp: the beam's colour reaches it
+constexpr Action HitsBomb = 0x40; // a bomb: the beam ends in it
+
+// The actions of every named kind turned to every direction, by arriving
+// direction. Kinds outside 0..15 block beams: they use the last row.
+constexpr int NamedKinds = 16;
+constexpr std::size_t BlockingRow = NamedKinds * 8;
+using ActionTable = std::array<std::array<Action, 8>, BlockingRow + 1>;
+
+Action actionOf(PieceKind kind, std::uint8_t pieceDirection, std::uint8_t arriving)
+{
+    switch (kind) {
+    case PieceKind::RedLamp:
+    case PieceKind::GreenLamp:
+    case PieceKind::BlueLamp:
+    case PieceKind::WhiteLamp:
+        return static_cast<Action>(Lights | Passes | arriving);
+    case PieceKind::EmptyCell:
+        return static_cast<Action>(Passes | arriving);
+    case PieceKind::Bomb:
+        return HitsBomb;
+    case PieceKind::OffBoard:
+        return 0;
+    default:
+        break;
+    }
+    // The leaving direction and whether the piece feeds do not depend on the
+    // colour; the colour fed is asked of respond when it happens.
+    const PieceResponse response = respond(kind, pieceDirection, arriving, RedBeam);
+    Action action = response.output ? Feeds : 0;
+    if (response.travel) {
+        action = static_cast<Action>(action | Passes | (*response.travel % 8));
+    }
+    return action;
+}
+
+// Built once from the piece rules, so a step costs one look-up.
+const ActionTable& actionTable()
+{
+    static const ActionTable table = [] {
+        ActionTable built{};
+        for (int kind = 0; kind < NamedKinds; ++kind) {
+            for (int direction = 0; direction < 8; ++direction) {
+                for (int arriving = 0; arriving < 8; ++arriving) {
+                    built[static_cast<std::size_t>(kind * 8 + direction)]
+                         [static_cast<std::size_t>(arriving)] =
+                             actionOf(static_cast<PieceKind>(kind),
+                                      static_cast<std::uint8_t>(direction),
+                                      static_cast<std::uint8_t>(arriving));
+                }
+            }
+        }
+        return built;
+    }();
+    return table;
+}
+
+// What stands on one cell of the lookup area: how it acts on a beam arriving
+// in each direction, and the piece that acts (EmptyCell or SourceCell when none).
+struct Occupant {
+    std::array<Action, 8> actions{};
+    std::int16_t piece = EmptyCell;
+};
+
 // Which piece acts on each cell of the lookup area: the lowest live piece
-// there; else a live source's cell ends beams; else it is empty.
+// there; else a live source's cell ends beams; else it is empty and passes
+// beams straight on.
 class Occupancy {
 public:
     explicit Occupancy(const Level& level)
     {
-        m_cells.fill(EmptyCell);
+        Occupant empty;
+        for (std::uint8_t direction = 0; direction < 8; ++direction) {
+            empty.actions[direction] = static_cast<Action>(Passes | direction);
+        }
+        m_cells.fill(empty);
+        const ActionTable& table = actionTable();
         for (std::size_t i = 0; i < level.pieces.size(); ++i) {
             const Piece& piece = level.pieces[i];
             if (!piece.removed) {
-                claim(piece.column, piece.row, static_cast<std::int16_t>(i));
+                const auto kind = static_cast<std::size_t>(piece.kind);
+                const std::size_t row =
+                    kind < NamedKinds ? kind * 8 + piece.direction % 8 : BlockingRow;
+                claim(piece.column, piece.row, {table[row], static_cast<std::int16_t>(i)});
             }
         }
         for (std::size_t i = 0; i < level.sources.size(); ++i) {
             if (!isSourceRemoved(level, static_cast<int>(i))) {
                 const Cell cell = sourceCell(level, static_cast<int>(i));
-                claim(cell.column, cell.row, SourceCell);
+                claim(cell.column, cell.row, {{}, SourceCell});
             }
         }
-    }
-
-    // A piece index, EmptyCell, or SourceCell (also for cells outside the area).
-    std::int16_t at(std::int64_t column, std::int64_t row) const
-    {
-        if (!inArea(column, row)) {
-            return SourceCell;
-        }
-        return m_cells[static_cast<std::size_t>(row * LookupCells + column)];
     }
 
     static bool inArea(std::int64_t column, std::int64_t row)
     {
-        return column >= 0 && column < LookupCells && row >= 0 && row < LookupCells;
+        return static_cast<std::uint64_t>(column) < LookupCells &&
+               static_cast<std::uint64_t>(row) < LookupCells;
+    }
+
+    // What stands on a cell of the area.
+    const Occupant& at(std::int64_t column, std::int64_t row) const
+    {
+        return m_cells[static_cast<std::size_t>(row * LookupCells + column)];
     }
 
 private:
-    void claim(std::int32_t column, std::int32_t row, std::int16_t value)
+    void claim(std::int32_t column, std::int32_t row, const Occupant& occupant)
     {
         if (inArea(column, row)) {
-            std::int16_t& cell = m_cells[static_cast<std::size_t>(row * LookupCells + column)];
-            if (cell == EmptyCell) {
-                cell = value;
+            Occupant& cell = m_cells[static_cast<std::size_t>(row * LookupCells + column)];
+            if (cell.piece == EmptyCell) {
+                cell = occupant;
             }
         }
     }
 
-    std::array<std::int16_t, LookupCells * LookupCells> m_cells{};
+    std::array<Occupant, LookupCells * LookupCells> m_cells{};
 };
 
-// The (cell, direction) states one trace has entered.
-class VisitedStates {
-public:
-    // True when the state was entered before; records it otherwise. Cells
-    // outside the lookup area end the trace anyway and are not recorded.
-    bool enter(std::int64_t column, std::int64_t row, std::uint8_t direction)
-    {
-        if (!Occupancy::inArea(column, row)) {
-            return false;
-        }
-        const auto bit = static_cast<std::size_t>((row * LookupCells + column) * 8 + direction % 8);
-        const bool seen = m_states.test(bit);
-        m_states.set(bit);
-        return seen;
-    }
+// The cell steps of stepOf, kept here so the walk needs no call per step.
+constexpr std::array<std::int8_t, 8> StepColumn{1, 1, 0, -1, -1, -1, 0, 1};
+constexpr std::array<std::int8_t, 8> StepRow{0, -1, -1, -1, 0, 1, 1, 1};
 
-private:
-    std::bitset<LookupCells * LookupCells * 8> m_states;
+// The most (cell, direction) states a trace can enter in the lookup area.
+constexpr int MaxTraceStates = LookupCells * LookupCells * 8;
+
+// Where one trace left its segments and feeds, and the start it had.
+struct TracedBeam {
+    bool isKept = false;
+    std::uint8_t direction = 0;
+    std::int32_t colour = 0;
+    std::size_t firstSegment = 0;
+    std::size_t endSegment = 0;
+    std::size_t firstFeed = 0;
+    std::size_t endFeed = 0;
 };
 
-struct Beam {
-    std::int64_t column;
-    std::int64_t row;
-    std::uint8_t direction;
-    std::int32_t colour;
+// A splitting piece feeding its output, in the order the traces did it.
+struct FedOutput {
+    std::size_t output;
+    OutputFeed fed;
 };
 
 class Tracer {
 public:
     Tracer(const Level& level, Evaluation& result)
-        : m_level(level), m_occupancy(level), m_result(result)
+        : m_level(level), m_occupancy(level), m_result(result), m_traced(result.sources.size())
     {
     }
 
+    // Both passes over the sources. A trace depends only on its source's
+    // cell, direction and colour, and lighting a lamp twice changes nothing,
+    // so a second-pass trace whose source starts as it did in the first pass
+    // copies that trace's segments and repeats its feeds (in their order, as
+    // another beam may have fed the same output in between).
     void traceAll()
     {
         for (int pass = 0; pass < 2; ++pass) {
             for (std::size_t i = 0; i < m_result.sources.size(); ++i) {
                 const SourceState& source = m_result.sources[i];
-                if (source.active && !source.removed) {
-                    trace(static_cast<int>(i));
+                if (!source.active || source.removed) {
+                    continue;
+                }
+                const TracedBeam& kept = m_traced[i];
+                if (kept.isKept && kept.direction == source.direction % 8 &&
+                    kept.colour == source.colour) {
+                    repeat(kept);
+                } else {
+                    traceKept(i);
                 }
             }
         }
     }
 
 private:
+    void traceKept(std::size_t sourceIndex)
+    {
+        const SourceState& source = m_result.sources[sourceIndex];
+        TracedBeam& kept = m_traced[sourceIndex];
+        kept.isKept = true;
+        kept.direction = static_cast<std::uint8_t>(source.direction % 8);
+        kept.colour = source.colour;
+        kept.firstSegment = m_result.segments.size();
+        kept.firstFeed = m_feeds.size();
+        trace(static_cast<int>(sourceIndex));
+        kept.endSegment = m_result.segments.size();
+        kept.endFeed = m_feeds.size();
+    }
+
+    void repeat(const TracedBeam& kept)
+    {
+        std::vector<BeamSegment>& segments = m_result.segments;
+        const std::size_t count = kept.endSegment - kept.firstSegment;
+        const std::size_t end = segments.size();
+        segments.resize(end + count);
+        std::copy_n(segments.begin() + static_cast<std::ptrdiff_t>(kept.firstSegment), count,
+                    segments.begin() + static_cast<std::ptrdiff_t>(end));
+        for (std::size_t i = kept.firstFeed; i < kept.endFeed; ++i) {
+            feed(m_result.sources[m_feeds[i].output], m_feeds[i].fed);
+        }
+    }
+
+    // Follows one beam until something ends it. Every piece rule sends each
+    // leaving direction back to at most one arriving direction, so a beam's
+    // (cell, direction) states have one predecessor each: the first state it
+    // enters again is the first state it entered, reached through its own
+    // start cell (which only a piece standing there lets it pass). Comparing
+    // with that state alone therefore ends it exactly where recording every
+    // state would; the step limit keeps that promise even if a rule broke it.
     void trace(int sourceIndex)
     {
         const SourceState& source = m_result.sources[static_cast<std::size_t>(sourceIndex)];
         const Cell start = sourceCell(m_level, sourceIndex);
-        Beam beam{start.column, start.row, static_cast<std::uint8_t>(source.direction % 8),
-                  source.colour};
-        VisitedStates visited;
-        advance(beam);
-        while (!visited.enter(beam.column, beam.row, beam.direction)) {
-            const std::int16_t found = m_occupancy.at(beam.column, beam.row);
-            if (found == SourceCell) {
+        const auto startDirection = static_cast<std::uint8_t>(source.direction % 8);
+        const std::int32_t colour = source.colour;
+        // Sources may stand anywhere in the 32-bit range: step in 64 bits.
+        std::int64_t column = start.column;
+        std::int64_t row = start.row;
+        const std::int64_t firstColumn = column + StepColumn[startDirection];
+        const std::int64_t firstRow = row + StepRow[startDirection];
+        // The start cell is not examined: the beam leaves it straight away.
+        auto action = static_cast<Action>(Passes | startDirection);
+        std::vector<BeamSegment>& segments = m_result.segments;
+        for (int steps = 0; steps <= MaxTraceStates; ++steps) {
+            const std::uint8_t direction = action & LeavingDirection;
+            const std::int64_t nextColumn = column + StepColumn[direction];
+            const std::int64_t nextRow = row + StepRow[direction];
+            segments.push_back({column, row, nextColumn, nextRow, colour});
+            column = nextColumn;
+            row = nextRow;
+            const bool isBackAtFirstState =
+                column == firstColumn && row == firstRow && direction == startDirection;
+            if ((isBackAtFirstState && steps > 0) || !Occupancy::inArea(column, row)) {
                 return;
             }
-            if (found == EmptyCell) {
-                advance(beam);
-                continue;
+            const Occupant& occupant = m_occupancy.at(column, row);
+            action = occupant.actions[direction];
+            if ((action & (Feeds | Lights | HitsBomb)) != 0) {
+                actOn(static_cast<std::size_t>(occupant.piece), action, direction, colour);
             }
-            if (!actOn(static_cast<std::size_t>(found), beam)) {
+            if ((action & Passes) == 0) {
                 return;
             }
         }
     }
 
-    // The piece on the beam's cell acts on it; false when the beam ends there.
-    bool actOn(std::size_t index, Beam& beam)
+    // What a beam arriving in `direction` does to the piece on its cell
+    // besides going on or ending there.
+    void actOn(std::size_t index, Action action, std::uint8_t direction, std::int32_t colour)
     {
         const Piece& piece = m_level.pieces[index];
-        switch (piece.kind) {
-        case PieceKind::RedLamp:
-        case PieceKind::GreenLamp:
-        case PieceKind::BlueLamp:
-        case PieceKind::WhiteLamp:
-            light(piece.kind, m_result.pieces[index], beam.colour);
-            [[fallthrough]];
-        case PieceKind::EmptyCell:
-            advance(beam);
-            return true;
-        case PieceKind::Bomb:
+        if ((action & Lights) != 0) {
+            light(piece.kind, m_result.pieces[index], colour);
+        }
+        if ((action & HitsBomb) != 0) {
             m_result.bombHit = m_result.bombHit || m_level.mode == Mode::Play;
-            return false;
-        case PieceKind::OffBoard:
-            return false;
-        default:
-            break;
         }
-        const PieceResponse response =
-            respond(piece.kind, piece.direction, beam.direction, beam.colour);
-        if (response.output && piece.output >= 0) {
-            feed(m_result.sources[static_cast<std::size_t>(piece.output)], *response.output);
+        if ((action & Feeds) != 0 && piece.output >= 0) {
+            const PieceResponse response = respond(piece.kind, piece.direction, direction, colour);
+            const auto output = static_cast<std::size_t>(piece.output);
+            m_feeds.push_back({output, *response.output});
+            feed(m_result.sources[output], *response.output);
         }
-        if (!response.travel) {
-            return false;
-        }
-        beam.direction = *response.travel;
-        advance(beam);
-        return true;
     }
 
     static void light(PieceKind kind, PieceLight& lamp, std::int32_t colour)
@@ -199,20 +318,11 @@ private:
         output.active = true;
     }
 
-    // Records the step to the next cell in the beam's direction and moves there.
-    void advance(Beam& beam)
-    {
-        const Step step = stepOf(beam.direction);
-        const std::int64_t column = beam.column + step.dx;
-        const std::int64_t row = beam.row + step.dy;
-        m_result.segments.push_back({beam.column, beam.row, column, row, beam.colour});
-        beam.column = column;
-        beam.row = row;
-    }
-
     const Level& m_level;
     Occupancy m_occupancy;
     Evaluation& m_result;
+    std::vector<TracedBeam> m_traced; // by source index
+    std::vector<FedOutput> m_feeds;
 };
 
 // Sources as the trace starts: cannons with their own direction and colour,

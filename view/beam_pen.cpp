@@ -16,8 +16,6 @@ namespace {
 // Segments are clipped to the board plus this margin: wide enough that the
 // pen's round ends at a clipped end point never reach the board.
 constexpr std::int64_t ClipMargin = 2 * BeamWidth;
-constexpr std::int64_t BoxLow = -ClipMargin;
-constexpr std::int64_t BoxHigh = geometry::BoardPixels + ClipMargin;
 // Pieces of a segment up to this long (on each axis) that touch the box have
 // coordinates small enough for exact clipping in doubles.
 constexpr std::int64_t ShortPiece = 4096;
@@ -27,11 +25,18 @@ struct Point {
     std::int64_t y;
 };
 
-bool TouchesBox(Point a, Point b)
-{
-    return std::min(a.x, b.x) <= BoxHigh && std::max(a.x, b.x) >= BoxLow &&
-           std::min(a.y, b.y) <= BoxHigh && std::max(a.y, b.y) >= BoxLow;
-}
+// The clipping box in device pixels, from `low` to `high` on both axes.
+struct ClipBox {
+    std::int64_t low;
+    std::int64_t high;
+
+    bool contains(Point p) const { return p.x >= low && p.x <= high && p.y >= low && p.y <= high; }
+    bool isTouchedBy(Point a, Point b) const
+    {
+        return std::min(a.x, b.x) <= high && std::max(a.x, b.x) >= low &&
+               std::min(a.y, b.y) <= high && std::max(a.y, b.y) >= low;
+    }
+};
 
 // Beams reach at most one cell past the 32-bit range, so pixel coordinates
 // stay within a few times 2^37 and their differences fit 64 bits.
@@ -50,9 +55,9 @@ bool IsShort(Point a, Point b)
 // part near the box by halving it exactly in integers: `first` and `last`
 // become the ends of the run of short pieces that touch the box. Each level
 // keeps at most a few pieces, so this takes at most a few hundred steps.
-void NarrowToBox(Point a, Point b, std::optional<Point>& first, Point& last)
+void NarrowToBox(const ClipBox& box, Point a, Point b, std::optional<Point>& first, Point& last)
 {
-    if (!TouchesBox(a, b)) {
+    if (!box.isTouchedBy(a, b)) {
         return;
     }
     if (IsShort(a, b)) {
@@ -63,16 +68,16 @@ void NarrowToBox(Point a, Point b, std::optional<Point>& first, Point& last)
         return;
     }
     const Point middle{Halfway(a.x, b.x), Halfway(a.y, b.y)};
-    NarrowToBox(a, middle, first, last);
-    NarrowToBox(middle, b, first, last);
+    NarrowToBox(box, a, middle, first, last);
+    NarrowToBox(box, middle, b, first, last);
 }
 
 // Liang-Barsky clipping of a segment to the box. Its end points lie within
 // ShortPiece of the box, so doubles hold them and the results exactly enough.
-std::optional<QLineF> ClipToBox(Point a, Point b)
+std::optional<QLineF> ClipToBox(const ClipBox& box, Point a, Point b)
 {
-    const double low = static_cast<double>(BoxLow);
-    const double high = static_cast<double>(BoxHigh);
+    const double low = static_cast<double>(box.low);
+    const double high = static_cast<double>(box.high);
     const double x1 = static_cast<double>(a.x);
     const double y1 = static_cast<double>(a.y);
     const double dx = static_cast<double>(b.x) - x1;
@@ -101,24 +106,21 @@ std::optional<QLineF> ClipToBox(Point a, Point b)
     return QLineF(x1 + t0 * dx, y1 + t0 * dy, x1 + t1 * dx, y1 + t1 * dy);
 }
 
-// A disc as wide as the beam, centred on pixel corner (DiscOrigin, DiscOrigin)
-// of its picture, the way the pen's width centres on the segment's line.
-constexpr int DiscOrigin = BeamWidth / 2 + 1;
+// A disc as wide as the beam at `scale`, centred on pixel corner (origin,
+// origin) of its picture, the way the pen's width centres on the segment's line.
+int DiscOrigin(int scale) { return BeamWidth * scale / 2 + 1; }
 
-QImage BeamEndDisc(const QColor& colour)
+QImage BeamEndDisc(const QColor& colour, int scale)
 {
-    QImage disc(2 * DiscOrigin, 2 * DiscOrigin, QImage::Format_ARGB32_Premultiplied);
+    const int origin = DiscOrigin(scale);
+    QImage disc(2 * origin, 2 * origin, QImage::Format_ARGB32_Premultiplied);
     disc.fill(Qt::transparent);
     QPainter painter(&disc);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawEllipse(QPointF(DiscOrigin, DiscOrigin), BeamWidth / 2.0, BeamWidth / 2.0);
+    const double radius = BeamWidth * scale / 2.0;
+    painter.drawEllipse(QPointF(origin, origin), radius, radius);
     return disc;
-}
-
-bool InBox(std::int64_t x, std::int64_t y)
-{
-    return x >= BoxLow && x <= BoxHigh && y >= BoxLow && y <= BoxHigh;
 }
 
 } // namespace
@@ -138,26 +140,27 @@ void BeamPainter::useColour(std::int32_t colour)
     m_hasColour = true;
     m_colour = colour;
     const QColor qtColour = ColorFromWindowsValue(colour);
-    m_pen = QPen(qtColour, BeamWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    m_pen = QPen(qtColour, BeamWidth * m_scale, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     auto found = m_discs.find(colour);
     if (found == m_discs.end()) {
-        found = m_discs.emplace(colour, BeamEndDisc(qtColour)).first;
+        found = m_discs.emplace(colour, BeamEndDisc(qtColour, m_scale)).first;
     }
     m_disc = &found->second;
 }
 
 void BeamPainter::drawSegment(const BeamSegment& segment)
 {
-    using geometry::cellCentre;
-    const Point from{cellCentre(segment.fromColumn), cellCentre(segment.fromRow)};
-    const Point to{cellCentre(segment.toColumn), cellCentre(segment.toRow)};
+    const auto pixel = [this](std::int64_t cell) { return geometry::cellCentre(cell) * m_scale; };
+    const Point from{pixel(segment.fromColumn), pixel(segment.fromRow)};
+    const Point to{pixel(segment.toColumn), pixel(segment.toRow)};
+    const ClipBox box{-ClipMargin * m_scale, (geometry::BoardPixels + ClipMargin) * m_scale};
     std::optional<Point> first;
     Point last{};
-    NarrowToBox(from, to, first, last);
+    NarrowToBox(box, from, to, first, last);
     if (!first) {
         return;
     }
-    const std::optional<QLineF> line = ClipToBox(*first, last);
+    const std::optional<QLineF> line = ClipToBox(box, *first, last);
     if (!line) {
         return;
     }
@@ -165,10 +168,11 @@ void BeamPainter::drawSegment(const BeamSegment& segment)
     m_painter.setPen(m_pen);
     m_painter.drawLine(*line);
     // Ends cut off by the clipping lie outside the board: no disc there.
+    const int origin = DiscOrigin(m_scale);
     for (const Point end : {from, to}) {
-        if (InBox(end.x, end.y)) {
-            m_painter.drawImage(static_cast<int>(end.x) - DiscOrigin,
-                                static_cast<int>(end.y) - DiscOrigin, *m_disc);
+        if (box.contains(end)) {
+            m_painter.drawImage(static_cast<int>(end.x) - origin, static_cast<int>(end.y) - origin,
+                                *m_disc);
         }
     }
 }

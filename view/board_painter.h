@@ -6,16 +6,25 @@
 #include "core/level.h"
 #include "graphics/bitmap_list.h"
 
-class QPainter;
+#include <QImage>
 
 namespace prismora {
 
-// Paints the whole board onto `painter` in board pixels (451 x 451): silver
-// background, grey grid, every beam segment of `evaluation` with a 10-pixel
-// pen in its colour, the live cannons, then the live pieces in index order
-// (lamps lit as the evaluation says), so pieces cover the beams and of two
-// pieces on one cell the newer is on top. Reads the game and changes nothing.
-void paintBoard(QPainter& painter, const Level& level, const Evaluation& evaluation,
+// Paints the whole board into `image`, a 32-bit picture (Format_RGB32, ARGB32
+// or ARGB32_Premultiplied) of 451 x 451 board pixels each `scale` x `scale`
+// device pixels (scale 1 to 8): silver background, grey grid, every beam
+// segment of `evaluation` with a 10-pixel pen in its colour, the live
+// cannons, then the live pieces in index order (lamps lit as the evaluation
+// says), so pieces cover the beams and of two pieces on one cell the newer is
+// on top. Grid and beams are drawn at device resolution; sprites are enlarged
+// by repeating pixels. Pixels beyond the board are left alone. Reads the
+// game and changes nothing.
+void paintBoard(QImage& image, int scale, const Level& level, const Evaluation& evaluation,
                 const BitmapList& sprites);
+
+// The scale a screen of `devicePixelRatio` paints the board at: the whole
+// part of the ratio, from 1 to 8. What the ratio has beyond it is left to the
+// painter's own enlargement.
+int boardScaleFor(qreal devicePixelRatio);
 
 } // namespace prismora

@@ -4,15 +4,12 @@
 #include "view/board_geometry.h"
 #include "view/board_painter.h"
 
-#include <QPainter>
-
 namespace prismora {
 
 QImage renderBoard(const Level& level, const Evaluation& evaluation, const BitmapList& sprites)
 {
     QImage image(geometry::BoardPixels, geometry::BoardPixels, QImage::Format_RGB32);
-    QPainter painter(&image);
-    paintBoard(painter, level, evaluation, sprites);
+    paintBoard(image, 1, level, evaluation, sprites);
     return image;
 }
 

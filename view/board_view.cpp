@@ -1,4 +1,4 @@
-// The board control: paints through paintBoard and forwards the pointer.
+// The board control: paints the board picture through paintBoard and forwards the pointer.
 #include "view/board_view.h"
 
 #include "view/board_geometry.h"
@@ -52,10 +52,21 @@ void BoardView::paintEvent(QPaintEvent*)
     }
     static const Level noLevel;
     static const Evaluation nothingTraced;
-    QPainter painter(this);
+    const int scale = boardScaleFor(devicePixelRatioF());
+    const int side = geometry::BoardPixels * scale;
+    if (m_picture.width() != side) {
+        m_picture = QImage(side, side, QImage::Format_RGB32);
+    }
+    m_picture.setDevicePixelRatio(1);
     const bool shown = m_level != nullptr && m_evaluation != nullptr;
-    paintBoard(painter, shown ? *m_level : noLevel, shown ? *m_evaluation : nothingTraced,
+    paintBoard(m_picture, scale, shown ? *m_level : noLevel, shown ? *m_evaluation : nothingTraced,
                m_sprites);
+    // Laid one to one on the device's pixels; a ratio that is not whole
+    // enlarges the rest without smoothing.
+    m_picture.setDevicePixelRatio(scale);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QPoint(0, 0), m_picture);
     if (hasFocus()) {
         paintCursorFrame(painter, m_cursorCell, m_cursorLook);
     }

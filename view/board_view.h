@@ -6,14 +6,17 @@
 #include "graphics/bitmap_list.h"
 #include "view/cursor_frame.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace prismora {
 
-// Paints the level it is shown with (paintBoard) on every paint event and
-// reports pointer input as signals; it never changes the game. What it shows
-// must outlive it or the next showLevel. Tab gives it the keyboard focus,
-// and while it has it the keyboard's cell is framed over the board.
+// Paints the level it is shown with (paintBoard) into its board picture, at
+// the screen's whole device pixel ratio, on every paint event, lays the
+// picture on the widget, and reports pointer input as signals; it never
+// changes the game. What it shows must outlive it or the next showLevel. Tab
+// gives it the keyboard focus, and while it has it the keyboard's cell is
+// framed over the board.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -54,6 +57,7 @@ private:
     bool m_paintingEnabled = true;
     Cell m_cursorCell{1, 1};
     CursorLook m_cursorLook = CursorLook::Free;
+    QImage m_picture; // the board in device pixels, kept between paints
 };
 
 } // namespace prismora

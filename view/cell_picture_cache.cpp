@@ -3,7 +3,7 @@
 
 #include <cstdint>
 #include <map>
-#include <utility>
+#include <tuple>
 
 namespace prismora {
 namespace {
@@ -12,30 +12,33 @@ constexpr std::size_t MaxKeptPictures = 256;
 
 struct KeptPicture {
     std::uint64_t changeStamp = 0; // the sprite's stamp when the picture was made
-    QImage picture;
+    CellPicture picture;
 };
 
 } // namespace
 
-const QImage& CachedCellPicture(const Bitmap32& sprite, int direction, CellPictureMaker make)
+const CellPicture& cachedCellPicture(const Bitmap32& sprite, int direction, int scale,
+                                     CellPictureMaker make)
 {
-    thread_local std::map<std::pair<const Bitmap32*, int>, KeptPicture> kept;
-    thread_local QImage fresh;
+    thread_local std::map<std::tuple<const Bitmap32*, int, int>, KeptPicture> kept;
+    thread_local CellPicture fresh;
     if (sprite.drawMode() != DrawMode::Opaque || sprite.isEmpty()) {
-        fresh = make(sprite, direction);
+        fresh = make(sprite, direction, scale);
         return fresh;
     }
-    const auto key = std::make_pair(&sprite, direction);
-    auto found = kept.find(key);
+    const auto key = std::make_tuple(&sprite, direction, scale);
+    const auto found = kept.find(key);
     if (found != kept.end() && found->second.changeStamp == sprite.changeStamp()) {
         return found->second.picture;
     }
-    if (found == kept.end() && kept.size() >= MaxKeptPictures) {
+    // Made before the store is touched: making one scale may ask for another.
+    CellPicture picture = make(sprite, direction, scale);
+    if (kept.find(key) == kept.end() && kept.size() >= MaxKeptPictures) {
         kept.clear();
     }
     KeptPicture& entry = kept[key];
     entry.changeStamp = sprite.changeStamp();
-    entry.picture = make(sprite, direction);
+    entry.picture = std::move(picture);
     return entry.picture;
 }
 

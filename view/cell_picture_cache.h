@@ -2,21 +2,22 @@
 #pragma once
 
 #include "graphics/bitmap32.h"
-
-#include <QImage>
+#include "view/cell_picture.h"
 
 namespace prismora {
 
-// Makes the cell picture of `sprite` turned to `direction` (0..7).
-using CellPictureMaker = QImage (*)(const Bitmap32& sprite, int direction);
+// Makes the cell picture of `sprite` turned to `direction` (0..7) at `scale`.
+using CellPictureMaker = CellPicture (*)(const Bitmap32& sprite, int direction, int scale);
 
-// The cell picture of `sprite` turned to `direction`, made by `make` once and
-// then kept. A kept picture is used only while the sprite's change stamp is the
-// one it was made at: any change of pixels, size or drawing property since (and
-// any other bitmap at the same address) gives a new stamp, so the pictures drawn
-// are always the ones `make` would give now. Sprites whose draw mode is not
-// opaque are made afresh each time. Kept per thread; at most a few hundred
-// pictures are kept (then the store starts over).
-const QImage& CachedCellPicture(const Bitmap32& sprite, int direction, CellPictureMaker make);
+// The cell picture of `sprite` turned to `direction` at `scale`, made by
+// `make` once and then kept. A kept picture is used only while the sprite's
+// change stamp is the one it was made at: any change of pixels, size or
+// drawing property since (and any other bitmap at the same address) gives a
+// new stamp, so the pictures drawn are always the ones `make` would give now.
+// Sprites whose draw mode is not opaque are made afresh each time. Kept per
+// thread; at most a few hundred pictures are kept (then the store starts
+// over). The reference is valid until the next call on the same thread.
+const CellPicture& cachedCellPicture(const Bitmap32& sprite, int direction, int scale,
+                                     CellPictureMaker make);
 
 } // namespace prismora

@@ -1,25 +1,21 @@
-// Drawing pieces and cannons: sprite choice, turning, 16-colour cell picture, transparent white.
+// Drawing pieces and cannons: sprite choice, the turned cell picture, laid with white transparent.
 #include "view/piece_drawing.h"
 
-#include "graphics/sprite_rotation.h"
-#include "graphics/standard_palette.h"
 #include "view/board_geometry.h"
 #include "view/cell_picture_cache.h"
+#include "view/sprite_set.h"
 #include "view/stand_in_tile.h"
+#include "view/turned_sprite.h"
 
 #include <QPainter>
 
-#include <algorithm>
 #include <array>
+#include <map>
 
 namespace prismora {
 namespace {
 
 using geometry::SpriteSize;
-constexpr int DiagonalSize = 47;
-constexpr Color32 White = 0xFFFFFFFF;
-// White, the transparent colour, in the standard palette.
-constexpr std::uint8_t WhiteIndex = 15;
 
 // Sprite of each kind 0..15 when dark; -1 for the two sentinel kinds.
 constexpr std::array<int, 16> KindSprite{3, 4, 10, 11, 8, 5, 7, 6, -1, -1, 9, 12, 16, 17, 18, 19};
@@ -27,83 +23,70 @@ constexpr std::array<int, 16> KindSprite{3, 4, 10, 11, 8, 5, 7, 6, -1, -1, 9, 12
 constexpr int LitLampOffset = 8;
 constexpr int LitWhiteLamp = 20;
 
-// The sprite copied into a working bitmap (48 x 48, or its top-left 47 x 47
-// for diagonals) and turned `direction` (0..7) steps counter-clockwise.
-void TurnSprite(const Bitmap32& sprite, int direction, Bitmap32& working)
+const CellPicture& turnedPicture(const Bitmap32& sprite, int direction, int scale);
+
+CellPicture makeTurnedPicture(const Bitmap32& sprite, int direction, int scale)
 {
-    const int size = direction % 2 == 0 ? SpriteSize : DiagonalSize;
-    working.setSize(size, size);
-    working.clear(White);
-    sprite.drawOnto(working);
-    switch (direction) {
-    case 0:
-        break;
-    case 2:
-        working.turnCounterClockwise();
-        break;
-    case 4:
-        working.turnHalf();
-        break;
-    case 6:
-        working.turnClockwise();
-        break;
-    default:
-        rotateSprite(working, direction * 45);
-        break;
+    if (scale == 1) {
+        return makeCellPicture(turnedSpritePicture(sprite, direction));
     }
+    return enlargedCellPicture(turnedPicture(sprite, direction, 1), scale);
 }
 
-// The turned picture as the 16-colour cell picture: a 48 x 48 picture whose
-// white pixels (and the row and column a 47 x 47 picture leaves free) are
-// transparent, every other pixel the nearest standard colour.
-QImage CellPicture(const Bitmap32& working)
+const CellPicture& turnedPicture(const Bitmap32& sprite, int direction, int scale)
 {
-    const ExportBitmap reduced =
-        reduceToStandard16(working.bits(), working.width(), working.height());
-    const auto& palette = standardPalette16();
-    QImage picture(SpriteSize, SpriteSize, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    const int width = std::min(reduced.width(), SpriteSize);
-    const int height = std::min(reduced.height(), SpriteSize);
-    for (int y = 0; y < height; ++y) {
-        auto* target = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t index = reduced.index(x, y);
-            if (index != WhiteIndex) {
-                const RgbColor& c = palette[index];
-                target[x] = qRgb(c.red, c.green, c.blue);
-            }
+    if (scale == 1) {
+        if (const CellPicture* standard = standardCellPicture(sprite, direction)) {
+            return *standard;
         }
     }
-    return picture;
+    return cachedCellPicture(sprite, direction, scale, makeTurnedPicture);
 }
 
-// The cell picture of a sprite turned to `direction` (0..7), made afresh.
-QImage TurnedCellPicture(const Bitmap32& sprite, int direction)
+const CellPicture& standInPicture(int scale)
 {
-    Bitmap32 working;
-    TurnSprite(sprite, direction, working);
-    return CellPicture(working);
+    thread_local std::map<int, CellPicture> pictures;
+    auto found = pictures.find(scale);
+    if (found == pictures.end()) {
+        const CellPicture tile = makeCellPicture(StandInTile());
+        found = pictures.emplace(scale, scale == 1 ? tile : enlargedCellPicture(tile, scale)).first;
+    }
+    return found->second;
 }
 
-// Draws `sprite` (or the stand-in tile when there is none) turned to
-// `direction` with its top-left corner at the given board pixel.
-void drawSpriteAt(QPainter& painter, const BitmapList& sprites, std::optional<int> sprite,
-                  std::uint8_t direction, std::int64_t x, std::int64_t y)
+// The picture of `sprite` (or the stand-in tile when there is none) turned to
+// `direction`, or null when a record with its top-left corner at the given
+// board pixel is wholly outside the board (cannons beside it, far-off records
+// from hand-edited files, whose coordinates may not even fit an int).
+const CellPicture* pictureAt(const BitmapList& sprites, std::optional<int> sprite,
+                             std::uint8_t direction, std::int64_t x, std::int64_t y, int scale)
 {
-    // Wholly outside the board (cannons beside it, far-off records from
-    // hand-edited files): nothing to see, and the coordinates may not fit an int.
     if (x <= -SpriteSize || y <= -SpriteSize || x >= geometry::BoardPixels ||
         y >= geometry::BoardPixels) {
-        return;
+        return nullptr;
     }
     if (!sprite || *sprite < 0 || *sprite >= sprites.count() || sprites.bitmap(*sprite).isEmpty()) {
-        painter.drawImage(static_cast<int>(x), static_cast<int>(y), StandInTile());
-        return;
+        return &standInPicture(scale);
     }
-    painter.drawImage(static_cast<int>(x), static_cast<int>(y),
-                      CachedCellPicture(sprites.bitmap(*sprite), direction % 8, TurnedCellPicture));
+    return &turnedPicture(sprites.bitmap(*sprite), direction % 8, scale);
 }
+
+void drawAt(PixelWriter& writer, const CellPicture* picture, std::int64_t x, std::int64_t y,
+            int scale)
+{
+    if (picture != nullptr) {
+        writer.copyShape(picture->opaque, picture->pixels, x * scale, y * scale);
+    }
+}
+
+void drawAt(QPainter& painter, const CellPicture* picture, std::int64_t x, std::int64_t y)
+{
+    if (picture != nullptr) {
+        painter.drawImage(static_cast<int>(x), static_cast<int>(y), picture->pixels);
+    }
+}
+
+std::int64_t corner(std::int32_t cell) { return geometry::spriteCorner(cell); }
 
 } // namespace
 
@@ -135,16 +118,41 @@ std::optional<int> spriteIndexForCannon(std::int32_t colour)
     }
 }
 
+void drawPiece(PixelWriter& writer, const Piece& piece, bool lit, const BitmapList& sprites,
+               int scale)
+{
+    const std::int64_t x = corner(piece.column);
+    const std::int64_t y = corner(piece.row);
+    drawAt(writer,
+           pictureAt(sprites, spriteIndexForPiece(piece.kind, lit), piece.direction, x, y, scale),
+           x, y, scale);
+}
+
+void drawCannon(PixelWriter& writer, const BeamSource& cannon, const BitmapList& sprites, int scale)
+{
+    const std::int64_t x = corner(cannon.column);
+    const std::int64_t y = corner(cannon.row);
+    drawAt(writer,
+           pictureAt(sprites, spriteIndexForCannon(cannon.colour), cannon.direction, x, y, scale),
+           x, y, scale);
+}
+
 void drawPiece(QPainter& painter, const Piece& piece, bool lit, const BitmapList& sprites)
 {
-    drawSpriteAt(painter, sprites, spriteIndexForPiece(piece.kind, lit), piece.direction,
-                 geometry::spriteCorner(piece.column), geometry::spriteCorner(piece.row));
+    const std::int64_t x = corner(piece.column);
+    const std::int64_t y = corner(piece.row);
+    drawAt(painter,
+           pictureAt(sprites, spriteIndexForPiece(piece.kind, lit), piece.direction, x, y, 1), x,
+           y);
 }
 
 void drawCannon(QPainter& painter, const BeamSource& cannon, const BitmapList& sprites)
 {
-    drawSpriteAt(painter, sprites, spriteIndexForCannon(cannon.colour), cannon.direction,
-                 geometry::spriteCorner(cannon.column), geometry::spriteCorner(cannon.row));
+    const std::int64_t x = corner(cannon.column);
+    const std::int64_t y = corner(cannon.row);
+    drawAt(painter,
+           pictureAt(sprites, spriteIndexForCannon(cannon.colour), cannon.direction, x, y, 1), x,
+           y);
 }
 
 } // namespace prismora

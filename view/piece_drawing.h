@@ -3,6 +3,8 @@
 
 #include "core/level.h"
 #include "graphics/bitmap_list.h"
+#include "view/cell_picture.h"
+#include "view/pixel_spans.h"
 
 #include <optional>
 
@@ -20,18 +22,25 @@ std::optional<int> spriteIndexForPiece(PieceKind kind, bool lit);
 // other colour have none.
 std::optional<int> spriteIndexForCannon(std::int32_t colour);
 
-// Draws a piece in its cell: the sprite turned to its direction (quarter
-// and half turns exactly, diagonals by bilinear rotation of a 47 x 47 copy),
-// reduced to the 16 standard colours, with white left transparent, at the
-// sprite corner of its cell. A record without a sprite, or whose sprite is
-// missing from `sprites`, shows the stand-in tile: a black question mark in a
-// black frame on white, never turned. Directions above 7 count modulo 8. A
-// record wholly outside the 451 x 451 board draws nothing. Turned pictures
-// are kept across paints while their sprite stays the same
-// (CachedCellPicture), so they are always the pictures made afresh would be.
-void drawPiece(QPainter& painter, const Piece& piece, bool lit, const BitmapList& sprites);
+// Draws a piece in its cell: the sprite turned to its direction
+// (turnedSpritePicture), with white left transparent, at the sprite corner of
+// its cell, enlarged `scale` times by repeating pixels. A record without a
+// sprite, or whose sprite is missing from `sprites`, shows the stand-in
+// tile: a black question mark in a black frame on white, never turned.
+// Directions above 7 count modulo 8. A record wholly outside the 451 x 451
+// board draws nothing. Turned pictures come from the standard set's own
+// (standardCellPicture) or are kept across paints while their sprite stays
+// the same (cachedCellPicture), so they are always the pictures made afresh
+// would be.
+void drawPiece(PixelWriter& writer, const Piece& piece, bool lit, const BitmapList& sprites,
+               int scale);
 
 // Draws a cannon like drawPiece.
+void drawCannon(PixelWriter& writer, const BeamSource& cannon, const BitmapList& sprites,
+                int scale);
+
+// The same for a painter (in board pixels), for pictures of single cells.
+void drawPiece(QPainter& painter, const Piece& piece, bool lit, const BitmapList& sprites);
 void drawCannon(QPainter& painter, const BeamSource& cannon, const BitmapList& sprites);
 
 } // namespace prismora

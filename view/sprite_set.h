@@ -2,6 +2,7 @@
 #pragma once
 
 #include "graphics/bitmap_list.h"
+#include "view/cell_picture.h"
 
 #include <QImage>
 
@@ -15,8 +16,18 @@ inline constexpr int StandardSpriteCount = 21;
 // and 20 carry OuterColor $FFFFFFFF, items 17..19 the default. The list always
 // holds 21 items: a sprite whose resource is missing or unreadable stays empty
 // (0 x 0), and the piece drawing shows its stand-in tile for it.
-// Must be called on the GUI thread, like all drawing.
+// Every sprite's picture in all eight directions (turnedSpritePicture) comes
+// with it, made by spritegen from the same sprites with the same code and
+// compiled in (":/sprites/turned.bin"), so no paint has to turn a standard
+// sprite; each is unpacked on first use (turned then when that resource is
+// missing).
 const BitmapList& StandardSprites();
+
+// The picture of `sprite` turned to `direction` (0..7, counted modulo 8)
+// that comes with the standard set, when `sprite` is one of
+// StandardSprites() and unchanged since loading; else null. Safe to call
+// from any thread; the picture lives as long as the process.
+const CellPicture* standardCellPicture(const Bitmap32& sprite, int direction);
 
 // The 256 x 256 wallpaper (":/wallpaper.bmp"), or a null image when the
 // resource cannot be read.

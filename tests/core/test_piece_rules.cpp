@@ -104,5 +104,38 @@ TEST(PieceRulesTest, InverterCyclesColoursBothWaysAndKeepsOthers)
         << "other colours leave the output's colour alone";
 }
 
+// The tracer builds one table of every rule and ends a looping beam at the
+// first state it entered again; both hold only while the way a beam leaves
+// (and whether it feeds) ignores its colour and each way out has one way in.
+TEST(PieceRulesTest, RulesIgnoreTheColourForDirectionsAndNeverMergeTwoArrivals)
+{
+    for (int kind = 0; kind < 16; ++kind) {
+        for (int d = 0; d < 8; ++d) {
+            std::array<int, 8> arrivalsLeavingThisWay{};
+            for (int b = 0; b < 8; ++b) {
+                const auto respondIn = [&](std::int32_t colour) {
+                    return respond(static_cast<PieceKind>(kind), static_cast<std::uint8_t>(d),
+                                   static_cast<std::uint8_t>(b), colour);
+                };
+                const PieceResponse red = respondIn(RedBeam);
+                for (std::int32_t colour : {GreenBeam, BlueBeam, WhiteBeam, 0x123456}) {
+                    const PieceResponse other = respondIn(colour);
+                    EXPECT_EQ(other.travel, red.travel) << kind << " d" << d << " b" << b;
+                    EXPECT_EQ(other.output.has_value(), red.output.has_value()) << kind;
+                    if (other.output && red.output) {
+                        EXPECT_EQ(other.output->direction, red.output->direction) << kind;
+                    }
+                }
+                if (red.travel) {
+                    ++arrivalsLeavingThisWay[*red.travel % 8];
+                }
+            }
+            for (int count : arrivalsLeavingThisWay) {
+                EXPECT_LE(count, 1) << "kind " << kind << " d" << d;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace prismora

@@ -3,6 +3,7 @@
 #include "view/board_render.h"
 #include "view/piece_drawing.h"
 #include "view/sprite_set.h"
+#include "view/turned_sprite.h"
 
 #include <QImage>
 #include <QPainter>
@@ -56,6 +57,23 @@ TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
         }
     }
     EXPECT_EQ(StandardWallpaper().size(), QSize(256, 256));
+}
+
+TEST(PieceSprites, TheCompiledInTurnedPicturesAreTheSpritesTurnedNow)
+{
+    const BitmapList& sprites = StandardSprites();
+    for (int i = 0; i < StandardSpriteCount; ++i) {
+        for (int direction = 0; direction < 8; ++direction) {
+            const CellPicture* kept = standardCellPicture(sprites.bitmap(i), direction);
+            ASSERT_NE(kept, nullptr) << i;
+            EXPECT_EQ(kept->pixels, turnedSpritePicture(sprites.bitmap(i), direction))
+                << "sprite " << i << " direction " << direction
+                << ": regenerate resources with spritegen";
+        }
+    }
+    Bitmap32 copy;
+    copy.assign(sprites.bitmap(3));
+    EXPECT_EQ(standardCellPicture(copy, 0), nullptr) << "only the set's own sprites";
 }
 
 TEST(PieceSprites, ChangedSpritePixelsShowInTheNextPaint)

@@ -1,5 +1,5 @@
 # Runs spritegen into a scratch folder and fails unless every committed sprite,
-# the wallpaper and every icon come out byte for byte the same.
+# their turned pictures, the wallpaper and every icon come out byte for byte the same.
 # cmake -DSPRITEGEN=... -DSOURCE_DIR=... -DSCRATCH=... -P check_generated.cmake
 file(REMOVE_RECURSE ${SCRATCH})
 execute_process(COMMAND ${SPRITEGEN} ${SCRATCH} --icons ${SCRATCH}/icons
@@ -17,7 +17,7 @@ foreach(name ${committed})
   list(APPEND pairs "${SOURCE_DIR}/data/icons/${name}|${SCRATCH}/icons/${name}")
 endforeach()
 file(GLOB sprites RELATIVE ${SOURCE_DIR}/resources ${SOURCE_DIR}/resources/sprites/*.b32)
-foreach(name ${sprites} wallpaper.bmp)
+foreach(name ${sprites} sprites/turned.bin wallpaper.bmp)
   list(APPEND pairs "${SOURCE_DIR}/resources/${name}|${SCRATCH}/${name}")
 endforeach()
 foreach(pair ${pairs})

@@ -4,6 +4,7 @@
 #include "preview.h"
 #include "sprite_checks.h"
 #include "sprites.h"
+#include "turned_pictures.h"
 #include "wallpaper.h"
 
 #include <QDir>
@@ -18,7 +19,8 @@ namespace {
 
 constexpr const char* Usage =
     "usage: spritegen RESOURCES_FOLDER [--preview FOLDER] [--icons FOLDER]\n"
-    "Writes RESOURCES_FOLDER/sprites/sprite00.b32 ... sprite20.b32 and\n"
+    "Writes RESOURCES_FOLDER/sprites/sprite00.b32 ... sprite20.b32, their\n"
+    "turned pictures RESOURCES_FOLDER/sprites/turned.bin and\n"
     "RESOURCES_FOLDER/wallpaper.bmp; with --preview also sheet.png and\n"
     "turns.png for review into FOLDER; with --icons the application icon\n"
     "into FOLDER/hicolor/.\n";
@@ -65,7 +67,12 @@ bool writeSprites(const std::vector<QImage>& sprites, const QString& resources)
             return fail("cannot write " + dir.filePath(name));
         }
     }
-    return true;
+    const std::optional<QByteArray> turned = turnedPictureFile(sprites);
+    if (!turned) {
+        return fail("a turned sprite holds a colour outside the 16 standard ones");
+    }
+    const QString turnedPath = dir.filePath("sprites/turned.bin");
+    return writeFile(*turned, turnedPath) || fail("cannot write " + turnedPath);
 }
 
 bool writeWallpaper(const QImage& picture, const QString& resources)

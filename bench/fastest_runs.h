@@ -1,0 +1,61 @@
+// A console reporter that also keeps each benchmark's fastest repetition, to print ratios at the
+// end.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace prismora::bench {
+
+// Reports as the console reporter does and keeps, for every benchmark, the
+// lowest real time per iteration over its repetitions (from the repetitions
+// themselves, or from the "min" statistic when only statistics are reported).
+class FastestRunReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            const bool isMinimum = run.run_type == Run::RT_Aggregate && run.aggregate_name == "min";
+            const bool isRepetition = run.run_type == Run::RT_Iteration && run.iterations > 0;
+            if ((isMinimum || isRepetition) && !run.error_occurred) {
+                const double seconds =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+                const auto [kept, isNew] = m_fastest.emplace(run.run_name.function_name, seconds);
+                if (!isNew) {
+                    kept->second = std::min(kept->second, seconds);
+                }
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Prints "NAME x µs = r × BASE y µs (goal: at most g ×)" when both ran.
+    void printRatio(const std::string& name, const std::string& base, double goal) const
+    {
+        const auto measured = m_fastest.find(name);
+        const auto reference = m_fastest.find(base);
+        if (measured == m_fastest.end() || reference == m_fastest.end()) {
+            return;
+        }
+        const double ratio = measured->second / reference->second;
+        std::printf("%s %.2f us = %.2f x %s %.2f us (goal: at most %.1f x%s)\n", name.c_str(),
+                    measured->second * 1e6, ratio, base.c_str(), reference->second * 1e6, goal,
+                    ratio <= goal ? "" : ", MISSED");
+    }
+
+    // The statistic that gives the minimum of the repetitions; add it to every benchmark.
+    static double minimum(const std::vector<double>& values)
+    {
+        return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
+    }
+
+private:
+    std::map<std::string, double> m_fastest;
+};
+
+} // namespace prismora::bench
