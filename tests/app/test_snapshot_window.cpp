@@ -2,6 +2,8 @@
 #include "test_levels.h"
 #include "window_test_support.h"
 
+#include "base/file_replacement.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -14,6 +16,9 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace prismora::windowtest {
 namespace {
@@ -72,7 +77,37 @@ TEST(SnapshotWindow, PositionStaysInsideTheProgramFolder)
     EXPECT_EQ(levelNameEdit(form)->text(), QString("../../x"));
 }
 
-TEST(SnapshotWindow, UnwritablePictureIsReportedAndClipboardKept)
+// While it lives, files of this process cannot grow past `bytes`: a write
+// beyond fails with EFBIG instead of raising SIGXFSZ, as in the game.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit tight = m_saved;
+        tight.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int);
+};
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+TEST(SnapshotWindow, FailedSavesAreReportedAndKeepEveryOldFile)
 {
     WindowHarness harness({{"a.prl", MirrorLevel()}});
     MainWindow& form = harness.window();
@@ -82,8 +117,31 @@ TEST(SnapshotWindow, UnwritablePictureIsReportedAndClipboardKept)
     click(form, "screenshotButton");
     ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
     EXPECT_EQ(harness.dialogs.boxes[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(harness.dialogs.boxes[0].text.startsWith("Cannot create file"));
+    EXPECT_TRUE(harness.dialogs.boxes[0].text.startsWith(
+        "Filen " + harness.path("Första-facit.jpg") + " kunde inte sparas: "));
     EXPECT_EQ(QApplication::clipboard()->text(), QString("earlier"));
+
+    // A file-size limit stops each save half-way: every old file stays whole,
+    // no temporary file is left behind, and "Avsluta" still ends the game.
+    QDir(harness.path("")).rmdir("Första-facit.jpg");
+    const QStringList names = {"Första-facit.jpg", "Första-facit.prl", "currentlevel.prl"};
+    for (const QString& name : names) {
+        harness.writeFile(name, "old " + name);
+    }
+    {
+        const FileSizeLimit limit(16);
+        for (const char* command : {"screenshotButton", "savePositionButton", "quitButton"}) {
+            click(form, command);
+        }
+    }
+    EXPECT_EQ(harness.dialogs.boxes.size(), 4u);
+    EXPECT_FALSE(form.isVisible());
+    for (const QString& name : names) {
+        EXPECT_EQ(contents(harness.path(name)), ("old " + name).toLatin1()) << name.toStdString();
+    }
+    for (const QString& name : QDir(harness.path("")).entryList(QDir::Files | QDir::Hidden)) {
+        EXPECT_FALSE(isOwnTemporaryFileName(name.toStdString())) << name.toStdString();
+    }
 }
 
 } // namespace

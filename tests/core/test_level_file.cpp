@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <numeric>
 #include <random>
@@ -363,6 +364,17 @@ TEST(LevelFileTest, FailedSavesKeepTheOldFile)
     EXPECT_EQ(ScratchDir::read(old), "old position");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3)
         << "the temporary file must be removed";
+
+    // Temporary files left by killed saves: ours older than a minute go.
+    namespace fs = std::filesystem;
+    const auto stale = dir.write(".prismora-0123456789abcdef.tmp", "killed");
+    const auto fresh = dir.write(".prismora-fedcba9876543210.tmp", "in progress");
+    const auto foreign = dir.write(".prismora-notes.txt", "someone else's");
+    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    ASSERT_TRUE(save(dir / "other.prl").ok());
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(foreign));
 }
 
 } // namespace
