@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/game_style.h"
+#include "app/program_copy.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
 #include "view/sprite_set.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QScreen>
 #include <QWheelEvent>
 
@@ -68,7 +68,7 @@ void setTextColour(QWidget* widget, const QColor& colour)
 
 void startDetachedCopy(const QString& levelPath)
 {
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {levelPath});
+    startIndependentProcess(QCoreApplication::applicationFilePath(), {levelPath});
 }
 
 } // namespace
