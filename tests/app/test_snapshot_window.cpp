@@ -77,29 +77,20 @@ TEST(SnapshotWindow, PositionStaysInsideTheProgramFolder)
     EXPECT_EQ(levelNameEdit(form)->text(), QString("../../x"));
 }
 
-// While it lives, files of this process cannot grow past `bytes`: a write
+// Runs `work` while no file of this process may grow past `bytes`: a write
 // beyond fails with EFBIG instead of raising SIGXFSZ, as in the game.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit tight = m_saved;
-        tight.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int);
-};
+template <typename Work> void withFileSizeLimit(rlim_t bytes, Work work)
+{
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    work();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+}
 
 QByteArray contents(const QString& path)
 {
@@ -128,12 +119,11 @@ TEST(SnapshotWindow, FailedSavesAreReportedAndKeepEveryOldFile)
     for (const QString& name : names) {
         harness.writeFile(name, "old " + name);
     }
-    {
-        const FileSizeLimit limit(16);
+    withFileSizeLimit(16, [&form] {
         for (const char* command : {"screenshotButton", "savePositionButton", "quitButton"}) {
             click(form, command);
         }
-    }
+    });
     EXPECT_EQ(harness.dialogs.boxes.size(), 4u);
     EXPECT_FALSE(form.isVisible());
     for (const QString& name : names) {
