@@ -129,7 +129,7 @@ void MainWindow::testDesign()
         ask(informationBox(QString::fromUtf8(NotWorkingText)));
         return;
     }
-    const QString path = testCopyFile();
+    const QString path = playerFile(QString::fromLatin1(TestCopyFileName));
     if (saveLevelOrReport(path, SaveLayout::Design)) {
         m_startProgramCopy(path);
     }

@@ -127,8 +127,9 @@ private:
     QString sharedFilePath(const QString& suffix) const;
     // A file in the player's folder, which is created when it is missing.
     QString playerFile(const QString& name) const;
-    // The file "Testa spel..." writes and starts the copy of the game on.
-    QString testCopyFile() const;
+    // The file in the player's folder that "Testa spel..." writes and starts
+    // the copy of the game on.
+    static constexpr const char* TestCopyFileName = "speltest.prl";
 
     // Board and palette input (board_input.cpp).
     void onBoardMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);

@@ -61,13 +61,12 @@ void MainWindow::startUp(const QStringList& arguments)
     // passed over in silence.
     const QString level = levelArgument(arguments);
     if (!level.isEmpty()) {
-        const QString testFile = QFileInfo(testCopyFile()).canonicalFilePath();
+        const QString testFile =
+            QFileInfo(m_playerFolder + QString::fromLatin1(TestCopyFileName)).canonicalFilePath();
         m_isTestCopy = !testFile.isEmpty() && QFileInfo(level).canonicalFilePath() == testFile;
         loadLevelFile(level);
     }
 }
-
-QString MainWindow::testCopyFile() const { return playerFile(QStringLiteral("speltest.prl")); }
 
 QString MainWindow::playerFile(const QString& name) const
 {
