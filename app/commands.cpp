@@ -6,6 +6,7 @@
 #include "view/board_view.h"
 #include "view/palette_list.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace prismora {
@@ -16,6 +17,9 @@ constexpr const char* NotWorkingText = "Du måste först bygga en bana som funge
 constexpr const char* SaveQuestionText =
     "När du sparar leveln så kan du inte redigera den längre!\n\nVill du spara nu?";
 constexpr const char* NameMissingText = "Du måste namnge leveln!";
+constexpr const char* ReplaceQuestionText = "Filen %1 finns redan.\n\nVill du ersätta den?";
+constexpr const char* LeaveDesignQuestionText =
+    "Leveln du bygger är inte sparad!\n\nVill du lämna den ändå?";
 
 } // namespace
 
@@ -25,9 +29,23 @@ bool MainWindow::saveLevelOrReport(const QString& path, SaveLayout layout)
         m_evaluation.isFinished() ? Completion::Finished : Completion::Unfinished;
     const auto saved = saveLevel(m_level, layout, completion, path.toStdString());
     if (!saved.ok()) {
-        ask(errorBox(QStringLiteral("Unable to write to ") + path));
+        ask(errorBox(QString::fromStdString(saveFailureMessage(saved.error()))));
     }
     return saved.ok();
+}
+
+bool MainWindow::isWorkingDesign() const { return m_evaluation.verdict == Verdict::Solved; }
+
+bool MainWindow::mayLeaveDesign()
+{
+    if (!m_openedDesign) {
+        return true;
+    }
+    const Level& opened = *m_openedDesign;
+    const bool isChanged = m_level.name != opened.name || m_level.pieces != opened.pieces ||
+                           m_level.sources != opened.sources;
+    return !isChanged ||
+           ask(questionBox(QString::fromUtf8(LeaveDesignQuestionText))) == QMessageBox::Yes;
 }
 
 bool MainWindow::filterNameKey(const QString& typed)
@@ -44,6 +62,9 @@ bool MainWindow::filterNameKey(const QString& typed)
 
 void MainWindow::openLevel()
 {
+    if (!mayLeaveDesign()) {
+        return;
+    }
     const FileDialogRequest request{FileDialogMode::Open, m_playerFolder,
                                     QString::fromLatin1(LevelFileFilter), QString()};
     if (const std::optional<QString> path = m_dialogs->askFileName(this, request)) {
@@ -53,11 +74,15 @@ void MainWindow::openLevel()
 
 void MainWindow::startNewDesign()
 {
+    if (!mayLeaveDesign()) {
+        return;
+    }
     m_level = newDesign();
     m_grab = {};
     startFreshHistory();
     setCommandState(CommandState::Designing);
     m_levelNameEdit->clear();
+    m_openedDesign = m_level;
     m_boardView->unsetCursor();
     m_paletteList->selectRow(-1);
     refreshPalette();
@@ -66,7 +91,7 @@ void MainWindow::startNewDesign()
 
 void MainWindow::saveDesign()
 {
-    if (!m_evaluation.isFinished()) {
+    if (!isWorkingDesign()) {
         ask(informationBox(QString::fromUtf8(NotWorkingText)));
         return;
     }
@@ -81,7 +106,8 @@ void MainWindow::saveDesign()
         if (m_levelNameEdit->text().isEmpty()) {
             ask(informationBox(QString::fromUtf8(NameMissingText)));
             m_levelNameEdit->setFocus();
-        } else if (saveLevelOrReport(*path, SaveLayout::Design)) {
+        } else if (mayReplace(*path) && saveLevelOrReport(*path, SaveLayout::Design)) {
+            m_openedDesign.reset();
             setCommandState(CommandState::Playing);
             m_level.palette.clear();
         }
@@ -92,13 +118,19 @@ void MainWindow::saveDesign()
     refreshBoard();
 }
 
+bool MainWindow::mayReplace(const QString& path)
+{
+    return !QFileInfo::exists(path) ||
+           ask(questionBox(QString::fromUtf8(ReplaceQuestionText).arg(path))) == QMessageBox::Yes;
+}
+
 void MainWindow::testDesign()
 {
-    if (!m_evaluation.isFinished()) {
+    if (!isWorkingDesign()) {
         ask(informationBox(QString::fromUtf8(NotWorkingText)));
         return;
     }
-    const QString path = playerFile(QStringLiteral("speltest.prl"));
+    const QString path = playerFile(QString::fromLatin1(TestCopyFileName));
     if (saveLevelOrReport(path, SaveLayout::Design)) {
         m_startProgramCopy(path);
     }
@@ -106,6 +138,7 @@ void MainWindow::testDesign()
 
 void MainWindow::discardDesign()
 {
+    m_openedDesign.reset();
     setCommandState(CommandState::NothingLoaded);
     m_level.palette.clear();
     m_paletteList->selectRow(-1);
@@ -117,6 +150,9 @@ void MainWindow::editLoadedLevel()
 {
     setCommandState(CommandState::Designing);
     enterEditMode(m_level);
+    if (!m_openedDesign) {
+        m_openedDesign = m_level;
+    }
     refreshPalette();
     refreshBoard();
 }
@@ -133,9 +169,11 @@ void MainWindow::playLoadedLevel()
 
 void MainWindow::quit()
 {
-    if (!m_evaluation.isFinished() &&
-        !saveLevelOrReport(playerFile(QStringLiteral("currentlevel.prl")), SaveLayout::Position)) {
-        return;
+    // A failed save has been reported; the game still ends, or it could not
+    // be left at all in a folder it cannot write. The copy started by "Testa
+    // spel..." leaves the player's own position alone.
+    if (!m_evaluation.isFinished() && !m_isTestCopy) {
+        saveLevelOrReport(playerFile(QStringLiteral("currentlevel.prl")), SaveLayout::Position);
     }
     close();
 }

@@ -75,8 +75,11 @@ void MainWindow::openLevelChooser()
 
 void MainWindow::goToSeriesLevel(int index)
 {
-    // As the arrows do: the index and the hint move even when the file cannot
-    // be loaded any more.
+    // As the arrows do: a changed design is not left without asking, and the
+    // index and the hint move even when the file cannot be loaded any more.
+    if (!mayLeaveDesign()) {
+        return;
+    }
     if (const std::optional<std::string> path = m_series.select(index)) {
         loadLevelFile(QString::fromStdString(*path));
         showSeriesHint();
@@ -85,6 +88,9 @@ void MainWindow::goToSeriesLevel(int index)
 
 void MainWindow::continueSavedGame()
 {
+    if (!mayLeaveDesign()) {
+        return;
+    }
     loadLevelFile(m_playerFolder + QLatin1String(SavedGameName));
 }
 

@@ -4,6 +4,7 @@
 #include "app/game_style.h"
 #include "app/progress_store.h"
 #include "app/status_feedback.h"
+#include "app/program_copy.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
 #include "view/sprite_set.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QScreen>
 #include <QWheelEvent>
 
@@ -70,7 +70,7 @@ void setTextColour(QWidget* widget, const QColor& colour)
 
 void startDetachedCopy(const QString& levelPath)
 {
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {levelPath});
+    startIndependentProcess(QCoreApplication::applicationFilePath(), {levelPath});
 }
 
 } // namespace

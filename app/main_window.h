@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -123,6 +124,12 @@ private:
     void playLoadedLevel();
     void quit();
     bool saveLevelOrReport(const QString& path, SaveLayout layout);
+    // A design is saved or tested only when every lamp on it is lit, and it has one.
+    bool isWorkingDesign() const;
+    // Asks before a command drops a design changed since the editor opened it.
+    bool mayLeaveDesign();
+    // Asks before a save replaces an existing file.
+    bool mayReplace(const QString& path);
     bool filterNameKey(const QString& typed);
     QMessageBox::StandardButton ask(const MessageBoxRequest& request);
 
@@ -132,6 +139,9 @@ private:
     QString sharedFilePath(const QString& suffix) const;
     // A file in the player's folder, which is created when it is missing.
     QString playerFile(const QString& name) const;
+    // The file in the player's folder that "Testa spel..." writes and starts
+    // the copy of the game on.
+    static constexpr const char* TestCopyFileName = "speltest.prl";
 
     // Board and palette input (board_input.cpp).
     void onBoardMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
@@ -190,6 +200,12 @@ private:
     QString m_seriesFolder;
     QString m_playerFolder;
     QString m_currentLevelFile;
+    // The design as the editor opened it, until it is saved, discarded or
+    // replaced by a load; changes since then are not kept anywhere.
+    std::optional<Level> m_openedDesign;
+    // Started on the player's speltest.prl by "Testa spel...": "Avsluta"
+    // leaves currentlevel.prl alone.
+    bool m_isTestCopy = false;
     std::unique_ptr<UserDialogs> m_ownDialogs;
     UserDialogs* m_dialogs = nullptr;
     std::function<void(const QString&)> m_startProgramCopy;

@@ -8,12 +8,25 @@
 
 namespace prismora {
 
+QStringList gameArguments(const QStringList& given, const QStringList& leftByQt)
+{
+    if (!given.isEmpty() && given.constFirst() == QStringLiteral("--")) {
+        return given;
+    }
+    return leftByQt;
+}
+
 int runGame(int argc, char** argv)
 {
+    // QApplication removes its own options from argv, so keep them as given.
+    QStringList given;
+    for (int i = 1; i < argc; ++i) {
+        given.append(QString::fromLocal8Bit(argv[i]));
+    }
     QApplication application(argc, argv);
     SetUpApplication(application);
     MainWindow::Options options;
-    options.arguments = QApplication::arguments().mid(1);
+    options.arguments = gameArguments(given, QApplication::arguments().mid(1));
     MainWindow window(std::move(options));
     window.show();
     return QApplication::exec();

@@ -5,6 +5,8 @@
 #include "app/clipboard_files.h"
 #include "app/file_names.h"
 #include "app/status_feedback.h"
+#include "base/file_replacement.h"
+#include "core/level_file.h"
 #include "graphics/sixteen_colour_jpeg.h"
 #include "view/board_render.h"
 #include "view/sprite_set.h"
@@ -17,6 +19,19 @@ namespace {
 QString savedText(const QString& path)
 {
     return QStringLiteral("Sparad: ") + QFileInfo(path).fileName();
+}
+
+// The JPEG written through a temporary file beside `path`, so a failure
+// leaves an older picture whole; the error names the file and the reason.
+Result<void, FileError> saveSnapshot(const PixelRows& rows, const std::string& path)
+{
+    const EncodedImage jpeg = encodeSixteenColourJpeg(rows);
+    if (!jpeg) {
+        return FileError{path, jpeg.error().message};
+    }
+    const ImageBytes& bytes = jpeg.value();
+    return replaceFileContents(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace
@@ -36,9 +51,8 @@ void MainWindow::takeScreenshot()
     const PixelRows rows{reinterpret_cast<const Color32*>(picture.constBits()), picture.width(),
                          picture.height(), picture.bytesPerLine()};
     const QString path = sharedFilePath(QStringLiteral("-facit.jpg"));
-    const Status saved = saveSixteenColourJpeg(rows, path.toStdString());
-    if (!saved) {
-        ask(errorBox(QString::fromStdString(saved.error().message)));
+    if (const auto saved = saveSnapshot(rows, path.toStdString()); !saved) {
+        ask(errorBox(QString::fromStdString(saveFailureMessage(saved.error()))));
         return;
     }
     PutFilesOnClipboard({path});

@@ -57,8 +57,13 @@ void MainWindow::startUp(const QStringList& arguments)
     setCommandState(CommandState::NothingLoaded);
     refreshPalette();
     refreshBoard();
+    // Anything but a regular file is refused with a word; nothing at all is
+    // passed over in silence.
     const QString level = levelArgument(arguments);
-    if (!level.isEmpty() && QFileInfo(level).isFile()) {
+    if (!level.isEmpty()) {
+        const QString testFile =
+            QFileInfo(m_playerFolder + QString::fromLatin1(TestCopyFileName)).canonicalFilePath();
+        m_isTestCopy = !testFile.isEmpty() && QFileInfo(level).canonicalFilePath() == testFile;
         loadLevelFile(level);
     }
 }
@@ -80,6 +85,9 @@ void MainWindow::showSeriesHint()
 
 void MainWindow::goToNextLevel()
 {
+    if (!mayLeaveDesign()) {
+        return;
+    }
     if (const std::optional<std::string> path = m_series.next()) {
         loadLevelFile(QString::fromStdString(*path));
         showSeriesHint();
@@ -88,6 +96,9 @@ void MainWindow::goToNextLevel()
 
 void MainWindow::goToPreviousLevel()
 {
+    if (!mayLeaveDesign()) {
+        return;
+    }
     if (const std::optional<std::string> path = m_series.previous()) {
         loadLevelFile(QString::fromStdString(*path));
         showSeriesHint();
@@ -123,6 +134,7 @@ void MainWindow::takeLoadedLevel(LoadedLevel loaded, const QString& path)
     m_level = std::move(loaded.level);
     m_evaluation = evaluate(m_level);
     m_grab = {};
+    m_openedDesign.reset();
     m_currentLevelFile = path;
     setWindowTitle(QStringLiteral("Prismora version ") +
                    QString::fromUtf8(Version.data(), static_cast<qsizetype>(Version.size())) +

@@ -30,8 +30,9 @@ MessageBoxRequest errorBox(const QString& text);
 enum class FileDialogMode { Open, Save };
 
 // A level file dialog: initial directory, filter, and for saving the
-// extension added to a name typed without one. A save never asks before
-// replacing a file.
+// extension added to a name typed without one. The save dialog itself never
+// asks before replacing a file: the window asks that in a "Fråga" box, so
+// the question reads the same everywhere and tests can answer it.
 struct FileDialogRequest {
     FileDialogMode mode = FileDialogMode::Open;
     QString directory;

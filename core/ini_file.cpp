@@ -166,6 +166,16 @@ const IniFile::Entry* IniFile::findEntry(const Section& section, std::string_vie
 
 bool IniFile::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
 
+std::vector<std::string> IniFile::sectionNames() const
+{
+    std::vector<std::string> names;
+    names.reserve(m_sections.size());
+    for (const Section& section : m_sections) {
+        names.push_back(windows1252ToUtf8(section.name));
+    }
+    return names;
+}
+
 std::optional<std::string> IniFile::readString(std::string_view section, std::string_view key) const
 {
     const Section* found = findSection(section);

@@ -36,6 +36,8 @@ public:
     static IniFile parse(std::string_view bytes);
 
     bool hasSection(std::string_view section) const;
+    // The name of every section, first occurrences only, in file order.
+    std::vector<std::string> sectionNames() const;
     // The value (cut at MaxProfileValueLength characters), or nothing when the
     // section or key is absent.
     std::optional<std::string> readString(std::string_view section, std::string_view key) const;

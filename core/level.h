@@ -26,9 +26,10 @@ enum class Mode {
 };
 
 // A piece on the board, or one taken off it. Records are appended and marked
-// removed, never erased, so an index stays valid for the life of a level: of
-// two pieces on one cell the lower index acts on beams and the higher one is
-// drawn on top.
+// removed, never erased, so the index of a live record stays valid for the
+// life of a level (only a full table reuses removed records, see addPiece):
+// of two pieces on one cell the lower index acts on beams and the higher one
+// is drawn on top.
 struct Piece {
     PieceKind kind = PieceKind::EmptyCell;
     std::int32_t column = -1;
@@ -92,6 +93,20 @@ std::optional<int> appendPiece(Level& level, PieceKind kind, std::int32_t column
 // Appends a cannon; nothing when its index would reach CannonIndexLimit.
 std::optional<int> appendCannon(Level& level, std::int32_t column, std::int32_t row,
                                 std::uint8_t direction, std::int32_t colour);
+
+// A piece or cannon put on the level by a player or designer. While the
+// tables have room these append exactly as appendPiece and appendCannon do.
+// Once a table is full they take over a record that was taken off the board
+// (the one of the highest index) so that play never gets stuck after many
+// pieces were taken and given back: a piece the record of a removed piece
+// (keeping its output record for a splitting kind), an output or a cannon a
+// free source record (a removed cannon, or the output of a removed piece).
+// A reused record keeps its index, so it may lie under a newer record on the
+// same cell. Nothing, and no change, when no record is free.
+std::optional<int> addPiece(Level& level, PieceKind kind, std::int32_t column, std::int32_t row,
+                            std::uint8_t direction);
+std::optional<int> addCannon(Level& level, std::int32_t column, std::int32_t row,
+                             std::uint8_t direction, std::int32_t colour);
 
 // Where a source stands: a cannon's own cell, an output's piece's cell.
 struct Cell {

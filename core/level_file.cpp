@@ -2,6 +2,7 @@
 #include "core/level_file.h"
 
 #include "core/content_hash.h"
+#include "core/ascii_case.h"
 #include "core/ini_file.h"
 #include "core/palette.h"
 
@@ -28,6 +29,22 @@ struct Dropped {
     int cannons = 0;
 };
 
+// The distribution rule for one piece section: to the palette, onto the
+// board, both or neither.
+struct PieceUse {
+    bool toPalette = false;
+    bool toBoard = false;
+};
+
+PieceUse pieceUse(const IniFile& ini, const std::string& section, EmptyFlag empty,
+                  std::int32_t type)
+{
+    const auto kind = static_cast<PieceKind>(static_cast<std::uint8_t>(type));
+    const std::int32_t deleted = ini.readInteger(section, "Deleted", 0);
+    return {isPlaceableKind(kind) && (empty == EmptyFlag::True || deleted == 1),
+            isFixedKind(kind) || (empty == EmptyFlag::False && deleted == 0)};
+}
+
 // Palette counts and board pieces from the Sak sections.
 void readPieces(const IniFile& ini, EmptyFlag empty, Level& level, Dropped& dropped)
 {
@@ -38,11 +55,11 @@ void readPieces(const IniFile& ini, EmptyFlag empty, Level& level, Dropped& drop
             continue;
         }
         const auto kind = static_cast<PieceKind>(static_cast<std::uint8_t>(type));
-        const std::int32_t deleted = ini.readInteger(section, "Deleted", 0);
-        if (isPlaceableKind(kind) && (empty == EmptyFlag::True || deleted == 1)) {
+        const PieceUse use = pieceUse(ini, section, empty, type);
+        if (use.toPalette) {
             changePaletteCount(level, *rowOfKind(kind), +1);
         }
-        if (isFixedKind(kind) || (empty == EmptyFlag::False && deleted == 0)) {
+        if (use.toBoard) {
             const auto placed =
                 appendPiece(level, kind, ini.readInteger(section, "Left", Absent),
                             ini.readInteger(section, "Top", Absent),
@@ -66,6 +83,39 @@ void readCannons(const IniFile& ini, Level& level, Dropped& dropped)
                          static_cast<std::uint8_t>(ini.readInteger(section, "Direction", -1)),
                          ini.readInteger(section, "Color", 0));
         dropped.cannons += added ? 0 : 1;
+    }
+}
+
+// True for a section named `prefix` and a decimal number (no leading zero)
+// of at least `firstUnread`: one the reader never looks at.
+bool isPastTheReader(std::string_view name, std::string_view prefix, int firstUnread)
+{
+    if (name.size() <= prefix.size() ||
+        !equalIgnoringAsciiCase(name.substr(0, prefix.size()), prefix)) {
+        return false;
+    }
+    const std::string_view digits = name.substr(prefix.size());
+    if (digits.front() == '0' ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    constexpr std::size_t widestNumberRead = 9;
+    return digits.size() > widestNumberRead || std::stoi(std::string(digits)) >= firstUnread;
+}
+
+// Pieces and cannons in sections numbered past the ones read (Sak200 and
+// up, Cannon50 and up) that would otherwise have been loaded: the file holds
+// more than the tables, as when they overflow.
+void countUnreadSections(const IniFile& ini, EmptyFlag empty, Dropped& dropped)
+{
+    for (const std::string& section : ini.sectionNames()) {
+        if (isPastTheReader(section, "Sak", PieceSectionsRead)) {
+            const std::int32_t type = ini.readInteger(section, "Typ", Absent);
+            const PieceUse use = type == Absent ? PieceUse{} : pieceUse(ini, section, empty, type);
+            dropped.pieces += use.toPalette || use.toBoard ? 1 : 0;
+        } else if (isPastTheReader(section, "Cannon", CannonSectionsRead)) {
+            dropped.cannons += ini.readInteger(section, "Top", Absent) != Absent ? 1 : 0;
+        }
     }
 }
 
@@ -121,14 +171,54 @@ void writePieceSections(const Level& level, IniFile& ini)
     }
 }
 
-// Pieces still in the hand, numbered on from the number of piece records + 1.
+std::int64_t piecesInHand(const Level& level)
+{
+    std::int64_t total = 0;
+    for (int row = 0; row < PlayRowCount; ++row) {
+        total += std::max(paletteCount(level, row), 0);
+    }
+    return total;
+}
+
+int livePieces(const Level& level)
+{
+    return static_cast<int>(std::count_if(level.pieces.begin(), level.pieces.end(),
+                                          [](const Piece& piece) { return !piece.removed; }));
+}
+
+// The section numbers of the pieces in the hand, at most `count`: on from
+// the number of piece records + 1 as always, then, once the numbers the
+// reader looks at run out, those no live piece uses (the number of piece
+// records, and the numbers of removed pieces).
+std::vector<int> handSectionNumbers(const Level& level, std::int64_t count)
+{
+    std::vector<int> numbers;
+    const auto wanted =
+        static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, PieceSectionsRead));
+    const int records = static_cast<int>(level.pieces.size());
+    for (int n = records + 1; n < PieceSectionsRead && numbers.size() < wanted; ++n) {
+        numbers.push_back(n);
+    }
+    if (numbers.size() < wanted && records < PieceSectionsRead) {
+        numbers.push_back(records);
+    }
+    for (int i = 0; i < records && numbers.size() < wanted; ++i) {
+        if (level.pieces[static_cast<std::size_t>(i)].removed) {
+            numbers.push_back(i);
+        }
+    }
+    return numbers;
+}
+
+// Pieces still in the hand, one palette entry each, in palette row order.
 void writePaletteEntries(const Level& level, IniFile& ini)
 {
-    int n = static_cast<int>(level.pieces.size());
+    const std::vector<int> numbers = handSectionNumbers(level, piecesInHand(level));
+    std::size_t next = 0;
     for (int row = 0; row < PlayRowCount; ++row) {
         const int kind = static_cast<int>(*kindOfRow(row));
-        for (int c = paletteCount(level, row); c > 0; --c) {
-            const std::string section = pieceSection(++n);
+        for (int c = paletteCount(level, row); c > 0 && next < numbers.size(); --c) {
+            const std::string section = pieceSection(numbers[next++]);
             ini.writeInteger(section, "Typ", kind);
             ini.writeInteger(section, "Top", 0);
             ini.writeInteger(section, "Left", 0);
@@ -171,6 +261,7 @@ LoadedLevel parseLevel(std::string_view fileBytes)
     Dropped dropped;
     readPieces(ini, flag, level, dropped);
     readCannons(ini, level, dropped);
+    countUnreadSections(ini, flag, dropped);
     loaded.warning = capacityWarning(dropped);
     loaded.contentHash = contentHash(fileBytes);
     return loaded;
@@ -180,7 +271,7 @@ Result<LoadedLevel, LoadError> loadLevel(const fs::path& path)
 {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status) || fs::is_directory(status)) {
+    if (!fs::exists(status)) {
         return LoadError{LoadFailure::NotFound, {}};
     }
     if (!fs::is_regular_file(status)) {
@@ -214,10 +305,27 @@ std::string formatLevel(const Level& level, SaveLayout layout, Completion comple
     return ini.toBytes();
 }
 
+std::int64_t handPiecesBeyondFile(const Level& level, SaveLayout layout)
+{
+    if (layout == SaveLayout::Design) {
+        return 0;
+    }
+    return std::max<std::int64_t>(0, piecesInHand(level) - (PieceSectionsRead - livePieces(level)));
+}
+
 Result<void, FileError> saveLevel(const Level& level, SaveLayout layout, Completion completion,
                                   const fs::path& path)
 {
+    if (const std::int64_t beyond = handPiecesBeyondFile(level, layout); beyond > 0) {
+        return FileError{path, "positionen har " + std::to_string(beyond) +
+                                   " pjäser fler än en banfil rymmer"};
+    }
     return replaceFileContents(path, formatLevel(level, layout, completion));
+}
+
+std::string saveFailureMessage(const FileError& error)
+{
+    return "Filen " + error.path.string() + " kunde inte sparas: " + error.reason + ".";
 }
 
 } // namespace prismora

@@ -22,7 +22,8 @@ inline constexpr std::string_view DefaultLevelName = "(No name)";
 struct LoadedLevel {
     Level level;
     // Empty, or a warning (Swedish, for the "Information" box) that the file
-    // held more pieces or cannons than the tables take and was cut there.
+    // held more pieces or cannons than the tables take, or than the sections
+    // the reader looks at, and was cut there.
     std::string warning;
     // contentHash of the bytes read, which tells an edited file from the one
     // whose progress was recorded.
@@ -30,8 +31,8 @@ struct LoadedLevel {
 };
 
 enum class LoadFailure {
-    NotFound, // no file at the path (a folder counts as none): nothing is said
-    Refused,  // not a regular file, too large, or unreadable
+    NotFound, // nothing at the path: nothing is said
+    Refused,  // a folder or another file that is not a regular file, too large, or unreadable
 };
 
 struct LoadError {
@@ -42,7 +43,7 @@ struct LoadError {
 
 // Reads the level file at `path` into a new level in play mode. See
 // parseLevel for how the file's sections become pieces, palette counts and
-// cannons. A path naming a folder or nothing fails with NotFound; any other
+// cannons. A path naming nothing fails with NotFound; a folder or any other
 // file that is not a regular file, or one larger than MaxLevelFileSize, is
 // refused without being read.
 Result<LoadedLevel, LoadError> loadLevel(const std::filesystem::path& path);
@@ -61,7 +62,8 @@ Result<LoadedLevel, LoadError> loadLevel(const std::filesystem::path& path);
 // directions keep their low 8 bits too (a cannon without one reads 255).
 // Only sections Sak0..Sak199 and Cannon0..Cannon49 are read, pieces first
 // (so their outputs take the lowest source indices), then cannons. Pieces and
-// cannons beyond the tables' capacity are left out with a warning.
+// cannons beyond the tables' capacity, and those in sections numbered past
+// the ones read, are left out with a warning.
 LoadedLevel parseLevel(std::string_view fileBytes);
 
 // What a file records: a design ("Empty" True: the designer's solution, whose
@@ -76,15 +78,28 @@ enum class Completion { Unfinished, Finished };
 // Empty), then "Sak<i>" for each live piece i (Typ, Top, Left, Direction);
 // for a position, one "Sak<n>" per piece left in palette rows 0..6, n
 // counting on from the number of piece records + 1 (Typ, Top 0, Left 0,
-// Deleted 1, Direction 0); then "Cannon<i>" for each live cannon i (Top,
+// Deleted 1, Direction 0) and, past Sak199, going on with the numbers no
+// live piece uses (the number of piece records, then those of removed
+// pieces) until the hand is written or no number is left (see
+// handPiecesBeyondFile); then "Cannon<i>" for each live cannon i (Top,
 // Left, Direction, Color). Lines end in CR LF, text is Windows-1252. Edit
 // palette rows 7..16 add nothing: the fixed pieces they count stand on the
 // board as piece sections, the cannons are cannon sections.
 std::string formatLevel(const Level& level, SaveLayout layout, Completion completion);
 
+// How many pieces in the hand a file of this layout cannot hold: the reader
+// looks at 200 piece sections, and each live piece and each piece in the hand
+// of a position takes one. 0 for a design, which records no hand.
+std::int64_t handPiecesBeyondFile(const Level& level, SaveLayout layout);
+
 // Writes the level to `path` through a temporary file beside it, so an older
-// file survives any failure. The error names the file and the reason.
+// file survives any failure. The error names the file and the reason: the
+// system's, or (in Swedish) that the position has more pieces than a file
+// holds, which is refused before anything is written.
 Result<void, FileError> saveLevel(const Level& level, SaveLayout layout, Completion completion,
                                   const std::filesystem::path& path);
+
+// "Filen <path> kunde inte sparas: <reason>.", for the message box.
+std::string saveFailureMessage(const FileError& error);
 
 } // namespace prismora

@@ -122,11 +122,11 @@ TakeResult takeFromPalette(Level& level, int row)
         if (!kind || paletteCount(level, row) <= 0) {
             return TakeResult::NothingLeft;
         }
-        added = appendPiece(level, *kind, 1, 1, 0);
+        added = addPiece(level, *kind, 1, 1, 0);
     } else if (const std::optional<std::int32_t> colour = cannonColourOfRow(row)) {
-        added = appendCannon(level, 1, 1, 0, *colour);
+        added = addCannon(level, 1, 1, 0, *colour);
     } else if (const std::optional<PieceKind> kind = kindOfRow(row)) {
-        added = appendPiece(level, *kind, 1, 1, 0);
+        added = addPiece(level, *kind, 1, 1, 0);
     } else {
         return TakeResult::NothingLeft;
     }

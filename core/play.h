@@ -54,13 +54,14 @@ bool dropGrabbed(Level& level, const Grab& grab);
 enum class TakeResult {
     Taken,       // a piece (or cannon) now stands on the top-left cell
     NothingLeft, // play: the row has no pieces left, or stands for none
-    BoardFull,   // the tables are full; nothing changed
+    BoardFull,   // the tables are full and hold no removed record; nothing changed
 };
 
 // A double-click on palette row `row`: in play one piece of the row's kind
 // from the hand (count - 1); in the editor a new piece or cannon of the row
 // (count + 1, without limit). New records land on column 1, row 1, facing
-// east, on top of whatever stands there.
+// east, on top of whatever stands there (see addPiece and addCannon for the
+// records a full table reuses).
 TakeResult takeFromPalette(Level& level, int row);
 
 // Edit mode on the loaded level: the palette gains rows 7..16 (count 0) so

@@ -16,8 +16,8 @@ enum class Verdict {
 // lamp, a lit lamp (all lit), no lamp at all.
 Verdict judge(bool bombHit, int litLamps, int unlitLamps);
 
-// Solved and NoLamps both count as finished: "Spara som nytt spel..." and
-// "Testa spel..." accept such a design, and "Avsluta" saves nothing.
+// Solved and NoLamps both count as finished: "Avsluta" saves nothing. A design
+// is saved or tested only when Solved: one without a lamp is no level.
 inline bool isFinished(Verdict verdict)
 {
     return verdict == Verdict::Solved || verdict == Verdict::NoLamps;

@@ -3,6 +3,8 @@
 #include "test_levels.h"
 #include "window_test_support.h"
 
+#include "app/program_copy.h"
+#include "app/run_game.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
 
@@ -19,6 +21,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace prismora::windowtest {
 namespace {
@@ -114,21 +119,42 @@ TEST(CommandsWindow, VisibilityAfterEveryCommand)
     EXPECT_EQ(paletteList(form)->item(0)->text(), QString("Spegel"));
 }
 
-TEST(CommandsWindow, UnfinishedDesignIsRefused)
+// The editor's answer to MirrorLevel: cannon, lamp and mirror placed by hand.
+void buildMirrorDesign(MainWindow& form)
+{
+    click(form, "newDesignButton");
+    QTest::keyClicks(levelNameEdit(form), "Egen");
+    doubleClickPaletteRow(form, 10); // red cannon
+    dragOnBoard(form, cellPoint(1, 1), cellPoint(1, 5));
+    doubleClickPaletteRow(form, 7); // red lamp
+    dragOnBoard(form, cellPoint(1, 1), cellPoint(5, 1));
+    doubleClickPaletteRow(form, 0); // mirror
+    dragOnBoard(form, cellPoint(1, 1), cellPoint(5, 5));
+    for (int turn = 0; turn < 3; ++turn) {
+        rightClickOnBoard(form, cellPoint(5, 5));
+    }
+}
+
+TEST(CommandsWindow, UnfinishedOrLamplessDesignIsRefused)
 {
     WindowHarness harness;
     MainWindow& form = harness.window();
-    click(form, "newDesignButton");
-    doubleClickPaletteRow(form, 7); // a red lamp that no beam reaches
-    for (const char* command : {"saveDesignButton", "testDesignButton"}) {
-        harness.dialogs.boxes.clear();
-        click(form, command);
-        ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
-        const MessageBoxRequest& box = harness.dialogs.boxes[0];
-        EXPECT_EQ(box.text, QString("Du måste först bygga en bana som fungerar!"));
-        EXPECT_EQ(box.caption, QString("Information"));
-        EXPECT_EQ(box.icon, QMessageBox::Warning);
-        EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    harness.dialogs.answers = {QMessageBox::Yes};
+    for (const int lampRow : {-1, 7}) { // an empty board, then a red lamp no beam reaches
+        click(form, "newDesignButton");
+        if (lampRow >= 0) {
+            doubleClickPaletteRow(form, lampRow);
+        }
+        for (const char* command : {"saveDesignButton", "testDesignButton"}) {
+            harness.dialogs.boxes.clear();
+            click(form, command);
+            ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
+            const MessageBoxRequest& box = harness.dialogs.boxes[0];
+            EXPECT_EQ(box.text, QString("Du måste först bygga en bana som fungerar!"));
+            EXPECT_EQ(box.caption, QString("Information"));
+            EXPECT_EQ(box.icon, QMessageBox::Warning);
+            EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        }
     }
     EXPECT_TRUE(harness.dialogs.fileDialogs.empty());
     EXPECT_TRUE(harness.startedCopies.isEmpty());
@@ -139,7 +165,8 @@ TEST(CommandsWindow, SavingNewLevelAskedNoCancelledNamelessOrUnwritable)
 {
     WindowHarness harness;
     MainWindow& form = harness.window();
-    click(form, "newDesignButton"); // an empty design has no lamp, so it counts as working
+    buildMirrorDesign(form);
+    levelNameEdit(form)->clear();
     const Shown editor{false, true, true, true, false, 17};
 
     click(form, "saveDesignButton"); // answered No
@@ -181,25 +208,10 @@ TEST(CommandsWindow, SavingNewLevelAskedNoCancelledNamelessOrUnwritable)
     ASSERT_EQ(harness.dialogs.boxes.size(), 2u);
     EXPECT_EQ(harness.dialogs.boxes[1].caption, QString("Prismora"));
     EXPECT_EQ(harness.dialogs.boxes[1].icon, QMessageBox::Critical);
-    EXPECT_TRUE(harness.dialogs.boxes[1].text.contains("Unable to write to"));
+    EXPECT_EQ(harness.dialogs.boxes[1].text,
+              "Filen " + unwritable + " kunde inte sparas: No such file or directory.");
     EXPECT_EQ(observe(harness), editor);
     EXPECT_TRUE(boardView(form)->isVisible());
-}
-
-// The editor's answer to MirrorLevel: cannon, lamp and mirror placed by hand.
-void buildMirrorDesign(MainWindow& form)
-{
-    click(form, "newDesignButton");
-    QTest::keyClicks(levelNameEdit(form), "Egen");
-    doubleClickPaletteRow(form, 10); // red cannon
-    dragOnBoard(form, cellPoint(1, 1), cellPoint(1, 5));
-    doubleClickPaletteRow(form, 7); // red lamp
-    dragOnBoard(form, cellPoint(1, 1), cellPoint(5, 1));
-    doubleClickPaletteRow(form, 0); // mirror
-    dragOnBoard(form, cellPoint(1, 1), cellPoint(5, 5));
-    for (int turn = 0; turn < 3; ++turn) {
-        rightClickOnBoard(form, cellPoint(5, 5));
-    }
 }
 
 TEST(CommandsWindow, DesignTestedSavedThenLoadedAndPlayed)
@@ -214,7 +226,15 @@ TEST(CommandsWindow, DesignTestedSavedThenLoadedAndPlayed)
     EXPECT_EQ(harness.startedCopies, QStringList{harness.path("speltest.prl")});
     EXPECT_TRUE(QFile::exists(harness.path("speltest.prl")));
 
-    harness.dialogs.answers = {QMessageBox::Yes};
+    // An existing file is replaced only when the player says so.
+    harness.writeFile("Egen.prl", "old");
+    harness.dialogs.answers = {QMessageBox::Yes, QMessageBox::No};
+    harness.dialogs.files = {harness.path("Egen.prl")};
+    click(form, "saveDesignButton");
+    EXPECT_EQ(harness.dialogs.boxes.back().caption, QString("Fråga"));
+    EXPECT_TRUE(harness.dialogs.boxes.back().text.contains(harness.path("Egen.prl")));
+    EXPECT_EQ(observe(harness), (Shown{false, true, true, true, false, 17}));
+    harness.dialogs.answers = {QMessageBox::Yes, QMessageBox::Yes};
     harness.dialogs.files = {harness.path("Egen.prl")};
     click(form, "saveDesignButton");
     EXPECT_EQ(observe(harness), (Shown{true, false, false, true, false, 0}));
@@ -230,6 +250,16 @@ TEST(CommandsWindow, DesignTestedSavedThenLoadedAndPlayed)
         rightClickOnBoard(form, cellPoint(5, 5));
     }
     EXPECT_EQ(statusLabel(form)->text(), QString("Grattis! Du klarade det :)"));
+}
+
+TEST(CommandsWindow, StartedCopiesLeaveNoZombieBehind)
+{
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(startIndependentProcess(QStringLiteral("/bin/true"), {}));
+    }
+    QTest::qWait(300);
+    int status = 0;
+    EXPECT_LE(::waitpid(-1, &status, WNOHANG), 0) << "a finished child was left unreaped";
 }
 
 TEST(CommandsWindow, EditorCannonDroppedOffLowersItsRow)
@@ -266,15 +296,50 @@ TEST(CommandsWindow, QuitSavesOnlyAnUnfinishedPosition)
         EXPECT_FALSE(QFile::exists(harness.path("currentlevel.prl")));
     }
     {
-        // The position cannot be written: the window stays open.
+        // The position cannot be written: said once, and the game still ends.
         WindowHarness harness({{"a.prl", MirrorLevel()}});
         QDir(harness.path("")).mkdir("currentlevel.prl");
         harness.window().loadLevelFile(harness.path("a.prl"));
         click(harness.window(), "quitButton");
-        EXPECT_TRUE(harness.window().isVisible());
+        EXPECT_FALSE(harness.window().isVisible());
         ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
         EXPECT_EQ(harness.dialogs.boxes[0].icon, QMessageBox::Critical);
     }
+    {
+        // The copy "Testa spel..." started leaves the player's position alone.
+        WindowHarness harness({{"speltest.prl", MirrorLevel()}, {"currentlevel.prl", "mine"}});
+        MainWindow copy(harness.options({harness.path("speltest.prl")}));
+        EXPECT_EQ(levelNameEdit(copy)->text(), QString("Första"));
+        click(copy, "quitButton");
+        EXPECT_FALSE(copy.isVisible());
+        QFile kept(harness.path("currentlevel.prl"));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), QByteArray("mine"));
+    }
+}
+
+TEST(CommandsWindow, LeavingAChangedDesignAsksFirst)
+{
+    WindowHarness harness({{"Level01.prl", MirrorLevel()}, {"Level02.prl", SolvedLevel()}});
+    MainWindow& form = harness.window();
+    click(form, "newDesignButton");
+    click(form, "nextLevelButton"); // nothing built yet: nothing to ask
+    EXPECT_TRUE(harness.dialogs.boxes.empty());
+    EXPECT_EQ(levelNameEdit(form)->text(), QString("Klar"));
+
+    click(form, "newDesignButton");
+    doubleClickPaletteRow(form, 7);
+    for (const char* command : {"nextLevelButton", "previousLevelButton", "newDesignButton"}) {
+        harness.dialogs.boxes.clear();
+        click(form, command); // answered No
+        ASSERT_EQ(harness.dialogs.boxes.size(), 1u) << command;
+        EXPECT_EQ(harness.dialogs.boxes[0].caption, QString("Fråga"));
+        EXPECT_EQ(harness.pieceCount(), 1) << command;
+        EXPECT_EQ(observe(harness), (Shown{false, true, true, true, false, 17}));
+    }
+    harness.dialogs.answers = {QMessageBox::Yes};
+    click(form, "newDesignButton");
+    EXPECT_EQ(harness.pieceCount(), 0);
 }
 
 TEST(CommandsWindow, AnInstalledGameWritesIntoThePlayersOwnFolder)
@@ -390,6 +455,25 @@ TEST(CommandsWindow, SeriesArrowsAndStartUpArgument)
         EXPECT_EQ(levelNameEdit(second)->text(), QString("Klar"));
         EXPECT_EQ(button(second, "nextLevelButton")->toolTip(), QString("Level 0 of 0"));
         EXPECT_TRUE(second.windowTitle().endsWith("Level laddad: own.prl"));
+        // A name starting with "--" after "--"; Qt's own options are no level names.
+        harness.writeFile("--odd.prl", SolvedLevel());
+        MainWindow odd(harness.options({"--", harness.path("--odd.prl")}));
+        EXPECT_TRUE(odd.windowTitle().endsWith("Level laddad: --odd.prl"));
+        EXPECT_EQ(gameArguments({"--", "-reverse"}, {"--"}), (QStringList{"--", "-reverse"}));
+        EXPECT_EQ(gameArguments({"-reverse", "a.prl"}, {"a.prl"}), QStringList{"a.prl"});
+    }
+    {
+        // A folder or a FIFO is no level: said in the "Information" box.
+        WindowHarness harness;
+        QDir(harness.path("")).mkdir("folder.prl");
+        ASSERT_EQ(::mkfifo(harness.path("fifo.prl").toLocal8Bit().constData(), 0600), 0);
+        for (const char* name : {"folder.prl", "fifo.prl"}) {
+            harness.dialogs.boxes.clear();
+            MainWindow window(harness.options({harness.path(name)}));
+            ASSERT_EQ(harness.dialogs.boxes.size(), 1u) << name;
+            EXPECT_EQ(harness.dialogs.boxes[0].caption, QString("Information"));
+            EXPECT_TRUE(harness.dialogs.boxes[0].text.contains("ingen vanlig fil")) << name;
+        }
     }
 }
 

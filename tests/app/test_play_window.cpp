@@ -172,6 +172,24 @@ TEST(PlayWindow, DropsPastAnyEdgeReturnThePieceToThePalette)
     }
 }
 
+TEST(PlayWindow, RecordsFarOffTheBoardCannotBePickedFromIt)
+{
+    // A hand-edited mirror whose pick square, in 32-bit pixels, would wrap
+    // round onto column 3 of row 1.
+    WindowHarness harness({{"far.prl", levelText({"[LevelParametrar]", "Empty=False", "[Sak0]",
+                                                  "Typ=0", "Top=1", "Left=-2147483645"})}});
+    MainWindow& form = harness.window();
+    form.loadLevelFile(harness.path("far.prl"));
+    for (int y = 0; y < 451; y += 3) {
+        for (int x = 0; x < 451; x += 3) {
+            sendMouse(boardView(form), QEvent::MouseMove, QPoint(x, y), Qt::NoButton, Qt::NoButton);
+            ASSERT_TRUE(form.grab().isNothing()) << x << "," << y;
+        }
+    }
+    dragOnBoard(form, QPoint(110, 10), cellPoint(5, 5));
+    EXPECT_EQ(harness.level().pieces[0].column, -2147483645);
+}
+
 TEST(PlayWindow, BombRestartsTheLevelAndShowsTheBombText)
 {
     WindowHarness harness({{"bomb.prl", BombLevel()}});

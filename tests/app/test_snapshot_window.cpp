@@ -2,6 +2,8 @@
 #include "test_levels.h"
 #include "window_test_support.h"
 
+#include "base/file_replacement.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -15,6 +17,9 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace prismora::windowtest {
 namespace {
@@ -80,7 +85,28 @@ TEST(SnapshotWindow, PositionStaysInsideTheProgramFolder)
     EXPECT_EQ(levelNameEdit(form)->text(), QString("../../x"));
 }
 
-TEST(SnapshotWindow, UnwritablePictureIsReportedAndClipboardKept)
+// Runs `work` while no file of this process may grow past `bytes`: a write
+// beyond fails with EFBIG instead of raising SIGXFSZ, as in the game.
+template <typename Work> void withFileSizeLimit(rlim_t bytes, Work work)
+{
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    work();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+TEST(SnapshotWindow, FailedSavesAreReportedAndKeepEveryOldFile)
 {
     WindowHarness harness({{"a.prl", MirrorLevel()}});
     MainWindow& form = harness.window();
@@ -90,8 +116,30 @@ TEST(SnapshotWindow, UnwritablePictureIsReportedAndClipboardKept)
     click(form, "screenshotButton");
     ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
     EXPECT_EQ(harness.dialogs.boxes[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(harness.dialogs.boxes[0].text.startsWith("Cannot create file"));
+    EXPECT_TRUE(harness.dialogs.boxes[0].text.startsWith(
+        "Filen " + harness.path("Första-facit.jpg") + " kunde inte sparas: "));
     EXPECT_EQ(QApplication::clipboard()->text(), QString("earlier"));
+
+    // A file-size limit stops each save half-way: every old file stays whole,
+    // no temporary file is left behind, and "Avsluta" still ends the game.
+    QDir(harness.path("")).rmdir("Första-facit.jpg");
+    const QStringList names = {"Första-facit.jpg", "Första-facit.prl", "currentlevel.prl"};
+    for (const QString& name : names) {
+        harness.writeFile(name, "old " + name);
+    }
+    withFileSizeLimit(16, [&form] {
+        for (const char* command : {"screenshotButton", "savePositionButton", "quitButton"}) {
+            click(form, command);
+        }
+    });
+    EXPECT_EQ(harness.dialogs.boxes.size(), 4u);
+    EXPECT_FALSE(form.isVisible());
+    for (const QString& name : names) {
+        EXPECT_EQ(contents(harness.path(name)), ("old " + name).toLatin1()) << name.toStdString();
+    }
+    for (const QString& name : QDir(harness.path("")).entryList(QDir::Files | QDir::Hidden)) {
+        EXPECT_FALSE(isOwnTemporaryFileName(name.toStdString())) << name.toStdString();
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <numeric>
 #include <random>
@@ -153,6 +154,10 @@ TEST(LevelFileTest, SectionsAreReadByNumberWithinTheirRange)
     EXPECT_EQ(level.sources[0].colour, 0);
     EXPECT_EQ(level.sources[0].direction, 255) << "a cannon without Direction keeps -1 in 8 bits";
     EXPECT_EQ(level.sources[1].row, 1);
+    // What lies past the sections read is reported like a table overflow.
+    EXPECT_NE(parseLevel("[Sak200]\nTyp=7\n[cannon50]\nTop=2\n[Sak0200]\nTyp=7\n[Sak201]\nTop=1\n")
+                  .warning.find(": 1 pjäser och 1 laserkanoner"),
+              std::string::npos);
 }
 
 TEST(LevelFileTest, SplittingPiecesGetOutputsBeforeTheCannons)
@@ -188,6 +193,33 @@ TEST(LevelFileTest, PositionNumbersPaletteEntriesAfterPieceCount)
     EXPECT_NE(text.find("[Sak6]\r\nTyp=12\r\nTop=0\r\nLeft=0\r\nDeleted=1\r\nDirection=0\r\n"),
               std::string::npos);
     EXPECT_EQ(designFile(level).find("Deleted"), std::string::npos);
+}
+
+TEST(LevelFileTest, LargeHandsTakeTheFreeNumbersOrAreRefused)
+{
+    // Past Sak199 the hand goes on with the number of records and those of
+    // removed records: 59 live pieces and 141 in hand fill Sak0..Sak199.
+    Level level = parsed("");
+    for (int i = 0; i < Level::MaxPieces; ++i) {
+        appendPiece(level, PieceKind::Mirror, 1, 1, 0);
+        level.pieces.back().removed = i % 5 < 2;
+    }
+    level.palette[0] = 141;
+    const Level reloaded = parsed(positionFile(level));
+    EXPECT_EQ(reloaded.pieces.size(), 59u);
+    EXPECT_EQ(reloaded.palette[0], 141);
+    Level allInHand = parsed("");
+    allInHand.palette[2] = 200;
+    EXPECT_EQ(parsed(positionFile(allInHand)).palette[2], 200);
+
+    // One more cannot be saved: refused before the old file is touched.
+    level.palette[1] = 1;
+    EXPECT_EQ(handPiecesBeyondFile(level, SaveLayout::Position), 1);
+    EXPECT_EQ(handPiecesBeyondFile(level, SaveLayout::Design), 0);
+    ScratchDir dir;
+    const auto old = dir.write("p.prl", "old");
+    EXPECT_FALSE(saveLevel(level, SaveLayout::Position, Completion::Unfinished, old).ok());
+    EXPECT_EQ(ScratchDir::read(old), "old");
 }
 
 TEST(LevelFileTest, EditPaletteFixedAndCannonRowsWriteNoEntries)
@@ -242,7 +274,7 @@ TEST(LevelFileTest, MissingFoldersDevicesAndOversizedFilesAreNotLevels)
     std::filesystem::create_directory(dir / "Level02.prl");
     const auto huge = dir.write("huge.prl", FirstLevelFile + std::string(MaxLevelFileSize, ';'));
     EXPECT_EQ(loadLevel(dir / "none.prl").error().failure, LoadFailure::NotFound);
-    EXPECT_EQ(loadLevel(dir / "Level02.prl").error().failure, LoadFailure::NotFound);
+    EXPECT_EQ(loadLevel(dir / "Level02.prl").error().failure, LoadFailure::Refused);
     const auto refused = loadLevel(huge);
     EXPECT_EQ(refused.error().failure, LoadFailure::Refused);
     EXPECT_NE(refused.error().message.find("för stor"), std::string::npos);
@@ -293,7 +325,8 @@ TEST(LevelFileTest, ThousandsOfSectionsLoadAndCapacityIsReported)
     EXPECT_EQ(result.level.sources.size(), static_cast<std::size_t>(Level::CannonIndexLimit));
     // 99 of the 200 readable sections fit; 49 couplings leave room for one
     // cannon, since cannons stay below index 50 to be saved where they are read.
-    EXPECT_EQ(result.warning, "Banan innehåller mer än brädet rymmer: 101 pjäser och 49 "
+    // Sak200..Sak19999 and Cannon50..Cannon59 are never read.
+    EXPECT_EQ(result.warning, "Banan innehåller mer än brädet rymmer: 19901 pjäser och 59 "
                               "laserkanoner fick inte plats och laddades inte.");
 }
 
@@ -331,6 +364,17 @@ TEST(LevelFileTest, FailedSavesKeepTheOldFile)
     EXPECT_EQ(ScratchDir::read(old), "old position");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3)
         << "the temporary file must be removed";
+
+    // Temporary files left by killed saves: ours older than a minute go.
+    namespace fs = std::filesystem;
+    const auto stale = dir.write(".prismora-0123456789abcdef.tmp", "killed");
+    const auto fresh = dir.write(".prismora-fedcba9876543210.tmp", "in progress");
+    const auto foreign = dir.write(".prismora-notes.txt", "someone else's");
+    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    ASSERT_TRUE(save(dir / "other.prl").ok());
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(foreign));
 }
 
 } // namespace

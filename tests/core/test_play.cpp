@@ -95,6 +95,63 @@ TEST(PlayTest, TakingFromThePaletteNeedsPiecesInPlayAndRoomEverywhere)
     EXPECT_EQ(level, before) << "a full table changes nothing";
 }
 
+// Every live splitting piece owns an output that points back at it, and no
+// other piece owns one.
+void expectOutputsOwnedOnce(const Level& level)
+{
+    for (std::size_t i = 0; i < level.pieces.size(); ++i) {
+        const Piece& piece = level.pieces[i];
+        if (piece.removed) {
+            continue;
+        }
+        ASSERT_EQ(piece.output >= 0, isSplittingKind(piece.kind)) << "piece " << i;
+        if (piece.output >= 0) {
+            EXPECT_EQ(level.sources[static_cast<std::size_t>(piece.output)].piece,
+                      static_cast<int>(i));
+        }
+    }
+}
+
+void giveBack(Level& level, const Grab& grab)
+{
+    moveGrabbed(level, grab, 10, 1);
+    ASSERT_TRUE(dropGrabbed(level, grab));
+}
+
+TEST(PlayTest, TakingAndGivingBackForeverReusesRecordsOnceTheTablesAreFull)
+{
+    Level level = playLevel();
+    level.palette = {1, 0, 0, 1, 0, 1, 0}; // a mirror, a T-coupling and an inverter
+    const int rows[] = {0, 3, 5, 3, 0};
+    for (int cycle = 0; cycle < 400; ++cycle) {
+        const int row = rows[cycle % 5];
+        const std::size_t recordsBefore = level.pieces.size();
+        ASSERT_EQ(takeFromPalette(level, row), TakeResult::Taken) << "cycle " << cycle;
+        const Grab grab = findGrabbable(level, 1, 1);
+        if (recordsBefore < static_cast<std::size_t>(Level::MaxPieces)) {
+            EXPECT_EQ(grab, Grab::piece(static_cast<int>(recordsBefore))) << "appended as ever";
+        }
+        expectOutputsOwnedOnce(level);
+        giveBack(level, grab);
+    }
+    EXPECT_EQ(level.pieces.size(), static_cast<std::size_t>(Level::MaxPieces));
+    EXPECT_LE(level.sources.size(), static_cast<std::size_t>(Level::MaxSources));
+    EXPECT_EQ(level.palette, (std::vector<int>{1, 0, 0, 1, 0, 1, 0}));
+
+    // In the editor cannons come back too, always below the cannon limit.
+    Level design = newDesign();
+    for (int cycle = 0; cycle < 120; ++cycle) {
+        ASSERT_EQ(takeFromPalette(design, cycle % 2 ? 10 : 6), TakeResult::Taken);
+        giveBack(design, findGrabbable(design, 1, 1));
+        expectOutputsOwnedOnce(design);
+    }
+    ASSERT_EQ(takeFromPalette(design, 12), TakeResult::Taken);
+    const Grab blue = findGrabbable(design, 1, 1);
+    ASSERT_EQ(blue.target, Grab::Target::Cannon);
+    EXPECT_LT(blue.index, Level::CannonIndexLimit);
+    EXPECT_EQ(design.sources[static_cast<std::size_t>(blue.index)].colour, BlueBeam);
+}
+
 TEST(PlayTest, ModeSwitchesKeepTheHandAndEveryRowMatchingItsKind)
 {
     Level level = playLevel();

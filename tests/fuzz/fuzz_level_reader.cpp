@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <numeric>
 #include <string>
 #include <string_view>
 
@@ -14,8 +13,7 @@ using namespace prismora;
 // A level whose saved form fits the sections the reader looks at.
 bool fitsTheReadableSections(const Level& level)
 {
-    const int inHand = std::accumulate(level.palette.begin(), level.palette.end(), 0);
-    return static_cast<int>(level.pieces.size()) + inHand < 200 && level.sources.size() <= 50;
+    return handPiecesBeyondFile(level, SaveLayout::Position) == 0 && level.sources.size() <= 50;
 }
 
 } // namespace
