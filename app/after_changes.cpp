@@ -19,6 +19,8 @@ void MainWindow::afterLevelTaken(const QString& path, std::uint64_t contentHash)
 
 void MainWindow::afterBoardRefresh()
 {
+    // Every change of the position calls off a hint and takes its mark away.
+    cancelHint();
     m_feedback->hide();
     recordProgressIfSolved();
     showKeyboardCursor();

@@ -26,7 +26,6 @@ void MainWindow::buildKeyboardShortcuts()
         {QKeySequence(Qt::Key_PageUp), &MainWindow::goToPreviousLevel},
         {QKeySequence(Qt::Key_PageDown), &MainWindow::goToNextLevel},
         {QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::openLevelChooser},
-        {QKeySequence(Qt::Key_F1), &MainWindow::openHelp},
     };
     for (const auto& [key, command] : keys) {
         auto* action = new QAction(this);
@@ -35,8 +34,6 @@ void MainWindow::buildKeyboardShortcuts()
         connect(action, &QAction::triggered, this, command);
     }
 }
-
-void MainWindow::openHelp() {}
 
 bool MainWindow::handleBoardKey(const QKeyEvent& event)
 {

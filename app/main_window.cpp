@@ -100,6 +100,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     connectSignals();
     buildChooseLevelButton();
     buildUndoActions();
+    buildAidActions();
     buildKeyboardShortcuts();
     centreOnScreen();
     startUp(options.arguments);

@@ -27,11 +27,15 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QTimer;
 
 namespace prismora {
 
 class BoardView;
 class GradientButton;
+class HelpDialog;
+class HintRunner;
+struct Hint;
 class PaletteList;
 class ProgressStore;
 class ScrollingBanner;
@@ -165,8 +169,6 @@ private:
     void giveBackByKey();
     void takeIntoHandByKey(int row);
     void showKeyboardCursor();
-    // F1: the player's help. Nothing is shown yet; the help window goes here.
-    void openHelp();
 
     // Undo, redo and restart (undo_commands.cpp).
     void buildUndoActions();
@@ -175,6 +177,14 @@ private:
     void restartLevel();
     void showRestoredLevel(Level level);
     void offerUndoCommands();
+
+    // The hint, the colour-blind aid and the help (aid_commands.cpp).
+    void buildAidActions();
+    void requestHint();
+    void showHint(const Hint& hint);
+    void cancelHint();
+    void setColourAid(bool isOn);
+    void openHelp();
 
     // The level chooser and the player's progress (level_choice.cpp).
     void buildChooseLevelButton();
@@ -247,6 +257,14 @@ private:
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QAction* m_restartAction = nullptr;
+    QAction* m_hintAction = nullptr;
+    QAction* m_colourAidAction = nullptr;
+    QAction* m_helpAction = nullptr;
+    HintRunner* m_hintRunner = nullptr;
+    QTimer* m_hintTimer = nullptr;
+    // The position the running search is for; an answer for another is dropped.
+    Level m_hintLevel;
+    HelpDialog* m_helpDialog = nullptr;
 };
 
 } // namespace prismora

@@ -1,10 +1,12 @@
-// Solved levels in QSettings: one boolean per progress key.
+// Solved levels in QSettings, one boolean per progress key, and the colour-blind aid's setting.
 #include "app/progress_store.h"
 
 #include <QSettings>
 
 namespace prismora {
 namespace {
+
+constexpr QLatin1StringView ColourAidKey("display/colourAid");
 
 QString solvedKey(const std::string& key)
 {
@@ -33,6 +35,17 @@ void ProgressStore::markSolved(const std::string& key)
         return;
     }
     m_settings->setValue(solvedKey(key), true);
+    m_settings->sync();
+}
+
+bool ProgressStore::isColourAidOn() const
+{
+    return m_settings->value(ColourAidKey, false).toBool();
+}
+
+void ProgressStore::setColourAidOn(bool isOn)
+{
+    m_settings->setValue(ColourAidKey, isOn);
     m_settings->sync();
 }
 

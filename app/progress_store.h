@@ -1,4 +1,5 @@
-// The levels the player has solved, kept in the per-user settings.
+// The levels the player has solved and the colour-blind aid's setting, kept in the per-user
+// settings.
 #pragma once
 
 #include <QString>
@@ -11,7 +12,8 @@ class QSettings;
 namespace prismora {
 
 // Solved levels by their progress key (core/progress.h), in the group
-// "solved" of a settings file.
+// "solved" of a settings file, and whether the player wants the colour-blind
+// aid ("display/colourAid", off when absent).
 class ProgressStore {
 public:
     // `file` empty: the game's per-user settings in the XDG config folder
@@ -26,6 +28,10 @@ public:
     // crash afterwards loses nothing. A file that cannot be written keeps the
     // record for this run only.
     void markSolved(const std::string& key);
+
+    bool isColourAidOn() const;
+    // Written at once, as a solved level is.
+    void setColourAidOn(bool isOn);
 
 private:
     std::unique_ptr<QSettings> m_settings;

@@ -2,6 +2,7 @@
 // Goal: each level under 1 s, the series under 10 s.
 #include "core/level_file.h"
 #include "core/solver.h"
+#include "series_files.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,21 +14,6 @@
 namespace {
 
 using namespace prismora;
-
-std::vector<std::filesystem::path> seriesFiles()
-{
-    std::vector<std::filesystem::path> files;
-    for (int number = 1; number <= 99; ++number) {
-        char name[32];
-        std::snprintf(name, sizeof name, "Level%02d.prl", number);
-        const std::filesystem::path path = std::filesystem::path(PRISMORA_LEVELS_DIR) / name;
-        if (!std::filesystem::exists(path)) {
-            break;
-        }
-        files.push_back(path);
-    }
-    return files;
-}
 
 void solveLevel(benchmark::State& state, const std::filesystem::path& path)
 {
@@ -71,7 +57,7 @@ void solveSeries(benchmark::State& state, const std::vector<std::filesystem::pat
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::filesystem::path> files = seriesFiles();
+    const std::vector<std::filesystem::path> files = bench::seriesFiles();
     for (const auto& path : files) {
         benchmark::RegisterBenchmark(("Solve/" + path.stem().string()).c_str(), solveLevel, path)
             ->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace prismora::bench {
@@ -52,6 +53,19 @@ public:
     static double minimum(const std::vector<double>& values)
     {
         return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
+    }
+
+    // Of the benchmarks whose names start with `prefix`, the one whose fastest
+    // run took longest, with that time in seconds; an empty name when none ran.
+    std::pair<std::string, double> slowest(const std::string& prefix) const
+    {
+        std::pair<std::string, double> found{"", 0.0};
+        for (const auto& [name, seconds] : m_fastest) {
+            if (name.starts_with(prefix) && seconds >= found.second) {
+                found = {name, seconds};
+            }
+        }
+        return found;
     }
 
 private:

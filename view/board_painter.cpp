@@ -47,12 +47,17 @@ void drawBackgroundAndGrid(QImage& image, PixelWriter& writer, int scale)
 } // namespace
 
 void paintBoard(QImage& image, int scale, const Level& level, const Evaluation& evaluation,
-                const BitmapList& sprites)
+                const BitmapList& sprites, ColourAid aid)
 {
     scale = std::clamp(scale, 1, MaxScale);
     PixelWriter writer(image);
     drawBackgroundAndGrid(image, writer, scale);
+    const bool isAided = aid == ColourAid::On;
+    const QImage background = isAided ? image.copy() : QImage();
     drawBeams(image, writer, evaluation.segments, scale);
+    if (isAided) {
+        patternBeams(image, background, scale, evaluation.segments);
+    }
     for (const BeamSource& source : level.sources) {
         if (source.isCannon() && !source.removed) {
             drawCannon(writer, source, sprites, scale);
@@ -63,6 +68,9 @@ void paintBoard(QImage& image, int scale, const Level& level, const Evaluation& 
             const bool lit = i < evaluation.pieces.size() && evaluation.pieces[i].lit;
             drawPiece(writer, level.pieces[i], lit, sprites, scale);
         }
+    }
+    if (isAided) {
+        paintColourLetters(image, scale, level, evaluation);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/evaluation.h"
 #include "core/level.h"
 #include "graphics/bitmap_list.h"
+#include "view/colour_aid.h"
 
 #include <QImage>
 
@@ -18,9 +19,11 @@ namespace prismora {
 // says), so pieces cover the beams and of two pieces on one cell the newer is
 // on top. Grid and beams are drawn at device resolution; sprites are enlarged
 // by repeating pixels. Pixels beyond the board are left alone. Reads the
-// game and changes nothing.
+// game and changes nothing. With the colour-blind aid on, green and blue
+// beams get their patterns before the pieces are drawn, and lamps and
+// cannons their letters after.
 void paintBoard(QImage& image, int scale, const Level& level, const Evaluation& evaluation,
-                const BitmapList& sprites);
+                const BitmapList& sprites, ColourAid aid = ColourAid::Off);
 
 // The scale a screen of `devicePixelRatio` paints the board at: the whole
 // part of the ratio, from 1 to 8. What the ratio has beyond it is left to the

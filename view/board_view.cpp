@@ -3,9 +3,12 @@
 
 #include "view/board_geometry.h"
 #include "view/board_painter.h"
+#include "view/piece_tooltips.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace prismora {
 
@@ -45,6 +48,41 @@ void BoardView::setKeyboardCursor(Cell cell, CursorLook look)
     }
 }
 
+void BoardView::setColourAid(ColourAid aid)
+{
+    if (aid != m_colourAid) {
+        m_colourAid = aid;
+        update();
+    }
+}
+
+void BoardView::showHintMark(std::optional<HintMark> mark)
+{
+    if (mark != m_hintMark) {
+        m_hintMark = std::move(mark);
+        update();
+    }
+}
+
+bool BoardView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip) {
+        return QWidget::event(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = m_level == nullptr
+                             ? QString()
+                             : boardToolTip(*m_level, geometry::cellAtPixel(help->pos().x()),
+                                            geometry::cellAtPixel(help->pos().y()));
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
+}
+
 void BoardView::paintEvent(QPaintEvent*)
 {
     if (!m_paintingEnabled) {
@@ -60,13 +98,16 @@ void BoardView::paintEvent(QPaintEvent*)
     m_picture.setDevicePixelRatio(1);
     const bool shown = m_level != nullptr && m_evaluation != nullptr;
     paintBoard(m_picture, scale, shown ? *m_level : noLevel, shown ? *m_evaluation : nothingTraced,
-               m_sprites);
+               m_sprites, m_colourAid);
     // Laid one to one on the device's pixels; a ratio that is not whole
     // enlarges the rest without smoothing.
     m_picture.setDevicePixelRatio(scale);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPoint(0, 0), m_picture);
+    if (m_hintMark) {
+        paintHintMark(painter, *m_hintMark, m_sprites);
+    }
     if (hasFocus()) {
         paintCursorFrame(painter, m_cursorCell, m_cursorLook);
     }

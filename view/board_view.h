@@ -4,10 +4,14 @@
 #include "core/evaluation.h"
 #include "core/level.h"
 #include "graphics/bitmap_list.h"
+#include "view/colour_aid.h"
 #include "view/cursor_frame.h"
+#include "view/hint_mark.h"
 
 #include <QImage>
 #include <QWidget>
+
+#include <optional>
 
 namespace prismora {
 
@@ -16,7 +20,8 @@ namespace prismora {
 // picture on the widget, and reports pointer input as signals; it never
 // changes the game. What it shows must outlive it or the next showLevel. Tab
 // gives it the keyboard focus, and while it has it the keyboard's cell is
-// framed over the board.
+// framed over the board. A hint's mark is drawn over everything, and the
+// tooltip of a piece or cannon says what it does.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -34,6 +39,14 @@ public:
     // The keyboard's cell and whether the keys carry a record there.
     void setKeyboardCursor(Cell cell, CursorLook look);
 
+    // Draws the board with the colour-blind aid or without it.
+    void setColourAid(ColourAid aid);
+    ColourAid colourAid() const { return m_colourAid; }
+
+    // The hint shown over the board; nothing for none.
+    void showHintMark(std::optional<HintMark> mark);
+    const std::optional<HintMark>& hintMark() const { return m_hintMark; }
+
 signals:
     void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
     // doubleClick is true for the second press of a double click.
@@ -42,6 +55,7 @@ signals:
     void pointerReleased(Qt::MouseButton button, QPoint pos);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -57,6 +71,8 @@ private:
     bool m_paintingEnabled = true;
     Cell m_cursorCell{1, 1};
     CursorLook m_cursorLook = CursorLook::Free;
+    ColourAid m_colourAid = ColourAid::Off;
+    std::optional<HintMark> m_hintMark;
     QImage m_picture; // the board in device pixels, kept between paints
 };
 

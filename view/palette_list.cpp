@@ -3,6 +3,7 @@
 
 #include "core/palette.h"
 #include "view/palette_row_delegate.h"
+#include "view/piece_tooltips.h"
 
 #include <QSignalBlocker>
 
@@ -23,13 +24,16 @@ QFont paletteFont()
     return font;
 }
 
-QString rowName(int row)
+} // namespace
+
+QString paletteRowName(int row)
 {
+    if (row < 0 || row >= EditRowCount) {
+        return {};
+    }
     const std::string_view name = PaletteRowNames[static_cast<std::size_t>(row)];
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
-
-} // namespace
 
 PaletteList::PaletteList(QWidget* parent)
     : QListWidget(parent), m_delegate(new PaletteRowDelegate(this))
@@ -58,7 +62,8 @@ void PaletteList::showPalette(const std::vector<int>& counts, Mode mode)
     }
     for (int row = 0; row < rows; ++row) {
         if (row >= count()) {
-            addItem(rowName(row));
+            addItem(paletteRowName(row));
+            item(row)->setToolTip(paletteRowToolTip(row));
         }
         QListWidgetItem* entry = item(row);
         const int value = counts[static_cast<std::size_t>(row)];
@@ -79,6 +84,12 @@ void PaletteList::selectRow(int row)
         clearSelection();
         setCurrentRow(-1);
     }
+}
+
+void PaletteList::setColourAid(ColourAid aid)
+{
+    m_delegate->setColourAid(aid);
+    viewport()->update();
 }
 
 void PaletteList::setPaintingEnabled(bool enabled)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/level.h"
+#include "view/colour_aid.h"
 
 #include <QListWidget>
 
@@ -11,9 +12,14 @@ namespace prismora {
 
 class PaletteRowDelegate;
 
+// The name palette row `row` shows (PaletteRowNames), empty for a row that
+// does not exist.
+QString paletteRowName(int row);
+
 // A fixed 153 x 278 list, navy with yellow text in a 13-pixel sans serif,
 // 16-pixel rows, single selection. Row r shows PaletteRowNames[r] and its
-// count; rows are drawn by PaletteRowDelegate.
+// count, and its tooltip says what the row's piece does; rows are drawn by
+// PaletteRowDelegate.
 class PaletteList : public QListWidget {
     Q_OBJECT
 
@@ -32,6 +38,9 @@ public:
 
     // While painting is off (a save dialog is open) rows draw nothing.
     void setPaintingEnabled(bool enabled);
+
+    // Rows of lamps and cannons carry their colour's letter while the aid is on.
+    void setColourAid(ColourAid aid);
 
 private:
     PaletteRowDelegate* m_delegate;

@@ -44,8 +44,16 @@ void PaletteRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->setFont(option.font);
     painter->setBrush(option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    drawPaletteRow(*painter, option.rect, index.data(Qt::DisplayRole).toString(),
-                   index.data(PaletteCountRole).toInt(), m_mode);
+    const int count = index.data(PaletteCountRole).toInt();
+    drawPaletteRow(*painter, option.rect, index.data(Qt::DisplayRole).toString(), count, m_mode);
+    const std::optional<char> letter = colourLetterOfRow(index.row());
+    if (m_colourAid == ColourAid::On && letter && (m_mode == Mode::Edit || count > 0)) {
+        // Left of the widest count the row shows (three digits).
+        constexpr int Side = 13;
+        constexpr int CountRoom = 24;
+        const QRect box(option.rect.right() - CountRoom - Side, option.rect.top() + 1, Side, Side);
+        paintLetterBox(*painter, box, *letter, LetterLook::Strong);
+    }
     painter->restore();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/level.h"
+#include "view/colour_aid.h"
 
 #include <QStyledItemDelegate>
 
@@ -29,7 +30,8 @@ void drawPaletteRow(QPainter& painter, const QRect& rect, const QString& name, i
                     Mode mode);
 
 // Item delegate of the palette list: prepares the painter for each row and
-// calls drawPaletteRow, unless painting is off.
+// calls drawPaletteRow, unless painting is off; with the colour-blind aid on
+// a drawn row of a lamp or a cannon gets its letter before the count.
 class PaletteRowDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -38,6 +40,8 @@ public:
 
     void setMode(Mode mode) { m_mode = mode; }
     void setPaintingEnabled(bool enabled) { m_paintingEnabled = enabled; }
+    // With the aid on, rows of lamps and cannons carry their colour's letter.
+    void setColourAid(ColourAid aid) { m_colourAid = aid; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -46,6 +50,7 @@ public:
 private:
     Mode m_mode = Mode::Play;
     bool m_paintingEnabled = true;
+    ColourAid m_colourAid = ColourAid::Off;
 };
 
 } // namespace prismora
