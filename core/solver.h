@@ -37,6 +37,7 @@ enum class GiveUpReason {
     Memory,
     Cancelled,
     TooManyPieces, // more pieces in hand than the search places (MaxSearchDepth)
+    TooManyBeams,  // more beams at once than the search keeps (a file with many splitters)
 };
 
 // Text for a reason, as the command line prints it ("state budget", ...).

@@ -191,35 +191,6 @@ private:
 
 } // namespace
 
-ColourSlot slotOf(std::int32_t colour)
-{
-    switch (colour) {
-    case RedBeam:
-        return ColourSlot::Red;
-    case GreenBeam:
-        return ColourSlot::Green;
-    case BlueBeam:
-        return ColourSlot::Blue;
-    default:
-        return ColourSlot::Other;
-    }
-}
-
-std::int32_t colourOfSlot(ColourSlot slot)
-{
-    switch (slot) {
-    case ColourSlot::Red:
-        return RedBeam;
-    case ColourSlot::Green:
-        return GreenBeam;
-    case ColourSlot::Blue:
-        return BlueBeam;
-    case ColourSlot::Other:
-        break;
-    }
-    return WhiteBeam;
-}
-
 ReachMap mapReach(const Level& level) { return Reach(level).run(); }
 
 } // namespace prismora

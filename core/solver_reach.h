@@ -1,7 +1,7 @@
-// Where beams may go in a position, whatever order its outputs are fed in: the solver's map of
-// candidate cells.
+// Where beams may go in a position, whatever order its outputs are fed in: candidate cells.
 #pragma once
 
+#include "core/colour_slot.h"
 #include "core/level.h"
 
 #include <array>
@@ -9,18 +9,6 @@
 #include <vector>
 
 namespace prismora {
-
-// Beam colours as the rules tell them apart: red, green, blue, and any other
-// value (white, or an odd colour from a file), which lights no lamp.
-enum class ColourSlot : std::uint8_t { Red = 0, Green = 1, Blue = 2, Other = 3 };
-inline constexpr int ColourSlots = 4;
-ColourSlot slotOf(std::int32_t colour);
-// A colour value standing for the slot (white for Other).
-std::int32_t colourOfSlot(ColourSlot slot);
-inline std::uint8_t slotBit(ColourSlot slot)
-{
-    return static_cast<std::uint8_t>(1u << static_cast<int>(slot));
-}
 
 // Every beam that can run in the position, with its pieces standing where and
 // as they stand: every cannon's beam, and every beam an output may send out,
@@ -41,7 +29,7 @@ struct ReachMap {
 
 ReachMap mapReach(const Level& level);
 
-// The arriving pairs at a board cell as a list of (direction, slot).
+// The index of a board cell in ReachMap::arrivals.
 inline std::size_t boardCellIndex(int column, int row)
 {
     return static_cast<std::size_t>((row - 1) * BoardCells + (column - 1));
