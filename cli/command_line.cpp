@@ -15,8 +15,10 @@ const char* usageText()
            "       prismora --trace LEVEL [--edit]    trace LEVEL once, print JSON\n"
            "       prismora --render LEVEL OUT        paint LEVEL's board into OUT (.png, .jpg, "
            ".bmp, ...)\n"
-           "       prismora --solve LEVEL [--write OUT.prl]\n"
+           "       prismora --solve LEVEL [--write OUT.prl] [--max-seconds S] [--max-states N]\n"
            "                                          find a placement that solves LEVEL\n"
+           "       prismora --solve LEVEL --count [--limit N] [--max-seconds S] [--max-states N]\n"
+           "                                          count LEVEL's solutions, up to N (2)\n"
            "       prismora --help | --version\n";
 }
 

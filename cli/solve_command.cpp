@@ -1,4 +1,4 @@
-// --solve: load a level, search placements that solve it, print them as JSON.
+// --solve: load a level, search placements that solve it or count its solutions, print JSON.
 #include "cli/command_line.h"
 #include "cli/commands.h"
 
@@ -9,12 +9,64 @@
 
 #include <nlohmann/json.hpp>
 
+#include <charconv>
 #include <iostream>
 
 namespace prismora {
 namespace {
 
 using nlohmann::ordered_json;
+
+constexpr const char* SolveUsage = "usage: --solve LEVEL [--write OUT.prl] [--count [--limit N]] "
+                                   "[--max-seconds S] [--max-states N]";
+
+struct SolveOptions {
+    std::string level;
+    std::string writeTo;
+    bool count = false;
+    int limit = 2;
+    SolveLimits limits;
+};
+
+template <typename Number> bool readNumber(const std::string& text, Number& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc{} && stop == end;
+}
+
+// The options after --solve; nothing when they make no sense.
+std::optional<SolveOptions> parseOptions(const std::vector<std::string>& args)
+{
+    if (args.empty() || args[0].rfind("--", 0) == 0) {
+        return std::nullopt;
+    }
+    SolveOptions options;
+    options.level = args[0];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (option == "--count") {
+            options.count = true;
+        } else if (option == "--write" && hasValue) {
+            options.writeTo = args[++i];
+        } else if (option == "--limit" && hasValue && readNumber(args[++i], options.limit) &&
+                   options.limit > 0) {
+        } else if (option == "--max-seconds" && hasValue &&
+                   readNumber(args[++i], options.limits.maxSeconds) &&
+                   options.limits.maxSeconds > 0) {
+        } else if (option == "--max-states" && hasValue &&
+                   readNumber(args[++i], options.limits.maxStates) &&
+                   options.limits.maxStates > 0) {
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (options.count && !options.writeTo.empty()) {
+        return std::nullopt;
+    }
+    return options;
+}
 
 ordered_json solutionJson(const std::vector<Placement>& solution)
 {
@@ -42,30 +94,35 @@ Result<void, FileError> writeSolvedPosition(Level level, const std::vector<Place
     return saveLevel(level, SaveLayout::Position, completion, path);
 }
 
-} // namespace
-
-int runSolveCommand(const std::vector<std::string>& args)
+int count(const Level& level, const SolveOptions& options)
 {
-    const bool write = args.size() == 3 && args[1] == "--write";
-    if (args.size() != 1 && !write) {
-        return reportUsageError("usage: --solve LEVEL [--write OUT.prl]");
+    const CountResult result = countSolutions(level, options.limit, options.limits);
+    ordered_json answer{{"solutions", result.solutions},
+                        {"limit", options.limit},
+                        {"exhaustive", result.isExact},
+                        {"states", result.states}};
+    if (!result.isExact) {
+        answer["reason"] = "gave up: " + describe(result.reason);
     }
-    const std::optional<Level> level = loadLevelForCommand(args[0]);
-    if (!level) {
-        return 2;
-    }
-    const SolveResult result = solve(*level);
+    std::cout << answer.dump() << "\n";
+    return result.isExact ? 0 : 1;
+}
+
+int solveOnce(const Level& level, const SolveOptions& options)
+{
+    const SolveResult result = solve(level, options.limits);
     if (result.status != SolveStatus::Solved) {
         const ordered_json answer{
             {"solution", nullptr},
             {"states", result.states},
-            {"reason", result.status == SolveStatus::GaveUp ? "gave up" : "no solution"},
+            {"reason", result.status == SolveStatus::GaveUp ? "gave up: " + describe(result.reason)
+                                                            : std::string("no solution")},
         };
         std::cout << answer.dump() << "\n";
         return 1;
     }
-    if (write) {
-        const auto saved = writeSolvedPosition(*level, result.solution, args[2]);
+    if (!options.writeTo.empty()) {
+        const auto saved = writeSolvedPosition(level, result.solution, options.writeTo);
         if (!saved.ok()) {
             return reportUsageError("cannot write " + saved.error().path.string() + ": " +
                                     saved.error().reason);
@@ -75,6 +132,21 @@ int runSolveCommand(const std::vector<std::string>& args)
                               {"states", result.states}};
     std::cout << answer.dump() << "\n";
     return 0;
+}
+
+} // namespace
+
+int runSolveCommand(const std::vector<std::string>& args)
+{
+    const std::optional<SolveOptions> options = parseOptions(args);
+    if (!options) {
+        return reportUsageError(SolveUsage);
+    }
+    const std::optional<Level> level = loadLevelForCommand(options->level);
+    if (!level) {
+        return 2;
+    }
+    return options->count ? count(*level, *options) : solveOnce(*level, *options);
 }
 
 } // namespace prismora
