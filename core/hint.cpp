@@ -11,15 +11,22 @@
 namespace prismora {
 namespace {
 
-// The one place the hint calls the solver. The search cannot stop half-way
-// yet, so the flag is looked at before it starts; a search that can be
-// called off and given a time limit goes in here.
-std::optional<SolveResult> runSolver(const Level& level, const std::atomic<bool>& cancelled)
+// The one place the hint calls the solver: it stops as soon as the hint is
+// called off. A solution from the start always exists for a shipped level
+// and is found quickly; a search keeping the player's pieces only offers a
+// shortcut, so it gets a short time before the hint names a piece to take
+// back instead.
+constexpr double FromStartSeconds = 5.0;
+constexpr double KeepingSeconds = 0.4;
+
+std::optional<SolveResult> runSolver(const Level& level, const std::atomic<bool>& cancelled,
+                                     double seconds = FromStartSeconds)
 {
-    if (cancelled.load()) {
+    const SolveResult result = solve(level, {.maxSeconds = seconds, .cancel = &cancelled});
+    if (result.reason == GiveUpReason::Cancelled) {
         return std::nullopt;
     }
-    return solve(level);
+    return result;
 }
 
 // True when the two directions of `kind` treat every arriving beam alike
@@ -122,7 +129,7 @@ Hint findHint(const Level& level, const std::atomic<bool>& cancelled)
         }
     }
     if (!placed.empty()) {
-        const std::optional<SolveResult> keeping = runSolver(playing, cancelled);
+        const std::optional<SolveResult> keeping = runSolver(playing, cancelled, KeepingSeconds);
         if (!keeping) {
             return {HintKind::Cancelled, {}, -1};
         }
