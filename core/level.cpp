@@ -154,6 +154,23 @@ bool isSourceRemoved(const Level& level, int source)
     return s.isCannon() ? s.removed : level.pieces[static_cast<std::size_t>(s.piece)].removed;
 }
 
+bool isCellTaken(const Level& level, std::int32_t column, std::int32_t row)
+{
+    for (const Piece& p : level.pieces) {
+        if (!p.removed && p.column == column && p.row == row) {
+            return true;
+        }
+    }
+    for (std::size_t s = 0; s < level.sources.size(); ++s) {
+        const BeamSource& source = level.sources[s];
+        if (source.isCannon() && !source.removed && source.column == column &&
+            source.row == row) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int paletteCount(const Level& level, int row)
 {
     if (row < 0 || row >= static_cast<int>(level.palette.size())) {

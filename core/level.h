@@ -115,6 +115,8 @@ struct Cell {
 };
 Cell sourceCell(const Level& level, int source);
 bool isSourceRemoved(const Level& level, int source);
+// True when a live piece or cannon stands on (column, row).
+bool isCellTaken(const Level& level, std::int32_t column, std::int32_t row);
 
 // The count of a palette row, 0 for a row the palette does not have.
 int paletteCount(const Level& level, int row);

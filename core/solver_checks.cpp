@@ -22,7 +22,7 @@ std::optional<std::vector<Placement>> orderThatFails(const Level& base,
                                                      std::vector<Placement> pieces,
                                                      std::uint32_t seed, int randomOrders)
 {
-    constexpr std::size_t AllOrdersUpTo = 5;
+    constexpr std::size_t AllOrdersUpTo = 6;
     std::vector<std::size_t> order(pieces.size());
     std::iota(order.begin(), order.end(), 0);
     std::mt19937 random(seed);

@@ -13,7 +13,7 @@ namespace prismora {
 std::vector<Placement> placedPieces(const Level& level);
 
 // Places `pieces` on copies of `base` in many orders (every order for up to
-// five pieces, else `randomOrders` shuffles from `seed`) and returns the
+// six pieces, else `randomOrders` shuffles from `seed`) and returns the
 // first order that does not end Solved, or nothing when all do.
 std::optional<std::vector<Placement>> orderThatFails(const Level& base,
                                                      std::vector<Placement> pieces,

@@ -15,28 +15,6 @@ struct Token {
     char detail;
 };
 
-std::optional<PieceKind> PlaceableKindOf(char letter)
-{
-    switch (letter) {
-    case 'M':
-        return PieceKind::Mirror;
-    case 'D':
-        return PieceKind::DoubleMirror;
-    case 'X':
-        return PieceKind::Cross;
-    case 'T':
-        return PieceKind::TCoupling;
-    case 'U':
-        return PieceKind::TCoupling2;
-    case 'I':
-        return PieceKind::Inverter;
-    case 'Y':
-        return PieceKind::YCoupling;
-    default:
-        return std::nullopt;
-    }
-}
-
 std::optional<PieceKind> LampKindOf(char letter)
 {
     switch (letter) {
@@ -97,7 +75,7 @@ std::optional<std::pair<PieceKind, std::uint8_t>> PieceOf(Token token)
     if (token.what == 'O') {
         return std::pair{PieceKind::OneWay, *dir};
     }
-    if (const auto kind = PlaceableKindOf(token.what)) {
+    if (const auto kind = placeableKindOf(token.what)) {
         return std::pair{*kind, *dir};
     }
     return std::nullopt;
@@ -208,6 +186,47 @@ bool ReadRow(std::string_view text, int row, Items& items, std::string& error)
 }
 
 } // namespace
+
+namespace {
+
+constexpr std::pair<char, PieceKind> PlaceableLetters[] = {
+    {'M', PieceKind::Mirror},    {'D', PieceKind::DoubleMirror}, {'X', PieceKind::Cross},
+    {'T', PieceKind::TCoupling}, {'U', PieceKind::TCoupling2},   {'I', PieceKind::Inverter},
+    {'Y', PieceKind::YCoupling},
+};
+
+constexpr std::pair<PieceKind, const char*> FixedTokens[] = {
+    {PieceKind::RedLamp, "*R"},   {PieceKind::GreenLamp, "*G"}, {PieceKind::BlueLamp, "*B"},
+    {PieceKind::WhiteLamp, "*W"}, {PieceKind::Obstacle, "##"},  {PieceKind::Bomb, "@@"},
+};
+
+} // namespace
+
+std::optional<PieceKind> placeableKindOf(char letter)
+{
+    for (const auto& [known, kind] : PlaceableLetters) {
+        if (known == letter) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string tokenOf(PieceKind kind, std::uint8_t direction)
+{
+    for (const auto& [fixed, token] : FixedTokens) {
+        if (fixed == kind) {
+            return token;
+        }
+    }
+    const char digit = static_cast<char>('0' + direction % 8);
+    for (const auto& [letter, placeable] : PlaceableLetters) {
+        if (placeable == kind) {
+            return {letter, digit};
+        }
+    }
+    return {'O', digit};
+}
 
 // Fixed pieces come first, then the designer's pieces in the order the beams
 // reach them, so that the saved solution loads with every splitting piece's

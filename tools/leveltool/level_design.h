@@ -30,6 +30,12 @@ struct LevelDesign {
     std::array<std::string_view, 9> rows;
 };
 
+// The placeable kind a token letter (M D X T U I Y) stands for.
+std::optional<PieceKind> placeableKindOf(char letter);
+
+// The token of a piece standing on the board, as a row of the design holds it.
+std::string tokenOf(PieceKind kind, std::uint8_t direction);
+
 // The level with the designer's solution on the board: fixed pieces in
 // reading order (row by row), the designer's pieces in the order the beams
 // reach them, then the cannons in reading order. Nothing and a message when

@@ -6,9 +6,14 @@
 // loads the file back and checks it the way a player meets it (not solved on
 // loading, no bomb going off on loading or when a piece arrives from the
 // palette, solvable, needing at least two pieces from the third level on,
-// the designer's solution working in any placing order and as saved), then
-// prints one line with the solver's state count. --docs prints the series as
-// a Markdown table instead. Exit 1 when any level fails a check.
+// the designer's solution working in any placing order and as saved; from
+// level 31 on exactly one solution of four to eight pieces that no three
+// pieces make, and a difficulty that never falls from one master level to
+// the next), then prints one line with its false leads, difficulty score
+// and the solver's state count (see difficulty.h). --docs prints the series
+// as a Markdown table instead. Exit 1 when any level fails a check.
+#include "difficulty.h"
+#include "level_checks.h"
 #include "level_design.h"
 
 #include "core/evaluation.h"
@@ -20,14 +25,10 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace prismora {
 namespace {
-
-constexpr std::uint32_t OrderSeed = 20261208;
-constexpr int RandomOrders = 200;
-// The first two levels teach with a single piece.
-constexpr int FirstLevelNeedingTwo = 3;
 
 std::string levelFileName(int number)
 {
@@ -49,94 +50,90 @@ std::string paletteText(const Level& level)
     return text;
 }
 
-// A piece taken from the palette arrives at column 1, row 1 facing east; on a
-// beam there it must not send the beam into a bomb before the player moves it.
-bool arrivalExplodes(const Level& loaded)
+// One level written, read back and checked.
+struct LevelReport {
+    std::string failure; // empty when every check passed
+    std::string palette;
+    long states = 0;
+    Difficulty difficulty;
+};
+
+LevelReport writeLevel(const LevelDesign& design, int number, const std::filesystem::path& folder)
 {
-    for (int row = 0; row < PlayRowCount; ++row) {
-        if (paletteCount(loaded, row) > 0) {
-            const Placement arrival{*kindOfRow(row), 1, 1, 0};
-            if (verdictAfter(loaded, std::span(&arrival, 1)) == Verdict::Bomb) {
-                return true;
-            }
-        }
+    LevelReport report;
+    const std::optional<Level> built = buildLevel(design, report.failure);
+    if (!built) {
+        return report;
     }
-    return false;
+    const std::filesystem::path path = folder / levelFileName(number);
+    const auto saved = saveLevel(*built, SaveLayout::Design, Completion::Finished, path);
+    if (!saved.ok()) {
+        report.failure = saved.error().reason;
+        return report;
+    }
+    auto read = loadLevel(path);
+    if (!read.ok()) {
+        report.failure = "cannot load " + path.string();
+        return report;
+    }
+    const Level& loaded = read.value().level;
+    const LevelCheck check = checkLevel(*built, loaded, number);
+    report.failure = check.failure;
+    report.states = check.states;
+    report.palette = paletteText(loaded);
+    report.difficulty =
+        measureDifficulty(loaded, placedPieces(*built), number >= FirstMasterLevel);
+    return report;
 }
 
-// Every check a shipped level must pass; the empty string when all pass.
-std::string checkLevel(const Level& built, const Level& loaded, int number, long& states)
+// The master levels rise in difficulty, and the first five are harder than
+// the last level before them by the difficulty and the solver's work alike.
+std::string checkRise(const std::vector<LevelReport>& reports, int number)
 {
-    if (evaluate(built).verdict != Verdict::Solved) {
-        return "the designer's solution does not light every lamp";
+    if (number < FirstMasterLevel || number < 2) {
+        return {};
     }
-    const Verdict first = evaluate(loaded).verdict;
-    if (first == Verdict::Solved) {
-        return "solved on loading";
+    const LevelReport& level = reports[static_cast<std::size_t>(number - 1)];
+    const LevelReport& before = reports[static_cast<std::size_t>(number - 2)];
+    const LevelReport& lastBasic = reports[static_cast<std::size_t>(FirstMasterLevel - 2)];
+    if (level.difficulty.score() < before.difficulty.score()) {
+        return "easier than the level before";
     }
-    if (first == Verdict::Bomb) {
-        return "a bomb goes off on loading";
-    }
-    if (arrivalExplodes(loaded)) {
-        return "a piece taken from the palette sets off a bomb where it arrives";
-    }
-    const SolveResult solved = solve(loaded);
-    states = solved.states;
-    if (solved.status != SolveStatus::Solved) {
-        return "the solver finds no solution";
-    }
-    if (number >= FirstLevelNeedingTwo && solvableWith(loaded, 1)) {
-        return "one piece is enough";
-    }
-    const std::vector<Placement> pieces = placedPieces(built);
-    if (!solvesLevel(loaded, pieces)) {
-        return "the designer's solution fails as saved";
-    }
-    if (orderThatFails(loaded, pieces, OrderSeed, RandomOrders)) {
-        return "the designer's solution fails in some placing order";
+    if (number < FirstMasterLevel + 5 &&
+        (level.difficulty.score() <= lastBasic.difficulty.score() ||
+         level.states <= lastBasic.states)) {
+        return "not harder than level " + std::to_string(FirstMasterLevel - 1);
     }
     return {};
 }
 
 int writeSeries(const std::filesystem::path& folder, bool docs)
 {
+    std::vector<LevelReport> reports;
     int failures = 0;
     long total = 0;
-    int number = 0;
     if (docs) {
-        std::cout << "| Nr | Namn | Pieces | New idea | Solver states |\n|---|---|---|---|---|\n";
+        std::cout << "| Nr | Namn | Pieces | Idea | False leads | Difficulty | Solver states |\n"
+                     "|---|---|---|---|---|---|---|\n";
     }
     for (const LevelDesign& design : SeriesDesigns()) {
-        ++number;
-        std::string error;
-        const std::optional<Level> built = buildLevel(design, error);
-        const std::filesystem::path path = folder / levelFileName(number);
-        Level loaded;
-        if (built) {
-            const auto saved = saveLevel(*built, SaveLayout::Design, Completion::Finished, path);
-            error = saved.ok() ? "" : saved.error().reason;
+        const int number = static_cast<int>(reports.size()) + 1;
+        reports.push_back(writeLevel(design, number, folder));
+        LevelReport& report = reports.back();
+        if (report.failure.empty()) {
+            report.failure = checkRise(reports, number);
         }
-        if (error.empty()) {
-            auto read = loadLevel(path);
-            if (read.ok()) {
-                loaded = std::move(read.value().level);
-            } else {
-                error = "cannot load " + path.string();
-            }
-        }
-        long states = 0;
-        if (error.empty()) {
-            error = checkLevel(*built, loaded, number, states);
-        }
-        total += states;
-        failures += error.empty() ? 0 : 1;
+        total += report.states;
+        failures += report.failure.empty() ? 0 : 1;
         if (docs) {
-            std::cout << "| " << number << " | " << design.name << " | " << paletteText(loaded)
-                      << " | " << design.idea << " | " << states << " |\n";
+            std::cout << "| " << number << " | " << design.name << " | " << report.palette
+                      << " | " << design.idea << " | " << report.difficulty.falseLeads << " | "
+                      << report.difficulty.score() << " | " << report.states << " |\n";
         } else {
-            std::printf("%2d %-28s %-44s %8ld %s\n", number, std::string(design.name).c_str(),
-                        paletteText(loaded).c_str(), states,
-                        error.empty() ? "ok" : ("FAIL: " + error).c_str());
+            std::printf("%2d %-28s %-52s %4d %4d %8ld %s\n", number,
+                        std::string(design.name).c_str(), report.palette.c_str(),
+                        report.difficulty.falseLeads, report.difficulty.score(), report.states,
+                        report.failure.empty() ? "ok" : ("FAIL: " + report.failure).c_str());
         }
     }
     if (!docs) {

@@ -1,0 +1,258 @@
+// Planting a solution: cannons on the edges, pieces dropped on the beams one
+// by one, lamps where the finished beams run and bombs where they ran before.
+#include "planting.h"
+
+#include "level_design.h"
+
+#include "core/palette.h"
+
+#include <algorithm>
+#include <string>
+
+namespace prismora {
+namespace {
+
+constexpr std::int32_t Colours[] = {RedBeam, GreenBeam, BlueBeam};
+
+int colourBit(std::int32_t colour)
+{
+    return colour == RedBeam ? 1 : colour == GreenBeam ? 2 : colour == BlueBeam ? 4 : 0;
+}
+
+std::size_t cellIndex(int column, int row) { return static_cast<std::size_t>(row * 10 + column); }
+
+int randomBelow(std::mt19937& random, int bound) { return static_cast<int>(random() % bound); }
+
+void placeCannons(Level& level, std::mt19937& random, int cannons)
+{
+    for (int c = 0; c < cannons; ++c) {
+        const int along = 1 + randomBelow(random, 9);
+        const int side = randomBelow(random, 4);
+        const int column = side == 0 ? 1 : side == 1 ? 9 : along;
+        const int row = side == 2 ? 1 : side == 3 ? 9 : along;
+        const std::uint8_t direction = side == 0 ? 0 : side == 1 ? 4 : side == 2 ? 6 : 2;
+        if (!isCellTaken(level, column, row)) {
+            appendCannon(level, column, row, direction, Colours[c % 3]);
+        }
+    }
+}
+
+// The letters of the pieces to plant, in the order they are dropped: the
+// required ones and the rest drawn from the recipe's kinds, shuffled.
+std::string plantingOrder(std::mt19937& random, const PlantingRecipe& recipe)
+{
+    std::string letters(recipe.required);
+    while (static_cast<int>(letters.size()) < recipe.pieces) {
+        letters += recipe.kinds[static_cast<std::size_t>(
+            randomBelow(random, static_cast<int>(recipe.kinds.size())))];
+    }
+    std::shuffle(letters.begin(), letters.end(), random);
+    return letters;
+}
+
+// Drops pieces on cells a beam enters until the recipe's count stands; each
+// must bring a beam or a colour into at least two cells that did not have it,
+// and leave a beam on every piece dropped before.
+bool dropPieces(Level& level, std::vector<Placement>& solution, std::mt19937& random,
+                const PlantingRecipe& recipe, CellColours& everCrossed)
+{
+    const std::string letters = plantingOrder(random, recipe);
+    for (int tries = 0; solution.size() < letters.size() && tries < 600; ++tries) {
+        const CellColours crossed = coloursOnCells(evaluate(level));
+        const int column = 1 + randomBelow(random, 9);
+        const int row = 1 + randomBelow(random, 9);
+        if (!(crossed[cellIndex(column, row)] & 8) || isCellTaken(level, column, row)) {
+            continue;
+        }
+        const Placement placement{placeableKindOf(letters[solution.size()]).value_or(PieceKind::Mirror), column, row,
+                                  static_cast<std::uint8_t>(randomBelow(random, 8))};
+        Level tried = level;
+        placePieces(tried, std::span(&placement, 1));
+        const CellColours after = coloursOnCells(evaluate(tried));
+        int changedCells = 0;
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            changedCells += (after[i] & ~crossed[i]) != 0 ? 1 : 0;
+        }
+        const bool earlierStillCrossed =
+            std::all_of(solution.begin(), solution.end(), [&](const Placement& p) {
+                return after[cellIndex(p.column, p.row)] & 8;
+            });
+        if (changedCells < 2 || !earlierStillCrossed) {
+            continue;
+        }
+        level = tried;
+        solution.push_back(placement);
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            everCrossed[i] |= after[i];
+        }
+    }
+    return solution.size() == letters.size();
+}
+
+// A one-way piece on a cell the finished beams cross in one direction only,
+// letting them through; beams of other solutions coming the other way stop.
+void placeOneWay(Level& level, std::mt19937& random)
+{
+    const Evaluation solved = evaluate(level);
+    std::vector<std::pair<Cell, std::uint8_t>> straight;
+    for (int column = 2; column <= 8; ++column) {
+        for (int row = 2; row <= 8; ++row) {
+            if (isCellTaken(level, column, row)) {
+                continue;
+            }
+            int directions = 0;
+            std::uint8_t direction = 0;
+            for (const BeamSegment& s : solved.segments) {
+                if (s.toColumn == column && s.toRow == row) {
+                    for (std::uint8_t k = 0; k < 8; ++k) {
+                        const Step step = stepOf(k);
+                        if (step.dx == s.toColumn - s.fromColumn &&
+                            step.dy == s.toRow - s.fromRow) {
+                            directions |= 1 << k;
+                            direction = k;
+                        }
+                    }
+                }
+            }
+            if (directions != 0 && (directions & (directions - 1)) == 0) {
+                straight.push_back({Cell{column, row}, direction});
+            }
+        }
+    }
+    if (!straight.empty()) {
+        const auto& [cell, direction] =
+            straight[static_cast<std::size_t>(randomBelow(random, static_cast<int>(straight.size())))];
+        appendPiece(level, PieceKind::OneWay, cell.column, cell.row, direction);
+    }
+}
+
+bool placeWhiteLamp(Level& level, std::mt19937& random)
+{
+    const CellColours onCells = coloursOnCells(evaluate(level));
+    std::vector<int> white;
+    for (int cell = 0; cell < 100; ++cell) {
+        if ((onCells[static_cast<std::size_t>(cell)] & 7) == 7 &&
+            !isCellTaken(level, cell % 10, cell / 10)) {
+            white.push_back(cell);
+        }
+    }
+    if (white.empty()) {
+        return false;
+    }
+    const int cell = white[static_cast<std::size_t>(randomBelow(random, static_cast<int>(white.size())))];
+    appendPiece(level, PieceKind::WhiteLamp, cell % 10, cell / 10, 0);
+    return true;
+}
+
+} // namespace
+
+int placeLampsAndBombs(Level& level, std::mt19937& random, const CellColours& atStart,
+                       const CellColours& everCrossed, int mostLamps, int mostBombs)
+{
+    const CellColours onCells = coloursOnCells(evaluate(level));
+    std::vector<int> free;
+    for (int cell = 0; cell < 100; ++cell) {
+        if (isBoardCell(cell % 10, cell / 10) && !isCellTaken(level, cell % 10, cell / 10)) {
+            free.push_back(cell);
+        }
+    }
+    std::shuffle(free.begin(), free.end(), random);
+    int lamps = 0;
+    int bombs = 0;
+    for (const int cell : free) {
+        const int bits = onCells[static_cast<std::size_t>(cell)];
+        const int column = cell % 10;
+        const int row = cell / 10;
+        const bool crossedAtStart = atStart[static_cast<std::size_t>(cell)] & 8;
+        if ((bits & 7) == 7 && lamps < mostLamps) {
+            appendPiece(level, PieceKind::WhiteLamp, column, row, 0), ++lamps;
+        } else if ((bits & 7) != 0 && lamps < mostLamps && !crossedAtStart) {
+            const PieceKind lamp = (bits & 1)   ? PieceKind::RedLamp
+                                   : (bits & 2) ? PieceKind::GreenLamp
+                                                : PieceKind::BlueLamp;
+            appendPiece(level, lamp, column, row, 0), ++lamps;
+        } else if (!(bits & 8) && bombs < mostBombs && !crossedAtStart &&
+                   (everCrossed[static_cast<std::size_t>(cell)] & 8)) {
+            appendPiece(level, PieceKind::Bomb, column, row, 0), ++bombs;
+        }
+    }
+    return lamps;
+}
+
+Level puzzleOf(const Level& solved, const std::vector<Placement>& solution)
+{
+    Level puzzle;
+    puzzle.palette.assign(PlayRowCount, 0);
+    for (const Piece& p : solved.pieces) {
+        if (!p.removed && !isPlaceableKind(p.kind)) {
+            appendPiece(puzzle, p.kind, p.column, p.row, p.direction);
+        }
+    }
+    for (const BeamSource& s : solved.sources) {
+        if (s.isCannon()) {
+            appendCannon(puzzle, s.column, s.row, s.direction, s.colour);
+        }
+    }
+    for (const Placement& p : solution) {
+        ++puzzle.palette[static_cast<std::size_t>(*rowOfKind(p.kind))];
+    }
+    return puzzle;
+}
+
+CellColours coloursOnCells(const Evaluation& evaluation)
+{
+    CellColours colours{};
+    for (const BeamSegment& s : evaluation.segments) {
+        if (isBoardCell(s.toColumn, s.toRow)) {
+            colours[cellIndex(static_cast<int>(s.toColumn), static_cast<int>(s.toRow))] |=
+                colourBit(s.colour) | 8;
+        }
+    }
+    return colours;
+}
+
+Level solvedLevel(const Planted& planted)
+{
+    Level level = planted.puzzle;
+    placePieces(level, planted.solution);
+    return level;
+}
+
+std::optional<Planted> plant(std::mt19937& random, const PlantingRecipe& recipe)
+{
+    Level level;
+    level.palette.assign(PlayRowCount, 0);
+    placeCannons(level, random, recipe.cannons);
+    for (int o = randomBelow(random, 4); o > 0; --o) {
+        const int column = 2 + randomBelow(random, 7);
+        const int row = 2 + randomBelow(random, 7);
+        if (!isCellTaken(level, column, row)) {
+            appendPiece(level, PieceKind::Obstacle, column, row, 0);
+        }
+    }
+    const CellColours atStart = coloursOnCells(evaluate(level));
+    CellColours everCrossed = atStart;
+    std::vector<Placement> solution;
+    if (!dropPieces(level, solution, random, recipe, everCrossed)) {
+        return std::nullopt;
+    }
+    if (recipe.oneWay) {
+        placeOneWay(level, random);
+    }
+    if (recipe.whiteLamp && !placeWhiteLamp(level, random)) {
+        return std::nullopt;
+    }
+    // More lamps and bombs follow where other solutions differ (uniqueness.h).
+    constexpr int FirstLamps = 4;
+    constexpr int FirstBombs = 4;
+    placeLampsAndBombs(level, random, atStart, everCrossed, FirstLamps, FirstBombs);
+    Planted planted{puzzleOf(level, solution), solution};
+    const Evaluation first = evaluate(planted.puzzle);
+    if (first.verdict == Verdict::Solved || first.verdict == Verdict::Bomb ||
+        first.verdict == Verdict::NoLamps || !solvesLevel(planted.puzzle, solution)) {
+        return std::nullopt;
+    }
+    return planted;
+}
+
+} // namespace prismora

@@ -1,0 +1,24 @@
+// Making a planted solution the only one: lamps, bombs and obstacles added
+// where other solutions differ from it.
+#pragma once
+
+#include "planting.h"
+
+namespace prismora {
+
+struct UniquenessBudget {
+    int rounds = 14;      // lamps and bombs added at most
+    double seconds = 3;   // for each count of the solutions
+    int mostLamps = 8;
+    int mostBombs = 4;
+};
+
+// The planted level changed so that its solution is the only one, or nothing
+// when that did not work out within the budget. A lamp or a bomb never makes
+// a new solution: a lamp lets every beam through and only asks to be lit, a
+// bomb only ends a solution whose beams reach it. An obstacle may, so the
+// solutions are counted again after every change.
+std::optional<Planted> makeUnique(Planted planted, std::mt19937& random,
+                                  const UniquenessBudget& budget = {});
+
+} // namespace prismora

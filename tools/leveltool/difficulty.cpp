@@ -1,0 +1,129 @@
+// Counting the placements that tempt a player along the designer's solution.
+#include "difficulty.h"
+
+#include "core/evaluation.h"
+#include "core/palette.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+namespace prismora {
+namespace {
+
+std::vector<bool> litLamps(const Evaluation& evaluation)
+{
+    std::vector<bool> lit;
+    for (const PieceLight& light : evaluation.pieces) {
+        lit.push_back(light.lit);
+    }
+    return lit;
+}
+
+// True when a lamp is lit in `after` that was dark in `before` (the lamps
+// keep their indices: placing a piece appends it).
+bool lightsNewLamp(const std::vector<bool>& before, const Evaluation& after)
+{
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (!before[i] && after.pieces[i].lit) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Free board cells some beam enters in `evaluation`.
+std::set<std::pair<int, int>> cellsOnBeams(const Level& level, const Evaluation& evaluation)
+{
+    std::set<std::pair<int, int>> cells;
+    for (const BeamSegment& s : evaluation.segments) {
+        if (isBoardCell(s.toColumn, s.toRow) &&
+            !isCellTaken(level, static_cast<int>(s.toColumn), static_cast<int>(s.toRow))) {
+            cells.insert({static_cast<int>(s.toColumn), static_cast<int>(s.toRow)});
+        }
+    }
+    return cells;
+}
+
+// The distinct positions that placing `kind` on the cell in some turn makes
+// where a dark lamp lights up and no bomb goes off (turns that send the
+// beams the same way make one position). The piece leaves the hand.
+std::vector<Level> temptingPositions(const Level& position, const std::vector<bool>& lit,
+                                     PieceKind kind, int column, int row)
+{
+    std::vector<Level> tempting;
+    std::vector<std::vector<BeamSegment>> beams;
+    for (std::uint8_t direction = 0; direction < 8; ++direction) {
+        const Placement tried{kind, column, row, direction};
+        Level after = position;
+        placePieces(after, std::span(&tried, 1));
+        Evaluation evaluation = evaluate(after);
+        if (!evaluation.bombHit && lightsNewLamp(lit, evaluation) &&
+            std::find(beams.begin(), beams.end(), evaluation.segments) == beams.end()) {
+            beams.push_back(std::move(evaluation.segments));
+            changePaletteCount(after, *rowOfKind(kind), -1);
+            tempting.push_back(std::move(after));
+        }
+    }
+    return tempting;
+}
+
+bool belongsThere(const std::vector<Placement>& remaining, PieceKind kind, int column, int row)
+{
+    return std::any_of(remaining.begin(), remaining.end(), [&](const Placement& p) {
+        return p.kind == kind && p.column == column && p.row == row;
+    });
+}
+
+// A placement leads nowhere when no solution goes through it. With a single
+// solution that is every placement the solution does not make; otherwise the
+// solver is asked to finish the position with the pieces left in hand.
+bool leadsNowhere(const Level& after, bool solutionIsUnique)
+{
+    constexpr double SecondsToFinish = 5;
+    return solutionIsUnique ||
+           solve(after, {.maxSeconds = SecondsToFinish}).status != SolveStatus::Solved;
+}
+
+int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
+                 bool solutionIsUnique)
+{
+    const Evaluation now = evaluate(position);
+    const std::vector<bool> lit = litLamps(now);
+    std::set<PieceKind> kinds;
+    for (const Placement& p : remaining) {
+        kinds.insert(p.kind);
+    }
+    int leads = 0;
+    for (const auto& [column, row] : cellsOnBeams(position, now)) {
+        for (const PieceKind kind : kinds) {
+            if (belongsThere(remaining, kind, column, row)) {
+                continue;
+            }
+            for (const Level& after : temptingPositions(position, lit, kind, column, row)) {
+                leads += leadsNowhere(after, solutionIsUnique) ? 1 : 0;
+            }
+        }
+    }
+    return leads;
+}
+
+} // namespace
+
+Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
+                             bool solutionIsUnique)
+{
+    Difficulty difficulty;
+    difficulty.pieces = static_cast<int>(solution.size());
+    Level position = loaded;
+    for (std::size_t step = 0; step < solution.size(); ++step) {
+        const std::vector<Placement> remaining(solution.begin() + static_cast<long>(step),
+                                               solution.end());
+        difficulty.falseLeads += falseLeadsAt(position, remaining, solutionIsUnique);
+        placePieces(position, std::span(&solution[step], 1));
+        changePaletteCount(position, *rowOfKind(solution[step].kind), -1);
+    }
+    return difficulty;
+}
+
+} // namespace prismora

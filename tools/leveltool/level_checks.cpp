@@ -1,0 +1,96 @@
+// A level as a player meets it: not solved yet, no bomb going off by itself,
+// solvable, and the designer's solution working whatever order it is placed in.
+#include "level_checks.h"
+
+#include "core/evaluation.h"
+#include "core/palette.h"
+#include "core/solver_checks.h"
+
+namespace prismora {
+namespace {
+
+constexpr std::uint32_t OrderSeed = 20261208;
+constexpr int RandomOrders = 200;
+// The first two levels teach with a single piece.
+constexpr int FirstLevelNeedingTwo = 3;
+constexpr int MostMasterPieces = 8;
+// Proving a master level's solution the only one may take the solver a while.
+constexpr double CountSeconds = 60;
+
+// A piece taken from the palette arrives at column 1, row 1 facing east; on a
+// beam there it must not send the beam into a bomb before the player moves it.
+bool arrivalExplodes(const Level& loaded)
+{
+    for (int row = 0; row < PlayRowCount; ++row) {
+        if (paletteCount(loaded, row) > 0) {
+            const Placement arrival{*kindOfRow(row), 1, 1, 0};
+            if (verdictAfter(loaded, std::span(&arrival, 1)) == Verdict::Bomb) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::string checkMasterLevel(const Level& loaded, std::size_t pieces)
+{
+    if (pieces < 4 || pieces > MostMasterPieces) {
+        return "a master level needs four to eight pieces";
+    }
+    const CountResult count = countSolutions(loaded, 2, {.maxSeconds = CountSeconds});
+    if (!count.isExact) {
+        return "the solver could not count the solutions (" + describe(count.reason) + ")";
+    }
+    if (count.solutions != 1) {
+        return "more than one solution";
+    }
+    if (solvableWith(loaded, 3)) {
+        return "three pieces are enough";
+    }
+    return {};
+}
+
+} // namespace
+
+LevelCheck checkLevel(const Level& built, const Level& loaded, int number)
+{
+    LevelCheck check;
+    auto fail = [&](std::string why) {
+        check.failure = std::move(why);
+        return check;
+    };
+    if (evaluate(built).verdict != Verdict::Solved) {
+        return fail("the designer's solution does not light every lamp");
+    }
+    const Verdict first = evaluate(loaded).verdict;
+    if (first == Verdict::Solved) {
+        return fail("solved on loading");
+    }
+    if (first == Verdict::Bomb) {
+        return fail("a bomb goes off on loading");
+    }
+    if (arrivalExplodes(loaded)) {
+        return fail("a piece taken from the palette sets off a bomb where it arrives");
+    }
+    const SolveResult solved = solve(loaded);
+    check.states = solved.states;
+    if (solved.status != SolveStatus::Solved) {
+        return fail("the solver finds no solution");
+    }
+    if (number >= FirstLevelNeedingTwo && solvableWith(loaded, 1)) {
+        return fail("one piece is enough");
+    }
+    const std::vector<Placement> pieces = placedPieces(built);
+    if (!solvesLevel(loaded, pieces)) {
+        return fail("the designer's solution fails as saved");
+    }
+    if (orderThatFails(loaded, pieces, OrderSeed, RandomOrders)) {
+        return fail("the designer's solution fails in some placing order");
+    }
+    if (number >= FirstMasterLevel) {
+        return fail(checkMasterLevel(loaded, pieces.size()));
+    }
+    return check;
+}
+
+} // namespace prismora

@@ -1,0 +1,24 @@
+// The checks every shipped level passes, shared by the level tool and the level generator.
+#pragma once
+
+#include "core/level.h"
+
+#include <string>
+
+namespace prismora {
+
+// The first master level: from here on a level has exactly one solution,
+// needs four to eight pieces, and no three of its pieces solve it.
+inline constexpr int FirstMasterLevel = 31;
+
+struct LevelCheck {
+    std::string failure; // empty when every check passed
+    long states = 0;     // the solver's work to solve the level as loaded
+};
+
+// `built`: the level with the designer's solution; `loaded`: as the player
+// meets it after the file was saved and read back; `number`: its place in
+// the series.
+LevelCheck checkLevel(const Level& built, const Level& loaded, int number);
+
+} // namespace prismora
