@@ -18,9 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int SeriesLength = 30;
+constexpr int SeriesLength = 60;
+// From here on each level's one solution is counted by the command-line tests.
+constexpr int FirstMasterLevel = 31;
 constexpr std::uint32_t OrderSeed = 7;
-constexpr int RandomOrders = 40;
+constexpr int RandomOrders = 200;
 
 fs::path levelPath(int number)
 {
@@ -96,13 +98,16 @@ TEST(LevelSeriesFilesTest, EveryLevelIsUnsolvedOnLoadingAndSolvable)
             }
         }
 
+        checkDesignerSolution(level, number);
+        if (number >= FirstMasterLevel) {
+            continue;
+        }
         const SolveResult result = solve(level);
         ASSERT_EQ(result.status, SolveStatus::Solved) << "after " << result.states << " states";
         EXPECT_TRUE(solvesLevel(level, result.solution));
         if (number > 2) {
             EXPECT_FALSE(solvableWith(level, 1)) << "one piece is enough";
         }
-        checkDesignerSolution(level, number);
         figures << (number > 1 ? " " : "") << result.states;
         total += result.states;
     }

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# check_series.sh LEVELTOOL LEVELS SCRATCH: the level tool writes every level of
+# the series into SCRATCH, checking each, and the files equal those in LEVELS
+# byte for byte, with none missing or extra.
+set -euo pipefail
+tool=$1 levels=$2 scratch=$3
+rm -rf "$scratch"
+mkdir -p "$scratch"
+"$tool" "$scratch"
+diff -r "$levels" "$scratch"
+echo "the level tool wrote $(ls "$scratch" | wc -l) levels identical to the shipped ones"
