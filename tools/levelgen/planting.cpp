@@ -179,6 +179,35 @@ int placeLampsAndBombs(Level& level, std::mt19937& random, const CellColours& at
     return lamps;
 }
 
+namespace {
+
+// True when some cannon fires straight into another cannon or an obstacle:
+// a cannon the player can never use only puzzles.
+bool hasBlockedCannon(const Level& level)
+{
+    for (const BeamSource& s : level.sources) {
+        const Step step = stepOf(s.direction);
+        const int column = s.column + step.dx;
+        const int row = s.row + step.dy;
+        if (!s.isCannon() || !isBoardCell(column, row)) {
+            continue;
+        }
+        const bool cannonAhead = std::any_of(
+            level.sources.begin(), level.sources.end(),
+            [&](const BeamSource& o) { return o.isCannon() && o.column == column && o.row == row; });
+        const bool obstacleAhead =
+            std::any_of(level.pieces.begin(), level.pieces.end(), [&](const Piece& p) {
+                return p.kind == PieceKind::Obstacle && p.column == column && p.row == row;
+            });
+        if (cannonAhead || obstacleAhead) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 Level puzzleOf(const Level& solved, const std::vector<Placement>& solution)
 {
     Level puzzle;
@@ -246,6 +275,9 @@ std::optional<Planted> plant(std::mt19937& random, const PlantingRecipe& recipe)
     constexpr int FirstLamps = 4;
     constexpr int FirstBombs = 4;
     placeLampsAndBombs(level, random, atStart, everCrossed, FirstLamps, FirstBombs);
+    if (hasBlockedCannon(level)) {
+        return std::nullopt;
+    }
     Planted planted{puzzleOf(level, solution), solution};
     const Evaluation first = evaluate(planted.puzzle);
     if (first.verdict == Verdict::Solved || first.verdict == Verdict::Bomb ||
