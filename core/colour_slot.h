@@ -39,4 +39,24 @@ inline std::uint8_t slotBit(ColourSlot slot)
     return static_cast<std::uint8_t>(1u << static_cast<int>(slot));
 }
 
+// The colour slots a lamp of `kind` needs to light (all three for a white
+// lamp); none for anything that is not a lamp.
+inline std::uint8_t lampSlots(PieceKind kind)
+{
+    const std::uint8_t all =
+        slotBit(ColourSlot::Red) | slotBit(ColourSlot::Green) | slotBit(ColourSlot::Blue);
+    switch (kind) {
+    case PieceKind::RedLamp:
+        return slotBit(ColourSlot::Red);
+    case PieceKind::GreenLamp:
+        return slotBit(ColourSlot::Green);
+    case PieceKind::BlueLamp:
+        return slotBit(ColourSlot::Blue);
+    case PieceKind::WhiteLamp:
+        return all;
+    default:
+        return 0;
+    }
+}
+
 } // namespace prismora

@@ -41,6 +41,11 @@ bool isFixedKind(PieceKind kind);
 bool isSplittingKind(PieceKind kind);
 // Lamps of any colour, white included.
 bool isLampKind(PieceKind kind);
+// Lamps and empty cells: every beam goes straight through, unchanged.
+inline bool passesBeamsUnchanged(PieceKind kind)
+{
+    return isLampKind(kind) || kind == PieceKind::EmptyCell;
+}
 
 // Directions are one byte in 45-degree steps anticlockwise from east (0 east,
 // 2 north, 4 west, 6 south). Values above 7 (only from hand-edited files)

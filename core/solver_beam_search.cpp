@@ -116,22 +116,6 @@ bool inLookupArea(int column, int row)
     return column >= 0 && column < LookupCells && row >= 0 && row < LookupCells;
 }
 
-std::uint8_t lampNeeds(PieceKind kind)
-{
-    switch (kind) {
-    case PieceKind::RedLamp:
-        return slotBit(ColourSlot::Red);
-    case PieceKind::GreenLamp:
-        return slotBit(ColourSlot::Green);
-    case PieceKind::BlueLamp:
-        return slotBit(ColourSlot::Blue);
-    case PieceKind::WhiteLamp:
-        return slotBit(ColourSlot::Red) | slotBit(ColourSlot::Green) | slotBit(ColourSlot::Blue);
-    default:
-        return 0;
-    }
-}
-
 Search::Search(const Level& level, const SolveLimits& limits, int limit, RaceEntry race)
     : m_base(level), m_depth(searchDepth(level, limits)), m_limit(limit), m_budget(limits, race)
 {
@@ -152,7 +136,7 @@ Search::Search(const Level& level, const SolveLimits& limits, int limit, RaceEnt
         if (!piece.removed) {
             claim(piece.column, piece.row, static_cast<std::int16_t>(i));
         }
-        m_lampNeeds.push_back(piece.removed ? 0 : lampNeeds(piece.kind));
+        m_lampNeeds.push_back(piece.removed ? 0 : lampSlots(piece.kind));
     }
     for (std::size_t i = 0; i < m_base.sources.size(); ++i) {
         if (!isSourceRemoved(m_base, static_cast<int>(i))) {
@@ -285,14 +269,11 @@ bool Search::actAsPiece(Branch& branch, Walker& walker, PieceKind kind, std::uin
 Fate Search::act(Branch& branch, Walker& walker, std::int16_t occupant)
 {
     const Piece& piece = m_base.pieces[static_cast<std::size_t>(occupant)];
-    switch (piece.kind) {
-    case PieceKind::RedLamp:
-    case PieceKind::GreenLamp:
-    case PieceKind::BlueLamp:
-    case PieceKind::WhiteLamp:
-    case PieceKind::EmptyCell:
+    if (passesBeamsUnchanged(piece.kind)) {
         walker.isInCell = false;
         return Fate::GoesOn;
+    }
+    switch (piece.kind) {
     case PieceKind::Bomb:
         // A cannon's beam runs in every evaluation: no piece can still stop it.
         return walker.fromCannon ? Fate::Explodes : Fate::Ends;

@@ -130,13 +130,10 @@ private:
     {
         const Piece& piece = m_level.pieces[index];
         m_map.pieceSlots[index] |= slotBit(beam.slot);
-        switch (piece.kind) {
-        case PieceKind::RedLamp:
-        case PieceKind::GreenLamp:
-        case PieceKind::BlueLamp:
-        case PieceKind::WhiteLamp:
-        case PieceKind::EmptyCell:
+        if (passesBeamsUnchanged(piece.kind)) {
             return true;
+        }
+        switch (piece.kind) {
         case PieceKind::Bomb:
         case PieceKind::OffBoard:
             return false;

@@ -241,18 +241,9 @@ bool Search::splitGroups(const Position& position, const ReachMap& reach)
 
 bool Search::lampsInReach(const ReachMap& reach) const
 {
-    const std::uint8_t all =
-        slotBit(ColourSlot::Red) | slotBit(ColourSlot::Green) | slotBit(ColourSlot::Blue);
     for (std::size_t i = 0; i < m_work.pieces.size(); ++i) {
         const Piece& piece = m_work.pieces[i];
-        if (piece.removed || !isLampKind(piece.kind)) {
-            continue;
-        }
-        const std::uint8_t needed = piece.kind == PieceKind::RedLamp ? slotBit(ColourSlot::Red)
-                                    : piece.kind == PieceKind::GreenLamp
-                                        ? slotBit(ColourSlot::Green)
-                                    : piece.kind == PieceKind::BlueLamp ? slotBit(ColourSlot::Blue)
-                                                                        : all;
+        const std::uint8_t needed = piece.removed ? 0 : lampSlots(piece.kind);
         if ((reach.pieceSlots[i] & needed) != needed) {
             return false;
         }
