@@ -134,7 +134,7 @@ void MainWindow::setColourAid(bool isOn)
 void MainWindow::openHelp()
 {
     if (m_helpDialog == nullptr) {
-        m_helpDialog = new HelpDialog(StandardSprites(), this);
+        m_helpDialog = new HelpDialog(standardSprites(), this);
     }
     m_helpDialog->show();
     m_helpDialog->raise();

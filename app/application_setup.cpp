@@ -28,7 +28,7 @@ void installSwedishTranslation(QApplication& application)
 
 } // namespace
 
-void SetUpApplication(QApplication& application)
+void setUpApplication(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("Prismora"));
     // Lets the desktop match the window to the menu entry and its icon; the

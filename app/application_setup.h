@@ -10,6 +10,6 @@ namespace prismora {
 // its themed icon, installs Qt's Swedish translation (when present) so
 // standard dialogs speak Swedish, and maps the fonts the design names to
 // installed look-alikes. Call once, after creating the application.
-void SetUpApplication(QApplication& application);
+void setUpApplication(QApplication& application);
 
 } // namespace prismora

@@ -8,7 +8,7 @@
 
 namespace prismora {
 
-std::unique_ptr<QMimeData> FileDropMimeData(const QStringList& paths)
+std::unique_ptr<QMimeData> fileDropMimeData(const QStringList& paths)
 {
     auto data = std::make_unique<QMimeData>();
     QList<QUrl> urls;
@@ -28,7 +28,7 @@ std::unique_ptr<QMimeData> FileDropMimeData(const QStringList& paths)
     return data;
 }
 
-bool PutFilesOnClipboard(const QStringList& paths)
+bool putFilesOnClipboard(const QStringList& paths)
 {
     if (paths.isEmpty()) {
         return false;
@@ -37,7 +37,7 @@ bool PutFilesOnClipboard(const QStringList& paths)
     if (clipboard == nullptr) {
         return false;
     }
-    clipboard->setMimeData(FileDropMimeData(paths).release());
+    clipboard->setMimeData(fileDropMimeData(paths).release());
     return true;
 }
 

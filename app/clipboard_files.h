@@ -11,10 +11,10 @@ namespace prismora {
 // The clipboard data offering `paths` as copied files: text/uri-list, the
 // GNOME and MATE "copy" lists (the word copy, LF, one file URI per line, no
 // trailing newline) and the paths as plain text, one per line.
-std::unique_ptr<QMimeData> FileDropMimeData(const QStringList& paths);
+std::unique_ptr<QMimeData> fileDropMimeData(const QStringList& paths);
 
 // Replaces the clipboard's contents with `paths` as copied files. False for
 // an empty list or when there is no clipboard; nothing is reported either way.
-bool PutFilesOnClipboard(const QStringList& paths);
+bool putFilesOnClipboard(const QStringList& paths);
 
 } // namespace prismora

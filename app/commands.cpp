@@ -53,7 +53,7 @@ bool MainWindow::filterNameKey(const QString& typed)
     // Typed characters that cannot stand in a file name are swallowed;
     // pasted text is taken as it is.
     for (const QChar character : typed) {
-        if (IsForbiddenFileNameChar(character)) {
+        if (isForbiddenFileNameChar(character)) {
             return true;
         }
     }

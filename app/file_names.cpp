@@ -3,18 +3,18 @@
 
 namespace prismora {
 
-bool IsForbiddenFileNameChar(QChar character)
+bool isForbiddenFileNameChar(QChar character)
 {
     static const QString forbidden = QStringLiteral("\"*/<>?\\|");
     return forbidden.contains(character);
 }
 
-QString CleanFileName(const QString& text)
+QString cleanFileName(const QString& text)
 {
     QString cleaned;
     cleaned.reserve(text.size());
     for (const QChar character : text) {
-        if (!IsForbiddenFileNameChar(character)) {
+        if (!isForbiddenFileNameChar(character)) {
             cleaned.append(character);
         }
     }

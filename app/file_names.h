@@ -7,14 +7,14 @@
 namespace prismora {
 
 // True for the characters " * / < > ? \ | that the level name field refuses
-// when typed and that CleanFileName removes.
-bool IsForbiddenFileNameChar(QChar character);
+// when typed and that cleanFileName removes.
+bool isForbiddenFileNameChar(QChar character);
 
 // The text without the forbidden characters; every other character stays in
 // its order (the colon, control characters and non-ASCII letters included).
 // The result holds no path separator, so it always names a file inside the
 // directory it is joined to, or fails to (".." and "." stay as they are and
 // are made harmless by the suffix every caller appends).
-QString CleanFileName(const QString& text);
+QString cleanFileName(const QString& text);
 
 } // namespace prismora

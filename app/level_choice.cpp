@@ -36,7 +36,7 @@ std::vector<ChooserLevel> readChooserLevels(const std::vector<std::string>& file
         if (loaded.ok()) {
             const Level& level = loaded.value().level;
             entry.name = QString::fromStdString(level.name);
-            entry.thumbnail = renderBoard(level, evaluate(level), StandardSprites())
+            entry.thumbnail = renderBoard(level, evaluate(level), standardSprites())
                                   .scaled(LevelChooser::ThumbnailSize, LevelChooser::ThumbnailSize,
                                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             entry.isSolved = progress.isSolved(seriesProgressKey(file, loaded.value().contentHash));

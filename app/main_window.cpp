@@ -2,9 +2,9 @@
 #include "app/main_window.h"
 
 #include "app/game_style.h"
+#include "app/program_copy.h"
 #include "app/progress_store.h"
 #include "app/status_feedback.h"
-#include "app/program_copy.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
 #include "view/sprite_set.h"
@@ -76,7 +76,7 @@ void startDetachedCopy(const QString& levelPath)
 } // namespace
 
 MainWindow::MainWindow(Options options, QWidget* parent)
-    : QWidget(parent), m_wallpaper(StandardWallpaper()),
+    : QWidget(parent), m_wallpaper(standardWallpaper()),
       m_seriesFolder(std::move(options.seriesFolder)),
       m_playerFolder(std::move(options.playerFolder)), m_dialogs(options.dialogs),
       m_startProgramCopy(std::move(options.startProgramCopy)),
@@ -129,7 +129,7 @@ void MainWindow::buildBoardArea()
     m_boardFrame->setObjectName(QStringLiteral("boardFrame"));
     m_boardFrame->setGeometry(0, BarHeight, LeftWidth, BoardFrameHeight);
     paintBackground(m_boardFrame, Qt::black);
-    m_boardView = new BoardView(StandardSprites(), m_boardFrame);
+    m_boardView = new BoardView(standardSprites(), m_boardFrame);
     m_boardView->setObjectName(QStringLiteral("boardView"));
     m_boardView->move(12, 11);
 }

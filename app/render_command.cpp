@@ -59,7 +59,7 @@ int runRenderCommand(const std::vector<std::string>& args)
     }
     // A bomb in the loaded position would only reload the same position, which
     // paints the same picture, so one paint is the board as the game shows it.
-    const QImage picture = renderBoard(*level, evaluate(*level), StandardSprites());
+    const QImage picture = renderBoard(*level, evaluate(*level), standardSprites());
     const Status saved = saveBitmapToFile(toExportBitmap(picture), outPath);
     if (!saved) {
         return reportError(saved.error().message);

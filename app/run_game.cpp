@@ -24,7 +24,7 @@ int runGame(int argc, char** argv)
         given.append(QString::fromLocal8Bit(argv[i]));
     }
     QApplication application(argc, argv);
-    SetUpApplication(application);
+    setUpApplication(application);
     MainWindow::Options options;
     options.arguments = gameArguments(given, QApplication::arguments().mid(1));
     MainWindow window(std::move(options));

@@ -40,14 +40,14 @@ QString MainWindow::sharedFilePath(const QString& suffix) const
 {
     // The name is cleaned for both files, so that a level name holding a
     // path separator cannot place a file outside the player's folder.
-    return playerFile(CleanFileName(QString::fromStdString(m_level.name) + suffix));
+    return playerFile(cleanFileName(QString::fromStdString(m_level.name) + suffix));
 }
 
 void MainWindow::takeScreenshot()
 {
     // The board picture, each pixel mapped to the nearest of the 16 standard
     // colours as it is encoded.
-    const QImage picture = renderBoard(m_level, m_evaluation, StandardSprites());
+    const QImage picture = renderBoard(m_level, m_evaluation, standardSprites());
     const PixelRows rows{reinterpret_cast<const Color32*>(picture.constBits()), picture.width(),
                          picture.height(), picture.bytesPerLine()};
     const QString path = sharedFilePath(QStringLiteral("-facit.jpg"));
@@ -55,7 +55,7 @@ void MainWindow::takeScreenshot()
         ask(errorBox(QString::fromStdString(saveFailureMessage(saved.error()))));
         return;
     }
-    PutFilesOnClipboard({path});
+    putFilesOnClipboard({path});
     m_feedback->showMessage(savedText(path));
 }
 
@@ -63,7 +63,7 @@ void MainWindow::savePosition()
 {
     const QString path = sharedFilePath(QStringLiteral("-facit.prl"));
     if (saveLevelOrReport(path, SaveLayout::Position)) {
-        PutFilesOnClipboard({path});
+        putFilesOnClipboard({path});
         m_feedback->showMessage(savedText(path));
     }
 }

@@ -52,7 +52,7 @@ struct ViewPictures {
 
     void paint(const Level& level, const Evaluation& evaluation)
     {
-        paintBoard(board, 1, level, evaluation, StandardSprites());
+        paintBoard(board, 1, level, evaluation, standardSprites());
         QPainter painter(&screen);
         painter.drawImage(QPoint(0, 0), board);
     }
@@ -170,7 +170,7 @@ int coldPaint()
     const Evaluation evaluation = evaluate(level);
     ViewPictures pictures;
     const Clock::time_point loadStart = Clock::now();
-    StandardSprites();
+    standardSprites();
     const Clock::time_point paintStart = Clock::now();
     pictures.paint(level, evaluation);
     const Clock::time_point end = Clock::now();

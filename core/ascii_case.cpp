@@ -4,7 +4,7 @@
 namespace prismora {
 namespace {
 
-char LowerAsciiChar(char c)
+char lowerAsciiChar(char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -15,7 +15,7 @@ std::string lowerAscii(std::string_view text)
 {
     std::string out(text);
     for (char& c : out) {
-        c = LowerAsciiChar(c);
+        c = lowerAsciiChar(c);
     }
     return out;
 }
@@ -26,7 +26,7 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b)
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAsciiChar(a[i]) != LowerAsciiChar(b[i])) {
+        if (lowerAsciiChar(a[i]) != lowerAsciiChar(b[i])) {
             return false;
         }
     }

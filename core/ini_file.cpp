@@ -11,21 +11,21 @@ namespace {
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view Trimmed(std::string_view text)
+std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front())) {
+    while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && IsBlank(text.back())) {
+    while (!text.empty() && isBlank(text.back())) {
         text.remove_suffix(1);
     }
     return text;
 }
 
 // Names and values as stored: Windows-1252 without line breaks or NULs.
-std::string EncodeForFile(std::string_view utf8)
+std::string encodeForFile(std::string_view utf8)
 {
     std::string bytes = utf8ToWindows1252(utf8);
     for (char& c : bytes) {
@@ -36,7 +36,7 @@ std::string EncodeForFile(std::string_view utf8)
     return bytes;
 }
 
-int DigitValue(char c)
+int digitValue(char c)
 {
     if (c >= '0' && c <= '9') {
         return c - '0';
@@ -51,14 +51,14 @@ int DigitValue(char c)
 }
 
 // Digits in `base` up to `limit`; nothing when empty, foreign or too large.
-std::optional<std::uint64_t> ParseMagnitude(std::string_view digits, int base, std::uint64_t limit)
+std::optional<std::uint64_t> parseMagnitude(std::string_view digits, int base, std::uint64_t limit)
 {
     if (digits.empty()) {
         return std::nullopt;
     }
     std::uint64_t value = 0;
     for (const char c : digits) {
-        const int digit = DigitValue(c);
+        const int digit = digitValue(c);
         if (digit >= base) {
             return std::nullopt;
         }
@@ -74,7 +74,7 @@ std::optional<std::uint64_t> ParseMagnitude(std::string_view digits, int base, s
 
 std::optional<std::int32_t> parseProfileInteger(std::string_view text)
 {
-    text = Trimmed(text);
+    text = trimmed(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -82,7 +82,7 @@ std::optional<std::int32_t> parseProfileInteger(std::string_view text)
     }
     if (text.starts_with("0x") || text.starts_with("0X") || text.starts_with("$")) {
         text.remove_prefix(text.front() == '$' ? 1 : 2);
-        const auto magnitude = ParseMagnitude(text, 16, std::numeric_limits<std::uint32_t>::max());
+        const auto magnitude = parseMagnitude(text, 16, std::numeric_limits<std::uint32_t>::max());
         if (!magnitude) {
             return std::nullopt;
         }
@@ -93,7 +93,7 @@ std::optional<std::int32_t> parseProfileInteger(std::string_view text)
         return static_cast<std::int32_t>(pattern);
     }
     constexpr std::uint64_t largestMagnitude = std::uint64_t{1} << 31;
-    const auto magnitude = ParseMagnitude(text, 10, largestMagnitude);
+    const auto magnitude = parseMagnitude(text, 10, largestMagnitude);
     if (!magnitude || (!negative && *magnitude == largestMagnitude)) {
         return std::nullopt;
     }
@@ -118,7 +118,7 @@ IniFile IniFile::parse(std::string_view bytes)
         }
         std::string_view line = bytes.substr(start, end - start);
         line = line.substr(0, line.find('\0'));
-        file.addLine(Trimmed(line), current);
+        file.addLine(trimmed(line), current);
         start = end + 1;
     }
     return file;
@@ -130,7 +130,7 @@ void IniFile::addLine(std::string_view line, std::optional<std::size_t>& current
         return;
     }
     if (line.front() == '[') {
-        const std::string_view name = Trimmed(line.substr(1, line.find(']') - 1));
+        const std::string_view name = trimmed(line.substr(1, line.find(']') - 1));
         const auto [where, isNew] = m_index.try_emplace(lowerAscii(name), m_sections.size());
         if (isNew) {
             m_sections.push_back(Section{std::string(name), {}});
@@ -144,8 +144,8 @@ void IniFile::addLine(std::string_view line, std::optional<std::size_t>& current
     if (!current || equals == std::string_view::npos) {
         return;
     }
-    m_sections[*current].entries.push_back(Entry{std::string(Trimmed(line.substr(0, equals))),
-                                                 std::string(Trimmed(line.substr(equals + 1)))});
+    m_sections[*current].entries.push_back(Entry{std::string(trimmed(line.substr(0, equals))),
+                                                 std::string(trimmed(line.substr(equals + 1)))});
 }
 
 const IniFile::Section* IniFile::findSection(std::string_view section) const
@@ -211,15 +211,15 @@ IniFile::Section& IniFile::sectionForWriting(std::string_view encodedName)
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    Section& target = sectionForWriting(EncodeForFile(section));
-    const std::string encodedKey = EncodeForFile(key);
+    Section& target = sectionForWriting(encodeForFile(section));
+    const std::string encodedKey = encodeForFile(key);
     for (Entry& entry : target.entries) {
         if (equalIgnoringAsciiCase(entry.key, encodedKey)) {
-            entry.value = EncodeForFile(value);
+            entry.value = encodeForFile(value);
             return;
         }
     }
-    target.entries.push_back(Entry{encodedKey, EncodeForFile(value)});
+    target.entries.push_back(Entry{encodedKey, encodeForFile(value)});
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, std::int64_t value)

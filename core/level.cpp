@@ -163,8 +163,7 @@ bool isCellTaken(const Level& level, std::int32_t column, std::int32_t row)
     }
     for (std::size_t s = 0; s < level.sources.size(); ++s) {
         const BeamSource& source = level.sources[s];
-        if (source.isCannon() && !source.removed && source.column == column &&
-            source.row == row) {
+        if (source.isCannon() && !source.removed && source.column == column && source.row == row) {
             return true;
         }
     }

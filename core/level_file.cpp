@@ -1,8 +1,8 @@
 // Level files: the reader's distribution rule and the writer's section layout.
 #include "core/level_file.h"
 
-#include "core/content_hash.h"
 #include "core/ascii_case.h"
+#include "core/content_hash.h"
 #include "core/ini_file.h"
 #include "core/palette.h"
 

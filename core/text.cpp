@@ -4,15 +4,15 @@
 namespace prismora {
 namespace {
 
-bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+bool isContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // Byte offset of character `index`, or the text's size when it has fewer.
-std::size_t ByteOffsetOfCharacter(std::string_view text, std::size_t index)
+std::size_t byteOffsetOfCharacter(std::string_view text, std::size_t index)
 {
     std::size_t offset = 0;
     for (std::size_t seen = 0; offset < text.size() && seen < index; ++seen) {
         ++offset;
-        while (offset < text.size() && IsContinuationByte(text[offset])) {
+        while (offset < text.size() && isContinuationByte(text[offset])) {
             ++offset;
         }
     }
@@ -25,7 +25,7 @@ std::size_t characterCount(std::string_view text)
 {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (i == 0 || !IsContinuationByte(text[i])) {
+        if (i == 0 || !isContinuationByte(text[i])) {
             ++count;
         }
     }
@@ -34,8 +34,8 @@ std::size_t characterCount(std::string_view text)
 
 std::string characterSlice(std::string_view text, std::size_t first, std::size_t count)
 {
-    const std::size_t begin = ByteOffsetOfCharacter(text, first);
-    const std::size_t end = begin + ByteOffsetOfCharacter(text.substr(begin), count);
+    const std::size_t begin = byteOffsetOfCharacter(text, first);
+    const std::size_t end = begin + byteOffsetOfCharacter(text.substr(begin), count);
     return std::string(text.substr(begin, end - begin));
 }
 

@@ -16,7 +16,7 @@ constexpr std::array<char32_t, 32> HighControlBlock{
 
 constexpr char ReplacementByte = '?';
 
-char32_t CodePointOfByte(unsigned char byte)
+char32_t codePointOfByte(unsigned char byte)
 {
     if (byte >= 0x80 && byte <= 0x9F) {
         return HighControlBlock[byte - 0x80];
@@ -24,7 +24,7 @@ char32_t CodePointOfByte(unsigned char byte)
     return byte;
 }
 
-void AppendUtf8(std::string& out, char32_t cp)
+void appendUtf8(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -39,7 +39,7 @@ void AppendUtf8(std::string& out, char32_t cp)
 }
 
 // The byte for a code point, or the replacement when the code page lacks it.
-char ByteOfCodePoint(char32_t cp)
+char byteOfCodePoint(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
         return static_cast<char>(cp);
@@ -59,7 +59,7 @@ struct Decoded {
 
 // Decodes one well-formed UTF-8 sequence (no overlongs, surrogates or values
 // above U+10FFFF) at the start of text.
-Decoded DecodeUtf8(std::string_view text)
+Decoded decodeUtf8(std::string_view text)
 {
     const auto lead = static_cast<unsigned char>(text[0]);
     std::size_t length = 0;
@@ -99,7 +99,7 @@ std::string windows1252ToUtf8(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     for (const char byte : bytes) {
-        AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(byte)));
+        appendUtf8(out, codePointOfByte(static_cast<unsigned char>(byte)));
     }
     return out;
 }
@@ -110,13 +110,13 @@ std::string utf8ToWindows1252(std::string_view text)
     out.reserve(text.size());
     std::size_t at = 0;
     while (at < text.size()) {
-        const Decoded decoded = DecodeUtf8(text.substr(at));
+        const Decoded decoded = decodeUtf8(text.substr(at));
         if (decoded.length == 0) {
             out += ReplacementByte;
             ++at;
             continue;
         }
-        out += ByteOfCodePoint(decoded.codePoint);
+        out += byteOfCodePoint(decoded.codePoint);
         at += decoded.length;
     }
     return out;

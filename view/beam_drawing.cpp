@@ -92,7 +92,7 @@ void drawBeams(QImage& image, PixelWriter& writer, const std::vector<BeamSegment
     for (std::size_t i = 0; i < segments.size(); ++i) {
         const BeamSegment& segment = segments[i];
         if (plan[i] == Drawing::Shape) {
-            const QRgb colour = ColorFromWindowsValue(segment.colour).rgb();
+            const QRgb colour = qColorOfLevelColour(segment.colour).rgb();
             writer.fillShape(shapes.steps[*stepDirection(segment)],
                              geometry::cellCentre(segment.fromColumn) * scale,
                              geometry::cellCentre(segment.fromRow) * scale, colour);

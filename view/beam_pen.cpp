@@ -40,9 +40,9 @@ struct ClipBox {
 
 // Beams reach at most one cell past the 32-bit range, so pixel coordinates
 // stay within a few times 2^37 and their differences fit 64 bits.
-std::int64_t Halfway(std::int64_t a, std::int64_t b) { return a + (b - a) / 2; }
+std::int64_t halfway(std::int64_t a, std::int64_t b) { return a + (b - a) / 2; }
 
-bool IsShort(Point a, Point b)
+bool isShort(Point a, Point b)
 {
     const auto span = [](std::int64_t p, std::int64_t q) {
         const std::int64_t d = q - p;
@@ -55,26 +55,26 @@ bool IsShort(Point a, Point b)
 // part near the box by halving it exactly in integers: `first` and `last`
 // become the ends of the run of short pieces that touch the box. Each level
 // keeps at most a few pieces, so this takes at most a few hundred steps.
-void NarrowToBox(const ClipBox& box, Point a, Point b, std::optional<Point>& first, Point& last)
+void narrowToBox(const ClipBox& box, Point a, Point b, std::optional<Point>& first, Point& last)
 {
     if (!box.isTouchedBy(a, b)) {
         return;
     }
-    if (IsShort(a, b)) {
+    if (isShort(a, b)) {
         if (!first) {
             first = a;
         }
         last = b;
         return;
     }
-    const Point middle{Halfway(a.x, b.x), Halfway(a.y, b.y)};
-    NarrowToBox(box, a, middle, first, last);
-    NarrowToBox(box, middle, b, first, last);
+    const Point middle{halfway(a.x, b.x), halfway(a.y, b.y)};
+    narrowToBox(box, a, middle, first, last);
+    narrowToBox(box, middle, b, first, last);
 }
 
 // Liang-Barsky clipping of a segment to the box. Its end points lie within
 // ShortPiece of the box, so doubles hold them and the results exactly enough.
-std::optional<QLineF> ClipToBox(const ClipBox& box, Point a, Point b)
+std::optional<QLineF> clipToBox(const ClipBox& box, Point a, Point b)
 {
     const double low = static_cast<double>(box.low);
     const double high = static_cast<double>(box.high);
@@ -108,11 +108,11 @@ std::optional<QLineF> ClipToBox(const ClipBox& box, Point a, Point b)
 
 // A disc as wide as the beam at `scale`, centred on pixel corner (origin,
 // origin) of its picture, the way the pen's width centres on the segment's line.
-int DiscOrigin(int scale) { return BeamWidth * scale / 2 + 1; }
+int discOrigin(int scale) { return BeamWidth * scale / 2 + 1; }
 
-QImage BeamEndDisc(const QColor& colour, int scale)
+QImage beamEndDisc(const QColor& colour, int scale)
 {
-    const int origin = DiscOrigin(scale);
+    const int origin = discOrigin(scale);
     QImage disc(2 * origin, 2 * origin, QImage::Format_ARGB32_Premultiplied);
     disc.fill(Qt::transparent);
     QPainter painter(&disc);
@@ -125,7 +125,7 @@ QImage BeamEndDisc(const QColor& colour, int scale)
 
 } // namespace
 
-QColor ColorFromWindowsValue(std::int32_t value)
+QColor qColorOfLevelColour(std::int32_t value)
 {
     const auto bits = static_cast<std::uint32_t>(value);
     return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
@@ -139,11 +139,11 @@ void BeamPainter::useColour(std::int32_t colour)
     }
     m_hasColour = true;
     m_colour = colour;
-    const QColor qtColour = ColorFromWindowsValue(colour);
+    const QColor qtColour = qColorOfLevelColour(colour);
     m_pen = QPen(qtColour, BeamWidth * m_scale, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     auto found = m_discs.find(colour);
     if (found == m_discs.end()) {
-        found = m_discs.emplace(colour, BeamEndDisc(qtColour, m_scale)).first;
+        found = m_discs.emplace(colour, beamEndDisc(qtColour, m_scale)).first;
     }
     m_disc = &found->second;
 }
@@ -156,11 +156,11 @@ void BeamPainter::drawSegment(const BeamSegment& segment)
     const ClipBox box{-ClipMargin * m_scale, (geometry::BoardPixels + ClipMargin) * m_scale};
     std::optional<Point> first;
     Point last{};
-    NarrowToBox(box, from, to, first, last);
+    narrowToBox(box, from, to, first, last);
     if (!first) {
         return;
     }
-    const std::optional<QLineF> line = ClipToBox(box, *first, last);
+    const std::optional<QLineF> line = clipToBox(box, *first, last);
     if (!line) {
         return;
     }
@@ -168,7 +168,7 @@ void BeamPainter::drawSegment(const BeamSegment& segment)
     m_painter.setPen(m_pen);
     m_painter.drawLine(*line);
     // Ends cut off by the clipping lie outside the board: no disc there.
-    const int origin = DiscOrigin(m_scale);
+    const int origin = discOrigin(m_scale);
     for (const Point end : {from, to}) {
         if (box.contains(end)) {
             m_painter.drawImage(static_cast<int>(end.x) - origin, static_cast<int>(end.y) - origin,

@@ -15,7 +15,7 @@ namespace prismora {
 
 // A Windows colour value (0x00BBGGRR, low byte red) as a Qt colour. Only the
 // low 24 bits count; the high byte of a value read from a level file is ignored.
-QColor ColorFromWindowsValue(std::int32_t value);
+QColor qColorOfLevelColour(std::int32_t value);
 
 // Draws beam segments one at a time with the painter: a solid 10-pixel pen
 // with round ends, not antialiased, in the colour of each segment. The round

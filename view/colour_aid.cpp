@@ -186,7 +186,7 @@ void patternBeams(QImage& image, const QImage& background, int scale,
         if (!isAny) {
             continue;
         }
-        const QRgb beam = ColorFromWindowsValue(colour).rgb();
+        const QRgb beam = qColorOfLevelColour(colour).rgb();
         for (int y = 0; y < image.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
             const auto* under = reinterpret_cast<const QRgb*>(background.constScanLine(y));

@@ -48,7 +48,7 @@ const CellPicture& standInPicture(int scale)
     thread_local std::map<int, CellPicture> pictures;
     auto found = pictures.find(scale);
     if (found == pictures.end()) {
-        const CellPicture tile = makeCellPicture(StandInTile());
+        const CellPicture tile = makeCellPicture(standInTile());
         found = pictures.emplace(scale, scale == 1 ? tile : enlargedCellPicture(tile, scale)).first;
     }
     return found->second;

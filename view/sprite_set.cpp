@@ -20,11 +20,11 @@ namespace {
 
 // Items 17..19 keep the default outer colour; every other sprite reads as
 // white outside its square.
-bool HasWhiteOuterColor(int index) { return index < 17 || index > 19; }
+bool hasWhiteOuterColour(int index) { return index < 17 || index > 19; }
 
 // Reads one stored-form sprite; leaves `bitmap` empty when the resource is
 // missing or does not hold a whole picture.
-void LoadSprite(int index, Bitmap32& bitmap)
+void loadSprite(int index, Bitmap32& bitmap)
 {
     QFile file(QStringLiteral(":/sprites/sprite%1.b32").arg(index, 2, 10, QLatin1Char('0')));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -41,7 +41,7 @@ void LoadSprite(int index, Bitmap32& bitmap)
 // The turned pictures spritegen made from the same sprites with the same
 // code (":/sprites/turned.bin"); empty when the resource is missing or does
 // not hold all of them, and the set then turns its sprites itself.
-QByteArray LoadTurnedPictures()
+QByteArray loadTurnedPictures()
 {
     QFile file(QStringLiteral(":/sprites/turned.bin"));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -61,13 +61,13 @@ std::array<std::uint64_t, StandardSpriteCount> changeStampsOf(const BitmapList& 
     return stamps;
 }
 
-BitmapList LoadStandardSprites()
+BitmapList loadStandardSprites()
 {
     BitmapList list;
     for (int i = 0; i < StandardSpriteCount; ++i) {
         Bitmap32& bitmap = list.add().bitmap();
-        LoadSprite(i, bitmap);
-        if (HasWhiteOuterColor(i)) {
+        loadSprite(i, bitmap);
+        if (hasWhiteOuterColour(i)) {
             bitmap.setOuterColor(0xFFFFFFFF);
         }
     }
@@ -112,9 +112,9 @@ public:
 private:
     static constexpr std::size_t PictureCount = StandardSpriteCount * 8;
 
-    BitmapList m_sprites = LoadStandardSprites();
+    BitmapList m_sprites = loadStandardSprites();
     std::array<std::uint64_t, StandardSpriteCount> m_changeStamps = changeStampsOf(m_sprites);
-    QByteArray m_packed = LoadTurnedPictures();
+    QByteArray m_packed = loadTurnedPictures();
     mutable std::array<std::once_flag, PictureCount> m_isMade;
     mutable std::array<CellPicture, PictureCount> m_turned;
 };
@@ -132,7 +132,7 @@ const StandardSet& standardSet()
 
 } // namespace
 
-const BitmapList& StandardSprites() { return standardSet().sprites(); }
+const BitmapList& standardSprites() { return standardSet().sprites(); }
 
 const CellPicture* standardCellPicture(const Bitmap32& sprite, int direction)
 {
@@ -144,6 +144,6 @@ const CellPicture* standardCellPicture(const Bitmap32& sprite, int direction)
     return index ? &loaded->turned(*index, direction % 8) : nullptr;
 }
 
-QImage StandardWallpaper() { return QImage(QStringLiteral(":/wallpaper.bmp")); }
+QImage standardWallpaper() { return QImage(QStringLiteral(":/wallpaper.bmp")); }
 
 } // namespace prismora

@@ -21,16 +21,16 @@ inline constexpr int StandardSpriteCount = 21;
 // compiled in (":/sprites/turned.bin"), so no paint has to turn a standard
 // sprite; each is unpacked on first use (turned then when that resource is
 // missing).
-const BitmapList& StandardSprites();
+const BitmapList& standardSprites();
 
 // The picture of `sprite` turned to `direction` (0..7, counted modulo 8)
 // that comes with the standard set, when `sprite` is one of
-// StandardSprites() and unchanged since loading; else null. Safe to call
+// standardSprites() and unchanged since loading; else null. Safe to call
 // from any thread; the picture lives as long as the process.
 const CellPicture* standardCellPicture(const Bitmap32& sprite, int direction);
 
 // The 256 x 256 wallpaper (":/wallpaper.bmp"), or a null image when the
 // resource cannot be read.
-QImage StandardWallpaper();
+QImage standardWallpaper();
 
 } // namespace prismora

@@ -16,7 +16,7 @@ constexpr std::array<const char*, 7> QuestionMark{
     ".###.", "#...#", "....#", "...#.", "..#..", ".....", "..#..",
 };
 
-QImage BuildTile()
+QImage buildTile()
 {
     QImage image(SpriteSize, SpriteSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -44,9 +44,9 @@ QImage BuildTile()
 
 } // namespace
 
-const QImage& StandInTile()
+const QImage& standInTile()
 {
-    static const QImage tile = BuildTile();
+    static const QImage tile = buildTile();
     return tile;
 }
 

@@ -10,6 +10,6 @@ namespace prismora {
 // (no fonts), so it looks the same everywhere. Shown, never turned, for
 // records whose kind or cannon colour has no sprite and for sprites missing
 // from the set.
-const QImage& StandInTile();
+const QImage& standInTile();
 
 } // namespace prismora

@@ -29,7 +29,7 @@ protected:
         form.loadLevelFile(harness.path("mirror.prl"));
     }
 
-    WindowHarness harness{{{"mirror.prl", MirrorLevel()}}};
+    WindowHarness harness{{{"mirror.prl", mirrorLevel()}}};
     MainWindow& form = harness.window();
 };
 

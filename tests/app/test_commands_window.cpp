@@ -89,7 +89,7 @@ TEST(CommandsWindow, StartUpLayoutAndCaption)
 
 TEST(CommandsWindow, VisibilityAfterEveryCommand)
 {
-    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    WindowHarness harness({{"a.prl", mirrorLevel()}});
     MainWindow& form = harness.window();
     form.loadLevelFile(harness.path("a.prl"));
     EXPECT_EQ(observe(harness), (Shown{true, false, false, true, true, 7}));
@@ -119,7 +119,7 @@ TEST(CommandsWindow, VisibilityAfterEveryCommand)
     EXPECT_EQ(paletteList(form)->item(0)->text(), QString("Spegel"));
 }
 
-// The editor's answer to MirrorLevel: cannon, lamp and mirror placed by hand.
+// The editor's answer to mirrorLevel: cannon, lamp and mirror placed by hand.
 void buildMirrorDesign(MainWindow& form)
 {
     click(form, "newDesignButton");
@@ -277,7 +277,7 @@ TEST(CommandsWindow, EditorCannonDroppedOffLowersItsRow)
 TEST(CommandsWindow, QuitSavesOnlyAnUnfinishedPosition)
 {
     {
-        WindowHarness harness({{"a.prl", MirrorLevel()}});
+        WindowHarness harness({{"a.prl", mirrorLevel()}});
         harness.window().loadLevelFile(harness.path("a.prl"));
         click(harness.window(), "quitButton");
         EXPECT_FALSE(harness.window().isVisible());
@@ -288,7 +288,7 @@ TEST(CommandsWindow, QuitSavesOnlyAnUnfinishedPosition)
         EXPECT_TRUE(text.contains("Empty=False"));
     }
     {
-        WindowHarness harness({{"done.prl", SolvedLevel()}});
+        WindowHarness harness({{"done.prl", solvedLevel()}});
         harness.window().loadLevelFile(harness.path("done.prl"));
         EXPECT_TRUE(harness.window().evaluation().isFinished());
         click(harness.window(), "quitButton");
@@ -297,7 +297,7 @@ TEST(CommandsWindow, QuitSavesOnlyAnUnfinishedPosition)
     }
     {
         // The position cannot be written: said once, and the game still ends.
-        WindowHarness harness({{"a.prl", MirrorLevel()}});
+        WindowHarness harness({{"a.prl", mirrorLevel()}});
         QDir(harness.path("")).mkdir("currentlevel.prl");
         harness.window().loadLevelFile(harness.path("a.prl"));
         click(harness.window(), "quitButton");
@@ -307,7 +307,7 @@ TEST(CommandsWindow, QuitSavesOnlyAnUnfinishedPosition)
     }
     {
         // The copy "Testa spel..." started leaves the player's position alone.
-        WindowHarness harness({{"speltest.prl", MirrorLevel()}, {"currentlevel.prl", "mine"}});
+        WindowHarness harness({{"speltest.prl", mirrorLevel()}, {"currentlevel.prl", "mine"}});
         MainWindow copy(harness.options({harness.path("speltest.prl")}));
         EXPECT_EQ(levelNameEdit(copy)->text(), QString("Första"));
         click(copy, "quitButton");
@@ -320,7 +320,7 @@ TEST(CommandsWindow, QuitSavesOnlyAnUnfinishedPosition)
 
 TEST(CommandsWindow, LeavingAChangedDesignAsksFirst)
 {
-    WindowHarness harness({{"Level01.prl", MirrorLevel()}, {"Level02.prl", SolvedLevel()}});
+    WindowHarness harness({{"Level01.prl", mirrorLevel()}, {"Level02.prl", solvedLevel()}});
     MainWindow& form = harness.window();
     click(form, "newDesignButton");
     click(form, "nextLevelButton"); // nothing built yet: nothing to ask
@@ -344,7 +344,7 @@ TEST(CommandsWindow, LeavingAChangedDesignAsksFirst)
 
 TEST(CommandsWindow, AnInstalledGameWritesIntoThePlayersOwnFolder)
 {
-    WindowHarness harness({{"Level01.prl", MirrorLevel()}, {"Level02.prl", SolvedLevel()}});
+    WindowHarness harness({{"Level01.prl", mirrorLevel()}, {"Level02.prl", solvedLevel()}});
     MainWindow::Options options = harness.options();
     options.playerFolder = harness.path("home/.local/share/Prismora");
     MainWindow window(std::move(options));
@@ -371,7 +371,7 @@ TEST(CommandsWindow, NameFieldRefusesTypedFileNameCharactersButNotPaste)
 
 TEST(CommandsWindow, RefusedFileIsReportedAndChangesNothing)
 {
-    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    WindowHarness harness({{"a.prl", mirrorLevel()}});
     MainWindow& form = harness.window();
     form.loadLevelFile(harness.path("a.prl"));
     const QString caption = form.windowTitle();
@@ -426,9 +426,9 @@ TEST(CommandsWindow, SwedishButtonsOnRealMessageBoxes)
 
 TEST(CommandsWindow, SeriesArrowsAndStartUpArgument)
 {
-    const std::vector<std::pair<QString, QString>> files = {{"Level01.prl", MirrorLevel()},
-                                                            {"Level02.prl", BombLevel()},
-                                                            {"level03.prl", SolvedLevel()}};
+    const std::vector<std::pair<QString, QString>> files = {{"Level01.prl", mirrorLevel()},
+                                                            {"Level02.prl", bombLevel()},
+                                                            {"level03.prl", solvedLevel()}};
     {
         WindowHarness harness(files);
         MainWindow& form = harness.window();
@@ -449,14 +449,14 @@ TEST(CommandsWindow, SeriesArrowsAndStartUpArgument)
         EXPECT_EQ(levelNameEdit(form)->text(), QString("Första"));
     }
     {
-        WindowHarness harness({{"Level01.prl", MirrorLevel()}, {"own.prl", SolvedLevel()}}, {});
+        WindowHarness harness({{"Level01.prl", mirrorLevel()}, {"own.prl", solvedLevel()}}, {});
         // The harness folder is only known once it exists: start a second window on it.
         MainWindow second(harness.options({harness.path("own.prl")}));
         EXPECT_EQ(levelNameEdit(second)->text(), QString("Klar"));
         EXPECT_EQ(button(second, "nextLevelButton")->toolTip(), QString("Level 0 of 0"));
         EXPECT_TRUE(second.windowTitle().endsWith("Level laddad: own.prl"));
         // A name starting with "--" after "--"; Qt's own options are no level names.
-        harness.writeFile("--odd.prl", SolvedLevel());
+        harness.writeFile("--odd.prl", solvedLevel());
         MainWindow odd(harness.options({"--", harness.path("--odd.prl")}));
         EXPECT_TRUE(odd.windowTitle().endsWith("Level laddad: --odd.prl"));
         EXPECT_EQ(gameArguments({"--", "-reverse"}, {"--"}), (QStringList{"--", "-reverse"}));

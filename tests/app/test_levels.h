@@ -11,7 +11,7 @@ namespace prismora::windowtest {
 // A red cannon at column 1, row 5 firing east and a red lamp at column 5,
 // row 1; the one mirror in the palette, set at column 5, row 5 and turned
 // to direction 3, sends the beam north into the lamp.
-inline QString MirrorLevel()
+inline QString mirrorLevel()
 {
     return levelText({"[LevelParametrar]", "Namn=Första", "Playing=True", "Empty=True",
                       "[Sak0]", "Typ=5", "Top=1", "Left=5", "Direction=0",
@@ -19,9 +19,9 @@ inline QString MirrorLevel()
                       "[Cannon0]", "Top=5", "Left=1", "Direction=0", "Color=255"});
 }
 
-// As MirrorLevel, but the mirror's answer sends the beam into a bomb at
+// As mirrorLevel, but the mirror's answer sends the beam into a bomb at
 // column 5, row 1; the lamp stands out of reach at column 9, row 9.
-inline QString BombLevel()
+inline QString bombLevel()
 {
     return levelText({"[LevelParametrar]", "Namn=Bomb", "Empty=True",
                       "[Sak0]", "Typ=13", "Top=1", "Left=5", "Direction=0",
@@ -31,7 +31,7 @@ inline QString BombLevel()
 }
 
 // A saved position whose cannon fires straight into a bomb.
-inline QString ExplodingPosition()
+inline QString explodingPosition()
 {
     return levelText({"[LevelParametrar]", "Namn=Boom", "Playing=True", "Empty=False",
                       "[Sak0]", "Typ=13", "Top=5", "Left=9", "Direction=0",
@@ -40,7 +40,7 @@ inline QString ExplodingPosition()
 }
 
 // A level already solved as loaded: the cannon's beam runs into the lamp.
-inline QString SolvedLevel()
+inline QString solvedLevel()
 {
     return levelText({"[LevelParametrar]", "Namn=Klar", "Empty=True",
                       "[Sak0]", "Typ=5", "Top=5", "Left=5", "Direction=0",

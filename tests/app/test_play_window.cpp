@@ -17,7 +17,7 @@ namespace prismora::windowtest {
 namespace {
 
 // Runs the queued work (repaints, the bomb restart) the way the event loop would.
-void Settle()
+void settle()
 {
     for (int i = 0; i < 3; ++i) {
         QApplication::processEvents();
@@ -26,13 +26,13 @@ void Settle()
 
 QString status(MainWindow& window)
 {
-    Settle();
+    settle();
     return statusLabel(window)->text();
 }
 
-// The window with MirrorLevel loaded through "Ladda spel...".
+// The window with mirrorLevel loaded through "Ladda spel...".
 struct MirrorGame : WindowHarness {
-    MirrorGame() : WindowHarness({{"Level01.prl", MirrorLevel()}})
+    MirrorGame() : WindowHarness({{"Level01.prl", mirrorLevel()}})
     {
         dialogs.files.push_back(path("Level01.prl"));
         click(window(), "openButton");
@@ -192,7 +192,7 @@ TEST(PlayWindow, RecordsFarOffTheBoardCannotBePickedFromIt)
 
 TEST(PlayWindow, BombRestartsTheLevelAndShowsTheBombText)
 {
-    WindowHarness harness({{"bomb.prl", BombLevel()}});
+    WindowHarness harness({{"bomb.prl", bombLevel()}});
     MainWindow& form = harness.window();
     form.loadLevelFile(harness.path("bomb.prl"));
     EXPECT_EQ(status(form), QString("1 lampor kvar att tända"));
@@ -213,7 +213,7 @@ TEST(PlayWindow, BombRestartsTheLevelAndShowsTheBombText)
 
 TEST(PlayWindow, PositionThatExplodesAsLoadedIsShownWithTheBombText)
 {
-    WindowHarness harness({{"boom.prl", ExplodingPosition()}});
+    WindowHarness harness({{"boom.prl", explodingPosition()}});
     MainWindow& form = harness.window();
     form.loadLevelFile(harness.path("boom.prl"));
     EXPECT_EQ(status(form), QString("BOOOOOOM bara att börja om..."));

@@ -37,7 +37,7 @@ void expectClipboardHoldsFile(const QString& path)
 
 TEST(SnapshotWindow, PictureOfTheBoardIsWrittenAndOffered)
 {
-    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    WindowHarness harness({{"a.prl", mirrorLevel()}});
     MainWindow& form = harness.window();
     form.loadLevelFile(harness.path("a.prl"));
     click(form, "screenshotButton");
@@ -67,7 +67,7 @@ TEST(SnapshotWindow, PictureOfTheBoardIsWrittenAndOffered)
 
 TEST(SnapshotWindow, PositionStaysInsideTheProgramFolder)
 {
-    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    WindowHarness harness({{"a.prl", mirrorLevel()}});
     MainWindow& form = harness.window();
     form.loadLevelFile(harness.path("a.prl"));
     QDir(harness.path("")).mkpath("inner/deeper");
@@ -108,7 +108,7 @@ QByteArray contents(const QString& path)
 
 TEST(SnapshotWindow, FailedSavesAreReportedAndKeepEveryOldFile)
 {
-    WindowHarness harness({{"a.prl", MirrorLevel()}});
+    WindowHarness harness({{"a.prl", mirrorLevel()}});
     MainWindow& form = harness.window();
     form.loadLevelFile(harness.path("a.prl"));
     QApplication::clipboard()->setText("earlier");

@@ -19,7 +19,7 @@ void press(MainWindow& window, QKeyCombination key)
 
 TEST(UndoWindow, UndoAfterABombBringsBackThePositionBeforeTheFatalTurn)
 {
-    WindowHarness harness({{"bomb.prl", BombLevel()}});
+    WindowHarness harness({{"bomb.prl", bombLevel()}});
     MainWindow& form = harness.window();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));

@@ -10,7 +10,7 @@ namespace {
 
 using testing::ScratchDir;
 
-std::vector<std::string> Names(const std::vector<std::string>& paths)
+std::vector<std::string> fileNames(const std::vector<std::string>& paths)
 {
     std::vector<std::string> names;
     for (const std::string& path : paths) {
@@ -36,8 +36,9 @@ TEST(LevelSeriesTest, ListingMatchesTwoCharactersAndSortsWithoutCase)
     }
     std::filesystem::create_directory(dir / "Level09.prl");
     const std::vector<std::string> files = listSeriesFiles(dir.path());
-    EXPECT_EQ(Names(files), (std::vector<std::string>{"LEVEL01.prl", "level02.PRL", "Level09.prl",
-                                                      "Level10.prl", "Levelé3.prl"}));
+    EXPECT_EQ(fileNames(files),
+              (std::vector<std::string>{"LEVEL01.prl", "level02.PRL", "Level09.prl", "Level10.prl",
+                                        "Levelé3.prl"}));
     EXPECT_EQ(files.front(), programFolder(dir / "x") + "LEVEL01.prl");
     EXPECT_TRUE(listSeriesFiles(dir / "missing").empty());
 }

@@ -21,7 +21,7 @@ inline const QRgb Blue = qRgb(0, 0, 0xFF);
 
 inline QImage render(const Level& level)
 {
-    return renderBoard(level, evaluate(level), StandardSprites());
+    return renderBoard(level, evaluate(level), standardSprites());
 }
 
 inline int place(Level& level, PieceKind kind, int column, int row, int direction = 0)
@@ -50,7 +50,7 @@ inline QImage renderWithout(Level level, int index)
 inline void expectSpriteInCell(const QImage& image, const QImage& under, int column, int row,
                                int sprite)
 {
-    const Bitmap32& bitmap = StandardSprites().bitmap(sprite);
+    const Bitmap32& bitmap = standardSprites().bitmap(sprite);
     ASSERT_EQ(bitmap.width(), 48);
     const int left = spriteCorner(column);
     const int top = spriteCorner(row);

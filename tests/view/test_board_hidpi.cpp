@@ -10,7 +10,7 @@ namespace {
 QImage paintedAtScale(const Level& level, int scale)
 {
     QImage image(451 * scale, 451 * scale, QImage::Format_RGB32);
-    paintBoard(image, scale, level, evaluate(level), StandardSprites());
+    paintBoard(image, scale, level, evaluate(level), standardSprites());
     return image;
 }
 
@@ -53,7 +53,7 @@ TEST(HiDpi, BoardAtScaleTwoEnlargesSpritesAndGridAndDrawsBeamsInDevicePixels)
     }
     EXPECT_TRUE(hasDeviceDetail) << "the diagonal beam's edge steps by device pixels";
 
-    BoardView view(StandardSprites());
+    BoardView view(standardSprites());
     const Evaluation evaluation = evaluate(beam);
     view.showLevel(&beam, &evaluation);
     const int scale = boardScaleFor(view.devicePixelRatioF());

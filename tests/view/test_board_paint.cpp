@@ -155,7 +155,7 @@ TEST(BoardPaint, TheBoardViewDrawsNothingWhilePaintingIsOff)
     Level level;
     cannon(level, 1, 5, 0, RedBeam);
     const Evaluation evaluation = evaluate(level);
-    BoardView view(StandardSprites());
+    BoardView view(standardSprites());
     view.showLevel(&level, &evaluation);
     EXPECT_EQ(view.grab().toImage().convertToFormat(QImage::Format_RGB32), render(level));
     view.setPaintingEnabled(false);

@@ -12,7 +12,7 @@ namespace {
 
 TEST(BoardView, ForwardsPressesDoubleClicksMovesAndReleases)
 {
-    BoardView view(StandardSprites());
+    BoardView view(standardSprites());
     EXPECT_EQ(view.size(), QSize(451, 451));
     EXPECT_TRUE(view.hasMouseTracking());
     view.show();

@@ -11,7 +11,7 @@ namespace {
 QImage renderAided(const Level& level)
 {
     QImage image(451, 451, QImage::Format_RGB32);
-    paintBoard(image, 1, level, evaluate(level), StandardSprites(), ColourAid::On);
+    paintBoard(image, 1, level, evaluate(level), standardSprites(), ColourAid::On);
     return image;
 }
 

@@ -16,9 +16,9 @@ namespace {
 const QColor Navy(0, 0, 0x80);
 const QColor Yellow(0xFF, 0xFF, 0);
 const QColor Highlight(0, 0x78, 0xD7);
-const QRect RowRect(0, 0, 153, PaletteRowHeight);
+const QRect rowRect(0, 0, 153, PaletteRowHeight);
 
-QFont RowFont(int pixelSize)
+QFont rowFont(int pixelSize)
 {
     QFont font("DejaVu Sans");
     font.setPixelSize(pixelSize);
@@ -27,40 +27,40 @@ QFont RowFont(int pixelSize)
 
 QImage Blank()
 {
-    QImage image(RowRect.size(), QImage::Format_RGB32);
+    QImage image(rowRect.size(), QImage::Format_RGB32);
     image.fill(Navy);
     return image;
 }
 
 // The painter as the list prepares it for a selected row: a highlight brush
 // different from the navy already there, so the opaque background shows.
-void PrepareSelectedRow(QPainter& painter, int fontPixels)
+void prepareSelectedRow(QPainter& painter, int fontPixels)
 {
-    painter.setFont(RowFont(fontPixels));
+    painter.setFont(rowFont(fontPixels));
     painter.setBrush(Highlight);
     painter.setPen(Yellow);
 }
 
-QImage DrawRow(const QString& name, int count, Mode mode, int fontPixels = 13)
+QImage drawRow(const QString& name, int count, Mode mode, int fontPixels = 13)
 {
     QImage image = Blank();
     QPainter painter(&image);
-    PrepareSelectedRow(painter, fontPixels);
-    drawPaletteRow(painter, RowRect, name, count, mode);
+    prepareSelectedRow(painter, fontPixels);
+    drawPaletteRow(painter, rowRect, name, count, mode);
     return image;
 }
 
 // What a drawn row must look like: the name on its opaque background from the
 // left edge, the count on its own background against the right edge, and
 // nothing else.
-QImage ExpectedRow(const QString& name, const QString& count, int fontPixels = 13)
+QImage expectedRow(const QString& name, const QString& count, int fontPixels = 13)
 {
     QImage image = Blank();
     QPainter painter(&image);
-    PrepareSelectedRow(painter, fontPixels);
+    prepareSelectedRow(painter, fontPixels);
     const QFontMetrics metrics(painter.font());
     const int countWidth = metrics.horizontalAdvance(count);
-    const int countLeft = RowRect.width() - countWidth;
+    const int countLeft = rowRect.width() - countWidth;
     painter.fillRect(QRect(0, 0, countLeft, metrics.height()), Highlight);
     painter.drawText(0, metrics.ascent(), name);
     painter.fillRect(QRect(countLeft, 0, countWidth, metrics.height()), Highlight);
@@ -70,18 +70,18 @@ QImage ExpectedRow(const QString& name, const QString& count, int fontPixels = 1
 
 TEST(PaletteRows, PlayShowsRowsWithPiecesInHandAndBlanksTheOthers)
 {
-    EXPECT_EQ(DrawRow("Spegel", 2, Mode::Play), ExpectedRow("Spegel", "2"));
-    EXPECT_EQ(DrawRow("Y-koppling", 12, Mode::Play), ExpectedRow("Y-koppling", "12"));
-    EXPECT_EQ(DrawRow("Spegel", 0, Mode::Play), Blank());
-    EXPECT_EQ(DrawRow("Spegel", -1, Mode::Play), Blank());
+    EXPECT_EQ(drawRow("Spegel", 2, Mode::Play), expectedRow("Spegel", "2"));
+    EXPECT_EQ(drawRow("Y-koppling", 12, Mode::Play), expectedRow("Y-koppling", "12"));
+    EXPECT_EQ(drawRow("Spegel", 0, Mode::Play), Blank());
+    EXPECT_EQ(drawRow("Spegel", -1, Mode::Play), Blank());
 }
 
 TEST(PaletteRows, EditingShowsEveryRowWhateverItsCount)
 {
-    EXPECT_EQ(DrawRow("Röd Laserkanon", 0, Mode::Edit), ExpectedRow("Röd Laserkanon", "0"));
-    EXPECT_EQ(DrawRow("Hinder", -1, Mode::Edit), ExpectedRow("Hinder", "-1"));
-    EXPECT_EQ(DrawRow("Bomb", 1000, Mode::Edit), ExpectedRow("Bomb", "1000"));
-    EXPECT_EQ(DrawRow("Dubbelspegel", 7, Mode::Edit, 6), ExpectedRow("Dubbelspegel", "7", 6));
+    EXPECT_EQ(drawRow("Röd Laserkanon", 0, Mode::Edit), expectedRow("Röd Laserkanon", "0"));
+    EXPECT_EQ(drawRow("Hinder", -1, Mode::Edit), expectedRow("Hinder", "-1"));
+    EXPECT_EQ(drawRow("Bomb", 1000, Mode::Edit), expectedRow("Bomb", "1000"));
+    EXPECT_EQ(drawRow("Dubbelspegel", 7, Mode::Edit, 6), expectedRow("Dubbelspegel", "7", 6));
 }
 
 const std::vector<int> PlayPalette{2, 0, 0, 1, 0, 0, 0};

@@ -13,7 +13,7 @@
 namespace prismora {
 namespace {
 
-std::optional<int> PieceSprite(int kind, bool lit)
+std::optional<int> pieceSprite(int kind, bool lit)
 {
     return spriteIndexForPiece(static_cast<PieceKind>(kind), lit);
 }
@@ -23,12 +23,12 @@ TEST(PieceSprites, KindAndLitStateChooseTheSprite)
     const int dark[16] = {3, 4, 10, 11, 8, 5, 7, 6, -1, -1, 9, 12, 16, 17, 18, 19};
     const int lit[16] = {3, 4, 10, 11, 8, 13, 15, 14, -1, -1, 9, 12, 16, 17, 18, 20};
     for (int kind = 0; kind < 16; ++kind) {
-        EXPECT_EQ(PieceSprite(kind, false).value_or(-1), dark[kind]) << kind;
-        EXPECT_EQ(PieceSprite(kind, true).value_or(-1), lit[kind]) << kind;
+        EXPECT_EQ(pieceSprite(kind, false).value_or(-1), dark[kind]) << kind;
+        EXPECT_EQ(pieceSprite(kind, true).value_or(-1), lit[kind]) << kind;
     }
     for (int kind : {16, 99, 255}) {
-        EXPECT_FALSE(PieceSprite(kind, false)) << kind;
-        EXPECT_FALSE(PieceSprite(kind, true)) << kind;
+        EXPECT_FALSE(pieceSprite(kind, false)) << kind;
+        EXPECT_FALSE(pieceSprite(kind, true)) << kind;
     }
 }
 
@@ -45,7 +45,7 @@ TEST(PieceSprites, CannonColourChoosesTheSpriteWithBlueAndGreenCrossed)
 
 TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
 {
-    const BitmapList& sprites = StandardSprites();
+    const BitmapList& sprites = standardSprites();
     ASSERT_EQ(sprites.count(), StandardSpriteCount);
     for (int i = 0; i < StandardSpriteCount; ++i) {
         const Bitmap32& sprite = sprites.bitmap(i);
@@ -56,12 +56,12 @@ TEST(PieceSprites, TheCompiledInSetHoldsTwentyOneOpaqueSpritesOnWhite)
             EXPECT_EQ(sprite.pixel(0, 0), 0xFFFFFFFFu) << i;
         }
     }
-    EXPECT_EQ(StandardWallpaper().size(), QSize(256, 256));
+    EXPECT_EQ(standardWallpaper().size(), QSize(256, 256));
 }
 
 TEST(PieceSprites, TheCompiledInTurnedPicturesAreTheSpritesTurnedNow)
 {
-    const BitmapList& sprites = StandardSprites();
+    const BitmapList& sprites = standardSprites();
     for (int i = 0; i < StandardSpriteCount; ++i) {
         for (int direction = 0; direction < 8; ++direction) {
             const CellPicture* kept = standardCellPicture(sprites.bitmap(i), direction);
@@ -80,13 +80,13 @@ TEST(PieceSprites, ChangedSpritePixelsShowInTheNextPaint)
 {
     BitmapList sprites;
     for (int i = 0; i < StandardSpriteCount; ++i) {
-        sprites.add().setBitmap(StandardSprites().bitmap(i));
+        sprites.add().setBitmap(standardSprites().bitmap(i));
     }
     Level level;
     appendPiece(level, PieceKind::Mirror, 5, 5, 1);
     const Evaluation evaluation = evaluate(level);
     const QImage before = renderBoard(level, evaluation, sprites);
-    EXPECT_EQ(before, renderBoard(level, evaluation, StandardSprites()));
+    EXPECT_EQ(before, renderBoard(level, evaluation, standardSprites()));
     sprites.bitmap(3).clear(0xFF000000);
     const QImage after = renderBoard(level, evaluation, sprites);
     // An all-black square turned 45 degrees: black middle, corners left to the board.
@@ -100,7 +100,7 @@ TEST(PieceSprites, RenderedBoardConvertsToAnExportBitmap)
 {
     Level level;
     appendCannon(level, 1, 5, 0, GreenBeam);
-    const QImage image = renderBoard(level, evaluate(level), StandardSprites());
+    const QImage image = renderBoard(level, evaluate(level), standardSprites());
     const ExportBitmap bitmap = toExportBitmap(image);
     ASSERT_EQ(bitmap.width(), 451);
     ASSERT_EQ(bitmap.height(), 451);
@@ -112,11 +112,11 @@ TEST(PieceSprites, RenderedBoardConvertsToAnExportBitmap)
 
 TEST(BeamColours, WindowsValuesHaveRedInTheLowByte)
 {
-    EXPECT_EQ(ColorFromWindowsValue(RedBeam), QColor(255, 0, 0));
-    EXPECT_EQ(ColorFromWindowsValue(GreenBeam), QColor(0, 255, 0));
-    EXPECT_EQ(ColorFromWindowsValue(BlueBeam), QColor(0, 0, 255));
-    EXPECT_EQ(ColorFromWindowsValue(0x00123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(ColorFromWindowsValue(-1), QColor(255, 255, 255));
+    EXPECT_EQ(qColorOfLevelColour(RedBeam), QColor(255, 0, 0));
+    EXPECT_EQ(qColorOfLevelColour(GreenBeam), QColor(0, 255, 0));
+    EXPECT_EQ(qColorOfLevelColour(BlueBeam), QColor(0, 0, 255));
+    EXPECT_EQ(qColorOfLevelColour(0x00123456), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(qColorOfLevelColour(-1), QColor(255, 255, 255));
 }
 
 TEST(BeamColours, SegmentsFarOffTheBoardAreClippedOrSkipped)

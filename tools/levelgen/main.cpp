@@ -117,8 +117,8 @@ int main(int argc, char** argv)
     const std::string flags = argc > 6 ? argv[6] : "";
     recipe.oneWay = flags.find('O') != std::string::npos;
     recipe.whiteLamp = flags.find('W') != std::string::npos;
-    const std::filesystem::path scratch = std::filesystem::temp_directory_path() /
-                                          ("levelgen-" + std::string(argv[1]) + ".prl");
+    const std::filesystem::path scratch =
+        std::filesystem::temp_directory_path() / ("levelgen-" + std::string(argv[1]) + ".prl");
     int plantedCount = 0;
     int uniqueCount = 0;
     for (int made = 0, tries = 0; made < wanted && tries < 100000; ++tries) {

@@ -64,8 +64,9 @@ bool dropPieces(Level& level, std::vector<Placement>& solution, std::mt19937& ra
         if (!(crossed[cellIndex(column, row)] & 8) || isCellTaken(level, column, row)) {
             continue;
         }
-        const Placement placement{placeableKindOf(letters[solution.size()]).value_or(PieceKind::Mirror), column, row,
-                                  static_cast<std::uint8_t>(randomBelow(random, 8))};
+        const Placement placement{
+            placeableKindOf(letters[solution.size()]).value_or(PieceKind::Mirror), column, row,
+            static_cast<std::uint8_t>(randomBelow(random, 8))};
         Level tried = level;
         placePieces(tried, std::span(&placement, 1));
         const CellColours after = coloursOnCells(evaluate(tried));
@@ -74,9 +75,8 @@ bool dropPieces(Level& level, std::vector<Placement>& solution, std::mt19937& ra
             changedCells += (after[i] & ~crossed[i]) != 0 ? 1 : 0;
         }
         const bool earlierStillCrossed =
-            std::all_of(solution.begin(), solution.end(), [&](const Placement& p) {
-                return after[cellIndex(p.column, p.row)] & 8;
-            });
+            std::all_of(solution.begin(), solution.end(),
+                        [&](const Placement& p) { return after[cellIndex(p.column, p.row)] & 8; });
         if (changedCells < 2 || !earlierStillCrossed) {
             continue;
         }
@@ -120,8 +120,8 @@ void placeOneWay(Level& level, std::mt19937& random)
         }
     }
     if (!straight.empty()) {
-        const auto& [cell, direction] =
-            straight[static_cast<std::size_t>(randomBelow(random, static_cast<int>(straight.size())))];
+        const auto& [cell, direction] = straight[static_cast<std::size_t>(
+            randomBelow(random, static_cast<int>(straight.size())))];
         appendPiece(level, PieceKind::OneWay, cell.column, cell.row, direction);
     }
 }
@@ -139,7 +139,8 @@ bool placeWhiteLamp(Level& level, std::mt19937& random)
     if (white.empty()) {
         return false;
     }
-    const int cell = white[static_cast<std::size_t>(randomBelow(random, static_cast<int>(white.size())))];
+    const int cell =
+        white[static_cast<std::size_t>(randomBelow(random, static_cast<int>(white.size())))];
     appendPiece(level, PieceKind::WhiteLamp, cell % 10, cell / 10, 0);
     return true;
 }
@@ -192,9 +193,10 @@ bool hasBlockedCannon(const Level& level)
         if (!s.isCannon() || !isBoardCell(column, row)) {
             continue;
         }
-        const bool cannonAhead = std::any_of(
-            level.sources.begin(), level.sources.end(),
-            [&](const BeamSource& o) { return o.isCannon() && o.column == column && o.row == row; });
+        const bool cannonAhead =
+            std::any_of(level.sources.begin(), level.sources.end(), [&](const BeamSource& o) {
+                return o.isCannon() && o.column == column && o.row == row;
+            });
         const bool obstacleAhead =
             std::any_of(level.pieces.begin(), level.pieces.end(), [&](const Piece& p) {
                 return p.kind == PieceKind::Obstacle && p.column == column && p.row == row;

@@ -56,8 +56,8 @@ CellColours crossedOnTheWay(const Planted& planted)
 // Lamps the planted solution lights and `other` leaves dark, bombs only
 // `other` reaches or stands on, and obstacles where only `other` puts a piece.
 std::vector<Change> changesAgainst(const Planted& planted, const std::vector<Placement>& other,
-                                   std::mt19937& random, const UniquenessBudget& budget,
-                                   int lamps, int bombs)
+                                   std::mt19937& random, const UniquenessBudget& budget, int lamps,
+                                   int bombs)
 {
     const CellColours mine = coloursOnCells(evaluate(solvedLevel(planted)));
     Level theirsLevel = planted.puzzle;
@@ -98,7 +98,7 @@ bool isPlayable(const Level& puzzle, const std::vector<Placement>& solution)
 int countOf(const Level& level, PieceKind kind)
 {
     return static_cast<int>(std::count_if(level.pieces.begin(), level.pieces.end(),
-                                           [&](const Piece& p) { return p.kind == kind; }));
+                                          [&](const Piece& p) { return p.kind == kind; }));
 }
 
 int lampCount(const Level& level)

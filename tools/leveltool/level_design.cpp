@@ -15,7 +15,7 @@ struct Token {
     char detail;
 };
 
-std::optional<PieceKind> LampKindOf(char letter)
+std::optional<PieceKind> lampKindOf(char letter)
 {
     switch (letter) {
     case 'R':
@@ -31,7 +31,7 @@ std::optional<PieceKind> LampKindOf(char letter)
     }
 }
 
-std::optional<std::int32_t> CannonColorOf(char letter)
+std::optional<std::int32_t> cannonColourOf(char letter)
 {
     switch (letter) {
     case 'r':
@@ -45,7 +45,7 @@ std::optional<std::int32_t> CannonColorOf(char letter)
     }
 }
 
-std::optional<std::uint8_t> DirectionOf(char digit)
+std::optional<std::uint8_t> directionOf(char digit)
 {
     if (digit < '0' || digit > '7') {
         return std::nullopt;
@@ -54,10 +54,10 @@ std::optional<std::uint8_t> DirectionOf(char digit)
 }
 
 // The fixed or placeable piece a token stands for, with its direction.
-std::optional<std::pair<PieceKind, std::uint8_t>> PieceOf(Token token)
+std::optional<std::pair<PieceKind, std::uint8_t>> pieceOf(Token token)
 {
     if (token.what == '*') {
-        if (const auto lamp = LampKindOf(token.detail)) {
+        if (const auto lamp = lampKindOf(token.detail)) {
             return std::pair{*lamp, std::uint8_t{0}};
         }
         return std::nullopt;
@@ -68,7 +68,7 @@ std::optional<std::pair<PieceKind, std::uint8_t>> PieceOf(Token token)
     if (token.what == '@' && token.detail == '@') {
         return std::pair{PieceKind::Bomb, std::uint8_t{0}};
     }
-    const auto dir = DirectionOf(token.detail);
+    const auto dir = directionOf(token.detail);
     if (!dir) {
         return std::nullopt;
     }
@@ -81,7 +81,7 @@ std::optional<std::pair<PieceKind, std::uint8_t>> PieceOf(Token token)
     return std::nullopt;
 }
 
-std::optional<std::vector<Token>> TokensOf(std::string_view row)
+std::optional<std::vector<Token>> tokensOf(std::string_view row)
 {
     std::vector<Token> tokens;
     std::istringstream words{std::string(row)};
@@ -156,9 +156,9 @@ void fill(Level& level, const Items& items)
 }
 
 // Sorts a row's tokens into fixed pieces, designer's pieces and cannons.
-bool ReadRow(std::string_view text, int row, Items& items, std::string& error)
+bool readRow(std::string_view text, int row, Items& items, std::string& error)
 {
-    const auto tokens = TokensOf(text);
+    const auto tokens = tokensOf(text);
     if (!tokens) {
         error = "row " + std::to_string(row) + " does not hold nine two-character tokens";
         return false;
@@ -168,12 +168,12 @@ bool ReadRow(std::string_view text, int row, Items& items, std::string& error)
         if (token.what == '.' && token.detail == '.') {
             continue;
         }
-        if (CannonColorOf(token.what) && DirectionOf(token.detail)) {
-            items.cannons.push_back({PieceKind::EmptyCell, *DirectionOf(token.detail), col, row,
-                                     *CannonColorOf(token.what)});
+        if (cannonColourOf(token.what) && directionOf(token.detail)) {
+            items.cannons.push_back({PieceKind::EmptyCell, *directionOf(token.detail), col, row,
+                                     *cannonColourOf(token.what)});
             continue;
         }
-        const auto piece = PieceOf(token);
+        const auto piece = pieceOf(token);
         if (!piece) {
             error = "unknown token " + std::string{token.what, token.detail} + " at column " +
                     std::to_string(col) + ", row " + std::to_string(row);
@@ -235,7 +235,7 @@ std::optional<Level> buildLevel(const LevelDesign& design, std::string& error)
 {
     Items items;
     for (int row = 1; row <= BoardCells; ++row) {
-        if (!ReadRow(design.rows[static_cast<std::size_t>(row - 1)], row, items, error)) {
+        if (!readRow(design.rows[static_cast<std::size_t>(row - 1)], row, items, error)) {
             return std::nullopt;
         }
     }

@@ -43,6 +43,6 @@ std::string tokenOf(PieceKind kind, std::uint8_t direction);
 std::optional<Level> buildLevel(const LevelDesign& design, std::string& error);
 
 // The series, in playing order.
-const std::vector<LevelDesign>& SeriesDesigns();
+const std::vector<LevelDesign>& seriesDesigns();
 
 } // namespace prismora

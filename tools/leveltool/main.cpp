@@ -81,8 +81,7 @@ LevelReport writeLevel(const LevelDesign& design, int number, const std::filesys
     report.failure = check.failure;
     report.states = check.states;
     report.palette = paletteText(loaded);
-    report.difficulty =
-        measureDifficulty(loaded, placedPieces(*built), number >= FirstMasterLevel);
+    report.difficulty = measureDifficulty(loaded, placedPieces(*built), number >= FirstMasterLevel);
     return report;
 }
 
@@ -116,7 +115,7 @@ int writeSeries(const std::filesystem::path& folder, bool docs)
         std::cout << "| Nr | Namn | Pieces | Idea | False leads | Difficulty | Solver states |\n"
                      "|---|---|---|---|---|---|---|\n";
     }
-    for (const LevelDesign& design : SeriesDesigns()) {
+    for (const LevelDesign& design : seriesDesigns()) {
         const int number = static_cast<int>(reports.size()) + 1;
         reports.push_back(writeLevel(design, number, folder));
         LevelReport& report = reports.back();
@@ -126,8 +125,8 @@ int writeSeries(const std::filesystem::path& folder, bool docs)
         total += report.states;
         failures += report.failure.empty() ? 0 : 1;
         if (docs) {
-            std::cout << "| " << number << " | " << design.name << " | " << report.palette
-                      << " | " << design.idea << " | " << report.difficulty.falseLeads << " | "
+            std::cout << "| " << number << " | " << design.name << " | " << report.palette << " | "
+                      << design.idea << " | " << report.difficulty.falseLeads << " | "
                       << report.difficulty.score() << " | " << report.states << " |\n";
         } else {
             std::printf("%2d %-28s %-52s %4d %4d %8ld %s\n", number,

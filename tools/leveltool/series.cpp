@@ -3,12 +3,12 @@
 
 namespace prismora {
 
-const std::vector<LevelDesign>& SeriesDesigns()
+const std::vector<LevelDesign>& seriesDesigns()
 {
     static const std::vector<LevelDesign> series = [] {
         std::vector<LevelDesign> all;
-        for (const auto* part : {&FirstSeriesPart(), &SecondSeriesPart(), &ThirdSeriesPart(),
-                                 &FourthSeriesPart(), &FifthSeriesPart(), &SixthSeriesPart()}) {
+        for (const auto* part : {&firstSeriesPart(), &secondSeriesPart(), &thirdSeriesPart(),
+                                 &fourthSeriesPart(), &fifthSeriesPart(), &sixthSeriesPart()}) {
             all.insert(all.end(), part->begin(), part->end());
         }
         return all;

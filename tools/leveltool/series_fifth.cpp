@@ -3,7 +3,7 @@
 
 namespace prismora {
 
-const std::vector<LevelDesign>& FifthSeriesPart()
+const std::vector<LevelDesign>& fifthSeriesPart()
 {
     // Each level is drawn as its nine board rows.
     // clang-format off

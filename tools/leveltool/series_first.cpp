@@ -3,7 +3,7 @@
 
 namespace prismora {
 
-const std::vector<LevelDesign>& FirstSeriesPart()
+const std::vector<LevelDesign>& firstSeriesPart()
 {
     // Each level is drawn as its nine board rows.
     // clang-format off

@@ -3,7 +3,7 @@
 
 namespace prismora {
 
-const std::vector<LevelDesign>& FourthSeriesPart()
+const std::vector<LevelDesign>& fourthSeriesPart()
 {
     // Each level is drawn as its nine board rows.
     // clang-format off

@@ -7,11 +7,11 @@
 
 namespace prismora {
 
-const std::vector<LevelDesign>& FirstSeriesPart();
-const std::vector<LevelDesign>& SecondSeriesPart();
-const std::vector<LevelDesign>& ThirdSeriesPart();
-const std::vector<LevelDesign>& FourthSeriesPart();
-const std::vector<LevelDesign>& FifthSeriesPart();
-const std::vector<LevelDesign>& SixthSeriesPart();
+const std::vector<LevelDesign>& firstSeriesPart();
+const std::vector<LevelDesign>& secondSeriesPart();
+const std::vector<LevelDesign>& thirdSeriesPart();
+const std::vector<LevelDesign>& fourthSeriesPart();
+const std::vector<LevelDesign>& fifthSeriesPart();
+const std::vector<LevelDesign>& sixthSeriesPart();
 
 } // namespace prismora

@@ -3,7 +3,7 @@
 
 namespace prismora {
 
-const std::vector<LevelDesign>& SecondSeriesPart()
+const std::vector<LevelDesign>& secondSeriesPart()
 {
     // Each level is drawn as its nine board rows.
     // clang-format off

@@ -3,7 +3,7 @@
 
 namespace prismora {
 
-const std::vector<LevelDesign>& SixthSeriesPart()
+const std::vector<LevelDesign>& sixthSeriesPart()
 {
     // Each level is drawn as its nine board rows.
     // clang-format off

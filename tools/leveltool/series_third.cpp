@@ -3,7 +3,7 @@
 
 namespace prismora {
 
-const std::vector<LevelDesign>& ThirdSeriesPart()
+const std::vector<LevelDesign>& thirdSeriesPart()
 {
     // Each level is drawn as its nine board rows.
     // clang-format off

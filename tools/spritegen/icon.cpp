@@ -22,7 +22,7 @@ using namespace lampshape;
 // The lamp sits right of the centre, drawn smaller than on the board so its
 // rays stay on the tile and the beam shows before it.
 constexpr double LampScale = 0.75;
-constexpr QPointF LampCentre(27.5, 24);
+constexpr QPointF lampCentre(27.5, 24);
 constexpr double TileMargin = 1;
 constexpr double TileCorner = 9;
 constexpr double BeamWidth = 8;
@@ -31,7 +31,7 @@ constexpr double TileEdgeWidth = 1;
 
 QPointF lampPoint(double degrees, double radius)
 {
-    return polar(LampCentre, degrees, radius * LampScale);
+    return polar(lampCentre, degrees, radius * LampScale);
 }
 
 std::vector<QPointF> rayCorners(double degrees)
@@ -55,9 +55,9 @@ void addLitLamp(VectorPicture& picture, IconDetail detail)
     for (int i = 0; detail == IconDetail::Full && i < 8; ++i) {
         picture.add(outlined(polygonFigure(rayCorners(FirstRayDegrees + 45.0 * i), Red), line));
     }
-    picture.add(outlined(circleFigure(LampCentre, RingOuter * LampScale, Silver), line));
-    picture.add(outlined(circleFigure(LampCentre, Glass * LampScale, DarkRed), line));
-    picture.add(circleFigure(LampCentre, Glow * LampScale, Red));
+    picture.add(outlined(circleFigure(lampCentre, RingOuter * LampScale, Silver), line));
+    picture.add(outlined(circleFigure(lampCentre, Glass * LampScale, DarkRed), line));
+    picture.add(circleFigure(lampCentre, Glow * LampScale, Red));
     if (detail == IconDetail::Full) {
         for (int i = 0; i < 4; ++i) {
             picture.add(polygonFigure(crossHairCorners(90.0 * i), Black));
@@ -84,8 +84,8 @@ VectorPicture applicationIcon(IconDetail detail)
         outlined(rectangleFigure({TileMargin, TileMargin}, {far, far}, TileCorner, DarkBlue),
                  detail == IconDetail::Full ? TileEdgeWidth : 0, Blue));
     // The beam comes in along the axis from the west, as a cannon's beam reaches a lamp.
-    picture.add(rectangleFigure({TileMargin, LampCentre.y() - BeamWidth / 2},
-                                {LampCentre.x(), LampCentre.y() + BeamWidth / 2}, 0, Red));
+    picture.add(rectangleFigure({TileMargin, lampCentre.y() - BeamWidth / 2},
+                                {lampCentre.x(), lampCentre.y() + BeamWidth / 2}, 0, Red));
     addLitLamp(picture, detail);
     return picture;
 }

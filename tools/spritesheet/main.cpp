@@ -116,7 +116,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: spritesheet OUT.png\n";
         return 2;
     }
-    const QImage sheet = drawSheet(prismora::StandardSprites());
+    const QImage sheet = drawSheet(prismora::standardSprites());
     if (!sheet.save(QString::fromLocal8Bit(argv[1]))) {
         std::cerr << "spritesheet: cannot write " << argv[1] << "\n";
         return 1;
