@@ -68,11 +68,7 @@ int main(int argc, char** argv)
     bench::FastestRunReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const char* prefix : {"Encode/", "Decode/"}) {
-        const auto [name, seconds] = reporter.slowest(prefix);
-        if (!name.empty()) {
-            std::printf("Slowest %s %.2f us (goal: at most %.0f us%s)\n", name.c_str(),
-                        seconds * 1e6, GoalSeconds * 1e6, seconds <= GoalSeconds ? "" : ", MISSED");
-        }
+        reporter.printSlowest(prefix, GoalSeconds, "us", 1e6);
     }
     benchmark::Shutdown();
     return 0;
