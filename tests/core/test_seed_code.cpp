@@ -1,14 +1,14 @@
 // Seed codes: their form, what a typist may get wrong, newer versions, tiers and the daily seed.
 #include "core/seed_code.h"
 
+#include "typing_slips.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace prismora {
 namespace {
-
-constexpr std::string_view AnySymbol = "0123456789ABCDEFGHJKMNPQRSTVWXYZ*~$=U";
 
 std::string withoutHyphens(std::string code)
 {
@@ -53,22 +53,9 @@ TEST(SeedCodeTest, RoundTripsInItsFormAndForgivesHowItIsTyped)
 
 TEST(SeedCodeTest, EveryChangedSymbolAndSwappedPairIsRefused)
 {
-    const std::string code = withoutHyphens(formatSeedCode({Tier::Master, 1, 0xC0FFEE42}));
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        for (const char symbol : AnySymbol) {
-            if (symbol == code[i]) {
-                continue;
-            }
-            std::string changed = code;
-            changed[i] = symbol;
-            EXPECT_FALSE(parseSeedCode(changed).ok()) << changed;
-        }
-        if (i + 1 < code.size() && code[i] != code[i + 1]) {
-            std::string swapped = code;
-            std::swap(swapped[i], swapped[i + 1]);
-            EXPECT_FALSE(parseSeedCode(swapped).ok()) << swapped;
-        }
-    }
+    testing::expectEverySlipRefused(
+        withoutHyphens(formatSeedCode({Tier::Master, 1, 0xC0FFEE42})),
+        [](const std::string& code) { return parseSeedCode(code).ok(); });
 }
 
 TEST(SeedCodeTest, RefusesNewerVersionsAndWhatIsNoSeedCode)
