@@ -94,11 +94,7 @@ int main(int argc, char** argv)
     bench::FastestRunReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const char* prefix : {"Hint/", "HintWithStrayPiece/"}) {
-        const auto [name, seconds] = reporter.slowest(prefix);
-        if (!name.empty()) {
-            std::printf("Slowest %s %.1f ms (goal: at most %.0f ms%s)\n", name.c_str(),
-                        seconds * 1e3, GoalSeconds * 1e3, seconds <= GoalSeconds ? "" : ", MISSED");
-        }
+        reporter.printSlowest(prefix, GoalSeconds, "ms", 1e3);
     }
     benchmark::Shutdown();
     return 0;

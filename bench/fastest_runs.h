@@ -68,6 +68,20 @@ public:
         return found;
     }
 
+    // Prints "Slowest NAME t UNIT (goal: at most g UNIT)" for the slowest of
+    // the benchmarks whose names start with `prefix`, when any ran; times
+    // are shown in seconds times `scale` ("ms" 1e3, "us" 1e6).
+    void printSlowest(const std::string& prefix, double goalSeconds, const char* unit,
+                      double scale) const
+    {
+        const auto [name, seconds] = slowest(prefix);
+        if (!name.empty()) {
+            std::printf("Slowest %s %.2f %s (goal: at most %.0f %s%s)\n", name.c_str(),
+                        seconds * scale, unit, goalSeconds * scale, unit,
+                        seconds <= goalSeconds ? "" : ", MISSED");
+        }
+    }
+
 private:
     std::map<std::string, double> m_fastest;
 };

@@ -19,6 +19,9 @@ const char* usageText()
            "                                          find a placement that solves LEVEL\n"
            "       prismora --solve LEVEL --count [--limit N] [--max-seconds S] [--max-states N]\n"
            "                                          count LEVEL's solutions, up to N (2)\n"
+           "       prismora --encode LEVEL            print LEVEL's level code\n"
+           "       prismora --decode CODE --write OUT.prl\n"
+           "                                          write the level of a level code\n"
            "       prismora --help | --version\n";
 }
 
@@ -48,6 +51,12 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args)
     }
     if (option == "--solve") {
         return runSolveCommand(rest);
+    }
+    if (option == "--encode") {
+        return runEncodeCommand(rest);
+    }
+    if (option == "--decode") {
+        return runDecodeCommand(rest);
     }
     std::cerr << "prismora: unknown option " << option << "\n" << usageText();
     return 2;

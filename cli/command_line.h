@@ -1,4 +1,5 @@
-// The command-line modes that need no window: --trace, --solve, --help, --version.
+// The command-line modes that need no window: --trace, --solve, --encode, --decode, --help,
+// --version.
 #pragma once
 
 #include <optional>

@@ -5,6 +5,7 @@
 #include "core/content_hash.h"
 #include "core/ini_file.h"
 #include "core/palette.h"
+#include "core/windows1252.h"
 
 #include <algorithm>
 #include <fstream>
@@ -156,6 +157,34 @@ LoadError refusal(const fs::path& path, std::string_view reason)
 
 constexpr std::string_view TooLarge = " är för stor för att vara en bana (högst 1 MiB).";
 
+bool isBlankByte(char c) { return c == ' ' || c == '\t'; }
+
+// The reader trims blanks off a value before cutting it at the longest
+// length, so a name of exactly that length ending in a blank keeps the blank
+// only when a character the cut removes follows it.
+std::string nameForFile(const std::string& name)
+{
+    const std::string bytes = utf8ToWindows1252(name);
+    if (bytes.size() == MaxProfileValueLength && isBlankByte(bytes.back())) {
+        return name + ".";
+    }
+    return name;
+}
+
+// A name the reader can give: Windows-1252 text of at most the longest length
+// without NUL or line breaks, starting with no blank, ending in one only when
+// the reader cut it there.
+bool isNameAsRead(const std::string& name)
+{
+    const std::string bytes = utf8ToWindows1252(name);
+    if (bytes.size() > MaxProfileValueLength || windows1252ToUtf8(bytes) != name ||
+        bytes.find_first_of(std::string_view("\0\r\n", 3)) != std::string::npos) {
+        return false;
+    }
+    return bytes.empty() || (!isBlankByte(bytes.front()) &&
+                             (!isBlankByte(bytes.back()) || bytes.size() == MaxProfileValueLength));
+}
+
 void writePieceSections(const Level& level, IniFile& ini)
 {
     for (std::size_t i = 0; i < level.pieces.size(); ++i) {
@@ -294,7 +323,7 @@ Result<LoadedLevel, LoadError> loadLevel(const fs::path& path)
 std::string formatLevel(const Level& level, SaveLayout layout, Completion completion)
 {
     IniFile ini;
-    ini.writeString(LevelSection, "Namn", level.name);
+    ini.writeString(LevelSection, "Namn", nameForFile(level.name));
     ini.writeString(LevelSection, "Playing", completion == Completion::Finished ? "False" : "True");
     ini.writeString(LevelSection, "Empty", layout == SaveLayout::Design ? "True" : "False");
     writePieceSections(level, ini);
@@ -321,6 +350,37 @@ Result<void, FileError> saveLevel(const Level& level, SaveLayout layout, Complet
                                    " pjäser fler än en banfil rymmer"};
     }
     return replaceFileContents(path, formatLevel(level, layout, completion));
+}
+
+Level levelAsSaved(const Level& level, SaveLayout layout)
+{
+    return parseLevel(formatLevel(level, layout, Completion::Unfinished)).level;
+}
+
+bool isLevelAsLoaded(const Level& level)
+{
+    if (level.mode != Mode::Play || level.palette.size() != PlayRowCount ||
+        std::any_of(level.palette.begin(), level.palette.end(), [](int n) { return n < 0; }) ||
+        piecesInHand(level) + std::ssize(level.pieces) > PieceSectionsRead ||
+        !isNameAsRead(level.name)) {
+        return false;
+    }
+    // Built again as the reader builds it, the level must come out the same.
+    Level rebuilt;
+    rebuilt.name = level.name;
+    rebuilt.palette = level.palette;
+    for (const Piece& p : level.pieces) {
+        if (p.removed || !appendPiece(rebuilt, p.kind, p.column, p.row, p.direction)) {
+            return false;
+        }
+    }
+    for (const BeamSource& s : level.sources) {
+        if (s.isCannon() && (s.removed || s.row == Absent ||
+                             !appendCannon(rebuilt, s.column, s.row, s.direction, s.colour))) {
+            return false;
+        }
+    }
+    return rebuilt == level;
 }
 
 std::string saveFailureMessage(const FileError& error)

@@ -99,6 +99,18 @@ std::int64_t handPiecesBeyondFile(const Level& level, SaveLayout layout);
 Result<void, FileError> saveLevel(const Level& level, SaveLayout layout, Completion completion,
                                   const std::filesystem::path& path);
 
+// The level that a file saved from `level` in `layout` loads as: for a
+// design, the fixed pieces on the board and the movable ones in the hand; for
+// a position, the live pieces and cannons renumbered in order, the hand as it
+// is. What a name, kind or cannon turns into on the way is the file's doing.
+Level levelAsSaved(const Level& level, SaveLayout layout);
+
+// True when `level` is exactly what parseLevel gives for some file: play
+// mode, the seven play rows with counts that fit the file beside the pieces,
+// no removed record, each splitting piece's output in piece order before the
+// cannons, no cannon in row -1, and a name the reader can give.
+bool isLevelAsLoaded(const Level& level);
+
 // "Filen <path> kunde inte sparas: <reason>.", for the message box.
 std::string saveFailureMessage(const FileError& error);
 
