@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where an install puts the level series. `cmake --install` keeps GNU's layout
 # (bin/ and share/prismora/levels); the Debian package follows Debian's games
 # layout with -DCMAKE_INSTALL_BINDIR=games

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the game into a scratch DESTDIR and checks it as a Linux desktop
 # would use it: validators on the desktop entry, the metadata and the file
 # type, .prl files recognised, and the installed program run by a player who

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package as scripts/package.sh does (debhelper, then
 # lintian when it is installed: no E: or W: line) and checks what it holds:
 # Debian's games layout, the dependencies, the description's level count,

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # shellcheck shell=bash
 # Sourced by the install checks: `as_player COMMAND...` runs COMMAND as a
 # player with a home of their own in SCRATCH who cannot write PROGRAM_DIR

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level file's icon: a white page carrying a small navy board with a lit lamp.
 #include "file_type_icon.h"
 

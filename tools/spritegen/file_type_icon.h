@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The icon of a level file: a page with a corner turned down, the game's lamp and beam on it.
 #pragma once
 

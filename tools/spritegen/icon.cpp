@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application icon drawn from the lit lamp sprite, at each size it is drawn for.
 #include "icon.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application icon: a lit red lamp on a navy tile, fed by a red beam from the left.
 #pragma once
 

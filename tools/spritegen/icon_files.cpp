@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application, file-type and symbolic icons written as PNG and SVG files.
 #include "icon_files.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing the icons into the hicolor theme's layout, as data/icons holds them.
 #pragma once
 
