@@ -11,8 +11,13 @@
 #include <string>
 #include <system_error>
 
+// The build sets both from the install layout (Debian's games layout puts
+// the series in share/games/prismora/levels beside /usr/games).
 #ifndef PRISMORA_LEVELS_FROM_BIN
 #define PRISMORA_LEVELS_FROM_BIN "../share/prismora/levels"
+#endif
+#ifndef PRISMORA_LEVELS_IN_DATA
+#define PRISMORA_LEVELS_IN_DATA "prismora/levels"
 #endif
 
 namespace prismora {
@@ -40,7 +45,7 @@ QString findInstalledSeries(const QString& programFolder)
     QStringList candidates{
         QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(PRISMORA_LEVELS_FROM_BIN)))};
     candidates += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                            QStringLiteral("prismora/levels"),
+                                            QStringLiteral(PRISMORA_LEVELS_IN_DATA),
                                             QStandardPaths::LocateDirectory);
     for (const QString& candidate : candidates) {
         if (holdsSeries(candidate)) {

@@ -50,9 +50,11 @@ StorageFolders decideStorageFolders(const StorageFacts& facts);
 // The facts for the executable in `programFolder`: its writability (as the
 // running user), whether it holds a Level??.prl file, the installed series
 // looked for first at PRISMORA_LEVELS_FROM_BIN relative to it
-// (`../share/prismora/levels`) and then as `prismora/levels` in the XDG data
-// folders, and QStandardPaths::AppDataLocation, which is
-// `~/.local/share/Prismora` once the application is named "Prismora".
+// (`../share/prismora/levels`, `../share/games/prismora/levels` for
+// /usr/games) and then as PRISMORA_LEVELS_IN_DATA (`prismora/levels` or
+// `games/prismora/levels`) in the XDG data folders, and
+// QStandardPaths::AppDataLocation, which is `~/.local/share/Prismora` once the
+// application is named "Prismora".
 StorageFacts gatherStorageFacts(const QString& programFolder);
 
 // decideStorageFolders(gatherStorageFacts(programFolder)).

@@ -14,6 +14,8 @@ packages=(
   xvfb xauth
   # the install check: Debian packaging and the desktop file validators
   dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin
+  # tests: the Debian package built by debhelper and linted, the licensing check
+  debhelper lintian reuse
 )
 
 missing=()

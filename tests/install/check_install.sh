@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the game into a scratch DESTDIR and checks it as a Linux desktop
 # would use it: validators on the desktop entry, the metadata and the file
-# type, .prl files recognised, the installed program run by a player who
-# cannot write the install folder, and the Debian package's contents.
+# type, .prl files recognised, and the installed program run by a player who
+# cannot write the install folder. check_package.sh checks the Debian package.
 # Usage: check_install.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
 build=$1 version=$2 app_id=$3
@@ -26,9 +31,17 @@ metainfo=$share/metainfo/$app_id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" >/dev/null || appstreamcli validate --no-net "$metainfo"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metadata lacks release $version"
 xmllint --noout "$share/mime/packages/$app_id.xml" "$share/icons/hicolor/scalable/apps/$app_id.svg"
-for size in 16 32 48 64 128 256; do
-  icon=$share/icons/hicolor/${size}x$size/apps/$app_id.png
-  file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is not $size px"
+hicolor=$share/icons/hicolor
+xmllint --noout "$hicolor/scalable/mimetypes/application-x-prismora-level.svg" \
+  "$hicolor/symbolic/apps/$app_id-symbolic.svg"
+for size in 16 22 24 32 48 64 128 256; do
+  for icon in "$hicolor/${size}x$size/apps/$app_id.png" \
+    "$hicolor/${size}x$size/mimetypes/application-x-prismora-level.png"; do
+    file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is not $size px"
+  done
+done
+for page in man6/prismora.6 man6/prismora-cli.6 sv/man6/prismora.6 sv/man6/prismora-cli.6; do
+  [ -f "$share/man/$page" ] || fail "no manual page $page"
 done
 
 # The file type from the installed package alone: by name, and by content
@@ -44,39 +57,15 @@ for sample in "$scratch"/samples/*; do
     gio info -a standard::content-type "$sample" | sed -n 's/.*standard::content-type: //p')
   [ "$type" = application/x-prismora-level ] || fail "$(basename "$sample") is '$type'"
 done
+XDG_DATA_HOME="$scratch/none" XDG_DATA_DIRS="$scratch/xdg" gio info -a standard::icon \
+  "$scratch/samples/friend.prl" | grep -q application-x-prismora-level ||
+  fail "the file type does not name its icon"
 
 # A player who cannot write the install folder runs the installed program.
-home=$scratch/home
-mkdir "$home"
-if [ "$(id -u)" -eq 0 ]; then
-  chown nobody "$home"
-  as_player() { runuser -u nobody -- env HOME="$home" "$@"; }
-else
-  chmod -R a-w "$dest"
-  as_player() { env HOME="$home" "$@"; }
-fi
-if as_player test -w "$dest/usr/bin"; then fail "the player can write $dest/usr/bin"; fi
+. "$(dirname "$0")/player.sh" "$scratch" "$dest/usr/bin"
 program=$dest/usr/bin/prismora
 [ "$(as_player "$program" --version)" = "Prismora version $version" ] ||
   fail "prismora --version does not say $version"
 solution=$(as_player "$program" --solve "$level") || fail "--solve failed: $solution"
 grep -q '"solution":\[{' <<<"$solution" || fail "no solution printed: $solution"
-
-# The Debian package: its name, what it depends on and what it holds.
-if command -v dpkg-shlibdeps >/dev/null; then
-  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >"$scratch/cpack.log" 2>&1 ||
-    fail "cpack failed: $(cat "$scratch/cpack.log")"
-  deb=$scratch/package/prismora_${version}_amd64.deb
-  [ -f "$deb" ] || fail "cpack wrote no $(basename "$deb")"
-  depends=$(dpkg-deb -f "$deb" Depends)
-  for needed in libqt6widgets6 libjpeg62-turbo libpng16-16 libtiff6 fonts-comic-neue \
-    fonts-liberation2 fonts-dejavu-core; do
-    grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
-  done
-  [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
-  contents=$(dpkg-deb -c "$deb")
-  grep -q " ./usr/bin/prismora$" <<<"$contents" || fail "the package lacks the program"
-else
-  echo "install check: dpkg-shlibdeps missing, Debian package not checked"
-fi
 echo "install check: all passed"

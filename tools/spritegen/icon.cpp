@@ -1,17 +1,14 @@
-// The application icon drawn from the lit lamp sprite, and its files in the hicolor layout.
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The application icon drawn from the lit lamp sprite, at each size it is drawn for.
 #include "icon.h"
 
 #include "canvas.h"
-#include "file_writers.h"
 #include "lamp_geometry.h"
-#include "png_file.h"
 #include "shapes.h"
 #include "standard_colours.h"
-
-#include <QDir>
-#include <QFileInfo>
-
-#include <cstdio>
 
 namespace prismora::spritegen {
 
@@ -29,23 +26,20 @@ constexpr double BeamWidth = 8;
 constexpr double OutlineWidth = 0.8;
 constexpr double TileEdgeWidth = 1;
 
-QPointF lampPoint(double degrees, double radius)
+// A ray pointing out from `centre` at `degrees`, `base` wide at `inner`.
+std::vector<QPointF> rayCorners(QPointF centre, double degrees, double inner, double outer,
+                                double base)
 {
-    return polar(lampCentre, degrees, radius * LampScale);
-}
-
-std::vector<QPointF> rayCorners(double degrees)
-{
-    const QPointF base = lampPoint(degrees, RayInner);
-    const QPointF side = polar(QPointF(0, 0), degrees + 90.0, RayBase * LampScale / 2);
-    return {base + side, lampPoint(degrees, RayOuter), base - side};
+    const QPointF foot = polar(centre, degrees, inner);
+    const QPointF side = polar(QPointF(0, 0), degrees + 90.0, base / 2);
+    return {foot + side, polar(centre, degrees, outer), foot - side};
 }
 
 std::vector<QPointF> crossHairCorners(double degrees)
 {
     const QPointF side = polar(QPointF(0, 0), degrees + 90.0, CrossHairWidth * LampScale / 2);
-    const QPointF inner = lampPoint(degrees, CrossHairInner);
-    const QPointF outer = lampPoint(degrees, CrossHairOuter);
+    const QPointF inner = polar(lampCentre, degrees, CrossHairInner * LampScale);
+    const QPointF outer = polar(lampCentre, degrees, CrossHairOuter * LampScale);
     return {inner + side, outer + side, outer - side, inner - side};
 }
 
@@ -53,7 +47,10 @@ void addLitLamp(VectorPicture& picture, IconDetail detail)
 {
     const double line = detail == IconDetail::Full ? OutlineWidth : 0;
     for (int i = 0; detail == IconDetail::Full && i < 8; ++i) {
-        picture.add(outlined(polygonFigure(rayCorners(FirstRayDegrees + 45.0 * i), Red), line));
+        const auto corners =
+            rayCorners(lampCentre, FirstRayDegrees + 45.0 * i, RayInner * LampScale,
+                       RayOuter * LampScale, RayBase * LampScale);
+        picture.add(outlined(polygonFigure(corners, Red), line));
     }
     picture.add(outlined(circleFigure(lampCentre, RingOuter * LampScale, Silver), line));
     picture.add(outlined(circleFigure(lampCentre, Glass * LampScale, DarkRed), line));
@@ -65,19 +62,44 @@ void addLitLamp(VectorPicture& picture, IconDetail detail)
     }
 }
 
-bool writeBytes(const QByteArray& bytes, const QString& path)
+// At 32 px the sprite's measures put thin outlines and rays across pixel
+// edges, which smears them. Here every measure is whole pixels: the tile's
+// edge is the outermost pixel, the beam six rows, the rings one pixel each,
+// and the rays solid wedges four pixels wide without outlines. The
+// cross-hairs are left out: a one-pixel line cannot be centred on the lamp.
+VectorPicture grid32Icon()
 {
-    if (QDir().mkpath(QFileInfo(path).path()) && writeFile(bytes, path)) {
-        return true;
+    constexpr QPointF centre(18, 16);
+    VectorPicture picture(32);
+    picture.add(outlined(rectangleFigure({0.5, 0.5}, {31.5, 31.5}, 6, DarkBlue), 1, Blue));
+    picture.add(rectangleFigure({1, 13}, {centre.x(), 19}, 0, Red));
+    for (int i = 0; i < 8; ++i) {
+        picture.add(
+            polygonFigure(rayCorners(centre, FirstRayDegrees + 45.0 * i, 8.5, 13, 4.5), Red));
     }
-    std::fprintf(stderr, "spritegen: cannot write %s\n", qPrintable(path));
-    return false;
+    picture.add(circleFigure(centre, 8, Black));
+    picture.add(circleFigure(centre, 7, Silver));
+    picture.add(circleFigure(centre, 5, Black));
+    picture.add(circleFigure(centre, 4, DarkRed));
+    picture.add(circleFigure(centre, 3, Red));
+    return picture;
 }
 
 } // namespace
 
+IconDetail iconDetailFor(int pixels)
+{
+    if (pixels < 32) {
+        return IconDetail::Small;
+    }
+    return pixels == 32 ? IconDetail::Grid32 : IconDetail::Full;
+}
+
 VectorPicture applicationIcon(IconDetail detail)
 {
+    if (detail == IconDetail::Grid32) {
+        return grid32Icon();
+    }
     VectorPicture picture(SpriteSize);
     const double far = SpriteSize - TileMargin;
     picture.add(
@@ -90,20 +112,19 @@ VectorPicture applicationIcon(IconDetail detail)
     return picture;
 }
 
-bool writeIcons(const QString& folder)
+VectorPicture symbolicApplicationIcon()
 {
-    const QDir hicolor(QDir(folder).filePath(QStringLiteral("hicolor")));
-    const QString file = QString::fromLatin1(IconName);
-    for (const int size : IconSizes) {
-        const IconDetail detail = size < 32 ? IconDetail::Small : IconDetail::Full;
-        const QString path =
-            hicolor.filePath(QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(file));
-        if (!writeBytes(encodePng(applicationIcon(detail).render(size)), path)) {
-            return false;
-        }
+    // The grey of symbolic icons; desktops replace it with the theme's colour.
+    constexpr QRgb Ink = 0xFF2E3436;
+    constexpr QPointF centre(9.5, 8);
+    VectorPicture picture(16);
+    picture.add(rectangleFigure({0, 7}, {centre.x(), 9}, 0, Ink));
+    picture.add(circleFigure(centre, 3.5, Ink));
+    for (int i = 0; i < 8; ++i) {
+        picture.add(
+            polygonFigure(rayCorners(centre, FirstRayDegrees + 45.0 * i, 4.5, 6.5, 2.4), Ink));
     }
-    const QString svg = hicolor.filePath(QStringLiteral("scalable/apps/%1.svg").arg(file));
-    return writeBytes(applicationIcon(IconDetail::Full).svg(), svg);
+    return picture;
 }
 
 } // namespace prismora::spritegen

@@ -1,29 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application icon: a lit red lamp on a navy tile, fed by a red beam from the left.
 #pragma once
 
 #include "vector_picture.h"
 
-#include <QString>
-
-#include <array>
-
 namespace prismora::spritegen {
 
-// The application id the icon files are named after.
-inline constexpr const char* IconName = "org.prismora.Prismora";
-// The pixel sizes of the PNG icons, besides the scalable SVG.
-inline constexpr std::array<int, 6> IconSizes = {16, 32, 48, 64, 128, 256};
+// How much of the lamp an icon shows, by the pixel size it is drawn for.
+enum class IconDetail {
+    // The lamp sprite's measures with rays, outlines and cross-hairs: 48 px and up.
+    Full,
+    // Drawn on the 32-pixel grid: no line thinner than a pixel, straight edges
+    // on pixel boundaries, the lamp centred on a pixel corner.
+    Grid32,
+    // Tile, beam, ring and glow alone, which still read below 32 px.
+    Small,
+};
 
-enum class IconDetail { Full, Small };
+// The detail an icon of `pixels` x `pixels` is drawn with.
+IconDetail iconDetailFor(int pixels);
 
-// The icon in sprite units (48 x 48), drawn with the lit lamp sprite's
-// measures. Small leaves out the rays, outlines and cross-hairs, which blur
-// into a smudge below 32 pixels.
+// The icon: in sprite units (48 x 48), or in pixels (32 x 32) for Grid32.
 VectorPicture applicationIcon(IconDetail detail);
 
-// Writes FOLDER/hicolor/<n>x<n>/apps/<IconName>.png for every size and
-// FOLDER/hicolor/scalable/apps/<IconName>.svg, the hicolor theme's layout.
-// Returns false, after saying why on stderr, when a file cannot be written.
-bool writeIcons(const QString& folder);
+// The one-colour form desktops tint to the theme's text colour (16 x 16):
+// the beam, the glow and the rays, with no hole in any of them.
+VectorPicture symbolicApplicationIcon();
 
 } // namespace prismora::spritegen

@@ -1,6 +1,6 @@
 // spritegen: draws the 21 piece sprites and the button wallpaper into a resources folder.
 #include "file_writers.h"
-#include "icon.h"
+#include "icon_files.h"
 #include "preview.h"
 #include "sprite_checks.h"
 #include "sprites.h"
@@ -22,8 +22,8 @@ constexpr const char* Usage =
     "Writes RESOURCES_FOLDER/sprites/sprite00.b32 ... sprite20.b32, their\n"
     "turned pictures RESOURCES_FOLDER/sprites/turned.bin and\n"
     "RESOURCES_FOLDER/wallpaper.bmp; with --preview also sheet.png and\n"
-    "turns.png for review into FOLDER; with --icons the application icon\n"
-    "into FOLDER/hicolor/.\n";
+    "turns.png for review into FOLDER; with --icons the application,\n"
+    "file-type and symbolic icons into FOLDER/hicolor/.\n";
 
 // The folder given after `option`, or an empty string.
 QString optionFolder(int argc, char** argv, const char* option)
