@@ -11,6 +11,7 @@
 #include "view/sprite_set.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTimer>
 
@@ -24,7 +25,9 @@ QString pieceName(PieceKind kind) { return paletteRowName(rowOfKind(kind).value_
 
 QString cellText(std::int32_t column, std::int32_t row)
 {
-    return QStringLiteral("kolumn %1, rad %2").arg(column).arg(row);
+    return QCoreApplication::translate("prismora::MainWindow", "kolumn %1, rad %2")
+        .arg(column)
+        .arg(row);
 }
 
 } // namespace
@@ -32,12 +35,12 @@ QString cellText(std::int32_t column, std::int32_t row)
 void MainWindow::buildAidActions()
 {
     m_paletteMenu->addSeparator();
-    m_hintAction = m_paletteMenu->addAction(QStringLiteral("Tips"));
+    m_hintAction = m_paletteMenu->addAction(tr("Tips"));
     m_hintAction->setShortcut(QKeySequence(Qt::Key_H));
-    m_colourAidAction = m_paletteMenu->addAction(QStringLiteral("Färgblindhjälp"));
+    m_colourAidAction = m_paletteMenu->addAction(tr("Färgblindhjälp"));
     m_colourAidAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     m_colourAidAction->setCheckable(true);
-    m_helpAction = m_paletteMenu->addAction(QStringLiteral("Så spelar du"));
+    m_helpAction = m_paletteMenu->addAction(tr("Så spelar du"));
     m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     for (QAction* action : {m_hintAction, m_colourAidAction, m_helpAction}) {
         action->setShortcutVisibleInContextMenu(true);
@@ -61,22 +64,22 @@ void MainWindow::buildAidActions()
 
 void MainWindow::requestHint()
 {
-    if (m_level.mode != Mode::Play || m_commandState == CommandState::NothingLoaded) {
-        m_feedback->showMessage(QStringLiteral("Tips finns bara när du spelar en nivå"));
+    if (!m_session->canHint()) {
+        m_feedback->showMessage(tr("Tips finns bara när du spelar en nivå"));
         return;
     }
-    if (m_hintRunner->isSearching() && m_hintLevel == m_level) {
+    if (m_hintRunner->isSearching() && m_hintLevel == level()) {
         return; // already on its way
     }
     cancelHint();
-    m_hintLevel = m_level;
-    m_hintRunner->start(m_level);
-    m_feedback->showMessage(QStringLiteral("Letar efter ett tips..."));
+    m_hintLevel = level();
+    m_hintRunner->start(level());
+    m_feedback->showMessage(tr("Letar efter ett tips..."));
 }
 
 void MainWindow::showHint(const Hint& hint)
 {
-    if (m_level != m_hintLevel) {
+    if (level() != m_hintLevel) {
         return; // the position has changed since the search began
     }
     switch (hint.kind) {
@@ -89,21 +92,21 @@ void MainWindow::showHint(const Hint& hint)
         ghost.direction = p.direction;
         m_boardView->showHintMark(HintMark{HintMark::Look::PlaceHere, ghost});
         m_feedback->showMessage(
-            QStringLiteral("Tips: %1 i %2").arg(pieceName(p.kind), cellText(p.column, p.row)));
+            tr("Tips: %1 i %2").arg(pieceName(p.kind), cellText(p.column, p.row)));
         break;
     }
     case HintKind::TakeBack: {
-        const Piece& piece = m_level.pieces[static_cast<std::size_t>(hint.piece)];
+        const Piece& piece = level().pieces[static_cast<std::size_t>(hint.piece)];
         m_boardView->showHintMark(HintMark{HintMark::Look::TakeBack, piece});
-        m_feedback->showMessage(QStringLiteral("Ta tillbaka %1 i %2")
+        m_feedback->showMessage(tr("Ta tillbaka %1 i %2")
                                     .arg(pieceName(piece.kind), cellText(piece.column, piece.row)));
         break;
     }
     case HintKind::AlreadySolved:
-        m_feedback->showMessage(QStringLiteral("Nivån är redan klar"));
+        m_feedback->showMessage(tr("Nivån är redan klar"));
         return;
     case HintKind::NoSolution:
-        m_feedback->showMessage(QStringLiteral("Hittade ingen lösning"));
+        m_feedback->showMessage(tr("Hittade ingen lösning"));
         return;
     case HintKind::Cancelled:
         return;

@@ -1,48 +1,12 @@
-// The game's own look: its three typefaces, the style of its buttons and its scrolling banner.
+// The game's own look: the style of its buttons and its scrolling banner.
 #include "app/game_style.h"
 
 #include "widgets/gradient_button.h"
 #include "widgets/scrolling_banner.h"
 
 #include <QImage>
-#include <QStringList>
 
 namespace prismora {
-
-namespace {
-
-QFont makeFont(const QStringList& families, QFont::StyleHint hint, int pixelSize,
-               QFont::Weight weight)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(hint);
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
-}
-
-} // namespace
-
-QFont gameComicFont(int pixelSize, QFont::Weight weight)
-{
-    return makeFont({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS")}, QFont::Cursive,
-                    pixelSize, weight);
-}
-
-QFont gameSansFont(int pixelSize, QFont::Weight weight)
-{
-    return makeFont(
-        {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")},
-        QFont::SansSerif, pixelSize, weight);
-}
-
-QFont gameSerifFont(int pixelSize, QFont::Weight weight)
-{
-    return makeFont({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
-                     QStringLiteral("DejaVu Serif")},
-                    QFont::Serif, pixelSize, weight);
-}
 
 void applyGameButtonStyle(GradientButton& button, const QImage& wallpaper)
 {

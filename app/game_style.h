@@ -1,7 +1,7 @@
-// The game's own look: its three typefaces, the style of its buttons and its scrolling banner.
+// The game's own look: the style of its buttons and its scrolling banner.
 #pragma once
 
-#include <QFont>
+#include "view/game_fonts.h"
 
 class QImage;
 class QWidget;
@@ -10,15 +10,6 @@ namespace prismora {
 
 class GradientButton;
 class ScrollingBanner;
-
-// Comic Sans MS look-alike: "Comic Neue", then any casual face.
-QFont gameComicFont(int pixelSize, QFont::Weight weight = QFont::Normal);
-
-// MS Sans Serif look-alike: "Liberation Sans" or "DejaVu Sans", then any sans serif.
-QFont gameSansFont(int pixelSize, QFont::Weight weight = QFont::Normal);
-
-// Times New Roman look-alike: "Liberation Serif", then any serif.
-QFont gameSerifFont(int pixelSize, QFont::Weight weight = QFont::Normal);
 
 // The look every command button and arrow of the game window shares: bold
 // yellow 11-pixel sans caption drawn plainly over the tiled wallpaper, raised

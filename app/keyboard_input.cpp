@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace prismora {
 namespace {
@@ -33,6 +34,9 @@ void MainWindow::buildKeyboardShortcuts()
         addAction(action);
         connect(action, &QAction::triggered, this, command);
     }
+    // Tab goes from the name field to the board, then to the palette.
+    setTabOrder(m_levelNameEdit, m_boardView);
+    setTabOrder(m_boardView, m_paletteList);
 }
 
 bool MainWindow::handleBoardKey(const QKeyEvent& event)
@@ -40,35 +44,39 @@ bool MainWindow::handleBoardKey(const QKeyEvent& event)
     if (!isPlainOrShifted(event)) {
         return false;
     }
+    SessionOutcome outcome;
     switch (event.key()) {
     case Qt::Key_Left:
-        moveByKey(-1, 0);
-        return true;
+        outcome = m_session->moveCursor(-1, 0);
+        break;
     case Qt::Key_Right:
-        moveByKey(1, 0);
-        return true;
+        outcome = m_session->moveCursor(1, 0);
+        break;
     case Qt::Key_Up:
-        moveByKey(0, -1);
-        return true;
+        outcome = m_session->moveCursor(0, -1);
+        break;
     case Qt::Key_Down:
-        moveByKey(0, 1);
-        return true;
+        outcome = m_session->moveCursor(0, 1);
+        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        pickUpOrPutDownByKey();
-        return true;
+        outcome = m_session->pickUpOrPutDown();
+        break;
     case Qt::Key_R:
         // As the right button does; Shift turns the other way.
-        turnByKey(event.modifiers().testFlag(Qt::ShiftModifier) ? Turn::Clockwise
-                                                                : Turn::Anticlockwise);
-        return true;
+        outcome = m_session->turnAtCursor(
+            event.modifiers().testFlag(Qt::ShiftModifier) ? Turn::Clockwise : Turn::Anticlockwise);
+        break;
     case Qt::Key_Delete:
-        giveBackByKey();
-        return true;
+        outcome = m_session->giveBackAtCursor();
+        break;
     default:
         return handlePaletteKey(event);
     }
+    m_boardView->showKeyboardFrame();
+    showOutcome(outcome);
+    return true;
 }
 
 bool MainWindow::handlePaletteKey(const QKeyEvent& event)
@@ -77,91 +85,11 @@ bool MainWindow::handlePaletteKey(const QKeyEvent& event)
     if (!isDigit || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         return false;
     }
-    takeIntoHandByKey(event.key() - Qt::Key_1);
-    return true;
-}
-
-void MainWindow::moveByKey(int columnStep, int rowStep)
-{
-    // A carry is one undo step, as a drag is: from the pick-up to the
-    // put-down or the drop past an edge.
-    const bool wasCarrying = !heldRecord(m_level, m_keyboardCursor).isNothing();
-    if (wasCarrying) {
-        m_history.beginAction(m_level);
-    }
-    if (moveCursor(m_level, m_keyboardCursor, columnStep, rowStep)) {
-        refreshPalette();
-        refreshBoard();
-    }
-    if (wasCarrying && heldRecord(m_level, m_keyboardCursor).isNothing()) {
-        m_history.finishAction(m_level);
-    }
-    showKeyboardCursor();
-}
-
-void MainWindow::pickUpOrPutDownByKey()
-{
-    switch (pickUpOrPutDown(m_level, m_keyboardCursor)) {
-    case HoldChange::PickedUp:
-        m_history.beginAction(m_level);
-        selectPaletteRow(paletteRowOf(m_level, m_keyboardCursor.held));
-        break;
-    case HoldChange::PutDown:
-        m_history.finishAction(m_level);
-        break;
-    case HoldChange::Nothing:
-        break;
-    }
-    showKeyboardCursor();
-}
-
-void MainWindow::turnByKey(Turn turn)
-{
-    const RecordedChange step(m_history, m_level);
-    if (turnAtCursor(m_level, m_keyboardCursor, turn)) {
-        refreshBoard();
-    }
-}
-
-void MainWindow::giveBackByKey()
-{
-    const bool wasCarrying = !heldRecord(m_level, m_keyboardCursor).isNothing();
-    const Level before = m_level;
-    if (giveBackAtCursor(m_level, m_keyboardCursor)) {
-        refreshPalette();
-        refreshBoard();
-    }
-    m_history.recordStep(before, m_level);
-    if (wasCarrying) {
-        m_history.finishAction(m_level);
-    }
-    showKeyboardCursor();
-}
-
-void MainWindow::takeIntoHandByKey(int row)
-{
-    if (!heldRecord(m_level, m_keyboardCursor).isNothing()) {
-        m_keyboardCursor.held = {};
-        m_history.finishAction(m_level);
-    }
-    selectPaletteRow(row);
-    {
-        // Taking is one step; carrying the piece from the top-left cell is the next.
-        const RecordedChange step(m_history, m_level);
-        showTakeResult(takeIntoHand(m_level, m_keyboardCursor, row));
-    }
-    if (!heldRecord(m_level, m_keyboardCursor).isNothing()) {
-        m_history.beginAction(m_level);
-    }
+    const SessionOutcome outcome = m_session->takeIntoHand(event.key() - Qt::Key_1);
     m_boardView->setFocus(Qt::OtherFocusReason);
-    showKeyboardCursor();
-}
-
-void MainWindow::showKeyboardCursor()
-{
-    const bool isCarrying = !heldRecord(m_level, m_keyboardCursor).isNothing();
-    m_boardView->setKeyboardCursor({m_keyboardCursor.column, m_keyboardCursor.row},
-                                   isCarrying ? CursorLook::Carrying : CursorLook::Free);
+    m_boardView->showKeyboardFrame();
+    showOutcome(outcome);
+    return true;
 }
 
 } // namespace prismora

@@ -1,4 +1,4 @@
-// The window's side of the level chooser and of the player's progress through the series.
+// The window's side of the level chooser: each series level as it starts, and the choice.
 #include "app/main_window.h"
 
 #include "app/level_chooser.h"
@@ -9,7 +9,6 @@
 #include "view/sprite_set.h"
 #include "widgets/gradient_button.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
 
@@ -18,31 +17,27 @@
 namespace prismora {
 namespace {
 
-constexpr const char* SavedGameName = "currentlevel.prl";
-
-std::string seriesProgressKey(const std::string& seriesFile, std::uint64_t contentHash)
-{
-    return progressKey(std::filesystem::path(seriesFile).filename().string(), contentHash);
-}
-
 // Each series level as it starts, its name and whether the player solved it.
+// Entries that hold no level (a folder, a stray file of the series' name)
+// are not offered.
 std::vector<ChooserLevel> readChooserLevels(const std::vector<std::string>& files,
-                                            const ProgressStore& progress)
+                                            const SessionStore& progress)
 {
     std::vector<ChooserLevel> levels;
-    for (const std::string& file : files) {
-        ChooserLevel entry;
-        auto loaded = loadLevel(file);
-        if (loaded.ok()) {
-            const Level& level = loaded.value().level;
-            entry.name = QString::fromStdString(level.name);
-            entry.thumbnail = renderBoard(level, evaluate(level), standardSprites())
-                                  .scaled(LevelChooser::ThumbnailSize, LevelChooser::ThumbnailSize,
-                                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            entry.isSolved = progress.isSolved(seriesProgressKey(file, loaded.value().contentHash));
-        } else {
-            entry.name = QString::fromStdString(std::filesystem::path(file).filename().string());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        auto loaded = loadLevel(files[i]);
+        if (!loaded.ok() || !loaded.value().holdsLevel) {
+            continue;
         }
+        const Level& level = loaded.value().level;
+        ChooserLevel entry;
+        entry.seriesIndex = static_cast<int>(i);
+        entry.name = QString::fromStdString(level.name);
+        entry.thumbnail = renderBoard(level, evaluate(level), standardSprites())
+                              .scaled(LevelChooser::ThumbnailSize, LevelChooser::ThumbnailSize,
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const std::string fileName = std::filesystem::path(files[i]).filename().string();
+        entry.isSolved = progress.isSolved(progressKey(fileName, loaded.value().contentHash));
         levels.push_back(std::move(entry));
     }
     return levels;
@@ -53,66 +48,28 @@ std::vector<ChooserLevel> readChooserLevels(const std::vector<std::string>& file
 void MainWindow::buildChooseLevelButton()
 {
     // In the free right-hand end of the top bar, after the name field.
-    m_chooseLevelButton = makeButton("Välj nivå", m_topBar, QRect(562, 8, 90, 25));
+    m_chooseLevelButton = makeButton(tr("Välj nivå"), m_topBar, QRect(562, 8, 90, 25));
     m_chooseLevelButton->setObjectName(QStringLiteral("chooseLevelButton"));
-    m_chooseLevelButton->setToolTip(QStringLiteral("Välj nivå (Ctrl+L)"));
+    m_chooseLevelButton->setToolTip(tr("Välj nivå (Ctrl+L)"));
     connect(m_chooseLevelButton, &QPushButton::clicked, this, &MainWindow::openLevelChooser);
-    // Tab goes through the top bar from left to right before the board.
-    setTabOrder(m_levelNameEdit, m_chooseLevelButton);
 }
 
 void MainWindow::openLevelChooser()
 {
-    const bool hasSavedGame = QFileInfo(m_playerFolder + QLatin1String(SavedGameName)).isFile();
-    auto* chooser =
-        new LevelChooser(readChooserLevels(m_series.files(), *m_progress),
-                         hasSavedGame ? ContinueOffer::SavedGame : ContinueOffer::None, this);
+    auto* chooser = new LevelChooser(
+        readChooserLevels(m_session->series().files(), *m_progress),
+        m_session->hasSavedGame() ? ContinueOffer::SavedGame : ContinueOffer::None, this);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
-    connect(chooser, &LevelChooser::levelChosen, this, &MainWindow::goToSeriesLevel);
-    connect(chooser, &LevelChooser::continueChosen, this, &MainWindow::continueSavedGame);
-    chooser->open();
-}
-
-void MainWindow::goToSeriesLevel(int index)
-{
     // As the arrows do: a changed design is not left without asking, and the
     // index and the hint move even when the file cannot be loaded any more.
-    if (!mayLeaveDesign()) {
-        return;
-    }
-    if (const std::optional<std::string> path = m_series.select(index)) {
-        loadLevelFile(QString::fromStdString(*path));
-        showSeriesHint();
-    }
-}
-
-void MainWindow::continueSavedGame()
-{
-    if (!mayLeaveDesign()) {
-        return;
-    }
-    loadLevelFile(m_playerFolder + QLatin1String(SavedGameName));
-}
-
-void MainWindow::rememberLevelFile(const QString& path, std::uint64_t contentHash)
-{
-    m_playedFile = path;
-    m_progressKey.clear();
-    const QString loaded = QFileInfo(path).canonicalFilePath();
-    for (const std::string& file : m_series.files()) {
-        if (QFileInfo(QString::fromStdString(file)).canonicalFilePath() == loaded) {
-            m_progressKey = seriesProgressKey(file, contentHash);
-            return;
-        }
-    }
-}
-
-void MainWindow::recordProgressIfSolved()
-{
-    if (!m_progressKey.empty() && m_level.mode == Mode::Play &&
-        m_evaluation.verdict == Verdict::Solved) {
-        m_progress->markSolved(m_progressKey);
-    }
+    connect(chooser, &LevelChooser::levelChosen, this, [this](int index) {
+        perform(
+            [this, index](Consent consent) { return m_session->goToSeriesLevel(index, consent); });
+    });
+    connect(chooser, &LevelChooser::continueChosen, this, [this] {
+        perform([this](Consent consent) { return m_session->continueSavedGame(consent); });
+    });
+    chooser->open();
 }
 
 } // namespace prismora

@@ -13,11 +13,12 @@
 namespace prismora {
 namespace {
 
-constexpr const char* GroupTitles[] = {"Grundserien", "Mästarserien"};
+constexpr const char* GroupTitles[] = {QT_TRANSLATE_NOOP("prismora::LevelChooser", "Grundserien"),
+                                       QT_TRANSLATE_NOOP("prismora::LevelChooser", "Mästarserien")};
 constexpr int GroupCount = 2;
 
 // The thumbnail with a green disc and a white tick in its top-right corner
-// when solved; a navy square stands in for a level that cannot be read.
+// when solved.
 QPixmap thumbnailIcon(const ChooserLevel& level)
 {
     constexpr int Size = LevelChooser::ThumbnailSize;
@@ -42,10 +43,15 @@ QPixmap thumbnailIcon(const ChooserLevel& level)
     return icon;
 }
 
-QString itemText(int index, const ChooserLevel& level)
+QString itemText(const ChooserLevel& level)
 {
-    const QString text = QString::number(index + 1) + QStringLiteral(". ") + level.name;
+    const QString text = QString::number(level.seriesIndex + 1) + QStringLiteral(". ") + level.name;
     return level.isSolved ? QStringLiteral("✓ ") + text : text;
+}
+
+int groupOf(int seriesIndex)
+{
+    return std::min(seriesIndex / LevelChooser::GroupSize, GroupCount - 1);
 }
 
 } // namespace
@@ -55,36 +61,35 @@ LevelChooser::LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffe
     : QDialog(parent), m_groups(new QTabWidget(this))
 {
     setObjectName(QStringLiteral("levelChooser"));
-    setWindowTitle(QStringLiteral("Välj nivå"));
+    setWindowTitle(tr("Välj nivå"));
     m_groups->setObjectName(QStringLiteral("levelGroups"));
-    for (int i = 0; i < static_cast<int>(levels.size()); ++i) {
-        const int group = std::min(i / GroupSize, GroupCount - 1);
+    for (const ChooserLevel& level : levels) {
+        const int group = groupOf(level.seriesIndex);
         while (static_cast<int>(m_lists.size()) <= group) {
-            m_lists.push_back(addGroup(QString::fromUtf8(GroupTitles[m_lists.size()])));
+            m_lists.push_back(addGroup(tr(GroupTitles[m_lists.size()])));
         }
-        const ChooserLevel& level = levels[static_cast<std::size_t>(i)];
-        auto* item = new QListWidgetItem(thumbnailIcon(level), itemText(i, level));
+        auto* item = new QListWidgetItem(thumbnailIcon(level), itemText(level));
         item->setData(SolvedRole, level.isSolved);
-        item->setData(IndexRole, i);
+        item->setData(IndexRole, level.seriesIndex);
         item->setToolTip(level.name);
         m_lists[static_cast<std::size_t>(group)]->addItem(item);
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* play = buttons->addButton(QStringLiteral("Spela"), QDialogButtonBox::AcceptRole);
+    QPushButton* play = buttons->addButton(tr("Spela"), QDialogButtonBox::AcceptRole);
     play->setObjectName(QStringLiteral("playButton"));
     play->setDefault(true);
     play->setEnabled(!levels.empty());
     if (offer == ContinueOffer::SavedGame) {
-        QPushButton* resume = buttons->addButton(QStringLiteral("Fortsätt där du slutade"),
-                                                 QDialogButtonBox::ActionRole);
+        QPushButton* resume =
+            buttons->addButton(tr("Fortsätt där du slutade"), QDialogButtonBox::ActionRole);
         resume->setObjectName(QStringLiteral("continueButton"));
         connect(resume, &QPushButton::clicked, this, [this] {
             accept();
             emit continueChosen();
         });
     }
-    buttons->addButton(QStringLiteral("Avbryt"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Avbryt"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelChooser::chooseSelected);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -149,14 +154,17 @@ void LevelChooser::selectFirstUnsolved(const std::vector<ChooserLevel>& levels)
 {
     const auto unsolved = std::find_if(levels.begin(), levels.end(),
                                        [](const ChooserLevel& level) { return !level.isSolved; });
-    const int index = unsolved != levels.end() ? static_cast<int>(unsolved - levels.begin()) : 0;
-    const int group = std::min(index / GroupSize, GroupCount - 1);
-    if (group >= static_cast<int>(m_lists.size())) {
+    if (levels.empty()) {
         return;
     }
-    QListWidget* list = m_lists[static_cast<std::size_t>(group)];
+    const ChooserLevel& chosen = unsolved != levels.end() ? *unsolved : levels.front();
+    QListWidget* list = m_lists[static_cast<std::size_t>(groupOf(chosen.seriesIndex))];
     m_groups->setCurrentWidget(list);
-    list->setCurrentRow(index - group * GroupSize);
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->data(IndexRole).toInt() == chosen.seriesIndex) {
+            list->setCurrentRow(row);
+        }
+    }
     list->setFocus();
 }
 

@@ -14,18 +14,19 @@ namespace prismora {
 
 // One level of the series as the chooser shows it.
 struct ChooserLevel {
-    QString name;     // the level's name, or its file name when it cannot be read
-    QImage thumbnail; // its starting board; null when it cannot be read
+    int seriesIndex = 0; // its place in the series
+    QString name;
+    QImage thumbnail; // its starting board
     bool isSolved = false;
 };
 
 // Whether the chooser offers "Fortsätt där du slutade" (a saved game exists).
 enum class ContinueOffer { None, SavedGame };
 
-// Levels 1-30 are "Grundserien", 31 and on "Mästarserien", each on its own
-// tab. The first unsolved level (or the first level when all are solved) is
-// selected when the dialog opens. Choosing a level (double-click, Enter or
-// "Spela") emits levelChosen with its index in the series after the dialog
+// Levels 1-30 of the series are "Grundserien", 31 and on "Mästarserien",
+// each on its own tab; a series file that holds no level is not offered. The first unsolved level
+// (or the first level when all are solved) is selected when the dialog opens. Choosing a level
+// (double-click, Enter or "Spela") emits levelChosen with its index in the series after the dialog
 // has closed; "Fortsätt där du slutade" emits continueChosen.
 class LevelChooser : public QDialog {
     Q_OBJECT

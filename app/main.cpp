@@ -16,6 +16,10 @@ int main(int argc, char** argv)
     if (!args.empty() && args[0] == "--render") {
         return prismora::runRenderCommand({args.begin() + 1, args.end()});
     }
+    // "--editor" opens the game on a new design (the desktop entry's action).
+    if (!args.empty() && args[0] == "--editor") {
+        return prismora::runGame(argc, argv);
+    }
     if (const std::optional<int> code = prismora::runCommandLine(args)) {
         return *code;
     }

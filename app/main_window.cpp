@@ -1,10 +1,11 @@
-// The main window's construction: widgets, colours, geometry and wiring; showing the game.
+// The main window's construction: widgets, colours, geometry and wiring.
 #include "app/main_window.h"
 
 #include "app/game_style.h"
 #include "app/program_copy.h"
 #include "app/progress_store.h"
 #include "app/status_feedback.h"
+#include "app/storage_paths.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
 #include "view/sprite_set.h"
@@ -12,6 +13,8 @@
 #include "widgets/scrolling_banner.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -73,14 +76,32 @@ void startDetachedCopy(const QString& levelPath)
     startIndependentProcess(QCoreApplication::applicationFilePath(), {levelPath});
 }
 
+std::filesystem::path toPath(const QString& text)
+{
+    return std::filesystem::path(text.toStdString());
+}
+
+// The series and player folders given, or else where this executable keeps them.
+SessionFolders sessionFolders(const MainWindow::Options& options)
+{
+    QString seriesFolder = options.seriesFolder;
+    QString playerFolder = options.playerFolder;
+    if (seriesFolder.isEmpty() || playerFolder.isEmpty()) {
+        const StorageFolders found = findStorageFolders(
+            QString::fromStdString(programFolder(toPath(QCoreApplication::applicationFilePath()))));
+        seriesFolder = found.seriesFolder;
+        playerFolder = found.playerFolder;
+    }
+    return {toPath(seriesFolder), toPath(playerFolder)};
+}
+
 } // namespace
 
 MainWindow::MainWindow(Options options, QWidget* parent)
     : QWidget(parent), m_wallpaper(standardWallpaper()),
-      m_seriesFolder(std::move(options.seriesFolder)),
-      m_playerFolder(std::move(options.playerFolder)), m_dialogs(options.dialogs),
-      m_startProgramCopy(std::move(options.startProgramCopy)),
-      m_progress(std::make_unique<ProgressStore>(options.settingsFile))
+      m_progress(std::make_unique<ProgressStore>(options.settingsFile)),
+      m_session(std::make_unique<GameSession>(sessionFolders(options), *m_progress)),
+      m_dialogs(options.dialogs), m_startProgramCopy(std::move(options.startProgramCopy))
 {
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtUserDialogs>();
@@ -91,6 +112,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     }
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(InitialCaption));
+    setAccessibleName(QStringLiteral("Prismora"));
     setFixedSize(ClientWidth, ClientHeight);
     paintBackground(this, Qt::black);
     buildTopBar();
@@ -103,7 +125,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildAidActions();
     buildKeyboardShortcuts();
     centreOnScreen();
-    startUp(options.arguments);
+    startUp(options);
 }
 
 MainWindow::~MainWindow() = default;
@@ -114,13 +136,15 @@ void MainWindow::buildTopBar()
     m_banner = createGameBanner(m_topBar, m_wallpaper);
     m_banner->setObjectName(QStringLiteral("banner"));
     m_banner->move(8, 8);
-    m_nameCaption = new QLabel(QStringLiteral("Namn:"), m_topBar);
+    m_nameCaption = new QLabel(tr("Namn:"), m_topBar);
     m_nameCaption->setObjectName(QStringLiteral("nameCaption"));
     m_nameCaption->setGeometry(250, 8, 50, 25);
     setTextColour(m_nameCaption, Qt::white);
-    m_levelNameEdit = new QLineEdit(QStringLiteral("(no name)"), m_topBar);
+    m_levelNameEdit = new QLineEdit(QString::fromUtf8(InitialLevelName), m_topBar);
     m_levelNameEdit->setObjectName(QStringLiteral("levelNameEdit"));
     m_levelNameEdit->setGeometry(304, 8, 250, 25);
+    m_levelNameEdit->setAccessibleName(tr("Banans namn"));
+    m_nameCaption->setBuddy(m_levelNameEdit);
 }
 
 void MainWindow::buildBoardArea()
@@ -138,10 +162,13 @@ void MainWindow::buildStatusBar()
 {
     m_statusBar =
         makePanel(this, "statusBar", QRect(0, ClientHeight - BarHeight, LeftWidth, BarHeight));
-    m_previousLevelButton = makeButton("<--", m_statusBar, QRect(8, 8, 50, 25));
+    m_previousLevelButton = makeButton(QStringLiteral("<--"), m_statusBar, QRect(8, 8, 50, 25));
     m_previousLevelButton->setObjectName(QStringLiteral("previousLevelButton"));
-    m_nextLevelButton = makeButton("-->", m_statusBar, QRect(LeftWidth - 58, 8, 50, 25));
+    m_previousLevelButton->setAccessibleName(tr("Föregående bana"));
+    m_nextLevelButton =
+        makeButton(QStringLiteral("-->"), m_statusBar, QRect(LeftWidth - 58, 8, 50, 25));
     m_nextLevelButton->setObjectName(QStringLiteral("nextLevelButton"));
+    m_nextLevelButton->setAccessibleName(tr("Nästa bana"));
     m_statusLabel = new QLabel(m_statusBar);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     m_statusLabel->setGeometry(62, 0, LeftWidth - 124, BarHeight);
@@ -151,15 +178,16 @@ void MainWindow::buildStatusBar()
     m_feedback = new StatusFeedback(*m_statusLabel);
 }
 
-GradientButton* MainWindow::makeButton(const char* caption, QWidget* parent, const QRect& geometry)
+GradientButton* MainWindow::makeButton(const QString& caption, QWidget* parent,
+                                       const QRect& geometry)
 {
-    auto* button = new GradientButton(QString::fromUtf8(caption), parent);
+    auto* button = new GradientButton(caption, parent);
     applyGameButtonStyle(*button, m_wallpaper);
     button->setGeometry(geometry);
     return button;
 }
 
-GradientButton* MainWindow::addCommandButton(const char* caption, int top)
+GradientButton* MainWindow::addCommandButton(const QString& caption, int top)
 {
     return makeButton(caption, m_commandColumn, QRect(ButtonX, top, ButtonWidth, ButtonHeight));
 }
@@ -168,16 +196,16 @@ void MainWindow::buildCommandColumn()
 {
     m_commandColumn = makePanel(this, "commandColumn",
                                 QRect(LeftWidth, BarHeight, ColumnWidth, ClientHeight - BarHeight));
-    m_openButton = addCommandButton("Ladda spel...", 16);
-    m_newDesignButton = addCommandButton("Skapa nytt spel", 41);
+    m_openButton = addCommandButton(tr("Ladda spel..."), 16);
+    m_newDesignButton = addCommandButton(tr("Skapa nytt spel"), 41);
     m_paletteList = new PaletteList(m_commandColumn);
     m_paletteList->move(ButtonX, 68);
-    m_screenshotButton = addCommandButton("Ta skärmdump", 348);
-    m_savePositionButton = addCommandButton("Spara spelposition", 373);
-    m_saveDesignButton = addCommandButton("Spara som nytt spel...", 398);
-    m_testDesignButton = addCommandButton("Testa spel...", 423);
-    m_discardDesignButton = addCommandButton("Ångra nytt spel", 453);
-    m_quitButton = addCommandButton("Avsluta", 478);
+    m_screenshotButton = addCommandButton(tr("Ta skärmdump"), 348);
+    m_savePositionButton = addCommandButton(tr("Spara spelposition"), 373);
+    m_saveDesignButton = addCommandButton(tr("Spara som nytt spel..."), 398);
+    m_testDesignButton = addCommandButton(tr("Testa spel..."), 423);
+    m_discardDesignButton = addCommandButton(tr("Ångra nytt spel"), 453);
+    m_quitButton = addCommandButton(tr("Avsluta"), 478);
     const std::pair<QWidget*, const char*> names[] = {
         {m_openButton, "openButton"},
         {m_newDesignButton, "newDesignButton"},
@@ -193,8 +221,9 @@ void MainWindow::buildCommandColumn()
     }
     m_paletteMenu = new QMenu(this);
     m_paletteMenu->setObjectName(QStringLiteral("paletteMenu"));
-    m_editLoadedAction = m_paletteMenu->addAction(QStringLiteral("Redigera laddat spel"));
-    m_playLoadedAction = m_paletteMenu->addAction(QStringLiteral("Spela laddat spel"));
+    m_editLoadedAction = m_paletteMenu->addAction(tr("Redigera laddat spel"));
+    m_playLoadedAction = m_paletteMenu->addAction(tr("Spela laddat spel"));
+    m_paletteList->setAccessibleName(tr("Pjäser"));
     m_paletteList->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
@@ -219,10 +248,11 @@ void MainWindow::connectSignals()
     connect(m_boardView, &BoardView::pointerMoved, this, &MainWindow::onBoardMove);
     connect(m_boardView, &BoardView::pointerPressed, this, &MainWindow::onBoardPress);
     connect(m_boardView, &BoardView::pointerReleased, this, &MainWindow::onBoardRelease);
+    connect(m_boardView, &BoardView::pointerLeft, this, [this] { m_session->leavePointer(); });
     m_boardView->installEventFilter(this);
     m_levelNameEdit->installEventFilter(this);
     connect(m_levelNameEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_level.name = text.toStdString(); });
+            [this](const QString& text) { m_session->setName(text.toStdString()); });
 }
 
 void MainWindow::centreOnScreen()
@@ -257,42 +287,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::wheelEvent(QWheelEvent* event) { takeWheel(event->angleDelta().y()); }
 
-void MainWindow::setCommandState(CommandState state)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    leaveCommandState(state);
-    m_commandState = state;
-    const CommandVisibility shown = visibilityOf(state);
-    m_openButton->setVisible(shown.open);
-    m_saveDesignButton->setVisible(shown.design);
-    m_testDesignButton->setVisible(shown.design);
-    m_discardDesignButton->setVisible(shown.discardDesign);
-    m_screenshotButton->setVisible(shown.snapshots);
-    m_savePositionButton->setVisible(shown.snapshots);
-}
-
-void MainWindow::refreshBoard()
-{
-    reevaluate(m_level, m_evaluation);
-    if (m_level.mode == Mode::Play && needsRestart(m_evaluation)) {
-        restartAfterBomb();
+    // Closing the window by any means does what "Avsluta" does; the session
+    // says when it may close.
+    if (m_isClosing) {
+        event->accept();
         return;
     }
-    m_boardView->showLevel(&m_level, &m_evaluation);
-    m_statusLabel->setText(QString::fromStdString(m_evaluation.statusText()));
-    afterBoardRefresh();
+    // A close() from within this handler is not carried out, so the answer
+    // is given here.
+    quit();
+    event->setAccepted(m_isClosing);
 }
 
-void MainWindow::refreshPalette() { m_paletteList->showPalette(m_level.palette, m_level.mode); }
-
-void MainWindow::showLevelName()
+QString MainWindow::playerFolder() const
 {
-    const QSignalBlocker blocker(m_levelNameEdit);
-    m_levelNameEdit->setText(QString::fromStdString(m_level.name));
-}
-
-QMessageBox::StandardButton MainWindow::ask(const MessageBoxRequest& request)
-{
-    return m_dialogs->showMessage(this, request);
+    return QString::fromStdString(m_session->folders().playerFolder.string());
 }
 
 } // namespace prismora

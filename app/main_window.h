@@ -1,27 +1,19 @@
-// The main window: board, palette, status line, the command column, and the game they show.
+// The main window: board, palette, status line and command column around one game session.
 #pragma once
 
-#include "app/command_state.h"
 #include "app/user_dialogs.h"
-#include "core/board_cursor.h"
-#include "core/evaluation.h"
-#include "core/level.h"
-#include "core/level_file.h"
-#include "core/level_series.h"
-#include "core/play.h"
-#include "core/undo_history.h"
+#include "core/game_session.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
-#include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QAction;
+class QCloseEvent;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -41,11 +33,11 @@ class ProgressStore;
 class ScrollingBanner;
 class StatusFeedback;
 
-// The window owns the level being played or designed. Each user action is
-// turned into a play rule of core/play on the level; the window then
-// evaluates the level, repaints the board and the palette and shows the
-// verdict in the status line. The widgets are private; tests find them by
-// object name (see main_window.cpp).
+// A shell around its GameSession: each user action becomes one session
+// operation, and its outcome is shown in one place (showOutcome): the board,
+// the palette, the status line, the commands on offer, the questions and the
+// messages. The widgets are private; tests find them by object name (see
+// main_window.cpp).
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -60,6 +52,8 @@ public:
         // Command-line arguments after the program name; an existing file in
         // the first one (or the one after "--") is loaded at start-up.
         QStringList arguments;
+        // Start with a new design in the editor ("--editor").
+        bool startInEditor = false;
         // Message boxes and file dialogs; not owned. Null: the Qt dialogs.
         UserDialogs* dialogs = nullptr;
         // Starts an independent copy of the program on a level file. Null: a
@@ -73,26 +67,23 @@ public:
     explicit MainWindow(Options options, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const Level& level() const { return m_level; }
-    const Evaluation& evaluation() const { return m_evaluation; }
-    // What the pointer has hold of.
-    const Grab& grab() const { return m_grab; }
-    // The keyboard's cell and what it carries.
-    const BoardCursor& keyboardCursor() const { return m_keyboardCursor; }
-    const LevelSeries& levelSeries() const { return m_series; }
-    const QString& playerFolder() const { return m_playerFolder; }
+    const GameSession& session() const { return *m_session; }
+    const Level& level() const { return m_session->level(); }
+    const Evaluation& evaluation() const { return m_session->evaluation(); }
+    QString playerFolder() const;
 
-    // Loads a level file as every load does: level, palette, name field and
-    // caption from the file, play mode, the snapshot commands offered; the
-    // level is judged when this returns. A missing file changes nothing; a
-    // refused file and a load warning are shown in an "Information" box.
+    // Loads a level file as "Ladda spel..." does, asking first when a
+    // changed design would be dropped.
     void loadLevelFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    using Operation = std::function<SessionOutcome(Consent)>;
+
     // Construction (main_window.cpp).
     void buildTopBar();
     void buildBoardArea();
@@ -100,23 +91,28 @@ private:
     void buildCommandColumn();
     void connectSignals();
     void centreOnScreen();
-    GradientButton* makeButton(const char* caption, QWidget* parent, const QRect& geometry);
-    GradientButton* addCommandButton(const char* caption, int top);
+    GradientButton* makeButton(const QString& caption, QWidget* parent, const QRect& geometry);
+    GradientButton* addCommandButton(const QString& caption, int top);
 
-    // Start-up, loading and the series (startup_and_series.cpp).
-    void startUp(const QStringList& arguments);
+    // Showing what an operation did (show_outcome.cpp).
+    void perform(const Operation& operation);
+    void showOutcome(const SessionOutcome& outcome);
+    void applyCommandState();
+    void showCaption();
+    void showStatus(StatusNote note);
+    void showPointer();
+    void showLevelName();
+    void refreshPalette();
     void showSeriesHint();
+    void showKeyboardCursor();
+    void showMessage(const SessionMessage& message);
+    bool mayGoAhead(const SessionOutcome& outcome);
+    void shareFile(const QString& path);
+
+    // Start-up and the series (startup_and_series.cpp).
+    void startUp(const Options& options);
     void goToNextLevel();
     void goToPreviousLevel();
-    bool readLevelFile(const QString& path);
-    void takeLoadedLevel(LoadedLevel loaded, const QString& path);
-    void restartAfterBomb();
-
-    // Showing the game after a change (main_window.cpp).
-    void setCommandState(CommandState state);
-    void refreshBoard();
-    void refreshPalette();
-    void showLevelName();
 
     // Commands of the column, the palette's menu and the name field (commands.cpp).
     void openLevel();
@@ -127,55 +123,28 @@ private:
     void editLoadedLevel();
     void playLoadedLevel();
     void quit();
-    bool saveLevelOrReport(const QString& path, SaveLayout layout);
-    // A design is saved or tested only when every lamp on it is lit, and it has one.
-    bool isWorkingDesign() const;
-    // Asks before a command drops a design changed since the editor opened it.
-    bool mayLeaveDesign();
-    // Asks before a save replaces an existing file.
-    bool mayReplace(const QString& path);
     bool filterNameKey(const QString& typed);
     QMessageBox::StandardButton ask(const MessageBoxRequest& request);
 
     // Sharing a result (snapshot.cpp).
     void takeScreenshot();
     void savePosition();
-    QString sharedFilePath(const QString& suffix) const;
-    // A file in the player's folder, which is created when it is missing.
-    QString playerFile(const QString& name) const;
-    // The file in the player's folder that "Testa spel..." writes and starts
-    // the copy of the game on.
-    static constexpr const char* TestCopyFileName = "speltest.prl";
 
     // Board and palette input (board_input.cpp).
-    void onBoardMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void onBoardPress(Qt::MouseButton button, Qt::MouseButtons buttons,
-                      Qt::KeyboardModifiers modifiers, QPoint pos, bool doubleClick);
+    void onBoardMove(PointerCell cell, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void onBoardPress(PointerCell cell, Qt::MouseButton button, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers, bool doubleClick);
     void onBoardRelease();
-    void onWheelNotch(int delta);
     void takeWheel(int angleDelta);
     void takeSelectedPiece();
-    void showTakeResult(TakeResult result);
-    void grabUnderPointer(QPoint pos);
-    void selectPaletteRow(int row);
 
     // Keyboard play on the board and the palette (keyboard_input.cpp).
     void buildKeyboardShortcuts();
     bool handleBoardKey(const QKeyEvent& event);
     bool handlePaletteKey(const QKeyEvent& event);
-    void moveByKey(int columnStep, int rowStep);
-    void pickUpOrPutDownByKey();
-    void turnByKey(Turn turn);
-    void giveBackByKey();
-    void takeIntoHandByKey(int row);
-    void showKeyboardCursor();
 
     // Undo, redo and restart (undo_commands.cpp).
     void buildUndoActions();
-    void undoStep();
-    void redoStep();
-    void restartLevel();
-    void showRestoredLevel(Level level);
     void offerUndoCommands();
 
     // The hint, the colour-blind aid and the help (aid_commands.cpp).
@@ -186,48 +155,19 @@ private:
     void setColourAid(bool isOn);
     void openHelp();
 
-    // The level chooser and the player's progress (level_choice.cpp).
+    // The level chooser (level_choice.cpp).
     void buildChooseLevelButton();
     void openLevelChooser();
-    void goToSeriesLevel(int index);
-    void continueSavedGame();
-    void rememberLevelFile(const QString& path, std::uint64_t contentHash);
-    void recordProgressIfSolved();
-
-    // What follows every load, board refresh and change of command state
-    // for undo, the keyboard, progress and the passing message (after_changes.cpp).
-    void afterLevelTaken(const QString& path, std::uint64_t contentHash);
-    void afterBoardRefresh();
-    void leaveCommandState(CommandState next);
-    void startFreshHistory();
 
     QImage m_wallpaper;
-    Level m_level;
-    Evaluation m_evaluation;
-    Grab m_grab;
-    CommandState m_commandState = CommandState::NothingLoaded;
-    LevelSeries m_series;
-    QString m_seriesFolder;
-    QString m_playerFolder;
-    QString m_currentLevelFile;
-    // The design as the editor opened it, until it is saved, discarded or
-    // replaced by a load; changes since then are not kept anywhere.
-    std::optional<Level> m_openedDesign;
-    // Started on the player's speltest.prl by "Testa spel...": "Avsluta"
-    // leaves currentlevel.prl alone.
-    bool m_isTestCopy = false;
+    std::unique_ptr<ProgressStore> m_progress;
+    std::unique_ptr<GameSession> m_session;
     std::unique_ptr<UserDialogs> m_ownDialogs;
     UserDialogs* m_dialogs = nullptr;
     std::function<void(const QString&)> m_startProgramCopy;
     int m_wheelRemainder = 0;
-    UndoHistory m_history;
-    BoardCursor m_keyboardCursor;
-    std::unique_ptr<ProgressStore> m_progress;
-    // The file the level being played came from, which a restart reads
-    // again, and its progress key when it is a series level; both empty while
-    // nothing is loaded or a design is played.
-    QString m_playedFile;
-    std::string m_progressKey;
+    // Set once the session has agreed to close: the close event then goes through.
+    bool m_isClosing = false;
 
     QFrame* m_topBar = nullptr;
     ScrollingBanner* m_banner = nullptr;

@@ -7,6 +7,7 @@ namespace prismora {
 namespace {
 
 constexpr QLatin1StringView ColourAidKey("display/colourAid");
+constexpr QLatin1StringView SavedGameGroup("savedGame");
 
 QString solvedKey(const std::string& key)
 {
@@ -35,6 +36,48 @@ void ProgressStore::markSolved(const std::string& key)
         return;
     }
     m_settings->setValue(solvedKey(key), true);
+    m_settings->sync();
+}
+
+std::optional<SavedGameRecord> ProgressStore::savedGameRecord() const
+{
+    m_settings->beginGroup(SavedGameGroup);
+    std::optional<SavedGameRecord> record;
+    bool isHash = false;
+    const std::uint64_t hash =
+        m_settings->value(QStringLiteral("fileHash")).toString().toULongLong(&isHash, 16);
+    if (isHash) {
+        record = SavedGameRecord{};
+        record->fileHash = hash;
+        record->seriesFileName =
+            m_settings->value(QStringLiteral("seriesFile")).toString().toStdString();
+        record->progressKey =
+            m_settings->value(QStringLiteral("progressKey")).toString().toStdString();
+        record->isDesign = m_settings->value(QStringLiteral("isDesign"), false).toBool();
+        for (const QString& count : m_settings->value(QStringLiteral("editorPalette"))
+                                        .toString()
+                                        .split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            record->editorPalette.push_back(count.toInt());
+        }
+    }
+    m_settings->endGroup();
+    return record;
+}
+
+void ProgressStore::rememberSavedGame(const SavedGameRecord& record)
+{
+    QStringList counts;
+    for (const int count : record.editorPalette) {
+        counts.append(QString::number(count));
+    }
+    m_settings->beginGroup(SavedGameGroup);
+    m_settings->setValue(QStringLiteral("fileHash"), QString::number(record.fileHash, 16));
+    m_settings->setValue(QStringLiteral("seriesFile"),
+                         QString::fromStdString(record.seriesFileName));
+    m_settings->setValue(QStringLiteral("progressKey"), QString::fromStdString(record.progressKey));
+    m_settings->setValue(QStringLiteral("isDesign"), record.isDesign);
+    m_settings->setValue(QStringLiteral("editorPalette"), counts.join(QLatin1Char(',')));
+    m_settings->endGroup();
     m_settings->sync();
 }
 

@@ -2,6 +2,8 @@
 // settings.
 #pragma once
 
+#include "core/session_store.h"
+
 #include <QString>
 
 #include <memory>
@@ -12,25 +14,26 @@ class QSettings;
 namespace prismora {
 
 // Solved levels by their progress key (core/progress.h), in the group
-// "solved" of a settings file, and whether the player wants the colour-blind
-// aid ("display/colourAid", off when absent).
-class ProgressStore {
+// "solved" of a settings file; the record of the game "Avsluta" saved, in
+// the group "savedGame"; and whether the player wants the colour-blind aid
+// ("display/colourAid", off when absent). Every change is written at once, so
+// a crash afterwards loses nothing; a file that cannot be written keeps the
+// record for this run only.
+class ProgressStore : public SessionStore {
 public:
     // `file` empty: the game's per-user settings in the XDG config folder
     // ($XDG_CONFIG_HOME/Prismora/Prismora.conf); otherwise that INI file.
     explicit ProgressStore(const QString& file);
-    ~ProgressStore();
+    ~ProgressStore() override;
     ProgressStore(const ProgressStore&) = delete;
     ProgressStore& operator=(const ProgressStore&) = delete;
 
-    bool isSolved(const std::string& key) const;
-    // Records the level as solved and writes the settings file at once, so a
-    // crash afterwards loses nothing. A file that cannot be written keeps the
-    // record for this run only.
-    void markSolved(const std::string& key);
+    bool isSolved(const std::string& key) const override;
+    void markSolved(const std::string& key) override;
+    std::optional<SavedGameRecord> savedGameRecord() const override;
+    void rememberSavedGame(const SavedGameRecord& record) override;
 
     bool isColourAidOn() const;
-    // Written at once, as a solved level is.
     void setColourAidOn(bool isOn);
 
 private:

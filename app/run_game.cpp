@@ -27,6 +27,11 @@ int runGame(int argc, char** argv)
     setUpApplication(application);
     MainWindow::Options options;
     options.arguments = gameArguments(given, QApplication::arguments().mid(1));
+    if (!options.arguments.isEmpty() &&
+        options.arguments.constFirst() == QStringLiteral("--editor")) {
+        options.startInEditor = true;
+        options.arguments.removeFirst();
+    }
     MainWindow window(std::move(options));
     window.show();
     return QApplication::exec();

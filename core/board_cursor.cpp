@@ -1,32 +1,13 @@
 // Keyboard play rules: cursor steps, carrying, turning, giving back and taking from the palette.
 #include "core/board_cursor.h"
 
-#include "core/palette.h"
-
 #include <algorithm>
 
 namespace prismora {
 
 Grab heldRecord(const Level& level, const BoardCursor& cursor)
 {
-    const Grab& held = cursor.held;
-    const auto index = static_cast<std::size_t>(held.index);
-    switch (held.target) {
-    case Grab::Target::Piece:
-        if (held.index >= 0 && index < level.pieces.size() && !level.pieces[index].removed) {
-            return held;
-        }
-        break;
-    case Grab::Target::Cannon:
-        if (held.index >= 0 && index < level.sources.size() && level.sources[index].isCannon() &&
-            !level.sources[index].removed) {
-            return held;
-        }
-        break;
-    case Grab::Target::Nothing:
-        break;
-    }
-    return {};
+    return isLiveRecord(level, cursor.held) ? cursor.held : Grab{};
 }
 
 Grab recordAtCursor(const Level& level, const BoardCursor& cursor)
@@ -85,15 +66,13 @@ bool giveBackAtCursor(Level& level, BoardCursor& cursor)
 
 TakeResult takeIntoHand(Level& level, BoardCursor& cursor, int row)
 {
-    const TakeResult result = takeFromPalette(level, row);
-    if (result == TakeResult::Taken) {
-        const bool isCannon = level.mode == Mode::Edit && cannonColourOfRow(row).has_value();
-        cursor.held = isCannon ? Grab::cannon(static_cast<int>(level.sources.size()) - 1)
-                               : Grab::piece(static_cast<int>(level.pieces.size()) - 1);
+    const Take take = takeFromPalette(level, row);
+    if (take.result == TakeResult::Taken) {
+        cursor.held = take.record;
         cursor.column = 1;
         cursor.row = 1;
     }
-    return result;
+    return take.result;
 }
 
 } // namespace prismora

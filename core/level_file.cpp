@@ -274,6 +274,11 @@ void writeCannonSections(const Level& level, IniFile& ini)
 
 } // namespace
 
+Completion completionOf(Verdict verdict)
+{
+    return isFinished(verdict) ? Completion::Finished : Completion::Unfinished;
+}
+
 LoadedLevel parseLevel(std::string_view fileBytes)
 {
     const IniFile ini = IniFile::parse(fileBytes);
@@ -293,6 +298,10 @@ LoadedLevel parseLevel(std::string_view fileBytes)
     countUnreadSections(ini, flag, dropped);
     loaded.warning = capacityWarning(dropped);
     loaded.contentHash = contentHash(fileBytes);
+    loaded.holdsLevel = ini.hasSection(LevelSection) || !level.pieces.empty() ||
+                        !level.sources.empty() || dropped.pieces > 0 || dropped.cannons > 0 ||
+                        std::any_of(level.palette.begin(), level.palette.end(),
+                                    [](int count) { return count > 0; });
     return loaded;
 }
 

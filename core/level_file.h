@@ -4,6 +4,7 @@
 #include "base/file_replacement.h"
 #include "base/result.h"
 #include "core/level.h"
+#include "core/verdict.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -28,6 +29,11 @@ struct LoadedLevel {
     // contentHash of the bytes read, which tells an edited file from the one
     // whose progress was recorded.
     std::uint64_t contentHash = 0;
+    // False when the bytes hold nothing of a level: no "LevelParametrar"
+    // section, no piece and no cannon (an empty file, random bytes, a text
+    // that is not a level). The reader still makes an empty level of them,
+    // as the command line traces it; the game refuses to open such a file.
+    bool holdsLevel = false;
 };
 
 enum class LoadFailure {
@@ -113,5 +119,9 @@ bool isLevelAsLoaded(const Level& level);
 
 // "Filen <path> kunde inte sparas: <reason>.", for the message box.
 std::string saveFailureMessage(const FileError& error);
+
+// Whether a position judged `verdict` is recorded as finished ("Playing"
+// False) when it is saved.
+Completion completionOf(Verdict verdict);
 
 } // namespace prismora

@@ -16,21 +16,22 @@ bool mayTouch(const Level& level, const Piece& piece)
     return level.mode == Mode::Edit || isPlaceableKind(piece.kind);
 }
 
-bool isGrabbed(const Level& level, const Grab& grab)
+} // namespace
+
+bool isLiveRecord(const Level& level, const Grab& grab)
 {
+    const auto i = static_cast<std::size_t>(grab.index);
     switch (grab.target) {
     case Grab::Target::Piece:
-        return grab.index >= 0 && grab.index < static_cast<int>(level.pieces.size());
+        return grab.index >= 0 && i < level.pieces.size() && !level.pieces[i].removed;
     case Grab::Target::Cannon:
-        return grab.index >= 0 && grab.index < static_cast<int>(level.sources.size()) &&
-               level.sources[static_cast<std::size_t>(grab.index)].isCannon();
+        return grab.index >= 0 && i < level.sources.size() && level.sources[i].isCannon() &&
+               !level.sources[i].removed;
     case Grab::Target::Nothing:
         break;
     }
     return false;
 }
-
-} // namespace
 
 Grab findGrabbable(const Level& level, std::int64_t column, std::int64_t row)
 {
@@ -55,7 +56,7 @@ Grab findGrabbable(const Level& level, std::int64_t column, std::int64_t row)
 
 int paletteRowOf(const Level& level, const Grab& grab)
 {
-    if (!isGrabbed(level, grab)) {
+    if (!isLiveRecord(level, grab)) {
         return -1;
     }
     const std::size_t i = static_cast<std::size_t>(grab.index);
@@ -67,7 +68,7 @@ int paletteRowOf(const Level& level, const Grab& grab)
 
 bool moveGrabbed(Level& level, const Grab& grab, std::int32_t column, std::int32_t row)
 {
-    if (!isGrabbed(level, grab)) {
+    if (!isLiveRecord(level, grab)) {
         return false;
     }
     const std::size_t i = static_cast<std::size_t>(grab.index);
@@ -85,7 +86,7 @@ bool moveGrabbed(Level& level, const Grab& grab, std::int32_t column, std::int32
 
 bool turnGrabbed(Level& level, const Grab& grab, Turn turn)
 {
-    if (!isGrabbed(level, grab)) {
+    if (!isLiveRecord(level, grab)) {
         return false;
     }
     const std::size_t i = static_cast<std::size_t>(grab.index);
@@ -97,7 +98,7 @@ bool turnGrabbed(Level& level, const Grab& grab, Turn turn)
 
 bool dropGrabbed(Level& level, const Grab& grab)
 {
-    if (!isGrabbed(level, grab)) {
+    if (!isLiveRecord(level, grab)) {
         return false;
     }
     const std::size_t i = static_cast<std::size_t>(grab.index);
@@ -105,36 +106,39 @@ bool dropGrabbed(Level& level, const Grab& grab)
     bool& removed = isPiece ? level.pieces[i].removed : level.sources[i].removed;
     const std::int32_t column = isPiece ? level.pieces[i].column : level.sources[i].column;
     const std::int32_t row = isPiece ? level.pieces[i].row : level.sources[i].row;
-    if (removed || isBoardCell(column, row)) {
+    if (isBoardCell(column, row)) {
         return false;
     }
+    const int paletteRow = paletteRowOf(level, grab);
     removed = true;
     const bool backToHand = isPiece && level.mode == Mode::Play;
-    changePaletteCount(level, paletteRowOf(level, grab), backToHand ? +1 : -1);
+    changePaletteCount(level, paletteRow, backToHand ? +1 : -1);
     return true;
 }
 
-TakeResult takeFromPalette(Level& level, int row)
+Take takeFromPalette(Level& level, int row)
 {
     std::optional<int> added;
+    bool isCannon = false;
     if (level.mode == Mode::Play) {
         const std::optional<PieceKind> kind = kindOfRow(row);
         if (!kind || paletteCount(level, row) <= 0) {
-            return TakeResult::NothingLeft;
+            return {};
         }
         added = addPiece(level, *kind, 1, 1, 0);
     } else if (const std::optional<std::int32_t> colour = cannonColourOfRow(row)) {
         added = addCannon(level, 1, 1, 0, *colour);
+        isCannon = true;
     } else if (const std::optional<PieceKind> kind = kindOfRow(row)) {
         added = addPiece(level, *kind, 1, 1, 0);
     } else {
-        return TakeResult::NothingLeft;
+        return {};
     }
     if (!added) {
-        return TakeResult::BoardFull;
+        return {TakeResult::BoardFull, {}};
     }
     changePaletteCount(level, row, level.mode == Mode::Play ? -1 : +1);
-    return TakeResult::Taken;
+    return {TakeResult::Taken, isCannon ? Grab::cannon(*added) : Grab::piece(*added)};
 }
 
 void enterEditMode(Level& level)

@@ -24,6 +24,10 @@ struct Grab {
     bool operator==(const Grab&) const = default;
 };
 
+// True when `grab` names a record of `level` that is still on it: a live
+// piece, or a live cannon. Every rule below acts only on such a record.
+bool isLiveRecord(const Level& level, const Grab& grab);
+
 // The record under the pointer in (column, row): the live piece of the
 // highest index there that may be touched (every piece in the editor, the
 // placeable kinds only in play), else in the editor the live cannon of the
@@ -36,12 +40,12 @@ int paletteRowOf(const Level& level, const Grab& grab);
 
 // Moves the grabbed record to (column, row), anywhere, also off the board
 // while it is being carried: nothing checks that the cell is free. A piece's
-// output moves with it. False when nothing is grabbed or the record is
+// output moves with it. False when no live record is grabbed or it is
 // already there.
 bool moveGrabbed(Level& level, const Grab& grab, std::int32_t column, std::int32_t row);
 
 // Turns the grabbed record one step (a held piece, or a cannon in the
-// editor). False when nothing is grabbed.
+// editor). False when no live record is grabbed.
 bool turnGrabbed(Level& level, const Grab& grab, Turn turn);
 
 // The grabbed record was let go. When it lies off the board (column or row
@@ -57,12 +61,17 @@ enum class TakeResult {
     BoardFull,   // the tables are full and hold no removed record; nothing changed
 };
 
+struct Take {
+    TakeResult result = TakeResult::NothingLeft;
+    Grab record; // the new piece or cannon when Taken
+};
+
 // A double-click on palette row `row`: in play one piece of the row's kind
 // from the hand (count - 1); in the editor a new piece or cannon of the row
 // (count + 1, without limit). New records land on column 1, row 1, facing
 // east, on top of whatever stands there (see addPiece and addCannon for the
-// records a full table reuses).
-TakeResult takeFromPalette(Level& level, int row);
+// records a full table reuses, which need not be the last ones).
+Take takeFromPalette(Level& level, int row);
 
 // Edit mode on the loaded level: the palette gains rows 7..16 (count 0) so
 // that every row exists; a palette without the seven placeable rows (none

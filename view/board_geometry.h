@@ -3,6 +3,8 @@
 // the command line reports beams in board pixels too.
 #pragma once
 
+#include "core/pointer_cell.h"
+
 #include <cstdint>
 
 namespace prismora::geometry {
@@ -15,6 +17,10 @@ inline constexpr int SpriteSize = 48;
 
 // Centre of a cell (the end point of beam segments), cells counted from 1.
 constexpr std::int64_t cellCentre(std::int64_t cell) { return cell * CellSize - 24; }
+
+// The pixel where a cell begins, just past its left (or top) grid line's
+// start: cells counted from 1, so cell 1 begins at 0.
+constexpr std::int64_t cellTopLeft(std::int64_t cell) { return (cell - 1) * CellSize; }
 
 // Top-left corner of a record's 48 x 48 sprite.
 constexpr std::int64_t spriteCorner(std::int64_t cell) { return cell * CellSize - SpriteSize; }
@@ -33,12 +39,16 @@ constexpr std::int64_t cellAtPixel(std::int64_t pixel)
 // grid lines, the top-left part of the record's sprite.
 constexpr bool isInPickSquare(std::int64_t x, std::int64_t y)
 {
-    const auto offset = [](std::int64_t pixel) {
-        return pixel - (cellAtPixel(pixel) - 1) * CellSize;
-    };
+    const auto offset = [](std::int64_t pixel) { return pixel - cellTopLeft(cellAtPixel(pixel)); };
     const std::int64_t dx = offset(x);
     const std::int64_t dy = offset(y);
     return dx >= 2 && dx < 44 && dy >= 2 && dy < 44;
+}
+
+// The cell under a pixel of the board and whether it picks up what stands there.
+constexpr PointerCell pointerCellAt(std::int64_t x, std::int64_t y)
+{
+    return {cellAtPixel(x), cellAtPixel(y), isInPickSquare(x, y)};
 }
 
 } // namespace prismora::geometry

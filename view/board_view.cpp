@@ -5,6 +5,7 @@
 #include "view/board_painter.h"
 #include "view/piece_tooltips.h"
 
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,9 +21,8 @@ BoardView::BoardView(const BitmapList& sprites, QWidget* parent)
     // Every paint covers the whole box, except while painting is off, when
     // the parent's background shows through.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-    // Tab reaches the board for playing by keys; a click does not move the
-    // focus, so the mouse alone never shows the keyboard's frame.
-    setFocusPolicy(Qt::TabFocus);
+    // Tab or a click gives the board the keys.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void BoardView::showLevel(const Level* level, const Evaluation* evaluation)
@@ -44,6 +44,14 @@ void BoardView::setKeyboardCursor(Cell cell, CursorLook look)
         look != m_cursorLook) {
         m_cursorCell = cell;
         m_cursorLook = look;
+        update();
+    }
+}
+
+void BoardView::showKeyboardFrame()
+{
+    if (!m_isFrameShown) {
+        m_isFrameShown = true;
         update();
     }
 }
@@ -70,10 +78,9 @@ bool BoardView::event(QEvent* event)
         return QWidget::event(event);
     }
     const auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = m_level == nullptr
-                             ? QString()
-                             : boardToolTip(*m_level, geometry::cellAtPixel(help->pos().x()),
-                                            geometry::cellAtPixel(help->pos().y()));
+    const PointerCell cell = geometry::pointerCellAt(help->pos().x(), help->pos().y());
+    const QString text =
+        m_level == nullptr ? QString() : boardToolTip(*m_level, cell.column, cell.row);
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
@@ -108,36 +115,61 @@ void BoardView::paintEvent(QPaintEvent*)
     if (m_hintMark) {
         paintHintMark(painter, *m_hintMark, m_sprites);
     }
-    if (hasFocus()) {
+    if (hasFocus() && m_isFrameShown) {
         paintCursorFrame(painter, m_cursorCell, m_cursorLook);
     }
 }
 
+namespace {
+
+PointerCell cellOf(const QMouseEvent& event)
+{
+    const QPoint pos = event.position().toPoint();
+    return geometry::pointerCellAt(pos.x(), pos.y());
+}
+
+} // namespace
+
 void BoardView::mouseMoveEvent(QMouseEvent* event)
 {
-    emit pointerMoved(event->buttons(), event->modifiers(), event->position().toPoint());
+    emit pointerMoved(cellOf(*event), event->buttons(), event->modifiers());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
-    emit pointerPressed(event->button(), event->buttons(), event->modifiers(),
-                        event->position().toPoint(), false);
+    // The mouse is in use: the keyboard's frame waits for a key.
+    if (m_isFrameShown) {
+        m_isFrameShown = false;
+        update();
+    }
+    setFocus(Qt::MouseFocusReason);
+    emit pointerPressed(cellOf(*event), event->button(), event->buttons(), event->modifiers(),
+                        false);
 }
 
 void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    emit pointerPressed(event->button(), event->buttons(), event->modifiers(),
-                        event->position().toPoint(), true);
+    emit pointerPressed(cellOf(*event), event->button(), event->buttons(), event->modifiers(),
+                        true);
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit pointerReleased(event->button(), event->position().toPoint());
+    emit pointerReleased(cellOf(*event), event->button());
+}
+
+void BoardView::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    emit pointerLeft();
 }
 
 void BoardView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        m_isFrameShown = true;
+    }
     update();
 }
 

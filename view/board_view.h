@@ -3,6 +3,7 @@
 
 #include "core/evaluation.h"
 #include "core/level.h"
+#include "core/pointer_cell.h"
 #include "graphics/bitmap_list.h"
 #include "view/colour_aid.h"
 #include "view/cursor_frame.h"
@@ -17,11 +18,13 @@ namespace prismora {
 
 // Paints the level it is shown with (paintBoard) into its board picture, at
 // the screen's whole device pixel ratio, on every paint event, lays the
-// picture on the widget, and reports pointer input as signals; it never
-// changes the game. What it shows must outlive it or the next showLevel. Tab
-// gives it the keyboard focus, and while it has it the keyboard's cell is
-// framed over the board. A hint's mark is drawn over everything, and the
-// tooltip of a piece or cannon says what it does.
+// picture on the widget, and reports pointer input in cells as signals; it
+// never changes the game. What it shows must outlive it or the next
+// showLevel. Tab or a click gives it the keyboard focus; the keyboard's cell
+// is framed over the board while it has the focus and the keys are in use
+// (after Tab, or once a key acted on the board), so mouse play looks as it
+// always did. A hint's mark is drawn over everything, and the tooltip of a
+// piece or cannon says what it does.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -38,6 +41,8 @@ public:
 
     // The keyboard's cell and whether the keys carry a record there.
     void setKeyboardCursor(Cell cell, CursorLook look);
+    // A key acted on the board: its frame shows from now on, until a click.
+    void showKeyboardFrame();
 
     // Draws the board with the colour-blind aid or without it.
     void setColourAid(ColourAid aid);
@@ -48,11 +53,12 @@ public:
     const std::optional<HintMark>& hintMark() const { return m_hintMark; }
 
 signals:
-    void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void pointerMoved(PointerCell cell, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     // doubleClick is true for the second press of a double click.
-    void pointerPressed(Qt::MouseButton button, Qt::MouseButtons buttons,
-                        Qt::KeyboardModifiers modifiers, QPoint pos, bool doubleClick);
-    void pointerReleased(Qt::MouseButton button, QPoint pos);
+    void pointerPressed(PointerCell cell, Qt::MouseButton button, Qt::MouseButtons buttons,
+                        Qt::KeyboardModifiers modifiers, bool doubleClick);
+    void pointerReleased(PointerCell cell, Qt::MouseButton button);
+    void pointerLeft();
 
 protected:
     bool event(QEvent* event) override;
@@ -61,6 +67,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -71,6 +78,7 @@ private:
     bool m_paintingEnabled = true;
     Cell m_cursorCell{1, 1};
     CursorLook m_cursorLook = CursorLook::Free;
+    bool m_isFrameShown = false;
     ColourAid m_colourAid = ColourAid::Off;
     std::optional<HintMark> m_hintMark;
     QImage m_picture; // the board in device pixels, kept between paints

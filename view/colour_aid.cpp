@@ -90,15 +90,16 @@ bool isShownCell(std::int32_t column, std::int32_t row)
 QRect letterBox(std::int32_t column, std::int32_t row)
 {
     constexpr int Side = 14;
-    return {(column - 1) * geometry::CellSize + 3, (row - 1) * geometry::CellSize + 3, Side, Side};
+    return {static_cast<int>(geometry::cellTopLeft(column)) + 3,
+            static_cast<int>(geometry::cellTopLeft(row)) + 3, Side, Side};
 }
 
 // Along the bottom of a white lamp: R, G and B, strong for the colours that reach it.
 void paintColoursReached(QPainter& painter, const Piece& lamp, const PieceLight& light)
 {
     constexpr int Side = 12;
-    const int left = (lamp.column - 1) * geometry::CellSize + 7;
-    const int top = (lamp.row - 1) * geometry::CellSize + 35;
+    const int left = static_cast<int>(geometry::cellTopLeft(lamp.column)) + 7;
+    const int top = static_cast<int>(geometry::cellTopLeft(lamp.row)) + 35;
     const std::pair<char, bool> colours[] = {
         {'R', light.redHit}, {'G', light.greenHit}, {'B', light.blueHit}};
     for (int k = 0; k < 3; ++k) {

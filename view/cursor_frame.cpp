@@ -1,7 +1,7 @@
 // Painting the keyboard cursor's frame.
 #include "view/cursor_frame.h"
 
-#include "view/board_geometry.h"
+#include "view/cell_rect.h"
 
 #include <QPainter>
 
@@ -21,11 +21,8 @@ void fillFrame(QPainter& painter, const QRect& outer, int width, const QColor& c
 
 void paintCursorFrame(QPainter& painter, Cell cell, CursorLook look)
 {
-    using namespace geometry;
     const int width = look == CursorLook::Carrying ? 4 : 2;
-    // The 49 x 49 pixels between the cell's grid lines.
-    const QRect inside((cell.column - 1) * CellSize + 1, (cell.row - 1) * CellSize + 1,
-                       CellSize - 1, CellSize - 1);
+    const QRect inside = cellInterior(cell.column, cell.row);
     fillFrame(painter, inside, width + 2, Qt::black);
     fillFrame(painter, inside.adjusted(1, 1, -1, -1), width, Qt::yellow);
 }

@@ -1,7 +1,7 @@
 // Painting a hint's ghost piece or take-back frame over the board.
 #include "view/hint_mark.h"
 
-#include "view/board_geometry.h"
+#include "view/cell_rect.h"
 #include "view/piece_drawing.h"
 
 #include <QPainter>
@@ -27,12 +27,10 @@ void paintStripedFrame(QPainter& painter, const QRect& inside, int width, int da
 
 void paintHintMark(QPainter& painter, const HintMark& mark, const BitmapList& sprites)
 {
-    using namespace geometry;
     if (!isBoardCell(mark.piece.column, mark.piece.row)) {
         return;
     }
-    const QRect inside((mark.piece.column - 1) * CellSize + 1, (mark.piece.row - 1) * CellSize + 1,
-                       CellSize - 1, CellSize - 1);
+    const QRect inside = cellInterior(mark.piece.column, mark.piece.row);
     painter.save();
     if (mark.look == HintMark::Look::PlaceHere) {
         painter.fillRect(inside, QColor(255, 255, 160, 150));

@@ -2,6 +2,7 @@
 #include "view/palette_list.h"
 
 #include "core/palette.h"
+#include "view/game_fonts.h"
 #include "view/palette_row_delegate.h"
 #include "view/piece_tooltips.h"
 
@@ -13,16 +14,6 @@ namespace {
 constexpr int ListWidth = 153;
 constexpr int ListHeight = 278;
 constexpr int FontPixelHeight = 13;
-
-// "MS Sans Serif" first; look-alike sans serifs where it is not installed.
-QFont paletteFont()
-{
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans", "Arial"});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(FontPixelHeight);
-    return font;
-}
 
 } // namespace
 
@@ -39,7 +30,7 @@ PaletteList::PaletteList(QWidget* parent)
     : QListWidget(parent), m_delegate(new PaletteRowDelegate(this))
 {
     setFixedSize(ListWidth, ListHeight);
-    setFont(paletteFont());
+    setFont(gameSansFont(FontPixelHeight));
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::darkBlue); // navy
     colours.setColor(QPalette::Window, Qt::darkBlue);

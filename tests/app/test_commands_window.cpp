@@ -102,9 +102,9 @@ TEST(CommandsWindow, VisibilityAfterEveryCommand)
     EXPECT_EQ(observe(harness), (Shown{false, false, true, true, true, 7}));
     triggerPlayLoaded(form);
     EXPECT_EQ(observe(harness), (Shown{false, false, true, true, true, 7}));
-    // A load while the editor's undo is shown leaves "Ladda spel..." hidden.
+    // Every load offers the play commands, whatever the editor left.
     form.loadLevelFile(harness.path("a.prl"));
-    EXPECT_EQ(observe(harness), (Shown{false, false, true, true, true, 7}));
+    EXPECT_EQ(observe(harness), (Shown{true, false, false, true, true, 7}));
     click(form, "newDesignButton");
     EXPECT_EQ(observe(harness), (Shown{false, true, true, true, false, 17}));
     EXPECT_EQ(levelNameEdit(form)->text(), QString());
@@ -296,14 +296,19 @@ TEST(CommandsWindow, QuitSavesOnlyAnUnfinishedPosition)
         EXPECT_FALSE(QFile::exists(harness.path("currentlevel.prl")));
     }
     {
-        // The position cannot be written: said once, and the game still ends.
+        // The position cannot be written: the game asks before it ends
+        // without it, and stays when told no.
         WindowHarness harness({{"a.prl", mirrorLevel()}});
         QDir(harness.path("")).mkdir("currentlevel.prl");
         harness.window().loadLevelFile(harness.path("a.prl"));
         click(harness.window(), "quitButton");
-        EXPECT_FALSE(harness.window().isVisible());
+        EXPECT_TRUE(harness.window().isVisible());
         ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
-        EXPECT_EQ(harness.dialogs.boxes[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(harness.dialogs.boxes[0].icon, QMessageBox::Question);
+        EXPECT_TRUE(harness.dialogs.boxes[0].text.contains("currentlevel.prl"));
+        harness.dialogs.answers = {QMessageBox::Yes};
+        harness.window().close();
+        EXPECT_FALSE(harness.window().isVisible());
     }
     {
         // The copy "Testa spel..." started leaves the player's position alone.
@@ -329,14 +334,12 @@ TEST(CommandsWindow, LeavingAChangedDesignAsksFirst)
 
     click(form, "newDesignButton");
     doubleClickPaletteRow(form, 7);
-    for (const char* command : {"nextLevelButton", "previousLevelButton", "newDesignButton"}) {
-        harness.dialogs.boxes.clear();
-        click(form, command); // answered No
-        ASSERT_EQ(harness.dialogs.boxes.size(), 1u) << command;
-        EXPECT_EQ(harness.dialogs.boxes[0].caption, QString("Fråga"));
-        EXPECT_EQ(harness.pieceCount(), 1) << command;
-        EXPECT_EQ(observe(harness), (Shown{false, true, true, true, false, 17}));
-    }
+    // Asked in a "Fråga" box; "No" leaves the design as it is.
+    click(form, "nextLevelButton");
+    ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(harness.dialogs.boxes[0].caption, QString("Fråga"));
+    EXPECT_EQ(harness.pieceCount(), 1);
+    EXPECT_EQ(observe(harness), (Shown{false, true, true, true, false, 17}));
     harness.dialogs.answers = {QMessageBox::Yes};
     click(form, "newDesignButton");
     EXPECT_EQ(harness.pieceCount(), 0);

@@ -49,7 +49,7 @@ TEST(KeyboardWindow, ASeriesLevelIsSolvedByKeysAloneAndTheChooserRemembersIt)
     activate(form);
     press(form, Qt::Key_PageDown);
     press(form, Qt::Key_PageUp); // the first level, as "<--" reaches it
-    EXPECT_EQ(form.levelSeries().hint(), "Level 0 of 1; Level01.prl");
+    EXPECT_EQ(form.session().series().hint(), "Level 0 of 1; Level01.prl");
     for (int tab = 0; tab < 20 && !boardView(form)->hasFocus(); ++tab) {
         press(form, Qt::Key_Tab);
     }
@@ -63,9 +63,9 @@ TEST(KeyboardWindow, ASeriesLevelIsSolvedByKeysAloneAndTheChooserRemembersIt)
     press(form, Qt::Key_R, Qt::ShiftModifier);
     press(form, Qt::Key_R, Qt::NoModifier, 4);
     const int carried = static_cast<int>(form.level().pieces.size()) - 1;
-    EXPECT_EQ(form.keyboardCursor().held, Grab::piece(carried));
+    EXPECT_EQ(form.session().cursor().held, Grab::piece(carried));
     press(form, Qt::Key_Space);
-    EXPECT_TRUE(form.keyboardCursor().held.isNothing());
+    EXPECT_TRUE(form.session().cursor().held.isNothing());
     const Piece& mirror = form.level().pieces.back();
     EXPECT_EQ(std::tuple(mirror.column, mirror.row, int(mirror.direction)), std::tuple(7, 5, 3));
     EXPECT_EQ(statusLabel(form)->text(), QString("Grattis! Du klarade det :)"));
@@ -85,7 +85,7 @@ TEST(KeyboardWindow, ASeriesLevelIsSolvedByKeysAloneAndTheChooserRemembersIt)
     EXPECT_EQ(chooser->selectedIndex(), 1);
     EXPECT_EQ(chooser->findChild<QPushButton*>("continueButton"), nullptr);
     QTest::mouseClick(chooser->findChild<QPushButton*>("playButton"), Qt::LeftButton);
-    EXPECT_EQ(again.levelSeries().hint(), "Level 1 of 1; Level02.prl");
+    EXPECT_EQ(again.session().series().hint(), "Level 1 of 1; Level02.prl");
     EXPECT_EQ(again.level().name, "Två sidor");
 }
 

@@ -105,7 +105,7 @@ TEST(PlayWindow, FixedPiecesAndCannonsCannotBeTouchedInPlay)
     // A mirror under the lamp is found through it.
     dragOnBoard(form, cellPoint(1, 1), cellPoint(5, 1));
     sendMouse(boardView(form), QEvent::MouseMove, cellPoint(5, 1), Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(form.grab(), Grab::piece(1));
+    EXPECT_EQ(form.session().grab(), Grab::piece(1));
 }
 
 TEST(PlayWindow, DragStepsNeedTheLeftButtonAloneAndDoubleClickDoesNotTurn)
@@ -126,7 +126,7 @@ TEST(PlayWindow, DragStepsNeedTheLeftButtonAloneAndDoubleClickDoesNotTurn)
     sendMouse(board, QEvent::MouseButtonRelease, cellPoint(8, 8), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(piece().column, 5);
     EXPECT_EQ(piece().row, 5);
-    EXPECT_TRUE(form.grab().isNothing());
+    EXPECT_TRUE(form.session().grab().isNothing());
     EXPECT_EQ(board->cursor().shape(), Qt::ArrowCursor);
 
     // The second press of a right double click does not turn again.
@@ -183,7 +183,7 @@ TEST(PlayWindow, RecordsFarOffTheBoardCannotBePickedFromIt)
     for (int y = 0; y < 451; y += 3) {
         for (int x = 0; x < 451; x += 3) {
             sendMouse(boardView(form), QEvent::MouseMove, QPoint(x, y), Qt::NoButton, Qt::NoButton);
-            ASSERT_TRUE(form.grab().isNothing()) << x << "," << y;
+            ASSERT_TRUE(form.session().grab().isNothing()) << x << "," << y;
         }
     }
     dragOnBoard(form, QPoint(110, 10), cellPoint(5, 5));
@@ -205,7 +205,7 @@ TEST(PlayWindow, BombRestartsTheLevelAndShowsTheBombText)
     // The level is back at its start: the mirror in the palette again.
     EXPECT_EQ(harness.pieceCount(), 2);
     EXPECT_EQ(harness.count(0), 1);
-    EXPECT_TRUE(form.grab().isNothing());
+    EXPECT_TRUE(form.session().grab().isNothing());
     // The next action shows the lamp count of the restarted level.
     wheelOnBoard(form, 120);
     EXPECT_EQ(statusLabel(form)->text(), QString("1 lampor kvar att tända"));

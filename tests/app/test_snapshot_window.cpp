@@ -121,12 +121,14 @@ TEST(SnapshotWindow, FailedSavesAreReportedAndKeepEveryOldFile)
     EXPECT_EQ(QApplication::clipboard()->text(), QString("earlier"));
 
     // A file-size limit stops each save half-way: every old file stays whole,
-    // no temporary file is left behind, and "Avsluta" still ends the game.
+    // no temporary file is left behind, and "Avsluta" ends the game once the
+    // player agrees to lose the position.
     QDir(harness.path("")).rmdir("Första-facit.jpg");
     const QStringList names = {"Första-facit.jpg", "Första-facit.prl", "currentlevel.prl"};
     for (const QString& name : names) {
         harness.writeFile(name, "old " + name);
     }
+    harness.dialogs.answers = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
     withFileSizeLimit(16, [&form] {
         for (const char* command : {"screenshotButton", "savePositionButton", "quitButton"}) {
             click(form, command);

@@ -35,7 +35,7 @@ TEST(PlayTest, DroppingPastAnyEdgeReturnsAPieceToTheHandInPlay)
     for (const auto& [column, row] : {std::pair{10, 4}, {4, 10}, {0, 4}, {4, -3}}) {
         Level level = playLevel();
         level.palette[0] = 1;
-        ASSERT_EQ(takeFromPalette(level, 0), TakeResult::Taken);
+        ASSERT_EQ(takeFromPalette(level, 0).result, TakeResult::Taken);
         const Grab grab = findGrabbable(level, 1, 1);
         EXPECT_EQ(level.palette[0], 0);
         EXPECT_TRUE(moveGrabbed(level, grab, column, row));
@@ -61,8 +61,8 @@ TEST(PlayTest, DroppingOnTheBoardKeepsThePieceWhereItIs)
 TEST(PlayTest, InTheEditorDroppedRecordsLeaveTheLevelAndTheirRowCountsDown)
 {
     Level level = newDesign();
-    ASSERT_EQ(takeFromPalette(level, 11), TakeResult::Taken); // a green cannon
-    ASSERT_EQ(takeFromPalette(level, 7), TakeResult::Taken);  // a red lamp
+    ASSERT_EQ(takeFromPalette(level, 11).result, TakeResult::Taken); // a green cannon
+    ASSERT_EQ(takeFromPalette(level, 7).result, TakeResult::Taken);  // a red lamp
     EXPECT_EQ(level.palette[11], 1);
     EXPECT_EQ(level.sources[0].colour, GreenBeam);
 
@@ -83,15 +83,15 @@ TEST(PlayTest, InTheEditorDroppedRecordsLeaveTheLevelAndTheirRowCountsDown)
 TEST(PlayTest, TakingFromThePaletteNeedsPiecesInPlayAndRoomEverywhere)
 {
     Level level = playLevel();
-    EXPECT_EQ(takeFromPalette(level, 0), TakeResult::NothingLeft);
-    EXPECT_EQ(takeFromPalette(level, -1), TakeResult::NothingLeft);
+    EXPECT_EQ(takeFromPalette(level, 0).result, TakeResult::NothingLeft);
+    EXPECT_EQ(takeFromPalette(level, -1).result, TakeResult::NothingLeft);
     level.palette[3] = 2;
     for (int i = 0; i < Level::CannonIndexLimit; ++i) {
         cannon(level, 9, 9, 0, RedBeam);
     }
     place(level, PieceKind::TCoupling, 8, 8); // takes the last source index
     const Level before = level;
-    EXPECT_EQ(takeFromPalette(level, 3), TakeResult::BoardFull);
+    EXPECT_EQ(takeFromPalette(level, 3).result, TakeResult::BoardFull);
     EXPECT_EQ(level, before) << "a full table changes nothing";
 }
 
@@ -126,7 +126,7 @@ TEST(PlayTest, TakingAndGivingBackForeverReusesRecordsOnceTheTablesAreFull)
     for (int cycle = 0; cycle < 400; ++cycle) {
         const int row = rows[cycle % 5];
         const std::size_t recordsBefore = level.pieces.size();
-        ASSERT_EQ(takeFromPalette(level, row), TakeResult::Taken) << "cycle " << cycle;
+        ASSERT_EQ(takeFromPalette(level, row).result, TakeResult::Taken) << "cycle " << cycle;
         const Grab grab = findGrabbable(level, 1, 1);
         if (recordsBefore < static_cast<std::size_t>(Level::MaxPieces)) {
             EXPECT_EQ(grab, Grab::piece(static_cast<int>(recordsBefore))) << "appended as ever";
@@ -141,11 +141,11 @@ TEST(PlayTest, TakingAndGivingBackForeverReusesRecordsOnceTheTablesAreFull)
     // In the editor cannons come back too, always below the cannon limit.
     Level design = newDesign();
     for (int cycle = 0; cycle < 120; ++cycle) {
-        ASSERT_EQ(takeFromPalette(design, cycle % 2 ? 10 : 6), TakeResult::Taken);
+        ASSERT_EQ(takeFromPalette(design, cycle % 2 ? 10 : 6).result, TakeResult::Taken);
         giveBack(design, findGrabbable(design, 1, 1));
         expectOutputsOwnedOnce(design);
     }
-    ASSERT_EQ(takeFromPalette(design, 12), TakeResult::Taken);
+    ASSERT_EQ(takeFromPalette(design, 12).result, TakeResult::Taken);
     const Grab blue = findGrabbable(design, 1, 1);
     ASSERT_EQ(blue.target, Grab::Target::Cannon);
     EXPECT_LT(blue.index, Level::CannonIndexLimit);

@@ -24,7 +24,7 @@ struct MirrorGame {
     UndoHistory history;
 };
 
-void take(Level& level) { ASSERT_EQ(takeFromPalette(level, 0), TakeResult::Taken); }
+void take(Level& level) { ASSERT_EQ(takeFromPalette(level, 0).result, TakeResult::Taken); }
 void turn(Level& level) { turnGrabbed(level, Grab::piece(0), Turn::Anticlockwise); }
 
 TEST(UndoHistoryTest, UndoAndRedoWalkThroughTheStepsAndANewStepForgetsTheRedos)

@@ -75,7 +75,7 @@ void editAndReturn(const Level& loaded)
     static_cast<void>(evaluate(level));
     for (int round = 0; round < 2; ++round) {
         for (int row = 0; row < EditRowCount; ++row) {
-            if (takeFromPalette(level, row) != TakeResult::Taken) {
+            if (takeFromPalette(level, row).result != TakeResult::Taken) {
                 continue;
             }
             const Grab grab = findGrabbable(level, 1, 1);

@@ -24,18 +24,20 @@ TEST(BoardView, ForwardsPressesDoubleClicksMovesAndReleases)
     QTest::mouseMove(&view, QPoint(300, 310));
     QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
 
+    // Positions come as cells, with whether the pixel picks up what stands there.
     ASSERT_GE(presses.count(), 2);
-    EXPECT_EQ(presses.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
-    EXPECT_EQ(presses.at(0).at(2).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
-    EXPECT_EQ(presses.at(0).at(3).toPoint(), QPoint(120, 75));
+    EXPECT_EQ(presses.at(0).at(0).value<PointerCell>(), (PointerCell{3, 2, true}));
+    EXPECT_EQ(presses.at(0).at(1).value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(presses.at(0).at(3).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
     EXPECT_FALSE(presses.at(0).at(4).toBool());
     EXPECT_TRUE(presses.last().at(4).toBool());
-    EXPECT_EQ(presses.last().at(3).toPoint(), QPoint(10, 20));
+    EXPECT_EQ(presses.last().at(0).value<PointerCell>(), (PointerCell{1, 1, true}));
     ASSERT_GE(releases.count(), 1);
-    EXPECT_EQ(releases.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
-    EXPECT_EQ(releases.at(0).at(1).toPoint(), QPoint(121, 76));
+    EXPECT_EQ(releases.at(0).at(0).value<PointerCell>(), (PointerCell{3, 2, true}));
+    EXPECT_EQ(releases.at(0).at(1).value<Qt::MouseButton>(), Qt::RightButton);
     ASSERT_GE(moves.count(), 1);
-    EXPECT_EQ(moves.last().at(2).toPoint(), QPoint(300, 310));
+    // Pixel 310 lies 10 pixels into row 7: outside the pick square.
+    EXPECT_EQ(moves.last().at(0).value<PointerCell>(), (PointerCell{7, 7, false}));
 }
 
 } // namespace

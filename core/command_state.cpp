@@ -1,5 +1,5 @@
 // The command column's visibility table.
-#include "app/command_state.h"
+#include "core/command_state.h"
 
 namespace prismora {
 

@@ -1,0 +1,23 @@
+// What the game session keeps between runs: solved levels and the record of the saved game.
+#pragma once
+
+#include "core/level_origin.h"
+
+#include <optional>
+#include <string>
+
+namespace prismora {
+
+// The window keeps these in the player's settings; tests keep them in memory.
+class SessionStore {
+public:
+    virtual ~SessionStore() = default;
+
+    virtual bool isSolved(const std::string& progressKey) const = 0;
+    virtual void markSolved(const std::string& progressKey) = 0;
+
+    virtual std::optional<SavedGameRecord> savedGameRecord() const = 0;
+    virtual void rememberSavedGame(const SavedGameRecord& record) = 0;
+};
+
+} // namespace prismora
