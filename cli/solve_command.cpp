@@ -89,8 +89,7 @@ Result<void, FileError> writeSolvedPosition(Level level, const std::vector<Place
     for (const Placement& p : solution) {
         changePaletteCount(level, *rowOfKind(p.kind), -1);
     }
-    const Completion completion =
-        evaluate(level).isFinished() ? Completion::Finished : Completion::Unfinished;
+    const Completion completion = completionOf(evaluate(level).verdict);
     return saveLevel(level, SaveLayout::Position, completion, path);
 }
 

@@ -182,7 +182,7 @@ TEST(LevelCodeTest, PositionsAndDesignsCodeAsTheirSavedFilesLoad)
     // One piece from the hand placed, another taken and given back.
     Level position = loadLevel(seriesLevel(46)).value().level;
     for (const int row : {0, 2}) {
-        ASSERT_EQ(takeFromPalette(position, row), TakeResult::Taken);
+        ASSERT_EQ(takeFromPalette(position, row).result, TakeResult::Taken);
     }
     const auto last = static_cast<int>(position.pieces.size()) - 1;
     moveGrabbed(position, Grab::piece(last - 1), 3, 7);
@@ -195,7 +195,7 @@ TEST(LevelCodeTest, PositionsAndDesignsCodeAsTheirSavedFilesLoad)
     // A design: the mirror goes to the hand, the lamp and the cannon stay.
     Level design = newDesign();
     for (const int row : {0, 7, 10}) {
-        ASSERT_EQ(takeFromPalette(design, row), TakeResult::Taken);
+        ASSERT_EQ(takeFromPalette(design, row).result, TakeResult::Taken);
     }
     const Level played = decoded(encodeLevelCode(levelAsSaved(design, SaveLayout::Design)));
     EXPECT_EQ(played.palette[0], 1);
