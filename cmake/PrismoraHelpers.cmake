@@ -2,15 +2,21 @@
 
 set(PRISMORA_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
+# The Qt headers nearly every source of a Qt library includes, parsed once per
+# library: they take most of such a file's compile time.
+set(PRISMORA_QT_PRECOMPILED <QImage> <QPainter> <QString> <QWidget>)
+
 # prismora_add_library(NAME SOURCES files... [DEPS libs...] [DEFINITIONS defs...]
-#                      [AUTOMOC] [SANITIZED_TWIN [SANITIZED_DEPS libs...]])
+#                      [QT] [SANITIZED_TWIN [SANITIZED_DEPS libs...]])
 # Every library of the project is declared here: a static library whose headers
 # are included as "folder/name.h" from the repository root. DEPS and DEFINITIONS
-# are public. AUTOMOC runs moc on the Qt classes. SANITIZED_TWIN also adds
+# are public. QT runs moc on the Qt classes and precompiles the common Qt
+# headers (a header must still include what it uses: other targets include it
+# without them). SANITIZED_TWIN also adds
 # NAME_sanitized, built from the same sources with ASan and UBSan for the
 # sanitized test programs, when those are built; it links SANITIZED_DEPS.
 function(prismora_add_library name)
-  cmake_parse_arguments(ARG "AUTOMOC;SANITIZED_TWIN" "" "SOURCES;DEPS;DEFINITIONS;SANITIZED_DEPS"
+  cmake_parse_arguments(ARG "QT;SANITIZED_TWIN" "" "SOURCES;DEPS;DEFINITIONS;SANITIZED_DEPS"
                         ${ARGN})
   if(NOT ARG_SOURCES)
     message(FATAL_ERROR "prismora_add_library(${name}): no SOURCES")
@@ -25,8 +31,9 @@ function(prismora_add_library name)
     if(ARG_DEFINITIONS)
       target_compile_definitions(${variant} PUBLIC ${ARG_DEFINITIONS})
     endif()
-    if(ARG_AUTOMOC)
+    if(ARG_QT)
       set_target_properties(${variant} PROPERTIES AUTOMOC ON)
+      target_precompile_headers(${variant} PRIVATE ${PRISMORA_QT_PRECOMPILED})
     endif()
   endforeach()
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
