@@ -2,17 +2,42 @@
 
 set(PRISMORA_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
-# prismora_add_library(NAME SOURCES... [DEPS libs...])
-# Adds the library NAME and, when sanitized tests are on, NAME_sanitized built
-# from the same sources with ASan and UBSan, for the sanitized test programs.
+# The Qt headers nearly every source of a Qt library includes, parsed once per
+# library: they take most of such a file's compile time.
+set(PRISMORA_QT_PRECOMPILED <QImage> <QPainter> <QString> <QWidget>)
+
+# prismora_add_library(NAME SOURCES files... [DEPS libs...] [DEFINITIONS defs...]
+#                      [QT] [SANITIZED_TWIN [SANITIZED_DEPS libs...]])
+# Every library of the project is declared here: a static library whose headers
+# are included as "folder/name.h" from the repository root. DEPS and DEFINITIONS
+# are public. QT runs moc on the Qt classes and precompiles the common Qt
+# headers (a header must still include what it uses: other targets include it
+# without them). SANITIZED_TWIN also adds
+# NAME_sanitized, built from the same sources with ASan and UBSan for the
+# sanitized test programs, when those are built; it links SANITIZED_DEPS.
 function(prismora_add_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;SANITIZED_DEPS" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  cmake_parse_arguments(ARG "QT;SANITIZED_TWIN" "" "SOURCES;DEPS;DEFINITIONS;SANITIZED_DEPS"
+                        ${ARGN})
+  if(NOT ARG_SOURCES)
+    message(FATAL_ERROR "prismora_add_library(${name}): no SOURCES")
+  endif()
+  set(variants ${name})
+  if(ARG_SANITIZED_TWIN AND BUILD_TESTING AND PRISMORA_SANITIZED_TESTS)
+    list(APPEND variants ${name}_sanitized)
+  endif()
+  foreach(variant ${variants})
+    add_library(${variant} STATIC ${ARG_SOURCES})
+    target_include_directories(${variant} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(ARG_DEFINITIONS)
+      target_compile_definitions(${variant} PUBLIC ${ARG_DEFINITIONS})
+    endif()
+    if(ARG_QT)
+      set_target_properties(${variant} PROPERTIES AUTOMOC ON)
+      target_precompile_headers(${variant} PRIVATE ${PRISMORA_QT_PRECOMPILED})
+    endif()
+  endforeach()
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
-  if(PRISMORA_SANITIZED_TESTS)
-    add_library(${name}_sanitized STATIC ${ARG_SOURCES})
-    target_include_directories(${name}_sanitized PUBLIC ${PROJECT_SOURCE_DIR})
+  if(TARGET ${name}_sanitized)
     target_compile_options(${name}_sanitized PUBLIC ${PRISMORA_SANITIZER_FLAGS})
     target_link_options(${name}_sanitized PUBLIC ${PRISMORA_SANITIZER_FLAGS})
     target_link_libraries(${name}_sanitized PUBLIC ${ARG_SANITIZED_DEPS})

@@ -1,22 +1,39 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Prismora needs to build, run and test, skipping
-# those already present. Run as root (or with sudo available).
+# Installs the Debian packages Prismora needs, skipping those already present.
+# Usage: install-deps.sh [game|test]
+#   game  what building and playing the game needs (scripts/play.sh)
+#   test  that and what the tests, benchmarks, fuzzing and source checks need
+#         (scripts/test.sh, .ci/run); the default
+# Run as root (or with sudo available).
 set -euo pipefail
 
-packages=(
+group=${1:-test}
+
+game=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
-  clang libclang-rt-14-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core
+)
+test=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev clang-format-14
   xvfb xauth
   # the install check: Debian packaging and the desktop file validators
   dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin
   # tests: the Debian package built by debhelper and linted, the licensing check
   debhelper lintian reuse
 )
+
+case $group in
+  game) packages=("${game[@]}") ;;
+  test) packages=("${game[@]}" "${test[@]}") ;;
+  *)
+    echo "usage: $0 [game|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the game.
+# Installs what the game needs, builds the game alone and starts it; arguments
+# go to the game (a level file to open).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-bash scripts/build.sh
+bash scripts/install-deps.sh game
+bash scripts/build.sh prismora
 exec build/app/prismora "$@"

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite through CTest.
+# Installs what is missing, configures ./build with the tests, benchmarks and
+# fuzz targets (the `release` preset), builds everything and runs the whole
+# suite through CTest. PRISMORA_WERROR=ON makes every warning an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-bash scripts/build.sh
+bash scripts/install-deps.sh test
+cmake --preset release ${PRISMORA_WERROR:+-DPRISMORA_WERROR="$PRISMORA_WERROR"} >/dev/null
+cmake --build build --parallel "$(nproc)"
 cd build
 ctest --output-on-failure --timeout 900 -j "$(nproc)"
