@@ -129,9 +129,7 @@ void MainWindow::setColourAid(bool isOn)
     const ColourAid aid = isOn ? ColourAid::On : ColourAid::Off;
     m_boardView->setColourAid(aid);
     m_paletteList->setColourAid(aid);
-    if (m_progress->isOn(PlayerSetting::ColourAid) != isOn) {
-        m_progress->setOn(PlayerSetting::ColourAid, isOn);
-    }
+    m_progress->setOn(PlayerSetting::ColourAid, isOn);
 }
 
 void MainWindow::openHelp()

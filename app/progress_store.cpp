@@ -112,6 +112,9 @@ bool ProgressStore::isOn(PlayerSetting setting) const
 
 void ProgressStore::setOn(PlayerSetting setting, bool isOn)
 {
+    if (this->isOn(setting) == isOn) {
+        return;
+    }
     m_settings->setValue(settingKey(setting).key, isOn);
     m_settings->sync();
 }

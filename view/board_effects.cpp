@@ -96,6 +96,12 @@ bool BoardEffects::prune(std::int64_t now)
     return !m_effects.empty();
 }
 
+bool BoardEffects::has(EffectKind kind) const
+{
+    return std::any_of(m_effects.begin(), m_effects.end(),
+                       [kind](const BoardEffect& effect) { return effect.kind == kind; });
+}
+
 const Explosion* BoardEffects::explosionShown() const
 {
     const auto flash = std::find_if(m_effects.begin(), m_effects.end(), [](const BoardEffect& e) {

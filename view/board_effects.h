@@ -51,6 +51,7 @@ public:
     // Forgets the effects that are over at `now`; true while any is live.
     bool prune(std::int64_t now);
     bool isEmpty() const { return m_effects.empty(); }
+    bool has(EffectKind kind) const;
     const std::vector<BoardEffect>& effects() const { return m_effects; }
     // The position a live bomb flash shows instead of the board; null for none.
     const Explosion* explosionShown() const;

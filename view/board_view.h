@@ -69,6 +69,7 @@ public:
     void startEffect(BoardEffect effect);
     void stopEffects(EffectKind kind);
     bool isAnimating() const { return !m_effects.isEmpty(); }
+    bool hasEffect(EffectKind kind) const { return m_effects.has(kind); }
     // The clock effects are timed by, in milliseconds; tests set their own
     // and call advanceEffects instead of waiting for the timer.
     void setEffectClock(std::function<std::int64_t()> clock);
