@@ -66,6 +66,10 @@ Samples solved()
 
 std::vector<SoundEffect> gameSounds()
 {
+    // A sound server waits for a little of a new stream before it plays it,
+    // and Qt 6.4 does not always push a very short one through: every sound
+    // lasts at least MinimumSeconds, the rest silent.
+    constexpr double MinimumSeconds = 0.25;
     // One seed for all: the noise is part of the recipe.
     Random random(0x50524953u);
     std::vector<SoundEffect> sounds;
@@ -75,6 +79,9 @@ std::vector<SoundEffect> gameSounds()
     sounds.push_back({"lamp.wav", lamp()});
     sounds.push_back({"bomb.wav", bomb(random)});
     sounds.push_back({"solved.wav", solved()});
+    for (SoundEffect& sound : sounds) {
+        addAt(sound.samples, silence(MinimumSeconds), 0.0);
+    }
     return sounds;
 }
 
