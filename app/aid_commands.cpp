@@ -57,7 +57,7 @@ void MainWindow::buildAidActions()
     connect(m_hintTimer, &QTimer::timeout, this, [this] { m_boardView->showHintMark({}); });
 
     // The player's choice from the last game; the board and palette start without it.
-    if (m_progress->isColourAidOn()) {
+    if (m_progress->isOn(PlayerSetting::ColourAid)) {
         m_colourAidAction->setChecked(true);
     }
 }
@@ -129,9 +129,7 @@ void MainWindow::setColourAid(bool isOn)
     const ColourAid aid = isOn ? ColourAid::On : ColourAid::Off;
     m_boardView->setColourAid(aid);
     m_paletteList->setColourAid(aid);
-    if (m_progress->isColourAidOn() != isOn) {
-        m_progress->setColourAidOn(isOn);
-    }
+    m_progress->setOn(PlayerSetting::ColourAid, isOn);
 }
 
 void MainWindow::openHelp()

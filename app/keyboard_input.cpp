@@ -58,9 +58,15 @@ bool MainWindow::handleBoardKey(const QKeyEvent& event)
     case Qt::Key_Down:
         outcome = m_session->moveCursor(0, 1);
         break;
-    case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // After a solve Enter takes the offered next level.
+        if (takeOfferedNextLevel()) {
+            return true;
+        }
+        outcome = m_session->pickUpOrPutDown();
+        break;
+    case Qt::Key_Space:
         outcome = m_session->pickUpOrPutDown();
         break;
     case Qt::Key_R:

@@ -37,7 +37,9 @@ std::vector<ChooserLevel> readChooserLevels(const std::vector<std::string>& file
                               .scaled(LevelChooser::ThumbnailSize, LevelChooser::ThumbnailSize,
                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const std::string fileName = std::filesystem::path(files[i]).filename().string();
-        entry.isSolved = progress.isSolved(progressKey(fileName, loaded.value().contentHash));
+        const std::string key = progressKey(fileName, loaded.value().contentHash);
+        entry.isSolved = progress.isSolved(key);
+        entry.record = progress.levelRecord(key);
         levels.push_back(std::move(entry));
     }
     return levels;

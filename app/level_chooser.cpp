@@ -1,6 +1,8 @@
 // The level chooser dialog: tabs of thumbnails, the solved mark and the choice buttons.
 #include "app/level_chooser.h"
 
+#include "app/record_text.h"
+
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPainter>
@@ -45,8 +47,23 @@ QPixmap thumbnailIcon(const ChooserLevel& level)
 
 QString itemText(const ChooserLevel& level)
 {
-    const QString text = QString::number(level.seriesIndex + 1) + QStringLiteral(". ") + level.name;
-    return level.isSolved ? QStringLiteral("✓ ") + text : text;
+    QString text = QString::number(level.seriesIndex + 1) + QStringLiteral(". ") + level.name;
+    if (level.isSolved) {
+        text.prepend(QStringLiteral("✓ "));
+    }
+    if (level.record) {
+        text += QLatin1Char('\n') + recordText(*level.record);
+    }
+    return text;
+}
+
+QString itemToolTip(const ChooserLevel& level)
+{
+    if (!level.record) {
+        return level.name;
+    }
+    return level.name + QLatin1Char('\n') +
+           LevelChooser::tr("Bäst: %1").arg(recordText(*level.record));
 }
 
 int groupOf(int seriesIndex)
@@ -71,7 +88,7 @@ LevelChooser::LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffe
         auto* item = new QListWidgetItem(thumbnailIcon(level), itemText(level));
         item->setData(SolvedRole, level.isSolved);
         item->setData(IndexRole, level.seriesIndex);
-        item->setToolTip(level.name);
+        item->setToolTip(itemToolTip(level));
         m_lists[static_cast<std::size_t>(group)]->addItem(item);
     }
 
@@ -106,8 +123,8 @@ QListWidget* LevelChooser::addGroup(const QString& title)
     list->setObjectName(QStringLiteral("levelList"));
     list->setViewMode(QListView::IconMode);
     list->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
-    // Room for names of two lines under each picture.
-    list->setGridSize(QSize(ThumbnailSize + 30, ThumbnailSize + 44));
+    // Room for names of two lines and the record under each picture.
+    list->setGridSize(QSize(ThumbnailSize + 30, ThumbnailSize + 60));
     list->setMovement(QListView::Static);
     list->setResizeMode(QListView::Adjust);
     list->setWordWrap(true);

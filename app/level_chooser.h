@@ -1,10 +1,13 @@
 // "Välj nivå": the series as small pictures of their starting boards, grouped, solved ones marked.
 #pragma once
 
+#include "core/personal_record.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QListWidget;
@@ -18,6 +21,7 @@ struct ChooserLevel {
     QString name;
     QImage thumbnail; // its starting board
     bool isSolved = false;
+    std::optional<LevelRecord> record; // the player's best solve
 };
 
 // Whether the chooser offers "Fortsätt där du slutade" (a saved game exists).

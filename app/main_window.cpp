@@ -110,6 +110,11 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     if (!m_startProgramCopy) {
         m_startProgramCopy = startDetachedCopy;
     }
+    m_playSound = std::move(options.playSound);
+    if (!m_playSound) {
+        auto* player = new SoundPlayer(this);
+        m_playSound = [player](GameSound sound) { player->play(sound); };
+    }
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(InitialCaption));
     setAccessibleName(QStringLiteral("Prismora"));
@@ -123,6 +128,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildChooseLevelButton();
     buildUndoActions();
     buildAidActions();
+    buildFeedbackActions();
     buildKeyboardShortcuts();
     centreOnScreen();
     startUp(options);

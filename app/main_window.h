@@ -1,6 +1,7 @@
 // The main window: board, palette, status line and command column around one game session.
 #pragma once
 
+#include "app/sound_player.h"
 #include "app/user_dialogs.h"
 #include "core/game_session.h"
 
@@ -62,6 +63,9 @@ public:
         // The settings file that remembers solved levels. Empty: the
         // player's own settings in the XDG config folder.
         QString settingsFile;
+        // Plays one of the game's sounds. Null: Qt Multimedia (silent where
+        // there is no sound device or server).
+        std::function<void(GameSound)> playSound;
     };
 
     explicit MainWindow(Options options, QWidget* parent = nullptr);
@@ -155,6 +159,20 @@ private:
     void setColourAid(bool isOn);
     void openHelp();
 
+    // Forgiving mode, animations and sound (feedback_settings.cpp).
+    void buildFeedbackActions();
+    void setForgivingMode(bool isOn);
+    void setAnimationsOn(bool isOn);
+    void setSoundOn(bool isOn);
+    void play(GameSound sound);
+
+    // Sounds, animations and the words after a move (move_feedback.cpp).
+    void showMoveFeedback(const SessionOutcome& outcome);
+    void showPieceFeedback(const PieceEvent& event);
+    void showSolve(const SolveReport& report);
+    // Enter while the next level is offered goes there; false when it is not.
+    bool takeOfferedNextLevel();
+
     // The level chooser (level_choice.cpp).
     void buildChooseLevelButton();
     void openLevelChooser();
@@ -205,6 +223,13 @@ private:
     // The position the running search is for; an answer for another is dropped.
     Level m_hintLevel;
     HelpDialog* m_helpDialog = nullptr;
+
+    QAction* m_forgivingAction = nullptr;
+    QAction* m_animationsAction = nullptr;
+    QAction* m_soundAction = nullptr;
+    std::function<void(GameSound)> m_playSound;
+    // Runs while "Nästa bana: Enter" is offered after a solve.
+    QTimer* m_nextLevelOffer = nullptr;
 };
 
 } // namespace prismora

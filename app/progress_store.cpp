@@ -1,4 +1,4 @@
-// Solved levels in QSettings, one boolean per progress key, and the colour-blind aid's setting.
+// Solved levels and records in QSettings by progress key, and the player's settings.
 #include "app/progress_store.h"
 
 #include <QSettings>
@@ -6,7 +6,30 @@
 namespace prismora {
 namespace {
 
-constexpr QLatin1StringView ColourAidKey("display/colourAid");
+struct SettingKey {
+    QLatin1StringView key;
+    bool isOnWhenAbsent;
+};
+
+SettingKey settingKey(PlayerSetting setting)
+{
+    switch (setting) {
+    case PlayerSetting::ColourAid:
+        return {QLatin1StringView("display/colourAid"), false};
+    case PlayerSetting::ForgivingMode:
+        return {QLatin1StringView("play/forgiving"), false};
+    case PlayerSetting::Animations:
+        return {QLatin1StringView("display/animations"), true};
+    case PlayerSetting::Sound:
+        return {QLatin1StringView("sound/on"), true};
+    }
+    return {QLatin1StringView("unknown"), false};
+}
+
+QString recordKey(const std::string& key)
+{
+    return QStringLiteral("records/") + QString::fromStdString(key);
+}
 constexpr QLatin1StringView SavedGameGroup("savedGame");
 
 QString solvedKey(const std::string& key)
@@ -81,14 +104,40 @@ void ProgressStore::rememberSavedGame(const SavedGameRecord& record)
     m_settings->sync();
 }
 
-bool ProgressStore::isColourAidOn() const
+bool ProgressStore::isOn(PlayerSetting setting) const
 {
-    return m_settings->value(ColourAidKey, false).toBool();
+    const SettingKey key = settingKey(setting);
+    return m_settings->value(key.key, key.isOnWhenAbsent).toBool();
 }
 
-void ProgressStore::setColourAidOn(bool isOn)
+void ProgressStore::setOn(PlayerSetting setting, bool isOn)
 {
-    m_settings->setValue(ColourAidKey, isOn);
+    if (this->isOn(setting) == isOn) {
+        return;
+    }
+    m_settings->setValue(settingKey(setting).key, isOn);
+    m_settings->sync();
+}
+
+std::optional<LevelRecord> ProgressStore::levelRecord(const std::string& key) const
+{
+    // A value that is not two whole numbers (an edited file) counts as no record.
+    const QStringList parts = m_settings->value(recordKey(key)).toString().split(QLatin1Char(','));
+    bool isMoves = false;
+    bool isTime = false;
+    const int moves = parts.value(0).toInt(&isMoves);
+    const qlonglong milliseconds = parts.value(1).toLongLong(&isTime);
+    if (parts.size() != 2 || !isMoves || !isTime || moves < 0 || milliseconds < 0) {
+        return std::nullopt;
+    }
+    return LevelRecord{moves, milliseconds};
+}
+
+void ProgressStore::keepLevelRecord(const std::string& key, const LevelRecord& record)
+{
+    m_settings->setValue(
+        recordKey(key),
+        QStringLiteral("%1,%2").arg(record.fewestMoves).arg(record.shortestMilliseconds));
     m_settings->sync();
 }
 

@@ -1,4 +1,4 @@
-// The levels the player has solved and the colour-blind aid's setting, kept in the per-user
+// The levels the player has solved, their records and the player's settings, kept in the per-user
 // settings.
 #pragma once
 
@@ -13,12 +13,20 @@ class QSettings;
 
 namespace prismora {
 
+// The player's on/off choices, each remembered in the settings file.
+enum class PlayerSetting {
+    ColourAid,     // "display/colourAid", off when absent
+    ForgivingMode, // "play/forgiving", off when absent
+    Animations,    // "display/animations", on when absent
+    Sound,         // "sound/on", on when absent
+};
+
 // Solved levels by their progress key (core/progress.h), in the group
-// "solved" of a settings file; the record of the game "Avsluta" saved, in
-// the group "savedGame"; and whether the player wants the colour-blind aid
-// ("display/colourAid", off when absent). Every change is written at once, so
-// a crash afterwards loses nothing; a file that cannot be written keeps the
-// record for this run only.
+// "solved" of a settings file; each level's record as "moves,milliseconds"
+// in the group "records"; the record of the game "Avsluta" saved, in the
+// group "savedGame"; and the player's settings. Every change is written at
+// once, so a crash afterwards loses nothing; a file that cannot be written
+// keeps the record for this run only.
 class ProgressStore : public SessionStore {
 public:
     // `file` empty: the game's per-user settings in the XDG config folder
@@ -30,11 +38,13 @@ public:
 
     bool isSolved(const std::string& key) const override;
     void markSolved(const std::string& key) override;
+    std::optional<LevelRecord> levelRecord(const std::string& key) const override;
+    void keepLevelRecord(const std::string& key, const LevelRecord& record) override;
     std::optional<SavedGameRecord> savedGameRecord() const override;
     void rememberSavedGame(const SavedGameRecord& record) override;
 
-    bool isColourAidOn() const;
-    void setColourAidOn(bool isOn);
+    bool isOn(PlayerSetting setting) const;
+    void setOn(PlayerSetting setting, bool isOn);
 
 private:
     std::unique_ptr<QSettings> m_settings;

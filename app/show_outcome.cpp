@@ -80,6 +80,7 @@ void MainWindow::showOutcome(const SessionOutcome& outcome)
     if (outcome.series) {
         showSeriesHint();
     }
+    showMoveFeedback(outcome);
     showKeyboardCursor();
     if (outcome.message && outcome.question == Question::None) {
         showMessage(*outcome.message);
@@ -124,6 +125,10 @@ void MainWindow::showStatus(StatusNote note)
     const Evaluation& evaluation = m_session->evaluation();
     if (note == StatusNote::BoardFull) {
         m_statusLabel->setText(tr("Brädet är fullt"));
+        return;
+    }
+    if (note == StatusNote::BombWarning) {
+        m_statusLabel->setText(tr("Akta bomben!"));
         return;
     }
     // After a restart the bomb text stands over the verdict of the level started again.

@@ -22,11 +22,23 @@ StatusFeedback::StatusFeedback(QLabel& statusLine) : QLabel(statusLine.parentWid
     hide();
 }
 
-void StatusFeedback::showMessage(const QString& text)
+void StatusFeedback::showMessage(const QString& text) { showFor(elided(text), text); }
+
+void StatusFeedback::showLines(const QString& first, const QString& second)
+{
+    showFor(elided(first) + QLatin1Char('\n') + elided(second), first + QLatin1Char('\n') + second);
+}
+
+QString StatusFeedback::elided(const QString& text) const
 {
     constexpr int Margin = 8;
-    setText(fontMetrics().elidedText(text, Qt::ElideMiddle, width() - Margin));
-    setToolTip(text);
+    return fontMetrics().elidedText(text, Qt::ElideMiddle, width() - Margin);
+}
+
+void StatusFeedback::showFor(const QString& shown, const QString& whole)
+{
+    setText(shown);
+    setToolTip(whole);
     show();
     raise();
     m_timer.start();

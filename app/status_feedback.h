@@ -20,8 +20,13 @@ public:
     // Shows `text` (elided in the middle when too long) for ShownMilliseconds;
     // a new message replaces the old one and starts the time afresh.
     void showMessage(const QString& text);
+    // Two lines in one message, each elided on its own.
+    void showLines(const QString& first, const QString& second);
 
 private:
+    QString elided(const QString& text) const;
+    void showFor(const QString& shown, const QString& whole);
+
     QTimer m_timer;
 };
 

@@ -20,10 +20,16 @@ std::int32_t recordCell(std::int64_t cell)
 
 } // namespace
 
-GameSession::GameSession(SessionFolders folders, SessionStore& store)
+GameSession::GameSession(SessionFolders folders, SessionStore& store, SessionClock clock)
     : m_folders(std::move(folders)), m_store(store),
-      m_series(listSeriesFiles(m_folders.seriesFolder))
+      m_series(listSeriesFiles(m_folders.seriesFolder)), m_clock(std::move(clock))
 {
+    if (!m_clock) {
+        m_clock = [] {
+            return std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now().time_since_epoch());
+        };
+    }
     m_level.name = InitialLevelName;
     m_evaluation = evaluate(m_level);
 }
@@ -41,25 +47,62 @@ bool GameSession::canHint() const
     return m_level.mode == Mode::Play && m_state != CommandState::NothingLoaded;
 }
 
-void GameSession::judgeChange(SessionOutcome& outcome)
+void GameSession::judgeChange(SessionOutcome& outcome, Hold hold)
 {
+    const std::vector<PieceLight> lightsBefore = m_evaluation.pieces;
+    const Verdict verdictBefore = m_evaluation.verdict;
     // What an output last carried is carried over from the position before
     // the change (an inverter fed a colour it cannot change passes on the
     // colour its output had).
     reevaluate(m_level, m_evaluation);
     outcome.board = true;
+    m_isBombWaiting = false;
     if (m_level.mode == Mode::Play && needsRestart(m_evaluation)) {
-        // The restart belongs to the action that set the bomb off, so undo
-        // brings back the position before it; what was carried is gone.
-        if (restartAfterBomb()) {
-            outcome.palette = true;
-            outcome.pointer = true;
+        if (hold == Hold::Held && m_forgiving == ForgivingMode::On) {
+            // The piece is still in the player's hand: only a warning.
+            m_isBombWaiting = true;
+            outcome.note = StatusNote::BombWarning;
+            return;
         }
-        m_history.finishAction(m_level);
-        m_cursor.held = {};
-        outcome.note = StatusNote::Bomb;
+        restartForBomb(outcome);
+    } else {
+        noteLampsAndSolve(lightsBefore, verdictBefore, outcome);
     }
     recordProgress();
+}
+
+void GameSession::restartForBomb(SessionOutcome& outcome)
+{
+    outcome.explosion = std::make_shared<const Explosion>(Explosion{m_level, m_evaluation});
+    // The restart belongs to the action that set the bomb off, so undo
+    // brings back the position before it; what was carried is gone.
+    if (restartAfterBomb()) {
+        outcome.palette = true;
+        outcome.pointer = true;
+    }
+    m_history.finishAction(m_level);
+    m_cursor.held = {};
+    m_turnHold.reset();
+    m_isHoldCounted = false;
+    outcome.note = StatusNote::Bomb;
+    if (m_forgiving == ForgivingMode::Off && !m_hasToldUndo) {
+        m_hasToldUndo = true;
+        outcome.tellUndo = true;
+    }
+}
+
+void GameSession::noteLampsAndSolve(const std::vector<PieceLight>& lightsBefore,
+                                    Verdict verdictBefore, SessionOutcome& outcome)
+{
+    for (std::size_t i = 0; i < m_evaluation.pieces.size(); ++i) {
+        if (m_evaluation.pieces[i].lit && (i >= lightsBefore.size() || !lightsBefore[i].lit)) {
+            outcome.litLamps.push_back(static_cast<int>(i));
+        }
+    }
+    if (m_level.mode == Mode::Play && verdictBefore != Verdict::Solved &&
+        m_evaluation.verdict == Verdict::Solved) {
+        outcome.solve = reportSolve();
+    }
 }
 
 void GameSession::judgeAfresh(SessionOutcome& outcome)
@@ -126,11 +169,16 @@ template <typename Change> SessionOutcome GameSession::step(Change&& change)
 
 void GameSession::hoverAt(PointerCell at, SessionOutcome& outcome)
 {
+    const Grab before = m_grab;
     m_grab = at.inPickSquare ? findGrabbable(m_level, at.column, at.row) : Grab{};
     outcome.pointer = true;
     const int row = paletteRowOf(m_level, m_grab);
     if (row >= 0 && row < static_cast<int>(m_level.palette.size())) {
         outcome.selectRow = row;
+    }
+    // The pointer moving off the piece just turned lets go of it.
+    if (m_turnHold && m_grab != before) {
+        putDownHeld(outcome);
     }
 }
 
@@ -142,13 +190,20 @@ SessionOutcome GameSession::movePointer(PointerCell at, PointerMove move)
         // The grabbed record follows the cell under the pointer, anywhere,
         // also past the board's edges while the button is held. The whole
         // drag, to the release, is one undo step (within a carry by the keys,
-        // part of the carry's).
-        if (!m_history.isActionOpen()) {
+        // part of the carry's; after turns that wait on a bomb, part of theirs).
+        if (m_turnHold) {
+            m_turnHold.reset();
+            m_isDragging = true;
+        } else if (!m_history.isActionOpen()) {
             m_history.beginAction(m_level);
             m_isDragging = true;
         }
         if (moveGrabbed(m_level, m_grab, recordCell(at.column), recordCell(at.row))) {
-            judgeChange(outcome);
+            if (!m_isHoldCounted) {
+                outcome.piece = {PieceEvent::Kind::Taken, cellOfRecord(m_level, m_grab)};
+            }
+            countHoldMove();
+            judgeChange(outcome, Hold::Held);
         }
         return outcome;
     }
@@ -158,45 +213,44 @@ SessionOutcome GameSession::movePointer(PointerCell at, PointerMove move)
 
 void GameSession::leavePointer() { m_pointer.reset(); }
 
-SessionOutcome GameSession::turnGrabbed(Turn turn)
-{
-    return step([&] {
-        // The board is shown again even when nothing was grabbed: the status
-        // line's bomb text gives way to the verdict.
-        SessionOutcome outcome;
-        outcome.board = true;
-        if (prismora::turnGrabbed(m_level, m_grab, turn)) {
-            judgeChange(outcome);
-        }
-        return outcome;
-    });
-}
-
 SessionOutcome GameSession::releasePointer()
 {
+    const Cell at = cellOfRecord(m_level, m_grab);
+    const bool hasDragMoved = m_isDragging && m_isHoldCounted;
     // The drop ends the drag's step, or is a step of its own.
     SessionOutcome outcome = step([&] {
         SessionOutcome dropped;
         if (dropGrabbed(m_level, m_grab)) {
             dropped.palette = true;
+            dropped.piece = {PieceEvent::Kind::GivenBack, at};
             judgeChange(dropped);
         }
         return dropped;
     });
     if (m_isDragging) {
+        // Letting go puts the piece down: a bomb it waited on goes off now.
+        putDownHeld(outcome);
         m_history.finishAction(m_level);
         m_isDragging = false;
+        m_isHoldCounted = false;
+        if (hasDragMoved && outcome.piece.kind == PieceEvent::Kind::None && !outcome.explosion) {
+            outcome.piece = {PieceEvent::Kind::PutDown, at};
+        }
     }
     return outcome;
 }
 
 SessionOutcome GameSession::takeFromPalette(int row)
 {
+    if (SessionOutcome putDown; putDownHeld(putDown)) {
+        return putDown;
+    }
     return step([&] {
         SessionOutcome outcome;
         const Take take = prismora::takeFromPalette(m_level, row);
         if (take.result == TakeResult::Taken) {
             outcome.palette = true;
+            outcome.piece = {PieceEvent::Kind::Taken, cellOfRecord(m_level, take.record)};
             judgeChange(outcome);
         } else if (take.result == TakeResult::BoardFull) {
             outcome.note = StatusNote::BoardFull;
@@ -210,16 +264,26 @@ SessionOutcome GameSession::moveCursor(int columnStep, int rowStep)
     // A carry is one undo step, as a drag is: from the pick-up to the
     // put-down or the drop past an edge.
     const bool wasCarrying = isCarrying();
+    SessionOutcome outcome;
+    if (!wasCarrying && putDownHeld(outcome)) {
+        return outcome; // the frame left the piece just turned
+    }
     if (wasCarrying) {
         m_history.beginAction(m_level);
     }
-    SessionOutcome outcome;
+    const Cell from = cellOfRecord(m_level, heldRecord(m_level, m_cursor));
     if (prismora::moveCursor(m_level, m_cursor, columnStep, rowStep)) {
         outcome.palette = true;
-        judgeChange(outcome);
+        countHoldMove();
+        const bool isStillCarried = isCarrying();
+        if (!isStillCarried) {
+            outcome.piece = {PieceEvent::Kind::GivenBack, from};
+        }
+        judgeChange(outcome, isStillCarried ? Hold::Held : Hold::Released);
     }
     if (wasCarrying && !isCarrying()) {
         m_history.finishAction(m_level);
+        m_isHoldCounted = false;
     }
     return outcome;
 }
@@ -227,16 +291,27 @@ SessionOutcome GameSession::moveCursor(int columnStep, int rowStep)
 SessionOutcome GameSession::pickUpOrPutDown()
 {
     SessionOutcome outcome;
+    if (!isCarrying() && m_turnHold && *m_turnHold != recordAtCursor(m_level, m_cursor) &&
+        putDownHeld(outcome)) {
+        return outcome;
+    }
     switch (prismora::pickUpOrPutDown(m_level, m_cursor)) {
     case HoldChange::PickedUp:
+        // Picking up the piece just turned carries on its open action.
+        m_turnHold.reset();
         m_history.beginAction(m_level);
+        outcome.piece = {PieceEvent::Kind::Taken, cellOfRecord(m_level, m_cursor.held)};
         if (const int row = paletteRowOf(m_level, m_cursor.held);
             row >= 0 && row < static_cast<int>(m_level.palette.size())) {
             outcome.selectRow = row;
         }
         break;
     case HoldChange::PutDown:
+        if (!putDownHeld(outcome)) {
+            outcome.piece = {PieceEvent::Kind::PutDown, Cell{m_cursor.column, m_cursor.row}};
+        }
         m_history.finishAction(m_level);
+        m_isHoldCounted = false;
         break;
     case HoldChange::Nothing:
         break;
@@ -244,47 +319,57 @@ SessionOutcome GameSession::pickUpOrPutDown()
     return outcome;
 }
 
-SessionOutcome GameSession::turnAtCursor(Turn turn)
-{
-    return step([&] {
-        SessionOutcome outcome;
-        if (prismora::turnAtCursor(m_level, m_cursor, turn)) {
-            judgeChange(outcome);
-        }
-        return outcome;
-    });
-}
-
 SessionOutcome GameSession::giveBackAtCursor()
 {
     const bool wasCarrying = isCarrying();
+    const Grab target = recordAtCursor(m_level, m_cursor);
+    // Giving back the piece held is no put-down; giving back another is.
+    const bool isHeldOne = wasCarrying || (m_turnHold && *m_turnHold == target);
+    if (SessionOutcome putDown; !isHeldOne && putDownHeld(putDown)) {
+        return putDown;
+    }
+    const Cell at = cellOfRecord(m_level, target);
+    const bool isCounted = wasCarrying && m_isHoldCounted;
     SessionOutcome outcome = step([&] {
         SessionOutcome given;
         if (prismora::giveBackAtCursor(m_level, m_cursor)) {
             given.palette = true;
+            given.piece = {PieceEvent::Kind::GivenBack, at};
+            if (!isCounted) {
+                ++m_moveCount;
+            }
             judgeChange(given);
         }
         return given;
     });
-    if (wasCarrying) {
+    if (wasCarrying || m_turnHold) {
+        m_turnHold.reset();
         m_history.finishAction(m_level);
+        m_isHoldCounted = false;
     }
     return outcome;
 }
 
 SessionOutcome GameSession::takeIntoHand(int row)
 {
-    // A digit first puts down what the keys carry; taking is one step, and
-    // carrying the new piece from the top-left cell the next.
-    if (isCarrying()) {
-        m_cursor.held = {};
+    // A digit first puts down what the keys carry (or what was just turned);
+    // taking is one step, and carrying the new piece from the top-left cell
+    // the next.
+    const bool wasCarrying = isCarrying();
+    m_cursor.held = {};
+    if (SessionOutcome putDown; putDownHeld(putDown)) {
+        return putDown;
+    }
+    if (wasCarrying) {
         m_history.finishAction(m_level);
+        m_isHoldCounted = false;
     }
     SessionOutcome outcome = step([&] {
         SessionOutcome taken;
         const TakeResult result = prismora::takeIntoHand(m_level, m_cursor, row);
         if (result == TakeResult::Taken) {
             taken.palette = true;
+            taken.piece = {PieceEvent::Kind::Taken, Cell{m_cursor.column, m_cursor.row}};
             judgeChange(taken);
         } else if (result == TakeResult::BoardFull) {
             taken.note = StatusNote::BoardFull;
@@ -319,6 +404,7 @@ SessionOutcome GameSession::restored(Level level)
     // the bomb text and not restarted.
     m_level = std::move(level);
     m_cursor.held = {};
+    forgetHold();
     SessionOutcome outcome;
     outcome.palette = true;
     judgeAfresh(outcome);
@@ -341,6 +427,9 @@ SessionOutcome GameSession::restart()
     // of its own.
     m_history.finishAction(m_level);
     m_cursor.held = {};
+    forgetHold();
+    // Starting over is a new try: its moves and time count afresh.
+    startClock();
     return step([&] {
         SessionOutcome outcome;
         if (readRestartSource()) {

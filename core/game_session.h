@@ -17,7 +17,10 @@
 #include "base/file_replacement.h"
 #include "base/result.h"
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +35,14 @@ inline constexpr const char* TestCopyFileName = "speltest.prl";
 
 // A pointer move with the left button alone held drags; any other is a hover.
 enum class PointerMove { Hover, Drag };
+
+// "Förlåtande läge": off, a beam into a bomb in play starts the level over at
+// once; on, a piece being carried or turned only warns of a bomb its beams
+// reach, and the level starts over only if the piece is put down so.
+enum class ForgivingMode { Off, On };
+
+// Where the session reads the time a solve took; tests give a clock of their own.
+using SessionClock = std::function<std::chrono::milliseconds()>;
 
 struct SessionFolders {
     // The level series lies here.
@@ -55,10 +66,19 @@ struct SessionFolders {
 // - nothing made is dropped without a question or a save: a design changed
 //   since the editor opened it is asked about before a load, a new design or
 //   quitting replaces it, and quitting saves an unfinished position;
-// - a design is saved or tested only when every lamp on it is lit.
+// - a design is saved or tested only when every lamp on it is lit;
+// - in forgiving mode a piece is held while it is dragged, carried by the
+//   keys, or turned and not yet let go (the pointer or the keyboard's frame
+//   still on it); a bomb its beams reach waits for the put-down (a release,
+//   Space, a step away, any other action) and undo takes the whole hold back;
+// - a move is a placement, a turn or a give-back: a drag or carry that moves
+//   a piece is one whatever it ends with, each turn one, Delete one. A solve
+//   of a series level played from its start counts for the level's record
+//   of fewest moves and shortest time since the load.
 class GameSession {
 public:
-    GameSession(SessionFolders folders, SessionStore& store);
+    // No clock: the steady clock.
+    GameSession(SessionFolders folders, SessionStore& store, SessionClock clock = {});
 
     const Level& level() const { return m_level; }
     const Evaluation& evaluation() const { return m_evaluation; }
@@ -83,6 +103,16 @@ public:
     bool hasSavedGame() const;
     // A design whose name, pieces or cannons changed since the editor opened it.
     bool isDesignChanged() const;
+
+    ForgivingMode forgivingMode() const { return m_forgiving; }
+    // Takes effect from the next move; a bomb already waiting still waits.
+    void setForgivingMode(ForgivingMode mode) { m_forgiving = mode; }
+    // A beam of a held piece reaches a bomb (forgiving mode).
+    bool isBombWaiting() const { return m_isBombWaiting; }
+    // Placements, turns and give-backs since the level was loaded.
+    int moveCount() const { return m_moveCount; }
+    // The level is one of the series, and "-->" leads on to another.
+    bool hasNextLevel() const;
 
     // Start-up: the level named on the command line, if any. A level that is
     // the player's test file makes this the copy "Testa spel..." started,
@@ -144,9 +174,28 @@ public:
 
 private:
     enum class HistoryUse { Fresh, Kept };
+    // Whether the piece that made a change is still held (see ForgivingMode).
+    enum class Hold { Released, Held };
 
-    // A change of the level just made by a move: judged, and the bomb restart.
-    void judgeChange(SessionOutcome& outcome);
+    // A change of the level just made by a move: judged, and the bomb restart
+    // (in forgiving mode, for a held piece, the warning instead).
+    void judgeChange(SessionOutcome& outcome, Hold hold = Hold::Released);
+    void restartForBomb(SessionOutcome& outcome);
+    void noteLampsAndSolve(const std::vector<PieceLight>& lightsBefore, Verdict verdictBefore,
+                           SessionOutcome& outcome);
+    SolveReport reportSolve();
+
+    // The held piece is put down (game_session_hold.cpp): a bomb that waited
+    // starts the level over. True when it did.
+    bool putDownHeld(SessionOutcome& outcome);
+    // The position is replaced (undo, a load): nothing is held any more.
+    void forgetHold();
+    template <typename TurnChange> SessionOutcome turnHeld(Grab target, TurnChange&& turn);
+    // A drag or carry moved its piece: one move, however far it goes.
+    void countHoldMove();
+    void startClock();
+    // Where a record stands; (0, 0) for nothing.
+    static Cell cellOfRecord(const Level& level, const Grab& grab);
     // A position loaded, restored or restarted: judged afresh, never restarted.
     void judgeAfresh(SessionOutcome& outcome);
     bool restartAfterBomb();
@@ -200,6 +249,18 @@ private:
     // what a bomb or a restart goes back to while it is played.
     std::optional<Level> m_playStart;
     bool m_isTestCopy = false;
+
+    ForgivingMode m_forgiving = ForgivingMode::Off;
+    bool m_isBombWaiting = false;
+    // The record turned while a bomb waits: its turns are one undo action,
+    // open until it is let go.
+    std::optional<Grab> m_turnHold;
+    bool m_hasToldUndo = false;
+    SessionClock m_clock;
+    std::chrono::milliseconds m_loadedAt{0};
+    int m_moveCount = 0;
+    // The drag or carry under way has already counted its move.
+    bool m_isHoldCounted = false;
 };
 
 } // namespace prismora

@@ -76,6 +76,7 @@ void GameSession::setCommandState(CommandState state, SessionOutcome& outcome)
     // that the commands now on offer do not fit.
     m_history.clear();
     m_cursor.held = {};
+    forgetHold();
     m_state = state;
     outcome.commands = true;
 }
@@ -161,6 +162,8 @@ void GameSession::takeLoadedLevel(Level level, fs::path path, LevelOrigin origin
     m_editorHand.clear();
     m_loadedFile = std::move(path);
     m_origin = std::move(origin);
+    forgetHold();
+    startClock();
 }
 
 SessionOutcome GameSession::nextLevel(Consent consent)
@@ -268,6 +271,8 @@ SessionOutcome GameSession::newDesign(Consent consent)
     m_playStart.reset();
     m_openedDesign = m_level;
     m_editorHand = handOf(m_level);
+    forgetHold();
+    startClock();
     // The caption and the file a restart reads stay as they were.
     m_origin = {LevelOrigin::Kind::Design, {}, -1, {}};
     outcome.palette = outcome.name = outcome.pointer = true;

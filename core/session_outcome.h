@@ -1,9 +1,15 @@
 // What one operation of the game session did: what to show again, what to ask, what to report.
 #pragma once
 
+#include "core/evaluation.h"
+#include "core/level.h"
+#include "core/personal_record.h"
+
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace prismora {
 
@@ -41,6 +47,29 @@ enum class StatusNote {
     None,      // the verdict
     Bomb,      // "BOOOOOOM bara att börja om...": the level started over
     BoardFull, // "Brädet är fullt": no room for another piece
+    // "Akta bomben!": in forgiving mode a beam of the piece being carried or
+    // turned reaches a bomb; the level starts over only if it is put down so.
+    BombWarning,
+};
+
+// What the player just did to a piece, for the window's sounds and highlights.
+struct PieceEvent {
+    enum class Kind {
+        None,
+        Taken,     // picked up, or taken from the palette onto the board
+        Turned,    // turned one step
+        PutDown,   // let go on the board after a drag or a carry
+        GivenBack, // back to the hand (out of the level in the editor)
+    };
+    Kind kind = Kind::None;
+    // Where it happened: the piece's cell (the cell it left, for GivenBack).
+    Cell cell{0, 0};
+};
+
+// The position that set a bomb off, as it stood before the level started over.
+struct Explosion {
+    Level level;
+    Evaluation evaluation;
 };
 
 struct SessionOutcome {
@@ -55,6 +84,18 @@ struct SessionOutcome {
     std::optional<int> selectRow; // the palette row to select
 
     StatusNote note = StatusNote::None;
+    // The first bomb restart of the session (with forgiving mode off): the
+    // player is told that undo brings the position back.
+    bool tellUndo = false;
+
+    // What came of the move, for sounds and animations.
+    PieceEvent piece;
+    // Lamps (piece indices) that this change lit.
+    std::vector<int> litLamps;
+    // Set when a bomb started the level over.
+    std::shared_ptr<const Explosion> explosion;
+    // Set when this change solved the level in play.
+    std::optional<SolveReport> solve;
     // Asked before anything changed; see Consent. ReplaceFile names the file.
     Question question = Question::None;
     std::filesystem::path questionFile;

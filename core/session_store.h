@@ -1,7 +1,8 @@
-// What the game session keeps between runs: solved levels and the record of the saved game.
+// What the game session keeps between runs: solved levels, personal records and the saved game.
 #pragma once
 
 #include "core/level_origin.h"
+#include "core/personal_record.h"
 
 #include <optional>
 #include <string>
@@ -15,6 +16,11 @@ public:
 
     virtual bool isSolved(const std::string& progressKey) const = 0;
     virtual void markSolved(const std::string& progressKey) = 0;
+
+    // The fewest moves and shortest time of the level's solves; nothing
+    // before its first solve.
+    virtual std::optional<LevelRecord> levelRecord(const std::string& progressKey) const = 0;
+    virtual void keepLevelRecord(const std::string& progressKey, const LevelRecord& record) = 0;
 
     virtual std::optional<SavedGameRecord> savedGameRecord() const = 0;
     virtual void rememberSavedGame(const SavedGameRecord& record) = 0;

@@ -23,6 +23,7 @@ BoardView::BoardView(const BitmapList& sprites, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     // Tab or a click gives the board the keys.
     setFocusPolicy(Qt::StrongFocus);
+    setUpEffects();
 }
 
 void BoardView::showLevel(const Level* level, const Evaluation* evaluation)
@@ -95,23 +96,21 @@ void BoardView::paintEvent(QPaintEvent*)
     if (!m_paintingEnabled) {
         return;
     }
-    static const Level noLevel;
-    static const Evaluation nothingTraced;
     const int scale = boardScaleFor(devicePixelRatioF());
     const int side = geometry::BoardPixels * scale;
     if (m_picture.width() != side) {
         m_picture = QImage(side, side, QImage::Format_RGB32);
     }
     m_picture.setDevicePixelRatio(1);
-    const bool shown = m_level != nullptr && m_evaluation != nullptr;
-    paintBoard(m_picture, scale, shown ? *m_level : noLevel, shown ? *m_evaluation : nothingTraced,
-               m_sprites, m_colourAid);
+    const ShownBoard board = boardToPaint();
+    paintBoard(m_picture, scale, board.level, board.evaluation, m_sprites, m_colourAid);
     // Laid one to one on the device's pixels; a ratio that is not whole
     // enlarges the rest without smoothing.
     m_picture.setDevicePixelRatio(scale);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPoint(0, 0), m_picture);
+    paintEffectsOver(painter);
     if (m_hintMark) {
         paintHintMark(painter, *m_hintMark, m_sprites);
     }

@@ -5,16 +5,23 @@
 #include "core/level.h"
 #include "core/pointer_cell.h"
 #include "graphics/bitmap_list.h"
+#include "view/board_effects.h"
 #include "view/colour_aid.h"
 #include "view/cursor_frame.h"
 #include "view/hint_mark.h"
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace prismora {
+
+// The board's animations ("Animationer"): on, or the plain board always.
+enum class Animations { Off, On };
 
 // Paints the level it is shown with (paintBoard) into its board picture, at
 // the screen's whole device pixel ratio, on every paint event, lays the
@@ -52,6 +59,22 @@ public:
     void showHintMark(std::optional<HintMark> mark);
     const std::optional<HintMark>& hintMark() const { return m_hintMark; }
 
+    // Animations (board_view_effects.cpp). Effects are drawn over the board
+    // as functions of the time since they began, driven by one timer that
+    // runs only while one is live; once none is, the board is painted
+    // plainly again. A bomb flash shows its position instead of the board.
+    void setAnimations(Animations animations);
+    Animations animations() const { return m_animations; }
+    // Starts `effect` now; nothing while animations are off.
+    void startEffect(BoardEffect effect);
+    void stopEffects(EffectKind kind);
+    bool isAnimating() const { return !m_effects.isEmpty(); }
+    bool hasEffect(EffectKind kind) const { return m_effects.has(kind); }
+    // The clock effects are timed by, in milliseconds; tests set their own
+    // and call advanceEffects instead of waiting for the timer.
+    void setEffectClock(std::function<std::int64_t()> clock);
+    void advanceEffects();
+
 signals:
     void pointerMoved(PointerCell cell, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     // doubleClick is true for the second press of a double click.
@@ -82,6 +105,19 @@ private:
     ColourAid m_colourAid = ColourAid::Off;
     std::optional<HintMark> m_hintMark;
     QImage m_picture; // the board in device pixels, kept between paints
+
+    struct ShownBoard {
+        const Level& level;
+        const Evaluation& evaluation;
+    };
+    // The level shown, or the position a bomb's flash shows instead.
+    ShownBoard boardToPaint() const;
+    void setUpEffects();
+    void paintEffectsOver(QPainter& painter);
+    Animations m_animations = Animations::On;
+    BoardEffects m_effects;
+    QTimer m_effectTimer;
+    std::function<std::int64_t()> m_effectClock;
 };
 
 } // namespace prismora

@@ -81,6 +81,9 @@ TEST(KeyboardWindow, ASeriesLevelIsSolvedByKeysAloneAndTheChooserRemembersIt)
     const auto* list = chooser->findChild<QListWidget*>("levelList");
     ASSERT_EQ(list->count(), 2);
     EXPECT_TRUE(list->item(0)->data(LevelChooser::SolvedRole).toBool());
+    // One take, one carry and five turns: six moves.
+    EXPECT_TRUE(list->item(0)->text().contains("6 drag, 0:"))
+        << list->item(0)->text().toStdString();
     EXPECT_FALSE(list->item(1)->data(LevelChooser::SolvedRole).toBool());
     EXPECT_EQ(chooser->selectedIndex(), 1);
     EXPECT_EQ(chooser->findChild<QPushButton*>("continueButton"), nullptr);

@@ -59,6 +59,8 @@ public:
 
     ScriptedDialogs dialogs;
     QStringList startedCopies;
+    // Every sound the window played, in order.
+    std::vector<GameSound> sounds;
 
 private:
     QTemporaryDir m_dir;

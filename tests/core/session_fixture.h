@@ -16,10 +16,20 @@ class MemoryStore : public SessionStore {
 public:
     bool isSolved(const std::string& key) const override { return solved.contains(key); }
     void markSolved(const std::string& key) override { solved.insert(key); }
+    std::optional<LevelRecord> levelRecord(const std::string& key) const override
+    {
+        const auto found = records.find(key);
+        return found == records.end() ? std::nullopt : std::optional(found->second);
+    }
+    void keepLevelRecord(const std::string& key, const LevelRecord& record) override
+    {
+        records[key] = record;
+    }
     std::optional<SavedGameRecord> savedGameRecord() const override { return saved; }
     void rememberSavedGame(const SavedGameRecord& record) override { saved = record; }
 
     std::set<std::string> solved;
+    std::map<std::string, LevelRecord> records;
     std::optional<SavedGameRecord> saved;
 };
 
@@ -49,7 +59,7 @@ public:
         m_dir.write("Level02.prl", BombLevel);
         m_dir.write("Level03.prl", MirrorLevel);
         std::filesystem::create_directories(playerFolder());
-        session = std::make_unique<GameSession>(folders(), store);
+        restartGame();
     }
 
     SessionFolders folders() const { return {m_dir.path(), playerFolder()}; }
@@ -61,13 +71,18 @@ public:
     const ScratchDir& dir() const { return m_dir; }
 
     // A new session on the same folders and settings, as after a restart of the game.
-    void restartGame() { session = std::make_unique<GameSession>(folders(), store); }
+    void restartGame()
+    {
+        session = std::make_unique<GameSession>(folders(), store, [this] { return now; });
+    }
 
 private:
     ScratchDir m_dir;
 
 public:
     MemoryStore store;
+    // The session's clock: it stands still until a test moves it.
+    std::chrono::milliseconds now{0};
     std::unique_ptr<GameSession> session;
 };
 
