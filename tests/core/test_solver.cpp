@@ -54,11 +54,11 @@ TEST(SolverTest, AnswersNoSolutionOrGivesUpAtTheBudget)
     const SolveResult none = solve(walled);
     EXPECT_EQ(none.status, SolveStatus::NoSolution);
     EXPECT_TRUE(none.solution.empty());
-    EXPECT_GT(none.states, 1);
+    EXPECT_GE(none.states, 1);
 
-    Level plenty = walled;
+    Level plenty = oneMirrorLevel();
     givePieces(plenty, PieceKind::DoubleMirror, 3);
-    const SolveResult budget = solve(plenty, {.maxStates = 3});
+    const SolveResult budget = solve(plenty, {.maxStates = 2});
     EXPECT_EQ(budget.status, SolveStatus::GaveUp);
     EXPECT_EQ(budget.reason, GiveUpReason::StateBudget);
     std::atomic<bool> cancelled{true};

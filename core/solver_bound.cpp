@@ -1,0 +1,511 @@
+// Flooding a branch's beams layer by layer, one layer per piece, to see which lamps they may reach.
+#include "core/solver_bound.h"
+
+#include "core/solver_common.h"
+
+namespace prismora {
+namespace {
+
+std::uint32_t arrivalBit(std::uint8_t direction, ColourSlot slot)
+{
+    return 1u << arrivalIndex(direction, slot);
+}
+
+// The beams a piece sends on from one arrival: the beam itself unless it
+// ends, and its output's beam, in every colour when the output keeps its own.
+std::uint32_t leavingBeams(PieceKind kind, std::uint8_t direction, int arrival, bool hasOutput)
+{
+    const auto arriving = static_cast<std::uint8_t>(arrival / ColourSlots);
+    const auto slot = static_cast<ColourSlot>(arrival % ColourSlots);
+    const BeamAction action = beamActions(kind, direction)[arriving];
+    std::uint32_t beams = 0;
+    if ((action & Passes) != 0) {
+        beams |= arrivalBit(action & LeavingDirection, slot);
+    }
+    if ((action & Feeds) != 0 && hasOutput) {
+        const OutputFeed fed = fedBeam(kind, direction, arriving, colourOfSlot(slot));
+        beams |= fed.colour ? arrivalBit(fed.direction, slotOf(*fed.colour))
+                            : 0xFu << (fed.direction * ColourSlots);
+    }
+    return beams;
+}
+
+template <typename Visit> void forEachBit(std::uint32_t bits, Visit visit)
+{
+    while (bits != 0) {
+        visit(__builtin_ctz(bits));
+        bits &= bits - 1;
+    }
+}
+
+std::int16_t cellAfter(std::int64_t column, std::int64_t row)
+{
+    return isInLookupArea(column, row) ? static_cast<std::int16_t>(lookupIndex(column, row))
+                                       : std::int16_t{-1};
+}
+
+// Cells whose new arrivals still have to be looked at, each queued once.
+class CellQueue {
+public:
+    void push(std::size_t cell)
+    {
+        if (!m_isQueued.test(cell)) {
+            m_isQueued.set(cell);
+            m_cells[m_count++] = static_cast<std::int16_t>(cell);
+        }
+    }
+    bool isEmpty() const { return m_count == 0; }
+    std::size_t pop()
+    {
+        const auto cell = static_cast<std::size_t>(m_cells[--m_count]);
+        m_isQueued.reset(cell);
+        return cell;
+    }
+
+private:
+    std::array<std::int16_t, LookupCellCount> m_cells{};
+    int m_count = 0;
+    std::bitset<LookupCellCount> m_isQueued;
+};
+
+} // namespace
+
+LampBound::LampBound(const Level& base, const Occupancy& occupancy)
+{
+    for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
+        const auto column = static_cast<std::int64_t>(cell % LookupCells);
+        const auto row = static_cast<std::int64_t>(cell / LookupCells);
+        const bool isBoard = isBoardCell(column, row);
+        m_boardIndex[cell] = isBoard ? static_cast<std::int16_t>(boardIndex(column, row)) : -1;
+        for (std::uint8_t d = 0; d < 8; ++d) {
+            m_next[cell][d] = cellAfter(column + StepColumn[d], row + StepRow[d]);
+            m_previous[cell][d] = cellAfter(column - StepColumn[d], row - StepRow[d]);
+        }
+        const CellOccupant& occupant = occupancy.at(cell);
+        if (occupant.piece >= 0) {
+            const Piece& piece = base.pieces[static_cast<std::size_t>(occupant.piece)];
+            m_kinds[cell] = CellKind::Fixed;
+            for (int a = 0; a < 32; ++a) {
+                const std::uint32_t beams =
+                    leavingBeams(piece.kind, piece.direction, a, piece.output >= 0);
+                m_fixedOut[cell][static_cast<std::size_t>(a)] = beams;
+                forEachBit(beams, [&](int b) {
+                    m_fixedSends[cell] =
+                        static_cast<std::uint8_t>(m_fixedSends[cell] | 1u << (b / 4));
+                });
+                forEachBit(beams,
+                           [&](int b) { m_fixedIn[cell][static_cast<std::size_t>(b)] |= 1u << a; });
+            }
+        } else if (occupant.piece == SourceCell) {
+            m_kinds[cell] = isBoard ? CellKind::FreeSource : CellKind::Stops;
+        } else {
+            m_kinds[cell] = isBoard ? CellKind::Free : CellKind::Straight;
+        }
+        if (m_kinds[cell] == CellKind::Free || m_kinds[cell] == CellKind::FreeSource) {
+            m_freeCells.push_back(cell);
+        }
+    }
+    for (int row = 0; row < PlayRowCount; ++row) {
+        const PieceKind kind = *kindOfRow(row);
+        for (std::uint8_t d = 0; d < 8; ++d) {
+            for (int a = 0; a < 32; ++a) {
+                const std::uint32_t beams = leavingBeams(kind, d, a, isSplittingKind(kind));
+                m_pieceOut[static_cast<std::size_t>(row)][d][static_cast<std::size_t>(a)] = beams;
+                forEachBit(beams, [&](int b) {
+                    m_pieceIn[static_cast<std::size_t>(row)][d][static_cast<std::size_t>(b)] |=
+                        1u << a;
+                });
+                for (std::size_t hand = 0; hand < m_anyPieceOut.size(); ++hand) {
+                    if ((hand >> row) & 1) {
+                        m_anyPieceOut[hand][static_cast<std::size_t>(a)] |= beams;
+                    }
+                }
+            }
+        }
+    }
+    for (std::size_t hand = 0; hand < m_anyPieceIn.size(); ++hand) {
+        for (int a = 0; a < 32; ++a) {
+            forEachBit(m_anyPieceOut[hand][static_cast<std::size_t>(a)],
+                       [&](int b) { m_anyPieceIn[hand][static_cast<std::size_t>(b)] |= 1u << a; });
+        }
+    }
+    for (std::size_t i = 0; i < base.pieces.size(); ++i) {
+        const Piece& piece = base.pieces[i];
+        const std::uint8_t slots = piece.removed ? 0 : lampSlots(piece.kind);
+        if (slots == 0) {
+            continue;
+        }
+        const bool isInArea = isInLookupArea(piece.column, piece.row);
+        const std::size_t cell = isInArea ? lookupIndex(piece.column, piece.row) : 0;
+        m_lamps.push_back(
+            {cell, slots, isInArea && occupancy.at(cell).piece == static_cast<std::int16_t>(i)});
+    }
+}
+
+const WalkItem* LampBound::itemAt(const Branch& branch, std::size_t cell) const
+{
+    const std::int8_t decided = branch.decision[static_cast<std::size_t>(m_boardIndex[cell])];
+    return decided >= 0 ? &branch.items[static_cast<std::size_t>(decided)] : nullptr;
+}
+
+// The beams that leave `cell` at no cost from `arrivals`: an undecided cell
+// passes them as an empty one does.
+std::uint32_t LampBound::leaving(const Branch& branch, std::size_t cell,
+                                 std::uint32_t arrivals) const
+{
+    std::uint32_t beams = 0;
+    switch (m_kinds[cell]) {
+    case CellKind::Straight:
+        return arrivals;
+    case CellKind::Stops:
+        return 0;
+    case CellKind::Fixed:
+        forEachBit(arrivals,
+                   [&](int a) { beams |= m_fixedOut[cell][static_cast<std::size_t>(a)]; });
+        return beams;
+    case CellKind::Free:
+    case CellKind::FreeSource:
+        break;
+    }
+    const WalkItem* item = itemAt(branch, cell);
+    if (item == nullptr) {
+        return m_kinds[cell] == CellKind::Free ? arrivals : 0;
+    }
+    forEachBit(item->directions, [&](int d) {
+        const Arrivals& out = m_pieceOut[item->row][static_cast<std::size_t>(d)];
+        forEachBit(arrivals, [&](int a) { beams |= out[static_cast<std::size_t>(a)]; });
+    });
+    return beams;
+}
+
+// The arrivals at `cell` that send some beam of `beams` on at no cost.
+std::uint32_t LampBound::arrivalsLeadingTo(const Branch& branch, std::size_t cell,
+                                           std::uint32_t beams) const
+{
+    std::uint32_t arrivals = 0;
+    switch (m_kinds[cell]) {
+    case CellKind::Straight:
+        return beams;
+    case CellKind::Stops:
+        return 0;
+    case CellKind::Fixed:
+        forEachBit(beams, [&](int b) { arrivals |= m_fixedIn[cell][static_cast<std::size_t>(b)]; });
+        return arrivals;
+    case CellKind::Free:
+    case CellKind::FreeSource:
+        break;
+    }
+    const WalkItem* item = itemAt(branch, cell);
+    if (item == nullptr) {
+        return m_kinds[cell] == CellKind::Free ? beams : 0;
+    }
+    forEachBit(item->directions, [&](int d) {
+        const Arrivals& in = m_pieceIn[item->row][static_cast<std::size_t>(d)];
+        forEachBit(beams, [&](int b) { arrivals |= in[static_cast<std::size_t>(b)]; });
+    });
+    return arrivals;
+}
+
+// The beams reached so far, per cell, flooded forward layer by layer.
+class LampBound::Flood {
+public:
+    Flood(const LampBound& bound, const Arrivals& anyPiece) : m_bound(bound), m_anyPiece(anyPiece)
+    {
+    }
+
+    void enter(std::int16_t cell, std::uint32_t arrivals)
+    {
+        if (cell < 0) {
+            return;
+        }
+        std::uint32_t& here = m_reached[static_cast<std::size_t>(cell)];
+        if ((arrivals & ~here) != 0) {
+            here |= arrivals;
+            m_queue.push(static_cast<std::size_t>(cell));
+        }
+    }
+
+    // Sends beams leaving `cell` into its neighbours.
+    void leave(std::size_t cell, std::uint32_t beams)
+    {
+        for (std::uint8_t d = 0; d < 8 && beams != 0; ++d, beams >>= ColourSlots) {
+            if ((beams & 0xF) != 0) {
+                enter(m_bound.m_next[cell][d], (beams & 0xF) << (d * ColourSlots));
+            }
+        }
+    }
+
+    // Follows every new arrival through what stands on its cell, at no cost.
+    // A cell a piece was paid for sends every later arrival on as any piece
+    // would, too: that piece may meet the beam it sent out again.
+    void spread(const Branch& branch)
+    {
+        while (!m_queue.isEmpty()) {
+            const std::size_t cell = m_queue.pop();
+            if (cell == m_stopCell) {
+                continue;
+            }
+            const std::uint32_t fresh = m_reached[cell] & ~m_spread[cell];
+            m_spread[cell] |= fresh;
+            leave(cell, m_bound.leaving(branch, cell, fresh) |
+                            (m_isPaid.test(cell) ? turnedFrom(fresh) : 0));
+        }
+    }
+
+    // The beams any piece in hand may send out from `arrivals`.
+    std::uint32_t turnedFrom(std::uint32_t arrivals) const
+    {
+        std::uint32_t beams = 0;
+        forEachBit(arrivals, [&](int a) { beams |= m_anyPiece[static_cast<std::size_t>(a)]; });
+        return beams;
+    }
+
+    std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
+    bool isPaid(std::size_t cell) const { return m_isPaid.test(cell); }
+
+    // The arrivals back at `cell` of `beams` sent out of it, at no cost
+    // (cells paid for here still act as any piece).
+    std::uint32_t returning(const Branch& branch, std::size_t cell, std::uint32_t beams) const
+    {
+        Flood back(m_bound, m_anyPiece);
+        back.m_isPaid = m_isPaid;
+        back.m_stopCell = cell;
+        back.leave(cell, beams);
+        back.spread(branch);
+        return back.m_reached[cell];
+    }
+
+    // One piece more: every new arrival at an undecided cell may leave as any
+    // piece in hand sends it (all cells turn what reached them before this
+    // turn, so no beam meets two new pieces in one layer). False when no beam
+    // is sent anywhere new.
+    bool turn(const Branch& branch)
+    {
+        std::array<std::uint32_t, LookupCellCount> sent{};
+        for (const std::size_t cell : m_bound.m_freeCells) {
+            const std::uint32_t fresh = m_reached[cell] & ~m_turned[cell];
+            if (fresh == 0 ||
+                branch.decision[static_cast<std::size_t>(m_bound.m_boardIndex[cell])] !=
+                    Undecided) {
+                continue;
+            }
+            m_turned[cell] |= fresh;
+            m_isPaid.set(cell);
+            sent[cell] = turnedFrom(fresh);
+        }
+        for (const std::size_t cell : m_bound.m_freeCells) {
+            leave(cell, sent[cell]);
+        }
+        return !m_queue.isEmpty();
+    }
+
+    std::uint8_t slotsAt(std::size_t cell) const { return slotsOf(m_reached[cell]); }
+
+private:
+    const LampBound& m_bound;
+    std::array<std::uint32_t, LookupCellCount> m_reached{};
+    std::array<std::uint32_t, LookupCellCount> m_spread{};
+    std::array<std::uint32_t, LookupCellCount> m_turned{};
+    std::bitset<LookupCellCount> m_isPaid;
+    std::size_t m_stopCell = LookupCellCount; // spread nothing from it
+    CellQueue m_queue;
+    const Arrivals& m_anyPiece;
+};
+
+// The beams that reach one lamp in one colour at no cost: for each cell,
+// the beams leaving it that get there (bit direction * 4 + slot). A cell a
+// piece was paid for in the flood acts as any piece in hand (`anyPieceIn`:
+// the arrivals that some piece sends on as each beam).
+class LampBound::Cone {
+public:
+    Cone(const LampBound& bound, const Branch& branch, const Flood& flood,
+         const Arrivals& anyPieceIn, std::size_t lamp, ColourSlot slot)
+    {
+        m_arrivals[lamp] = 0x11111111u << static_cast<int>(slot);
+        CellQueue queue;
+        queue.push(lamp);
+        std::array<std::uint32_t, LookupCellCount> done{};
+        while (!queue.isEmpty()) {
+            const std::size_t cell = queue.pop();
+            const std::uint32_t fresh = m_arrivals[cell] & ~done[cell];
+            done[cell] |= fresh;
+            forEachBit(fresh, [&](int a) {
+                const std::int16_t from = bound.m_previous[cell][static_cast<std::size_t>(a / 4)];
+                if (from < 0 || (m_leaving[static_cast<std::size_t>(from)] & (1u << a)) != 0) {
+                    return;
+                }
+                const auto at = static_cast<std::size_t>(from);
+                if (m_leaving[at] == 0) {
+                    m_cells[m_cellCount++] = static_cast<std::int16_t>(at);
+                }
+                m_leaving[at] |= 1u << a;
+                std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, m_leaving[at]);
+                if (flood.isPaid(at)) {
+                    forEachBit(m_leaving[at],
+                               [&](int b) { leading |= anyPieceIn[static_cast<std::size_t>(b)]; });
+                }
+                if ((leading & ~m_arrivals[at]) != 0) {
+                    m_arrivals[at] |= leading;
+                    queue.push(at);
+                }
+            });
+        }
+    }
+
+    // Calls `visit(cell, beams)` for every cell some beam of the cone leaves.
+    template <typename Visit> bool any(Visit visit) const
+    {
+        for (int i = 0; i < m_cellCount; ++i) {
+            const auto cell = static_cast<std::size_t>(m_cells[static_cast<std::size_t>(i)]);
+            if (visit(cell, m_leaving[cell])) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    std::array<std::uint32_t, LookupCellCount> m_arrivals{};
+    std::array<std::uint32_t, LookupCellCount> m_leaving{};
+    std::array<std::int16_t, LookupCellCount> m_cells{};
+    int m_cellCount = 0;
+};
+
+// Whether a beam could arrive at `cell` in one of `arrivals` at all: along
+// its line back, past cells that let beams through unchanged, something must
+// stand that can send a beam that way (a piece of the level, one the walk put
+// down, or a cell a piece was paid for).
+bool LampBound::mayArrive(const Branch& branch, const Flood& flood, std::size_t cell,
+                          std::uint32_t arrivals) const
+{
+    for (std::uint8_t d = 0; d < 8; ++d) {
+        if (((arrivals >> (d * ColourSlots)) & 0xF) == 0) {
+            continue;
+        }
+        for (std::int16_t at = m_previous[cell][d]; at >= 0 && static_cast<std::size_t>(at) != cell;
+             at = m_previous[static_cast<std::size_t>(at)][d]) {
+            const auto here = static_cast<std::size_t>(at);
+            const CellKind kind = m_kinds[here];
+            if (kind == CellKind::Straight ||
+                (kind == CellKind::Free && itemAt(branch, here) == nullptr &&
+                 !flood.isPaid(here))) {
+                continue;
+            }
+            if (kind == CellKind::Fixed) {
+                if (((m_fixedSends[here] >> d) & 1) != 0) {
+                    return true;
+                }
+                // A lamp lets the beam through; anything else that cannot send it stops the line.
+                if ((m_fixedOut[here][arrivalIndex(d, ColourSlot::Red)] &
+                     (0xFu << (d * ColourSlots))) == 0) {
+                    break;
+                }
+                continue;
+            }
+            if (kind == CellKind::Stops) {
+                break;
+            }
+            // A piece the walk put down, a paid cell, or a cannon's cell that may hold one.
+            if (itemAt(branch, here) != nullptr || flood.isPaid(here)) {
+                return true;
+            }
+            break;
+        }
+    }
+    return false;
+}
+
+bool LampBound::isReachable(const Branch& branch, int pieces) const
+{
+    std::array<std::uint8_t, Level::MaxPieces> needs{};
+    bool isNeeded = false;
+    for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
+        const Lamp& lamp = m_lamps[i];
+        needs[i] = static_cast<std::uint8_t>(lamp.slots & ~slotsOf(branch.entered[lamp.cell]));
+        if (needs[i] != 0 && !lamp.canLight) {
+            return false;
+        }
+        isNeeded = isNeeded || needs[i] != 0;
+    }
+    if (!isNeeded) {
+        return true;
+    }
+    std::size_t hand = 0;
+    for (int row = 0; row < PlayRowCount; ++row) {
+        hand |= branch.left[static_cast<std::size_t>(row)] > 0 ? std::size_t(1) << row : 0;
+    }
+    Flood flood(*this, m_anyPieceOut[hand]);
+    for (int i = 0; i < branch.pendingCount; ++i) {
+        const Walker& walker = branch.pending[static_cast<std::size_t>(i)];
+        // A source may stand just outside the lookup area; its first step is inside.
+        const std::int64_t column =
+            walker.column + (walker.isInCell ? 0 : StepColumn[walker.direction]);
+        const std::int64_t row = walker.row + (walker.isInCell ? 0 : StepRow[walker.direction]);
+        flood.enter(cellAfter(column, row), arrivalBit(walker.direction, walker.slot));
+    }
+    flood.spread(branch);
+    for (int layer = 1; layer < pieces && flood.turn(branch); ++layer) {
+        flood.spread(branch);
+    }
+    // What is still missing must come from one more piece, on an undecided
+    // cell the beams reach, into the lamp's cone. The piece also meets the
+    // beams it sends out that come back to it.
+    const auto arrivalsSending = [&](std::uint32_t beams) {
+        std::uint32_t arrivals = 0;
+        forEachBit(beams,
+                   [&](int b) { arrivals |= m_anyPieceIn[hand][static_cast<std::size_t>(b)]; });
+        return arrivals;
+    };
+    const auto isLitFrom = [&](std::size_t cell, std::uint32_t coneBeams) {
+        const bool isFree =
+            m_kinds[cell] == CellKind::Free || m_kinds[cell] == CellKind::FreeSource;
+        if (!isFree || branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] != Undecided) {
+            return false;
+        }
+        std::uint32_t arrivals = flood.reachedAt(cell);
+        while (arrivals != 0) {
+            const std::uint32_t beams = flood.turnedFrom(arrivals);
+            if ((beams & coneBeams) != 0) {
+                return true;
+            }
+            const std::uint32_t wanted = arrivalsSending(coneBeams) & ~arrivals;
+            if (wanted == 0 || !mayArrive(branch, flood, cell, wanted)) {
+                return false;
+            }
+            const std::uint32_t back = flood.returning(branch, cell, beams) & ~arrivals;
+            if (back == 0) {
+                return false;
+            }
+            arrivals |= back;
+        }
+        return false;
+    };
+    const auto isMissing = [&](std::size_t lamp, int slot) {
+        return ((needs[lamp] & ~flood.slotsAt(m_lamps[lamp].cell)) & (1u << slot)) != 0;
+    };
+    const auto isLit = [&](std::size_t lamp, int slot) {
+        const Cone cone(*this, branch, flood, m_anyPieceIn[hand], m_lamps[lamp].cell,
+                        static_cast<ColourSlot>(slot));
+        const bool isReached = pieces > 0 && cone.any(isLitFrom);
+        if (!isReached) {
+            m_lastMissedLamp = lamp;
+            m_lastMissedSlot = slot;
+        }
+        return isReached;
+    };
+    if (m_lastMissedLamp < m_lamps.size() && isMissing(m_lastMissedLamp, m_lastMissedSlot) &&
+        !isLit(m_lastMissedLamp, m_lastMissedSlot)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
+        for (int slot = 0; slot < ColourSlots; ++slot) {
+            const bool isChecked = i == m_lastMissedLamp && slot == m_lastMissedSlot;
+            if (!isChecked && isMissing(i, slot) && !isLit(i, slot)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace prismora

@@ -1,0 +1,74 @@
+// A lower bound for the beam walk: can the pieces left still bring every lamp the colours it lacks?
+#pragma once
+
+#include "core/solver_walk.h"
+
+#include <vector>
+
+namespace prismora {
+
+// Follows, from the beams a branch still has to follow, everything beams
+// could do if every undecided cell could hold any piece in hand turned any
+// way: a piece costs one, passing an undecided or empty cell nothing, and
+// what stands on the board (pieces of the level, pieces the walk put down,
+// with any direction of their group) acts as it does. A lamp that no such
+// beam of a colour it lacks reaches within the pieces left cannot be lit on
+// this branch. The bound relaxes the walk (a cell may count as empty for one
+// beam and hold a piece for another, one piece may serve several lamps), so
+// it never rejects a branch that leads to a solution.
+//
+// The beams are flooded forward, one layer per piece, but for the last
+// piece: that layer is met from the lamp's side instead, by the beams that
+// would reach the lamp at no cost from some undecided cell (its cone). The
+// cone is a few lines into the lamp; the last forward layer would be most of
+// the board.
+class LampBound {
+public:
+    LampBound(const Level& base, const Occupancy& occupancy);
+
+    // False when some lamp cannot get a colour it lacks with at most
+    // `pieces` more pieces from the hand `branch.left`.
+    bool isReachable(const Branch& branch, int pieces) const;
+
+private:
+    struct Lamp {
+        std::size_t cell;   // in the lookup area
+        std::uint8_t slots; // colours it needs
+        bool canLight;      // the lamp is what acts on its cell
+    };
+    enum class CellKind : std::uint8_t { Straight, Stops, Fixed, Free, FreeSource };
+    using Arrivals = std::array<std::uint32_t, 32>;
+    class Flood;
+
+    class Cone;
+
+    std::uint32_t leaving(const Branch& branch, std::size_t cell, std::uint32_t arrivals) const;
+    std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
+                                    std::uint32_t beams) const;
+    const WalkItem* itemAt(const Branch& branch, std::size_t cell) const;
+    bool mayArrive(const Branch& branch, const Flood& flood, std::size_t cell,
+                   std::uint32_t arrivals) const;
+
+    std::array<CellKind, LookupCellCount> m_kinds{};
+    std::array<Arrivals, LookupCellCount> m_fixedOut{};
+    std::array<Arrivals, LookupCellCount> m_fixedIn{}; // arrivals leading to each beam leaving
+    std::array<std::uint8_t, LookupCellCount> m_fixedSends{}; // directions any beam may leave in
+    // Per palette row and direction: beams leaving for each arrival, and back.
+    std::array<std::array<Arrivals, 8>, PlayRowCount> m_pieceOut{};
+    std::array<std::array<Arrivals, 8>, PlayRowCount> m_pieceIn{};
+    // Per set of rows in hand (bit row): beams any of them may send out.
+    std::array<Arrivals, 1 << PlayRowCount> m_anyPieceOut{};
+    // And back: the arrivals any of them may send on as each beam.
+    std::array<Arrivals, 1 << PlayRowCount> m_anyPieceIn{};
+    std::array<std::array<std::int16_t, 8>, LookupCellCount> m_next{};
+    std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
+    std::array<std::int16_t, LookupCellCount> m_boardIndex{};
+    std::vector<std::size_t> m_freeCells;
+    std::vector<Lamp> m_lamps;
+    // The lamp and colour that stopped the last branch: most branches near
+    // it fail on the same, so it is looked at first.
+    mutable std::size_t m_lastMissedLamp = 0;
+    mutable int m_lastMissedSlot = 0;
+};
+
+} // namespace prismora
