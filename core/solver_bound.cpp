@@ -90,8 +90,14 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
                     leavingBeams(piece.kind, piece.direction, a, piece.output >= 0);
                 m_fixedOut[cell][static_cast<std::size_t>(a)] = beams;
                 forEachBit(beams, [&](int b) {
-                    m_fixedSends[cell] =
-                        static_cast<std::uint8_t>(m_fixedSends[cell] | 1u << (b / 4));
+                    const int arriving = a / ColourSlots;
+                    const int leaving = b / ColourSlots;
+                    if (leaving == arriving) {
+                        m_fixedPassesOn[cell] |= static_cast<std::uint8_t>(1u << arriving);
+                    } else {
+                        m_fixedTurnsFrom[cell] |= static_cast<std::uint8_t>(1u << arriving);
+                        m_fixedTurnsInto[cell] |= static_cast<std::uint8_t>(1u << leaving);
+                    }
                 });
                 forEachBit(beams,
                            [&](int b) { m_fixedIn[cell][static_cast<std::size_t>(b)] |= 1u << a; });
@@ -242,9 +248,6 @@ public:
     {
         while (!m_queue.isEmpty()) {
             const std::size_t cell = m_queue.pop();
-            if (cell == m_stopCell) {
-                continue;
-            }
             const std::uint32_t fresh = m_reached[cell] & ~m_spread[cell];
             m_spread[cell] |= fresh;
             leave(cell, m_bound.leaving(branch, cell, fresh) |
@@ -262,18 +265,6 @@ public:
 
     std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
     bool isPaid(std::size_t cell) const { return m_isPaid.test(cell); }
-
-    // The arrivals back at `cell` of `beams` sent out of it, at no cost
-    // (cells paid for here still act as any piece).
-    std::uint32_t returning(const Branch& branch, std::size_t cell, std::uint32_t beams) const
-    {
-        Flood back(m_bound, m_anyPiece);
-        back.m_isPaid = m_isPaid;
-        back.m_stopCell = cell;
-        back.leave(cell, beams);
-        back.spread(branch);
-        return back.m_reached[cell];
-    }
 
     // One piece more: every new arrival at an undecided cell may leave as any
     // piece in hand sends it (all cells turn what reached them before this
@@ -307,25 +298,27 @@ private:
     std::array<std::uint32_t, LookupCellCount> m_spread{};
     std::array<std::uint32_t, LookupCellCount> m_turned{};
     std::bitset<LookupCellCount> m_isPaid;
-    std::size_t m_stopCell = LookupCellCount; // spread nothing from it
     CellQueue m_queue;
     const Arrivals& m_anyPiece;
 };
 
-// The beams that reach one lamp in one colour at no cost: for each cell,
-// the beams leaving it that get there (bit direction * 4 + slot). A cell a
-// piece was paid for in the flood acts as any piece in hand (`anyPieceIn`:
-// the arrivals that some piece sends on as each beam).
+// The beams that arrive at one cell in some of `arrivals` at no cost (the
+// cell of a lamp, say, in one colour): for each cell, the beams leaving it
+// that get there (bit direction * 4 + slot). A cell a piece was paid for in
+// the flood acts as any piece in hand (`anyPieceIn`: the arrivals that some
+// piece sends on as each beam). The cone stops growing as soon as some beam
+// leaving `stopCell` gets there.
 class LampBound::Cone {
 public:
     Cone(const LampBound& bound, const Branch& branch, const Flood& flood,
-         const Arrivals& anyPieceIn, std::size_t lamp, ColourSlot slot)
+         const Arrivals& anyPieceIn, std::size_t target, std::uint32_t arrivals,
+         std::size_t stopCell = LookupCellCount)
     {
-        m_arrivals[lamp] = 0x11111111u << static_cast<int>(slot);
+        m_arrivals[target] = arrivals;
         CellQueue queue;
-        queue.push(lamp);
+        queue.push(target);
         std::array<std::uint32_t, LookupCellCount> done{};
-        while (!queue.isEmpty()) {
+        while (!queue.isEmpty() && (stopCell == LookupCellCount || m_leaving[stopCell] == 0)) {
             const std::size_t cell = queue.pop();
             const std::uint32_t fresh = m_arrivals[cell] & ~done[cell];
             done[cell] |= fresh;
@@ -352,6 +345,8 @@ public:
         }
     }
 
+    std::uint32_t leaving(std::size_t cell) const { return m_leaving[cell]; }
+
     // Calls `visit(cell, beams)` for every cell some beam of the cone leaves.
     template <typename Visit> bool any(Visit visit) const
     {
@@ -371,45 +366,42 @@ private:
     int m_cellCount = 0;
 };
 
-// Whether a beam could arrive at `cell` in one of `arrivals` at all: along
-// its line back, past cells that let beams through unchanged, something must
-// stand that can send a beam that way (a piece of the level, one the walk put
-// down, or a cell a piece was paid for).
-bool LampBound::mayArrive(const Branch& branch, const Flood& flood, std::size_t cell,
-                          std::uint32_t arrivals) const
+// Whether the straight line from `cell` in `direction` (or back against it)
+// meets, past cells that let beams through unchanged, something that can
+// turn a beam off it (or onto it): a piece of the level, one the walk put
+// down, or a cell a piece was paid for. A beam a piece sends out can only
+// come back to it over two such lines.
+bool LampBound::meetsTurner(const Branch& branch, const Flood& flood, std::size_t cell,
+                            std::uint8_t direction, bool isForward) const
 {
-    for (std::uint8_t d = 0; d < 8; ++d) {
-        if (((arrivals >> (d * ColourSlots)) & 0xF) == 0) {
+    const auto& steps = isForward ? m_next : m_previous;
+    for (std::int16_t at = steps[cell][direction]; at >= 0 && static_cast<std::size_t>(at) != cell;
+         at = steps[static_cast<std::size_t>(at)][direction]) {
+        const auto here = static_cast<std::size_t>(at);
+        switch (m_kinds[here]) {
+        case CellKind::Straight:
             continue;
+        case CellKind::Stops:
+            return false;
+        case CellKind::Fixed: {
+            const std::uint8_t turns = isForward ? m_fixedTurnsFrom[here] : m_fixedTurnsInto[here];
+            if (((turns >> direction) & 1) != 0) {
+                return true;
+            }
+            if (((m_fixedPassesOn[here] >> direction) & 1) != 0) {
+                continue;
+            }
+            return false;
         }
-        for (std::int16_t at = m_previous[cell][d]; at >= 0 && static_cast<std::size_t>(at) != cell;
-             at = m_previous[static_cast<std::size_t>(at)][d]) {
-            const auto here = static_cast<std::size_t>(at);
-            const CellKind kind = m_kinds[here];
-            if (kind == CellKind::Straight ||
-                (kind == CellKind::Free && itemAt(branch, here) == nullptr &&
-                 !flood.isPaid(here))) {
-                continue;
-            }
-            if (kind == CellKind::Fixed) {
-                if (((m_fixedSends[here] >> d) & 1) != 0) {
-                    return true;
-                }
-                // A lamp lets the beam through; anything else that cannot send it stops the line.
-                if ((m_fixedOut[here][arrivalIndex(d, ColourSlot::Red)] &
-                     (0xFu << (d * ColourSlots))) == 0) {
-                    break;
-                }
-                continue;
-            }
-            if (kind == CellKind::Stops) {
-                break;
-            }
-            // A piece the walk put down, a paid cell, or a cannon's cell that may hold one.
+        case CellKind::Free:
+        case CellKind::FreeSource:
             if (itemAt(branch, here) != nullptr || flood.isPaid(here)) {
                 return true;
             }
-            break;
+            if (m_kinds[here] == CellKind::FreeSource) {
+                return false;
+            }
+            continue;
         }
     }
     return false;
@@ -456,36 +448,43 @@ bool LampBound::isReachable(const Branch& branch, int pieces) const
                    [&](int b) { arrivals |= m_anyPieceIn[hand][static_cast<std::size_t>(b)]; });
         return arrivals;
     };
+    // The last beam into the lamp leaves the piece's cell along the cone;
+    // before that, the piece may have sent out beams that came back to it
+    // (any beam leaving the cell that can come back counts: the piece may
+    // have sent it out after more returns).
     const auto isLitFrom = [&](std::size_t cell, std::uint32_t coneBeams) {
         const bool isFree =
             m_kinds[cell] == CellKind::Free || m_kinds[cell] == CellKind::FreeSource;
         if (!isFree || branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] != Undecided) {
             return false;
         }
-        std::uint32_t arrivals = flood.reachedAt(cell);
-        while (arrivals != 0) {
-            const std::uint32_t beams = flood.turnedFrom(arrivals);
-            if ((beams & coneBeams) != 0) {
-                return true;
-            }
-            const std::uint32_t wanted = arrivalsSending(coneBeams) & ~arrivals;
-            if (wanted == 0 || !mayArrive(branch, flood, cell, wanted)) {
-                return false;
-            }
-            const std::uint32_t back = flood.returning(branch, cell, beams) & ~arrivals;
-            if (back == 0) {
-                return false;
-            }
-            arrivals |= back;
+        const std::uint32_t arrivals = flood.reachedAt(cell);
+        const std::uint32_t beams = flood.turnedFrom(arrivals);
+        if ((beams & coneBeams) != 0) {
+            return true;
         }
-        return false;
+        const std::uint32_t wanted = arrivalsSending(coneBeams) & ~arrivals;
+        const auto meetsAny = [&](std::uint32_t bits, bool isForward) {
+            for (std::uint8_t d = 0; d < 8; ++d) {
+                if (((bits >> (d * ColourSlots)) & 0xF) != 0 &&
+                    meetsTurner(branch, flood, cell, d, isForward)) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        if (wanted == 0 || !meetsAny(beams, true) || !meetsAny(wanted, false)) {
+            return false;
+        }
+        const Cone loop(*this, branch, flood, m_anyPieceIn[hand], cell, wanted, cell);
+        return loop.leaving(cell) != 0;
     };
     const auto isMissing = [&](std::size_t lamp, int slot) {
         return ((needs[lamp] & ~flood.slotsAt(m_lamps[lamp].cell)) & (1u << slot)) != 0;
     };
     const auto isLit = [&](std::size_t lamp, int slot) {
         const Cone cone(*this, branch, flood, m_anyPieceIn[hand], m_lamps[lamp].cell,
-                        static_cast<ColourSlot>(slot));
+                        0x11111111u << slot);
         const bool isReached = pieces > 0 && cone.any(isLitFrom);
         if (!isReached) {
             m_lastMissedLamp = lamp;

@@ -46,13 +46,17 @@ private:
     std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
                                     std::uint32_t beams) const;
     const WalkItem* itemAt(const Branch& branch, std::size_t cell) const;
-    bool mayArrive(const Branch& branch, const Flood& flood, std::size_t cell,
-                   std::uint32_t arrivals) const;
+    bool meetsTurner(const Branch& branch, const Flood& flood, std::size_t cell,
+                     std::uint8_t direction, bool isForward) const;
 
     std::array<CellKind, LookupCellCount> m_kinds{};
     std::array<Arrivals, LookupCellCount> m_fixedOut{};
     std::array<Arrivals, LookupCellCount> m_fixedIn{}; // arrivals leading to each beam leaving
-    std::array<std::uint8_t, LookupCellCount> m_fixedSends{}; // directions any beam may leave in
+    // Per fixed piece, by direction: arrivals it sends on straight, arrivals
+    // it sends elsewhere, and directions it sends such beams in.
+    std::array<std::uint8_t, LookupCellCount> m_fixedPassesOn{};
+    std::array<std::uint8_t, LookupCellCount> m_fixedTurnsFrom{};
+    std::array<std::uint8_t, LookupCellCount> m_fixedTurnsInto{};
     // Per palette row and direction: beams leaving for each arrival, and back.
     std::array<std::array<Arrivals, 8>, PlayRowCount> m_pieceOut{};
     std::array<std::array<Arrivals, 8>, PlayRowCount> m_pieceIn{};
