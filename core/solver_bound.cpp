@@ -407,6 +407,36 @@ bool LampBound::meetsTurner(const Branch& branch, const Flood& flood, std::size_
     return false;
 }
 
+// Whether the last piece, on `cell`, may send into the cone (`coneBeams`
+// leave the cell there) a beam of its own that came back to it: the first
+// beams it sends out must come back to it in an arrival that some piece
+// sends into the cone. A beam that comes back only after more returns is
+// allowed without asking more.
+bool LampBound::isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand,
+                              std::size_t cell, std::uint32_t coneBeams) const
+{
+    const std::uint32_t arrivals = flood.reachedAt(cell);
+    const std::uint32_t beams = flood.turnedFrom(arrivals);
+    std::uint32_t wanted = 0;
+    forEachBit(coneBeams,
+               [&](int b) { wanted |= m_anyPieceIn[hand][static_cast<std::size_t>(b)]; });
+    wanted &= ~arrivals;
+    const auto meetsAny = [&](std::uint32_t bits, bool isForward) {
+        for (std::uint8_t d = 0; d < 8; ++d) {
+            if (((bits >> (d * ColourSlots)) & 0xF) != 0 &&
+                meetsTurner(branch, flood, cell, d, isForward)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    if (wanted == 0 || !meetsAny(beams, true) || !meetsAny(wanted, false)) {
+        return false;
+    }
+    const Cone back(*this, branch, flood, m_anyPieceIn[hand], cell, wanted, cell);
+    return back.leaving(cell) != 0;
+}
+
 bool LampBound::isReachable(const Branch& branch, int pieces) const
 {
     std::array<std::uint8_t, Level::MaxPieces> needs{};
@@ -439,72 +469,89 @@ bool LampBound::isReachable(const Branch& branch, int pieces) const
     for (int layer = 1; layer < pieces && flood.turn(branch); ++layer) {
         flood.spread(branch);
     }
-    // What is still missing must come from one more piece, on an undecided
-    // cell the beams reach, into the lamp's cone. The piece also meets the
-    // beams it sends out that come back to it.
-    const auto arrivalsSending = [&](std::uint32_t beams) {
-        std::uint32_t arrivals = 0;
-        forEachBit(beams,
-                   [&](int b) { arrivals |= m_anyPieceIn[hand][static_cast<std::size_t>(b)]; });
-        return arrivals;
-    };
-    // The last beam into the lamp leaves the piece's cell along the cone;
-    // before that, the piece may have sent out beams that came back to it
-    // (any beam leaving the cell that can come back counts: the piece may
-    // have sent it out after more returns).
-    const auto isLitFrom = [&](std::size_t cell, std::uint32_t coneBeams) {
-        const bool isFree =
-            m_kinds[cell] == CellKind::Free || m_kinds[cell] == CellKind::FreeSource;
-        if (!isFree || branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] != Undecided) {
-            return false;
-        }
-        const std::uint32_t arrivals = flood.reachedAt(cell);
-        const std::uint32_t beams = flood.turnedFrom(arrivals);
-        if ((beams & coneBeams) != 0) {
-            return true;
-        }
-        const std::uint32_t wanted = arrivalsSending(coneBeams) & ~arrivals;
-        const auto meetsAny = [&](std::uint32_t bits, bool isForward) {
-            for (std::uint8_t d = 0; d < 8; ++d) {
-                if (((bits >> (d * ColourSlots)) & 0xF) != 0 &&
-                    meetsTurner(branch, flood, cell, d, isForward)) {
-                    return true;
-                }
+    // The lamp colours still missing, the one that stopped the last branch first.
+    std::vector<std::pair<std::size_t, int>> missing;
+    for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
+        const auto lacking = static_cast<std::uint8_t>(needs[i] & ~flood.slotsAt(m_lamps[i].cell));
+        forEachBit(lacking, [&](int slot) {
+            missing.emplace_back(i, slot);
+            if (i == m_lastMissedLamp && slot == m_lastMissedSlot) {
+                std::swap(missing.front(), missing.back());
             }
-            return false;
-        };
-        if (wanted == 0 || !meetsAny(beams, true) || !meetsAny(wanted, false)) {
-            return false;
-        }
-        const Cone loop(*this, branch, flood, m_anyPieceIn[hand], cell, wanted, cell);
-        return loop.leaving(cell) != 0;
-    };
-    const auto isMissing = [&](std::size_t lamp, int slot) {
-        return ((needs[lamp] & ~flood.slotsAt(m_lamps[lamp].cell)) & (1u << slot)) != 0;
-    };
-    const auto isLit = [&](std::size_t lamp, int slot) {
+        });
+    }
+    return missing.empty() ||
+           (pieces > 0 && isLitByLastPiece(branch, flood, hand, pieces == 1, missing));
+}
+
+// What is still missing must come from one more piece, on an undecided cell
+// the beams reach, into each lamp's cone (the piece may also meet beams it
+// sent out that come back to it, which takes longer to see, so it is asked
+// last). When it is the only piece left, one cell must serve every lamp.
+bool LampBound::isLitByLastPiece(const Branch& branch, const Flood& flood, std::size_t hand,
+                                 bool isOnlyPiece,
+                                 const std::vector<std::pair<std::size_t, int>>& missing) const
+{
+    using Cells = std::bitset<LookupCellCount>;
+    Cells candidates;
+    for (const std::size_t cell : m_freeCells) {
+        candidates[cell] =
+            branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided &&
+            flood.reachedAt(cell) != 0;
+    }
+    // Per missing colour: the cells that serve it only by a returning beam,
+    // and the beams of its cone leaving each cell.
+    std::vector<std::pair<Cells, std::array<std::uint32_t, LookupCellCount>>> byReturn(
+        missing.size());
+    for (std::size_t m = 0; m < missing.size(); ++m) {
+        const auto& [lamp, slot] = missing[m];
         const Cone cone(*this, branch, flood, m_anyPieceIn[hand], m_lamps[lamp].cell,
                         0x11111111u << slot);
-        const bool isReached = pieces > 0 && cone.any(isLitFrom);
-        if (!isReached) {
-            m_lastMissedLamp = lamp;
-            m_lastMissedSlot = slot;
+        Cells direct;
+        auto& [returning, coneBeams] = byReturn[m];
+        cone.any([&](std::size_t cell, std::uint32_t beams) {
+            if (candidates[cell]) {
+                const bool isDirect = (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
+                direct[cell] = isDirect;
+                returning[cell] = !isDirect;
+                coneBeams[cell] = beams;
+            }
+            return false;
+        });
+        if (!isOnlyPiece && direct.any()) {
+            continue;
         }
-        return isReached;
-    };
-    if (m_lastMissedLamp < m_lamps.size() && isMissing(m_lastMissedLamp, m_lastMissedSlot) &&
-        !isLit(m_lastMissedLamp, m_lastMissedSlot)) {
+        if (!isOnlyPiece) {
+            bool isServed = false;
+            for (std::size_t cell = 0; cell < LookupCellCount && !isServed; ++cell) {
+                isServed =
+                    returning[cell] && isLitByReturn(branch, flood, hand, cell, coneBeams[cell]);
+            }
+            if (isServed) {
+                continue;
+            }
+        } else if ((candidates &= direct | returning).any()) {
+            continue;
+        }
+        m_lastMissedLamp = lamp;
+        m_lastMissedSlot = slot;
         return false;
     }
-    for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
-        for (int slot = 0; slot < ColourSlots; ++slot) {
-            const bool isChecked = i == m_lastMissedLamp && slot == m_lastMissedSlot;
-            if (!isChecked && isMissing(i, slot) && !isLit(i, slot)) {
-                return false;
-            }
+    if (!isOnlyPiece) {
+        return true;
+    }
+    for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
+        bool isServing = candidates[cell];
+        for (std::size_t m = 0; m < missing.size() && isServing; ++m) {
+            const auto& [returning, coneBeams] = byReturn[m];
+            isServing =
+                !returning[cell] || isLitByReturn(branch, flood, hand, cell, coneBeams[cell]);
+        }
+        if (isServing) {
+            return true;
         }
     }
-    return true;
+    return false;
 }
 
 } // namespace prismora

@@ -46,6 +46,11 @@ private:
     std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
                                     std::uint32_t beams) const;
     const WalkItem* itemAt(const Branch& branch, std::size_t cell) const;
+    bool isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand, std::size_t cell,
+                       std::uint32_t coneBeams) const;
+    bool isLitByLastPiece(const Branch& branch, const Flood& flood, std::size_t hand,
+                          bool isOnlyPiece,
+                          const std::vector<std::pair<std::size_t, int>>& missing) const;
     bool meetsTurner(const Branch& branch, const Flood& flood, std::size_t cell,
                      std::uint8_t direction, bool isForward) const;
 
