@@ -295,6 +295,7 @@ bool Search::place(Branch& branch, std::uint8_t cell, std::uint8_t row, std::uin
     branch.decision[cell] = static_cast<std::int8_t>(branch.itemCount);
     branch.items[static_cast<std::size_t>(branch.itemCount++)] = item;
     --branch.left[row];
+    branch.lastPiece = LastPiece::Unknown;
     return true;
 }
 
@@ -341,6 +342,7 @@ void Search::split(Branch& branch, std::size_t cell, std::uint32_t arrivals)
     for (int i = 0; i < parts.count && !m_done; ++i) {
         next = branch;
         next.items[index].directions = parts.groups[static_cast<std::size_t>(i)];
+        next.lastPiece = LastPiece::Unknown;
         explore(next);
     }
 }
@@ -365,6 +367,7 @@ void Search::decide(Branch& branch, std::size_t cell, std::uint32_t arrivals)
     }
     if (!m_done) {
         branch.decision[cell] = LeftEmpty;
+        branch.lastPieceCells.reset(lookupIndex(cell % BoardCells + 1, cell / BoardCells + 1));
         explore(branch);
     }
 }

@@ -146,6 +146,7 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
         m_lamps.push_back(
             {cell, slots, isInArea && occupancy.at(cell).piece == static_cast<std::int16_t>(i)});
     }
+    m_cones.resize(m_lamps.size() * ColourSlots);
 }
 
 const WalkItem* LampBound::itemAt(const Branch& branch, std::size_t cell) const
@@ -265,6 +266,7 @@ public:
 
     std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
     bool isPaid(std::size_t cell) const { return m_isPaid.test(cell); }
+    bool hasPaid() const { return m_isPaid.any(); }
 
     // One piece more: every new arrival at an undecided cell may leave as any
     // piece in hand sends it (all cells turn what reached them before this
@@ -346,6 +348,7 @@ public:
     }
 
     std::uint32_t leaving(std::size_t cell) const { return m_leaving[cell]; }
+    bool touches(std::size_t cell) const { return (m_arrivals[cell] | m_leaving[cell]) != 0; }
 
     // Calls `visit(cell, beams)` for every cell some beam of the cone leaves.
     template <typename Visit> bool any(Visit visit) const
@@ -365,6 +368,60 @@ private:
     std::array<std::int16_t, LookupCellCount> m_cells{};
     int m_cellCount = 0;
 };
+
+struct LampBound::CachedCone {
+    Cone cone;
+    // The pieces the walk had put down on cells the cone touches.
+    std::array<WalkItem, MaxSearchDepth> items{};
+    int itemCount = 0;
+};
+
+LampBound::~LampBound() = default;
+
+const LampBound::Cone& LampBound::lampCone(const Branch& branch, const Flood& flood,
+                                           std::size_t hand, std::size_t lamp, int slot) const
+{
+    std::unique_ptr<CachedCone>& cached =
+        m_cones[lamp * ColourSlots + static_cast<std::size_t>(slot)];
+    const auto lookupOf = [](const WalkItem& item) {
+        return lookupIndex(item.cell % BoardCells + 1, item.cell / BoardCells + 1);
+    };
+    if (cached && !flood.hasPaid()) {
+        int matched = 0;
+        bool isSame = true;
+        for (int i = 0; i < branch.itemCount && isSame; ++i) {
+            const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
+            if (!cached->cone.touches(lookupOf(item))) {
+                continue;
+            }
+            isSame = false;
+            for (int j = 0; j < cached->itemCount && !isSame; ++j) {
+                const WalkItem& kept = cached->items[static_cast<std::size_t>(j)];
+                isSame = kept.cell == item.cell && kept.row == item.row &&
+                         kept.directions == item.directions;
+            }
+            ++matched;
+        }
+        if (isSame && matched == cached->itemCount) {
+            return cached->cone;
+        }
+    }
+    cached = std::make_unique<CachedCone>(CachedCone{
+        Cone(*this, branch, flood, m_anyPieceIn[hand], m_lamps[lamp].cell, 0x11111111u << slot),
+        {},
+        0});
+    if (flood.hasPaid()) {
+        cached->itemCount = -1; // made with paid cells: never reused
+        return cached->cone;
+    }
+    for (int i = 0; i < branch.itemCount; ++i) {
+        const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
+        if (cached->cone.touches(lookupOf(item))) {
+            cached->items[static_cast<std::size_t>(cached->itemCount++)] = item;
+        }
+    }
+    return cached->cone;
+}
 
 // Whether the straight line from `cell` in `direction` (or back against it)
 // meets, past cells that let beams through unchanged, something that can
@@ -437,8 +494,11 @@ bool LampBound::isLitByReturn(const Branch& branch, const Flood& flood, std::siz
     return back.leaving(cell) != 0;
 }
 
-bool LampBound::isReachable(const Branch& branch, int pieces) const
+bool LampBound::isReachable(Branch& branch, int pieces) const
 {
+    if (pieces == 1 && branch.lastPiece != LastPiece::Unknown) {
+        return branch.lastPiece == LastPiece::NotNeeded || branch.lastPieceCells.any();
+    }
     std::array<std::uint8_t, Level::MaxPieces> needs{};
     bool isNeeded = false;
     for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
@@ -450,6 +510,7 @@ bool LampBound::isReachable(const Branch& branch, int pieces) const
         isNeeded = isNeeded || needs[i] != 0;
     }
     if (!isNeeded) {
+        branch.lastPiece = pieces == 1 ? LastPiece::NotNeeded : LastPiece::Unknown;
         return true;
     }
     std::size_t hand = 0;
@@ -480,15 +541,18 @@ bool LampBound::isReachable(const Branch& branch, int pieces) const
             }
         });
     }
-    return missing.empty() ||
-           (pieces > 0 && isLitByLastPiece(branch, flood, hand, pieces == 1, missing));
+    if (missing.empty()) {
+        branch.lastPiece = pieces == 1 ? LastPiece::NotNeeded : LastPiece::Unknown;
+        return true;
+    }
+    return pieces > 0 && isLitByLastPiece(branch, flood, hand, pieces == 1, missing);
 }
 
 // What is still missing must come from one more piece, on an undecided cell
 // the beams reach, into each lamp's cone (the piece may also meet beams it
 // sent out that come back to it, which takes longer to see, so it is asked
 // last). When it is the only piece left, one cell must serve every lamp.
-bool LampBound::isLitByLastPiece(const Branch& branch, const Flood& flood, std::size_t hand,
+bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
                                  bool isOnlyPiece,
                                  const std::vector<std::pair<std::size_t, int>>& missing) const
 {
@@ -505,8 +569,7 @@ bool LampBound::isLitByLastPiece(const Branch& branch, const Flood& flood, std::
         missing.size());
     for (std::size_t m = 0; m < missing.size(); ++m) {
         const auto& [lamp, slot] = missing[m];
-        const Cone cone(*this, branch, flood, m_anyPieceIn[hand], m_lamps[lamp].cell,
-                        0x11111111u << slot);
+        const Cone& cone = lampCone(branch, flood, hand, lamp, slot);
         Cells direct;
         auto& [returning, coneBeams] = byReturn[m];
         cone.any([&](std::size_t cell, std::uint32_t beams) {
@@ -547,11 +610,11 @@ bool LampBound::isLitByLastPiece(const Branch& branch, const Flood& flood, std::
             isServing =
                 !returning[cell] || isLitByReturn(branch, flood, hand, cell, coneBeams[cell]);
         }
-        if (isServing) {
-            return true;
-        }
+        candidates[cell] = isServing;
     }
-    return false;
+    branch.lastPiece = LastPiece::OnCells;
+    branch.lastPieceCells = candidates;
+    return candidates.any();
 }
 
 } // namespace prismora

@@ -3,6 +3,7 @@
 
 #include "core/solver_walk.h"
 
+#include <memory>
 #include <vector>
 
 namespace prismora {
@@ -25,10 +26,15 @@ namespace prismora {
 class LampBound {
 public:
     LampBound(const Level& base, const Occupancy& occupancy);
+    ~LampBound();
 
     // False when some lamp cannot get a colour it lacks with at most
-    // `pieces` more pieces from the hand `branch.left`.
-    bool isReachable(const Branch& branch, int pieces) const;
+    // `pieces` more pieces from the hand `branch.left`. With one piece left
+    // it also says where that piece could go (branch.lastPiece and
+    // lastPieceCells): leaving a cell empty changes nothing else the bound
+    // looks at, so the branch that leaves one empty keeps the answer less
+    // that cell instead of asking again.
+    bool isReachable(Branch& branch, int pieces) const;
 
 private:
     struct Lamp {
@@ -41,6 +47,9 @@ private:
     class Flood;
 
     class Cone;
+    struct CachedCone;
+    const Cone& lampCone(const Branch& branch, const Flood& flood, std::size_t hand,
+                         std::size_t lamp, int slot) const;
 
     std::uint32_t leaving(const Branch& branch, std::size_t cell, std::uint32_t arrivals) const;
     std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
@@ -48,8 +57,7 @@ private:
     const WalkItem* itemAt(const Branch& branch, std::size_t cell) const;
     bool isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand, std::size_t cell,
                        std::uint32_t coneBeams) const;
-    bool isLitByLastPiece(const Branch& branch, const Flood& flood, std::size_t hand,
-                          bool isOnlyPiece,
+    bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand, bool isOnlyPiece,
                           const std::vector<std::pair<std::size_t, int>>& missing) const;
     bool meetsTurner(const Branch& branch, const Flood& flood, std::size_t cell,
                      std::uint8_t direction, bool isForward) const;
@@ -74,6 +82,10 @@ private:
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};
     std::vector<std::size_t> m_freeCells;
     std::vector<Lamp> m_lamps;
+    // Per lamp and colour slot: its cone as last made, reused while no piece
+    // the walk put down on a cell it touches has changed (cells left empty do
+    // not change it) and no cell was paid for.
+    mutable std::vector<std::unique_ptr<CachedCone>> m_cones;
     // The lamp and colour that stopped the last branch: most branches near
     // it fail on the same, so it is looked at first.
     mutable std::size_t m_lastMissedLamp = 0;

@@ -49,6 +49,8 @@ struct Walker {
 
 inline constexpr int MaxPending = 192;
 
+enum class LastPiece : std::uint8_t { Unknown, NotNeeded, OnCells };
+
 // One branch of the walk: every decision taken so far and the beams still to
 // follow. Copied at each decision, so it holds no pointers.
 struct Branch {
@@ -64,6 +66,10 @@ struct Branch {
     int sourceCount = 0;
     std::array<Walker, MaxPending> pending{};
     int pendingCount = 0;
+    // With one piece left: the cells where it could still light every lamp
+    // (see LampBound), kept while cells are only left empty.
+    LastPiece lastPiece = LastPiece::Unknown;
+    std::bitset<LookupCellCount> lastPieceCells;
 };
 
 // The colour slots among arrival bits (direction * 4 + slot).
