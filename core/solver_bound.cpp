@@ -472,12 +472,29 @@ bool LampBound::meetsTurner(const Branch& branch, const Flood& flood, std::size_
 bool LampBound::isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand,
                               std::size_t cell, std::uint32_t coneBeams) const
 {
+    // One piece turned one way: the beams it sends out first, and the
+    // arrivals it would send into the cone, which must come back.
     const std::uint32_t arrivals = flood.reachedAt(cell);
-    const std::uint32_t beams = flood.turnedFrom(arrivals);
+    std::uint32_t beams = 0;
     std::uint32_t wanted = 0;
-    forEachBit(coneBeams,
-               [&](int b) { wanted |= m_anyPieceIn[hand][static_cast<std::size_t>(b)]; });
-    wanted &= ~arrivals;
+    for (std::size_t row = 0; row < PlayRowCount; ++row) {
+        if (((hand >> row) & 1) == 0) {
+            continue;
+        }
+        for (std::size_t d = 0; d < 8; ++d) {
+            std::uint32_t sent = 0;
+            std::uint32_t sending = 0;
+            forEachBit(arrivals,
+                       [&](int a) { sent |= m_pieceOut[row][d][static_cast<std::size_t>(a)]; });
+            forEachBit(coneBeams,
+                       [&](int b) { sending |= m_pieceIn[row][d][static_cast<std::size_t>(b)]; });
+            sending &= ~arrivals;
+            if (sent != 0 && sending != 0) {
+                beams |= sent;
+                wanted |= sending;
+            }
+        }
+    }
     const auto meetsAny = [&](std::uint32_t bits, bool isForward) {
         for (std::uint8_t d = 0; d < 8; ++d) {
             if (((bits >> (d * ColourSlots)) & 0xF) != 0 &&
