@@ -15,10 +15,12 @@ const char* usageText()
            "       prismora --trace LEVEL [--edit]    trace LEVEL once, print JSON\n"
            "       prismora --render LEVEL OUT        paint LEVEL's board into OUT (.png, .jpg, "
            ".bmp, ...)\n"
-           "       prismora --solve LEVEL [--write OUT.prl] [--max-seconds S] [--max-states N]\n"
+           "       prismora --solve LEVEL [--write OUT.prl] [--max-states N] [--max-seconds S]\n"
            "                                          find a placement that solves LEVEL\n"
-           "       prismora --solve LEVEL --count [--limit N] [--max-seconds S] [--max-states N]\n"
+           "       prismora --solve LEVEL --count [--limit N] [--max-states N] [--max-seconds S]\n"
            "                                          count LEVEL's solutions, up to N (2)\n"
+           "                                          (--max-states bounds the search; the\n"
+           "                                          seconds are a safety cap, 60 unless given)\n"
            "       prismora --help | --version\n";
 }
 
