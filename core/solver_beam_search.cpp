@@ -352,10 +352,6 @@ void Search::split(Branch& branch, std::size_t cell, std::uint32_t arrivals)
 void Search::decide(Branch& branch, std::size_t cell, std::uint32_t arrivals)
 {
     Branch next;
-    next = branch;
-    next.decision[cell] = LeftEmpty;
-    next.lastPieceCells.reset(lookupIndex(cell % BoardCells + 1, cell / BoardCells + 1));
-    explore(next);
     for (std::uint8_t row = 0; row < PlayRowCount && !m_done; ++row) {
         if (branch.left[row] <= 0) {
             continue;
@@ -368,6 +364,11 @@ void Search::decide(Branch& branch, std::size_t cell, std::uint32_t arrivals)
                 explore(next);
             }
         }
+    }
+    if (!m_done) {
+        branch.decision[cell] = LeftEmpty;
+        branch.lastPieceCells.reset(lookupIndex(cell % BoardCells + 1, cell / BoardCells + 1));
+        explore(branch);
     }
 }
 
