@@ -547,18 +547,23 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     for (int layer = 1; layer < pieces && flood.turn(branch); ++layer) {
         flood.spread(branch);
     }
-    // The lamp colours still missing, the one that stopped the last branch first.
-    std::vector<std::pair<std::size_t, int>> missing;
+    // The lamp colours still missing, the one that stopped the last branch
+    // first. Asking about fewer of them only weakens the bound.
+    Missing missing;
     for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
         const auto lacking = static_cast<std::uint8_t>(needs[i] & ~flood.slotsAt(m_lamps[i].cell));
         forEachBit(lacking, [&](int slot) {
-            missing.emplace_back(i, slot);
+            if (missing.count == static_cast<int>(missing.colours.size())) {
+                return;
+            }
+            auto& last = missing.colours[static_cast<std::size_t>(missing.count++)];
+            last = {i, slot};
             if (i == m_lastMissedLamp && slot == m_lastMissedSlot) {
-                std::swap(missing.front(), missing.back());
+                std::swap(missing.colours.front(), last);
             }
         });
     }
-    if (missing.empty()) {
+    if (missing.count == 0) {
         branch.lastPiece = pieces == 1 ? LastPiece::NotNeeded : LastPiece::Unknown;
         return true;
     }
@@ -570,8 +575,7 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
 // sent out that come back to it, which takes longer to see, so it is asked
 // last). When it is the only piece left, one cell must serve every lamp.
 bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
-                                 bool isOnlyPiece,
-                                 const std::vector<std::pair<std::size_t, int>>& missing) const
+                                 bool isOnlyPiece, const Missing& missing) const
 {
     using Cells = std::bitset<LookupCellCount>;
     Cells candidates;
@@ -580,21 +584,20 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
             branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided &&
             flood.reachedAt(cell) != 0;
     }
-    // Per missing colour: the cells that serve it only by a returning beam,
-    // and the beams of its cone leaving each cell.
-    std::vector<std::pair<Cells, std::array<std::uint32_t, LookupCellCount>>> byReturn(
-        missing.size());
-    for (std::size_t m = 0; m < missing.size(); ++m) {
-        const auto& [lamp, slot] = missing[m];
+    // Per missing colour: its cone, and the cells that serve it only by a
+    // returning beam.
+    std::array<std::pair<const Cone*, Cells>, MaxMissing> byReturn{};
+    for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
+        const auto& [lamp, slot] = missing.colours[m];
         const Cone& cone = lampCone(branch, flood, hand, lamp, slot);
         Cells direct;
-        auto& [returning, coneBeams] = byReturn[m];
+        auto& [coneOf, returning] = byReturn[m];
+        coneOf = &cone;
         cone.any([&](std::size_t cell, std::uint32_t beams) {
             if (candidates[cell]) {
                 const bool isDirect = (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
                 direct[cell] = isDirect;
                 returning[cell] = !isDirect;
-                coneBeams[cell] = beams;
             }
             return false;
         });
@@ -605,7 +608,7 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
             bool isServed = false;
             for (std::size_t cell = 0; cell < LookupCellCount && !isServed; ++cell) {
                 isServed =
-                    returning[cell] && isLitByReturn(branch, flood, hand, cell, coneBeams[cell]);
+                    returning[cell] && isLitByReturn(branch, flood, hand, cell, cone.leaving(cell));
             }
             if (isServed) {
                 continue;
@@ -622,10 +625,10 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
     }
     for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
         bool isServing = candidates[cell];
-        for (std::size_t m = 0; m < missing.size() && isServing; ++m) {
-            const auto& [returning, coneBeams] = byReturn[m];
+        for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count) && isServing; ++m) {
+            const auto& [cone, returning] = byReturn[m];
             isServing =
-                !returning[cell] || isLitByReturn(branch, flood, hand, cell, coneBeams[cell]);
+                !returning[cell] || isLitByReturn(branch, flood, hand, cell, cone->leaving(cell));
         }
         candidates[cell] = isServing;
     }

@@ -57,8 +57,14 @@ private:
     const WalkItem* itemAt(const Branch& branch, std::size_t cell) const;
     bool isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand, std::size_t cell,
                        std::uint32_t coneBeams) const;
+    static constexpr std::size_t MaxMissing = 32;
+    // Lamp colours no beam brings yet: lamp index and colour slot.
+    struct Missing {
+        std::array<std::pair<std::size_t, int>, MaxMissing> colours{};
+        int count = 0;
+    };
     bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand, bool isOnlyPiece,
-                          const std::vector<std::pair<std::size_t, int>>& missing) const;
+                          const Missing& missing) const;
     bool meetsTurner(const Branch& branch, const Flood& flood, std::size_t cell,
                      std::uint8_t direction, bool isForward) const;
 
