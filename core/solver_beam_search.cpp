@@ -19,16 +19,30 @@ enum class Fate { GoesOn, Ends, Waits, Explodes };
 // all beams are followed, or a beam every evaluation traces reached a bomb.
 enum class Stop { Decide, Complete, Dead };
 
+// The states the walk that leaves cells empty first may spend (see
+// enumerateSolutions).
+constexpr long ProbeStates = 100'000;
+
 bool isFixedJunction(PieceKind kind)
 {
     return kind == PieceKind::TCoupling || kind == PieceKind::TCoupling2 ||
            kind == PieceKind::YCoupling;
 }
 
+// Which child of an undecided cell is explored first.
+enum class ChildOrder { PiecesFirst, EmptyFirst };
+
+// What a walk found, and how to tell its solutions apart.
+struct Walked {
+    CountResult count;
+    std::set<std::string> signatures;
+};
+
 class Search {
 public:
-    Search(const Level& level, const SolveLimits& limits, int limit);
-    CountResult run();
+    Search(const Level& level, const SolveLimits& limits, int limit, ChildOrder order,
+           const Walked* found = nullptr);
+    Walked run();
 
 private:
     void explore(Branch& branch);
@@ -52,6 +66,7 @@ private:
     std::vector<std::pair<std::size_t, std::uint8_t>> m_lamps; // lookup cell, slots needed
     SearchDepth m_depth;
     int m_limit;
+    ChildOrder m_order;
     SearchBudget m_budget;
     std::set<std::string> m_signatures;
     std::vector<std::vector<Placement>> m_found;
@@ -67,10 +82,17 @@ Level inPlay(const Level& level)
     return playing;
 }
 
-Search::Search(const Level& level, const SolveLimits& limits, int limit)
+// `found`: solutions an earlier walk of the same level found, counted again
+// only once.
+Search::Search(const Level& level, const SolveLimits& limits, int limit, ChildOrder order,
+               const Walked* found)
     : m_base(inPlay(level)), m_work(m_base), m_occupancy(m_base), m_bound(m_base, m_occupancy),
-      m_depth(searchDepth(level, limits)), m_limit(limit), m_budget(limits)
+      m_depth(searchDepth(level, limits)), m_limit(limit), m_order(order), m_budget(limits)
 {
+    if (found != nullptr) {
+        m_signatures = found->signatures;
+        m_found = found->count.found;
+    }
     for (const Piece& piece : m_base.pieces) {
         const std::uint8_t slots = piece.removed ? 0 : lampSlots(piece.kind);
         if (slots != 0 && isInLookupArea(piece.column, piece.row)) {
@@ -79,7 +101,7 @@ Search::Search(const Level& level, const SolveLimits& limits, int limit)
     }
 }
 
-CountResult Search::run()
+Walked Search::run()
 {
     auto branch = std::make_unique<Branch>();
     branch->decision.fill(Undecided);
@@ -107,7 +129,7 @@ CountResult Search::run()
     result.states = m_budget.states();
     result.reason = m_stopped;
     result.isExact = m_stopped == GiveUpReason::None;
-    return result;
+    return {result, m_signatures};
 }
 
 Cell Search::cellOfSource(const Branch& branch, int source) const
@@ -351,7 +373,17 @@ void Search::split(Branch& branch, std::size_t cell, std::uint32_t arrivals)
 // that act alike on the beams waiting there, or is left empty.
 void Search::decide(Branch& branch, std::size_t cell, std::uint32_t arrivals)
 {
+    const std::size_t lookup = lookupIndex(cell % BoardCells + 1, cell / BoardCells + 1);
     Branch next;
+    const auto leaveEmpty = [&] {
+        next = branch;
+        next.decision[cell] = LeftEmpty;
+        next.lastPieceCells.reset(lookup);
+        explore(next);
+    };
+    if (m_order == ChildOrder::EmptyFirst) {
+        leaveEmpty();
+    }
     for (std::uint8_t row = 0; row < PlayRowCount && !m_done; ++row) {
         if (branch.left[row] <= 0) {
             continue;
@@ -365,10 +397,8 @@ void Search::decide(Branch& branch, std::size_t cell, std::uint32_t arrivals)
             }
         }
     }
-    if (!m_done) {
-        branch.decision[cell] = LeftEmpty;
-        branch.lastPieceCells.reset(lookupIndex(cell % BoardCells + 1, cell / BoardCells + 1));
-        explore(branch);
+    if (m_order == ChildOrder::PiecesFirst && !m_done) {
+        leaveEmpty();
     }
 }
 
@@ -406,9 +436,29 @@ void Search::finish(const Branch& branch)
 
 } // namespace
 
+// Solutions often lie far along the beams, and then a walk that first lets
+// each beam through meets them soonest; on some levels that walk wanders
+// instead. So it only probes, with a budget of states, and the walk that
+// first puts pieces down decides, counting what the probe found once. Both
+// are deterministic, so the answer and the states are too.
 CountResult enumerateSolutions(const Level& level, int limit, const SolveLimits& limits)
 {
-    return Search(level, limits, limit).run();
+    SolveLimits probing = limits;
+    probing.maxStates =
+        limits.maxStates > 0 ? std::min(limits.maxStates, ProbeStates) : ProbeStates;
+    const Walked probe = Search(level, probing, limit, ChildOrder::EmptyFirst).run();
+    const bool isOnlyProbeSpent = probe.count.reason == GiveUpReason::StateBudget &&
+                                  (limits.maxStates <= 0 || limits.maxStates > ProbeStates);
+    if (!isOnlyProbeSpent) {
+        return probe.count;
+    }
+    SolveLimits rest = limits;
+    if (limits.maxStates > 0) {
+        rest.maxStates = limits.maxStates - probe.count.states;
+    }
+    Walked walked = Search(level, rest, limit, ChildOrder::PiecesFirst, &probe).run();
+    walked.count.states += probe.count.states;
+    return walked.count;
 }
 
 } // namespace prismora
