@@ -3,6 +3,8 @@
 
 #include "core/solver_common.h"
 
+#include <span>
+
 namespace prismora {
 namespace {
 
@@ -36,6 +38,16 @@ template <typename Visit> void forEachBit(std::uint32_t bits, Visit visit)
         visit(__builtin_ctz(bits));
         bits &= bits - 1;
     }
+}
+
+// The directions among beams (bit direction * 4 + slot).
+std::uint8_t directionsOf(std::uint32_t beams)
+{
+    std::uint8_t directions = 0;
+    for (int d = 0; d < 8; ++d) {
+        directions |= ((beams >> (d * ColourSlots)) & 0xF) != 0 ? 1u << d : 0;
+    }
+    return directions;
 }
 
 std::int16_t cellAfter(std::int64_t column, std::int64_t row)
@@ -127,6 +139,34 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
                     }
                 }
             }
+        }
+    }
+    bool hasInverter = paletteCount(base, *rowOfKind(PieceKind::Inverter)) > 0;
+    for (const Piece& piece : base.pieces) {
+        hasInverter = hasInverter || (!piece.removed && piece.kind == PieceKind::Inverter);
+    }
+    // A piece turned one way sends beams out in a few directions only,
+    // whatever arrives (a mirror: two), and a beam that comes back to it may
+    // have any colour an inverter can give it.
+    std::array<std::array<std::uint8_t, 8>, PlayRowCount> waysOut{};
+    for (std::size_t row = 0; row < PlayRowCount; ++row) {
+        for (std::size_t d = 0; d < 8; ++d) {
+            for (const std::uint32_t beams : m_pieceOut[row][d]) {
+                waysOut[row][d] |= directionsOf(beams);
+            }
+        }
+    }
+    for (std::size_t hand = 0; hand < m_anyWayOut.size(); ++hand) {
+        for (std::size_t a = 0; a < 32; ++a) {
+            std::uint8_t ways = 0;
+            for (std::size_t row = 0; row < PlayRowCount; ++row) {
+                for (std::size_t d = 0; d < 8 && ((hand >> row) & 1) != 0; ++d) {
+                    ways |= m_pieceOut[row][d][a] != 0 ? waysOut[row][d] : 0;
+                }
+            }
+            const std::uint32_t slots =
+                hasInverter ? 0xFu : (1u << (a % ColourSlots)) | slotsOf(m_anyPieceOut[hand][a]);
+            forEachBit(ways, [&](int d) { m_anyWayOut[hand][a] |= slots << (d * ColourSlots); });
         }
     }
     for (std::size_t hand = 0; hand < m_anyPieceIn.size(); ++hand) {
@@ -243,16 +283,13 @@ public:
     }
 
     // Follows every new arrival through what stands on its cell, at no cost.
-    // A cell a piece was paid for sends every later arrival on as any piece
-    // would, too: that piece may meet the beam it sent out again.
     void spread(const Branch& branch)
     {
         while (!m_queue.isEmpty()) {
             const std::size_t cell = m_queue.pop();
             const std::uint32_t fresh = m_reached[cell] & ~m_spread[cell];
             m_spread[cell] |= fresh;
-            leave(cell, m_bound.leaving(branch, cell, fresh) |
-                            (m_isPaid.test(cell) ? turnedFrom(fresh) : 0));
+            leave(cell, m_bound.leaving(branch, cell, fresh));
         }
     }
 
@@ -265,8 +302,6 @@ public:
     }
 
     std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
-    bool isPaid(std::size_t cell) const { return m_isPaid.test(cell); }
-    bool hasPaid() const { return m_isPaid.any(); }
 
     // One piece more: every new arrival at an undecided cell may leave as any
     // piece in hand sends it (all cells turn what reached them before this
@@ -283,7 +318,6 @@ public:
                 continue;
             }
             m_turned[cell] |= fresh;
-            m_isPaid.set(cell);
             sent[cell] = turnedFrom(fresh);
         }
         for (const std::size_t cell : m_bound.m_freeCells) {
@@ -299,21 +333,17 @@ private:
     std::array<std::uint32_t, LookupCellCount> m_reached{};
     std::array<std::uint32_t, LookupCellCount> m_spread{};
     std::array<std::uint32_t, LookupCellCount> m_turned{};
-    std::bitset<LookupCellCount> m_isPaid;
     CellQueue m_queue;
     const Arrivals& m_anyPiece;
 };
 
 // The beams that arrive at one cell in some of `arrivals` at no cost (the
 // cell of a lamp, say, in one colour): for each cell, the beams leaving it
-// that get there (bit direction * 4 + slot). A cell a piece was paid for in
-// the flood acts as any piece in hand (`anyPieceIn`: the arrivals that some
-// piece sends on as each beam). The cone stops growing as soon as some beam
-// leaving `stopCell` gets there.
+// that get there (bit direction * 4 + slot). The cone stops growing as
+// soon as some beam leaving `stopCell` gets there.
 class LampBound::Cone {
 public:
-    Cone(const LampBound& bound, const Branch& branch, const Flood& flood,
-         const Arrivals& anyPieceIn, std::size_t target, std::uint32_t arrivals,
+    Cone(const LampBound& bound, const Branch& branch, std::size_t target, std::uint32_t arrivals,
          std::size_t stopCell = LookupCellCount)
     {
         m_arrivals[target] = arrivals;
@@ -334,11 +364,7 @@ public:
                     m_cells[m_cellCount++] = static_cast<std::int16_t>(at);
                 }
                 m_leaving[at] |= 1u << a;
-                std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, m_leaving[at]);
-                if (flood.isPaid(at)) {
-                    forEachBit(m_leaving[at],
-                               [&](int b) { leading |= anyPieceIn[static_cast<std::size_t>(b)]; });
-                }
+                const std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, m_leaving[at]);
                 if ((leading & ~m_arrivals[at]) != 0) {
                     m_arrivals[at] |= leading;
                     queue.push(at);
@@ -378,15 +404,14 @@ struct LampBound::CachedCone {
 
 LampBound::~LampBound() = default;
 
-const LampBound::Cone& LampBound::lampCone(const Branch& branch, const Flood& flood,
-                                           std::size_t hand, std::size_t lamp, int slot) const
+const LampBound::Cone& LampBound::lampCone(const Branch& branch, std::size_t lamp, int slot) const
 {
     std::unique_ptr<CachedCone>& cached =
         m_cones[lamp * ColourSlots + static_cast<std::size_t>(slot)];
     const auto lookupOf = [](const WalkItem& item) {
         return lookupIndex(item.cell % BoardCells + 1, item.cell / BoardCells + 1);
     };
-    if (cached && !flood.hasPaid()) {
+    if (cached) {
         int matched = 0;
         bool isSame = true;
         for (int i = 0; i < branch.itemCount && isSame; ++i) {
@@ -406,14 +431,8 @@ const LampBound::Cone& LampBound::lampCone(const Branch& branch, const Flood& fl
             return cached->cone;
         }
     }
-    cached = std::make_unique<CachedCone>(CachedCone{
-        Cone(*this, branch, flood, m_anyPieceIn[hand], m_lamps[lamp].cell, 0x11111111u << slot),
-        {},
-        0});
-    if (flood.hasPaid()) {
-        cached->itemCount = -1; // made with paid cells: never reused
-        return cached->cone;
-    }
+    cached = std::make_unique<CachedCone>(
+        CachedCone{Cone(*this, branch, m_lamps[lamp].cell, 0x11111111u << slot), {}, 0});
     for (int i = 0; i < branch.itemCount; ++i) {
         const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
         if (cached->cone.touches(lookupOf(item))) {
@@ -425,11 +444,11 @@ const LampBound::Cone& LampBound::lampCone(const Branch& branch, const Flood& fl
 
 // Whether the straight line from `cell` in `direction` (or back against it)
 // meets, past cells that let beams through unchanged, something that can
-// turn a beam off it (or onto it): a piece of the level, one the walk put
-// down, or a cell a piece was paid for. A beam a piece sends out can only
-// come back to it over two such lines.
-bool LampBound::meetsTurner(const Branch& branch, const Flood& flood, std::size_t cell,
-                            std::uint8_t direction, bool isForward) const
+// turn a beam off it (or onto it): a piece of the level, or one the walk put
+// down. A beam the last piece sends out can only come back to it over two
+// such lines.
+bool LampBound::meetsTurner(const Branch& branch, std::size_t cell, std::uint8_t direction,
+                            bool isForward) const
 {
     const auto& steps = isForward ? m_next : m_previous;
     for (std::int16_t at = steps[cell][direction]; at >= 0 && static_cast<std::size_t>(at) != cell;
@@ -452,7 +471,7 @@ bool LampBound::meetsTurner(const Branch& branch, const Flood& flood, std::size_
         }
         case CellKind::Free:
         case CellKind::FreeSource:
-            if (itemAt(branch, here) != nullptr || flood.isPaid(here)) {
+            if (itemAt(branch, here) != nullptr) {
                 return true;
             }
             if (m_kinds[here] == CellKind::FreeSource) {
@@ -498,7 +517,7 @@ bool LampBound::isLitByReturn(const Branch& branch, const Flood& flood, std::siz
     const auto meetsAny = [&](std::uint32_t bits, bool isForward) {
         for (std::uint8_t d = 0; d < 8; ++d) {
             if (((bits >> (d * ColourSlots)) & 0xF) != 0 &&
-                meetsTurner(branch, flood, cell, d, isForward)) {
+                meetsTurner(branch, cell, d, isForward)) {
                 return true;
             }
         }
@@ -507,7 +526,7 @@ bool LampBound::isLitByReturn(const Branch& branch, const Flood& flood, std::siz
     if (wanted == 0 || !meetsAny(beams, true) || !meetsAny(wanted, false)) {
         return false;
     }
-    const Cone back(*this, branch, flood, m_anyPieceIn[hand], cell, wanted, cell);
+    const Cone back(*this, branch, cell, wanted, cell);
     return back.leaving(cell) != 0;
 }
 
@@ -534,7 +553,10 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     for (int row = 0; row < PlayRowCount; ++row) {
         hand |= branch.left[static_cast<std::size_t>(row)] > 0 ? std::size_t(1) << row : 0;
     }
-    Flood flood(*this, m_anyPieceOut[hand]);
+    // With more pieces left, a new piece sends a beam out every way it could
+    // once turned to meet it: beams may come back to it any number of times,
+    // after passing other pieces, so only its first way in is known.
+    Flood flood(*this, pieces == 1 ? m_anyPieceOut[hand] : m_anyWayOut[hand]);
     for (int i = 0; i < branch.pendingCount; ++i) {
         const Walker& walker = branch.pending[static_cast<std::size_t>(i)];
         // A source may stand just outside the lookup area; its first step is inside.
@@ -544,6 +566,11 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
         flood.enter(cellAfter(column, row), arrivalBit(walker.direction, walker.slot));
     }
     flood.spread(branch);
+    // A colour the beams bring at no cost needs no piece; any other is
+    // brought last by one of the pieces left.
+    for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
+        needs[i] = static_cast<std::uint8_t>(needs[i] & ~flood.slotsAt(m_lamps[i].cell));
+    }
     for (int layer = 1; layer < pieces && flood.turn(branch); ++layer) {
         flood.spread(branch);
     }
@@ -551,7 +578,7 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     // first. Asking about fewer of them only weakens the bound.
     Missing missing;
     for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
-        const auto lacking = static_cast<std::uint8_t>(needs[i] & ~flood.slotsAt(m_lamps[i].cell));
+        const auto lacking = needs[i];
         forEachBit(lacking, [&](int slot) {
             if (missing.count == static_cast<int>(missing.colours.size())) {
                 return;
@@ -567,7 +594,75 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
         branch.lastPiece = pieces == 1 ? LastPiece::NotNeeded : LastPiece::Unknown;
         return true;
     }
-    return pieces > 0 && isLitByLastPiece(branch, flood, hand, pieces == 1, missing);
+    if (pieces == 1) {
+        return isLitByLastPiece(branch, flood, hand, missing);
+    }
+    return pieces > 1 && isLitByPieces(branch, flood, pieces, missing);
+}
+
+namespace {
+
+using Cells = std::bitset<LookupCellCount>;
+
+// Whether at most `pieces` cells meet every one of `sets` (each one not
+// empty), trying the cells of the smallest set first. `work` counts the sets
+// looked at; past its end the answer is yes, which only weakens the bound.
+bool canMeetAll(std::span<const Cells> sets, int pieces, int& work)
+{
+    if (static_cast<int>(sets.size()) <= pieces || --work < 0) {
+        return true;
+    }
+    if (pieces == 0) {
+        return false;
+    }
+    std::size_t smallest = 0;
+    for (std::size_t i = 1; i < sets.size(); ++i) {
+        smallest = sets[i].count() < sets[smallest].count() ? i : smallest;
+    }
+    std::array<Cells, LampBound::MaxMissing> rest{};
+    for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
+        if (!sets[smallest].test(cell)) {
+            continue;
+        }
+        std::size_t count = 0;
+        for (const Cells& set : sets) {
+            if (!set.test(cell)) {
+                rest[count++] = set;
+            }
+        }
+        if (canMeetAll(std::span(rest.data(), count), pieces - 1, work)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// With more pieces left: each colour still missing is brought last by one of
+// them, on an undecided cell the beams reach, into that colour's cone; so a
+// few cells, as many as the pieces, must meet every colour's cells.
+bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood, int pieces,
+                              const Missing& missing) const
+{
+    std::array<Cells, MaxMissing> serving{};
+    for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
+        const auto& [lamp, slot] = missing.colours[m];
+        lampCone(branch, lamp, slot).any([&](std::size_t cell, std::uint32_t beams) {
+            serving[m][cell] =
+                branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided &&
+                (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
+            return false;
+        });
+        if (serving[m].none()) {
+            m_lastMissedLamp = lamp;
+            m_lastMissedSlot = slot;
+            return false;
+        }
+    }
+    int work = 256;
+    return canMeetAll(std::span(serving.data(), static_cast<std::size_t>(missing.count)), pieces,
+                      work);
 }
 
 // What is still missing must come from one more piece, on an undecided cell
@@ -575,9 +670,8 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
 // sent out that come back to it, which takes longer to see, so it is asked
 // last). When it is the only piece left, one cell must serve every lamp.
 bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
-                                 bool isOnlyPiece, const Missing& missing) const
+                                 const Missing& missing) const
 {
-    using Cells = std::bitset<LookupCellCount>;
     Cells candidates;
     for (const std::size_t cell : m_freeCells) {
         candidates[cell] =
@@ -589,7 +683,7 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
     std::array<std::pair<const Cone*, Cells>, MaxMissing> byReturn{};
     for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
         const auto& [lamp, slot] = missing.colours[m];
-        const Cone& cone = lampCone(branch, flood, hand, lamp, slot);
+        const Cone& cone = lampCone(branch, lamp, slot);
         Cells direct;
         auto& [coneOf, returning] = byReturn[m];
         coneOf = &cone;
@@ -601,27 +695,12 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
             }
             return false;
         });
-        if (!isOnlyPiece && direct.any()) {
-            continue;
-        }
-        if (!isOnlyPiece) {
-            bool isServed = false;
-            for (std::size_t cell = 0; cell < LookupCellCount && !isServed; ++cell) {
-                isServed =
-                    returning[cell] && isLitByReturn(branch, flood, hand, cell, cone.leaving(cell));
-            }
-            if (isServed) {
-                continue;
-            }
-        } else if ((candidates &= direct | returning).any()) {
+        if ((candidates &= direct | returning).any()) {
             continue;
         }
         m_lastMissedLamp = lamp;
         m_lastMissedSlot = slot;
         return false;
-    }
-    if (!isOnlyPiece) {
-        return true;
     }
     for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
         bool isServing = candidates[cell];

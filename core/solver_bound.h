@@ -9,22 +9,28 @@
 namespace prismora {
 
 // Follows, from the beams a branch still has to follow, everything beams
-// could do if every undecided cell could hold any piece in hand turned any
-// way: a piece costs one, passing an undecided or empty cell nothing, and
-// what stands on the board (pieces of the level, pieces the walk put down,
-// with any direction of their group) acts as it does. A lamp that no such
-// beam of a colour it lacks reaches within the pieces left cannot be lit on
-// this branch. The bound relaxes the walk (a cell may count as empty for one
-// beam and hold a piece for another, one piece may serve several lamps), so
-// it never rejects a branch that leads to a solution.
+// could do if every undecided cell could hold any piece in hand: a piece
+// costs one, passing an undecided or empty cell nothing, and what stands on
+// the board (pieces of the level, pieces the walk put down, with any
+// direction of their group) acts as it does. The bound relaxes the walk (a
+// cell may count as empty for one beam and hold a piece for another), so it
+// never rejects a branch that leads to a solution.
 //
-// The beams are flooded forward, one layer per piece, but for the last
-// piece: that layer is met from the lamp's side instead, by the beams that
-// would reach the lamp at no cost from some undecided cell (its cone). The
-// cone is a few lines into the lamp; the last forward layer would be most of
-// the board.
+// The beams are flooded forward, one layer per piece but the last. A new
+// piece in the flood sends a beam out every way a piece turned to meet it
+// could ever send one (its own beams may come back to it), in every colour
+// an inverter could give them. Every lamp colour the beams do not bring at
+// no cost is brought last by one of the pieces left: on an undecided cell
+// the flood reaches, sending that colour into the lamp's cone (the beams that
+// reach the lamp at no cost, a few lines into it). So as many cells as
+// pieces left must meet every missing colour's cells. With one piece left
+// the piece is known better: it is turned one way, so what it sends out is
+// exactly what one piece does with the beams reaching it, and with its own
+// beams that can come back to it.
 class LampBound {
 public:
+    static constexpr std::size_t MaxMissing = 32;
+
     LampBound(const Level& base, const Occupancy& occupancy);
     ~LampBound();
 
@@ -48,8 +54,7 @@ private:
 
     class Cone;
     struct CachedCone;
-    const Cone& lampCone(const Branch& branch, const Flood& flood, std::size_t hand,
-                         std::size_t lamp, int slot) const;
+    const Cone& lampCone(const Branch& branch, std::size_t lamp, int slot) const;
 
     std::uint32_t leaving(const Branch& branch, std::size_t cell, std::uint32_t arrivals) const;
     std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
@@ -57,16 +62,17 @@ private:
     const WalkItem* itemAt(const Branch& branch, std::size_t cell) const;
     bool isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand, std::size_t cell,
                        std::uint32_t coneBeams) const;
-    static constexpr std::size_t MaxMissing = 32;
     // Lamp colours no beam brings yet: lamp index and colour slot.
     struct Missing {
         std::array<std::pair<std::size_t, int>, MaxMissing> colours{};
         int count = 0;
     };
-    bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand, bool isOnlyPiece,
+    bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
                           const Missing& missing) const;
-    bool meetsTurner(const Branch& branch, const Flood& flood, std::size_t cell,
-                     std::uint8_t direction, bool isForward) const;
+    bool isLitByPieces(const Branch& branch, const Flood& flood, int pieces,
+                       const Missing& missing) const;
+    bool meetsTurner(const Branch& branch, std::size_t cell, std::uint8_t direction,
+                     bool isForward) const;
 
     std::array<CellKind, LookupCellCount> m_kinds{};
     std::array<Arrivals, LookupCellCount> m_fixedOut{};
@@ -83,6 +89,9 @@ private:
     std::array<Arrivals, 1 << PlayRowCount> m_anyPieceOut{};
     // And back: the arrivals any of them may send on as each beam.
     std::array<Arrivals, 1 << PlayRowCount> m_anyPieceIn{};
+    // Per set of rows in hand: beams a piece may finally send out, in any
+    // direction, after its beams came back to it (see isReachable).
+    std::array<Arrivals, 1 << PlayRowCount> m_anyWayOut{};
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_next{};
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};
