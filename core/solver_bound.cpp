@@ -50,6 +50,11 @@ std::uint8_t directionsOf(std::uint32_t beams)
     return directions;
 }
 
+std::size_t lookupOfItem(const WalkItem& item)
+{
+    return lookupIndex(item.cell % BoardCells + 1, item.cell / BoardCells + 1);
+}
+
 std::int16_t cellAfter(std::int64_t column, std::int64_t row)
 {
     return isInLookupArea(column, row) ? static_cast<std::int16_t>(lookupIndex(column, row))
@@ -186,7 +191,8 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
         m_lamps.push_back(
             {cell, slots, isInArea && occupancy.at(cell).piece == static_cast<std::int16_t>(i)});
     }
-    m_cones.resize(m_lamps.size() * ColourSlots);
+    m_cones.resize(m_lamps.size() * ColourSlots * ConesKept);
+    m_nextCone.resize(m_lamps.size() * ColourSlots);
 }
 
 const WalkItem* LampBound::itemAt(const Branch& branch, std::size_t cell) const
@@ -343,6 +349,7 @@ private:
 // soon as some beam leaving `stopCell` gets there.
 class LampBound::Cone {
 public:
+    Cone() = default;
     Cone(const LampBound& bound, const Branch& branch, std::size_t target, std::uint32_t arrivals,
          std::size_t stopCell = LookupCellCount)
     {
@@ -397,6 +404,7 @@ private:
 
 struct LampBound::CachedCone {
     Cone cone;
+    bool isMade = false;
     // The pieces the walk had put down on cells the cone touches.
     std::array<WalkItem, MaxSearchDepth> items{};
     int itemCount = 0;
@@ -404,42 +412,52 @@ struct LampBound::CachedCone {
 
 LampBound::~LampBound() = default;
 
-const LampBound::Cone& LampBound::lampCone(const Branch& branch, std::size_t lamp, int slot) const
+// Whether the cone kept in `cached` is the one `branch` has: the pieces the
+// walk put down on cells it touches are the same (cells left empty do not
+// change a cone).
+bool LampBound::isSameCone(const CachedCone& cached, const Branch& branch)
 {
-    std::unique_ptr<CachedCone>& cached =
-        m_cones[lamp * ColourSlots + static_cast<std::size_t>(slot)];
-    const auto lookupOf = [](const WalkItem& item) {
-        return lookupIndex(item.cell % BoardCells + 1, item.cell / BoardCells + 1);
-    };
-    if (cached) {
-        int matched = 0;
-        bool isSame = true;
-        for (int i = 0; i < branch.itemCount && isSame; ++i) {
-            const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
-            if (!cached->cone.touches(lookupOf(item))) {
-                continue;
-            }
-            isSame = false;
-            for (int j = 0; j < cached->itemCount && !isSame; ++j) {
-                const WalkItem& kept = cached->items[static_cast<std::size_t>(j)];
-                isSame = kept.cell == item.cell && kept.row == item.row &&
-                         kept.directions == item.directions;
-            }
-            ++matched;
-        }
-        if (isSame && matched == cached->itemCount) {
-            return cached->cone;
-        }
-    }
-    cached = std::make_unique<CachedCone>(
-        CachedCone{Cone(*this, branch, m_lamps[lamp].cell, 0x11111111u << slot), {}, 0});
+    int matched = 0;
     for (int i = 0; i < branch.itemCount; ++i) {
         const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
-        if (cached->cone.touches(lookupOf(item))) {
-            cached->items[static_cast<std::size_t>(cached->itemCount++)] = item;
+        if (!cached.cone.touches(lookupOfItem(item))) {
+            continue;
+        }
+        bool isKept = false;
+        for (int j = 0; j < cached.itemCount && !isKept; ++j) {
+            const WalkItem& kept = cached.items[static_cast<std::size_t>(j)];
+            isKept = kept.cell == item.cell && kept.row == item.row &&
+                     kept.directions == item.directions;
+        }
+        if (!isKept) {
+            return false;
+        }
+        ++matched;
+    }
+    return matched == cached.itemCount;
+}
+
+const LampBound::Cone& LampBound::lampCone(const Branch& branch, std::size_t lamp, int slot) const
+{
+    const std::size_t key = lamp * ColourSlots + static_cast<std::size_t>(slot);
+    const std::span<CachedCone> kept(m_cones.data() + key * ConesKept, ConesKept);
+    for (const CachedCone& cached : kept) {
+        if (cached.isMade && isSameCone(cached, branch)) {
+            return cached.cone;
         }
     }
-    return cached->cone;
+    CachedCone& cached = kept[m_nextCone[key]];
+    m_nextCone[key] = static_cast<std::uint8_t>((m_nextCone[key] + 1) % ConesKept);
+    cached.cone = Cone(*this, branch, m_lamps[lamp].cell, 0x11111111u << slot);
+    cached.isMade = true;
+    cached.itemCount = 0;
+    for (int i = 0; i < branch.itemCount; ++i) {
+        const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
+        if (cached.cone.touches(lookupOfItem(item))) {
+            cached.items[static_cast<std::size_t>(cached.itemCount++)] = item;
+        }
+    }
+    return cached.cone;
 }
 
 // Whether the straight line from `cell` in `direction` (or back against it)

@@ -55,6 +55,7 @@ private:
     class Cone;
     struct CachedCone;
     const Cone& lampCone(const Branch& branch, std::size_t lamp, int slot) const;
+    static bool isSameCone(const CachedCone& cached, const Branch& branch);
 
     std::uint32_t leaving(const Branch& branch, std::size_t cell, std::uint32_t arrivals) const;
     std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
@@ -97,10 +98,13 @@ private:
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};
     std::vector<std::size_t> m_freeCells;
     std::vector<Lamp> m_lamps;
-    // Per lamp and colour slot: its cone as last made, reused while no piece
-    // the walk put down on a cell it touches has changed (cells left empty do
-    // not change it) and no cell was paid for.
-    mutable std::vector<std::unique_ptr<CachedCone>> m_cones;
+    // Per lamp and colour slot: the cones last made, each reused for a
+    // branch with the same pieces put down on the cells it touches (cells
+    // left empty do not change a cone). Two walks of the tree take turns,
+    // and a branch's children share most cones, so several are kept.
+    static constexpr std::size_t ConesKept = 8;
+    mutable std::vector<CachedCone> m_cones;
+    mutable std::vector<std::uint8_t> m_nextCone; // the one to make again next, per lamp colour
     // The lamp and colour that stopped the last branch: most branches near
     // it fail on the same, so it is looked at first.
     mutable std::size_t m_lastMissedLamp = 0;
