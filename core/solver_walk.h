@@ -70,6 +70,10 @@ struct Branch {
     // (see LampBound), kept while cells are only left empty.
     LastPiece lastPiece = LastPiece::Unknown;
     std::bitset<LookupCellCount> lastPieceCells;
+    // The cell to decide next (a board cell, 0..80) and the beams waiting
+    // there (bit direction * 4 + slot).
+    std::uint8_t waitingCell = 0;
+    std::uint32_t waitingArrivals = 0;
 };
 
 // The colour slots among arrival bits (direction * 4 + slot).
