@@ -4,6 +4,7 @@
 #include "core/solver_walk.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace prismora {
@@ -30,6 +31,7 @@ namespace prismora {
 class LampBound {
 public:
     static constexpr std::size_t MaxMissing = 32;
+    using Cells = std::bitset<LookupCellCount>;
 
     LampBound(const Level& base, const Occupancy& occupancy);
     ~LampBound();
@@ -70,8 +72,14 @@ private:
     };
     bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
                           const Missing& missing) const;
-    bool isLitByPieces(const Branch& branch, const Flood& flood, int pieces,
+    bool isLitByPieces(const Branch& branch, const Flood& flood,
+                       const std::array<std::uint32_t, LookupCellCount>& firstReached, int pieces,
                        const Missing& missing) const;
+    bool isMetByTwo(const Branch& branch, const Flood& flood,
+                    const std::array<std::uint32_t, LookupCellCount>& firstReached,
+                    std::span<const Cells> sets) const;
+    Cells reachedFrom(const Branch& branch, const Flood& flood, std::size_t cell,
+                      std::uint32_t arrivals) const;
     bool meetsTurner(const Branch& branch, std::size_t cell, std::uint8_t direction,
                      bool isForward) const;
 
@@ -97,6 +105,7 @@ private:
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};
     std::vector<std::size_t> m_freeCells;
+    Cells m_passesStraight; // empty cells, on the board or around it
     std::vector<Lamp> m_lamps;
     // Per lamp and colour slot: the cones last made, each reused for a
     // branch with the same pieces put down on the cells it touches (cells
