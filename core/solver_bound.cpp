@@ -133,9 +133,11 @@ bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood,
     for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
         const auto& [lamp, slot] = missing.colours[m];
         lampCone(branch, lamp, slot).any([&](std::size_t cell, std::uint32_t beams) {
-            serving[m][cell] =
-                branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided &&
-                (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
+            // A cone also runs through the column and row outside the board.
+            const std::int16_t board = m_boardIndex[cell];
+            serving[m][cell] = board >= 0 &&
+                               branch.decision[static_cast<std::size_t>(board)] == Undecided &&
+                               (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
             return false;
         });
         if (serving[m].none()) {
