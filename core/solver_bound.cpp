@@ -226,8 +226,8 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
         const auto& [lamp, slot] = missing.colours[m];
         const Cone& cone = lampCone(branch, lamp, slot);
         Cells direct;
-        auto& [coneOf, returning] = byReturn[m];
-        coneOf = &cone;
+        byReturn[m].first = &cone;
+        Cells& returning = byReturn[m].second;
         cone.any([&](std::size_t cell, std::uint32_t beams) {
             if (candidates[cell]) {
                 const bool isDirect = (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
