@@ -1,4 +1,4 @@
-// Scoring searched positions for the solver's best-first order.
+// Scoring a position by how close to solved it is: lamps lit, and beams of the colours missing.
 #include "core/solver_score.h"
 
 namespace prismora {

@@ -1,0 +1,260 @@
+// Flooding a branch's beams layer by layer, one layer per piece, to see which lamps they may reach.
+#include "core/solver_bound_parts.h"
+
+#include <span>
+
+namespace prismora {
+
+LampBound::~LampBound() = default;
+
+bool LampBound::isReachable(Branch& branch, int pieces) const
+{
+    if (pieces == 1 && branch.lastPiece != LastPiece::Unknown) {
+        return branch.lastPiece == LastPiece::NotNeeded || branch.lastPieceCells.any();
+    }
+    std::array<std::uint8_t, Level::MaxPieces> needs{};
+    bool isNeeded = false;
+    for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
+        const Lamp& lamp = m_lamps[i];
+        needs[i] = static_cast<std::uint8_t>(lamp.slots & ~slotsOf(branch.entered[lamp.cell]));
+        if (needs[i] != 0 && !lamp.canLight) {
+            return false;
+        }
+        isNeeded = isNeeded || needs[i] != 0;
+    }
+    if (!isNeeded) {
+        branch.lastPiece = pieces == 1 ? LastPiece::NotNeeded : LastPiece::Unknown;
+        return true;
+    }
+    std::size_t hand = 0;
+    for (int row = 0; row < PlayRowCount; ++row) {
+        hand |= branch.left[static_cast<std::size_t>(row)] > 0 ? std::size_t(1) << row : 0;
+    }
+    // With more pieces left, a new piece sends a beam out every way it could
+    // once turned to meet it: beams may come back to it any number of times,
+    // after passing other pieces, so only its first way in is known.
+    Flood flood(*this, branch, pieces == 1 ? m_anyPieceOut[hand] : m_anyWayOut[hand]);
+    for (int i = 0; i < branch.pendingCount; ++i) {
+        const Walker& walker = branch.pending[static_cast<std::size_t>(i)];
+        // A source may stand just outside the lookup area; its first step is inside.
+        const std::int64_t column =
+            walker.column + (walker.isInCell ? 0 : StepColumn[walker.direction]);
+        const std::int64_t row = walker.row + (walker.isInCell ? 0 : StepRow[walker.direction]);
+        flood.enter(cellAfter(column, row), arrivalBit(walker.direction, walker.slot));
+    }
+    flood.spread(branch);
+    // A colour the beams bring at no cost needs no piece; any other is
+    // brought last by one of the pieces left.
+    for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
+        needs[i] = static_cast<std::uint8_t>(needs[i] & ~flood.slotsAt(m_lamps[i].cell));
+    }
+    std::array<std::uint32_t, LookupCellCount> firstReached{};
+    if (pieces == 2) {
+        for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
+            firstReached[cell] = flood.reachedAt(cell);
+        }
+    }
+    for (int layer = 1; layer < pieces && flood.turn(branch); ++layer) {
+        flood.spread(branch);
+    }
+    // The lamp colours still missing, the one that stopped the last branch
+    // first. Asking about fewer of them only weakens the bound.
+    Missing missing;
+    for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
+        const auto lacking = needs[i];
+        forEachBit(lacking, [&](int slot) {
+            if (missing.count == static_cast<int>(missing.colours.size())) {
+                return;
+            }
+            auto& last = missing.colours[static_cast<std::size_t>(missing.count++)];
+            last = {i, slot};
+            if (i == m_lastMissedLamp && slot == m_lastMissedSlot) {
+                std::swap(missing.colours.front(), last);
+            }
+        });
+    }
+    if (missing.count == 0) {
+        branch.lastPiece = pieces == 1 ? LastPiece::NotNeeded : LastPiece::Unknown;
+        return true;
+    }
+    if (pieces == 1) {
+        return isLitByLastPiece(branch, flood, hand, missing);
+    }
+    return pieces > 1 && isLitByPieces(branch, flood, firstReached, pieces, missing);
+}
+
+namespace {
+
+using Cells = LampBound::Cells;
+
+// Whether at most `pieces` cells meet every one of `sets` (each one not
+// empty), trying the cells of the smallest set first. `work` counts the sets
+// looked at; past its end the answer is yes, which only weakens the bound.
+bool canMeetAll(std::span<const Cells> sets, int pieces, int& work)
+{
+    if (static_cast<int>(sets.size()) <= pieces || --work < 0) {
+        return true;
+    }
+    if (pieces == 0) {
+        return false;
+    }
+    std::size_t smallest = 0;
+    for (std::size_t i = 1; i < sets.size(); ++i) {
+        smallest = sets[i].count() < sets[smallest].count() ? i : smallest;
+    }
+    std::array<Cells, LampBound::MaxMissing> rest{};
+    for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
+        if (!sets[smallest].test(cell)) {
+            continue;
+        }
+        std::size_t count = 0;
+        for (const Cells& set : sets) {
+            if (!set.test(cell)) {
+                rest[count++] = set;
+            }
+        }
+        if (canMeetAll(std::span(rest.data(), count), pieces - 1, work)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// With more pieces left: each colour still missing is brought last by one of
+// them, on an undecided cell the beams reach, into that colour's cone; so a
+// few cells, as many as the pieces, must meet every colour's cells.
+bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood,
+                              const std::array<std::uint32_t, LookupCellCount>& firstReached,
+                              int pieces, const Missing& missing) const
+{
+    std::array<Cells, MaxMissing> serving{};
+    for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
+        const auto& [lamp, slot] = missing.colours[m];
+        lampCone(branch, lamp, slot).any([&](std::size_t cell, std::uint32_t beams) {
+            // A cone also runs through the column and row outside the board.
+            const std::int16_t board = m_boardIndex[cell];
+            serving[m][cell] = board >= 0 &&
+                               branch.decision[static_cast<std::size_t>(board)] == Undecided &&
+                               (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
+            return false;
+        });
+        if (serving[m].none()) {
+            m_lastMissedLamp = lamp;
+            m_lastMissedSlot = slot;
+            return false;
+        }
+    }
+    const std::span<const Cells> sets(serving.data(), static_cast<std::size_t>(missing.count));
+    if (pieces == 2) {
+        return isMetByTwo(branch, flood, firstReached, sets);
+    }
+    int work = 256;
+    return canMeetAll(sets, pieces, work);
+}
+
+// Two pieces left: one of them, X, is met by the beams as they are; the
+// other, Y, is too, or is met by what X sends out. Together they meet
+// every missing colour's cells.
+bool LampBound::isMetByTwo(const Branch& branch, const Flood& flood,
+                           const std::array<std::uint32_t, LookupCellCount>& firstReached,
+                           std::span<const Cells> sets) const
+{
+    Cells first;
+    for (const std::size_t cell : m_freeCells) {
+        first[cell] = firstReached[cell] != 0 &&
+                      branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided;
+    }
+    Cells all = first;
+    for (const Cells& set : sets) {
+        all &= set;
+    }
+    if (all.any()) {
+        return true;
+    }
+    for (std::size_t x = 0; x < LookupCellCount; ++x) {
+        if (!first.test(x)) {
+            continue;
+        }
+        Cells rest;
+        rest.set();
+        for (const Cells& set : sets) {
+            rest &= set.test(x) ? rest : set;
+        }
+        if ((rest & first).any()) {
+            return true;
+        }
+        if (rest.any() && (rest & reachedFrom(branch, flood, x, firstReached[x])).any()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The cells the beams a new piece on `cell` may send out reach at no cost.
+LampBound::Cells LampBound::reachedFrom(const Branch& branch, const Flood& flood, std::size_t cell,
+                                        std::uint32_t arrivals) const
+{
+    Flood from(*this, branch, flood.anyPiece());
+    from.leave(cell, from.turnedFrom(arrivals));
+    from.spread(branch);
+    Cells reached;
+    for (const std::size_t free : m_freeCells) {
+        reached[free] = from.reachedAt(free) != 0;
+    }
+    return reached;
+}
+
+// What is still missing must come from one more piece, on an undecided cell
+// the beams reach, into each lamp's cone (the piece may also meet beams it
+// sent out that come back to it, which takes longer to see, so it is asked
+// last). When it is the only piece left, one cell must serve every lamp.
+bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
+                                 const Missing& missing) const
+{
+    Cells candidates;
+    for (const std::size_t cell : m_freeCells) {
+        candidates[cell] =
+            branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided &&
+            flood.reachedAt(cell) != 0;
+    }
+    // Per missing colour: its cone, and the cells that serve it only by a
+    // returning beam.
+    std::array<std::pair<const Cone*, Cells>, MaxMissing> byReturn{};
+    for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
+        const auto& [lamp, slot] = missing.colours[m];
+        const Cone& cone = lampCone(branch, lamp, slot);
+        Cells direct;
+        byReturn[m].first = &cone;
+        Cells& returning = byReturn[m].second;
+        cone.any([&](std::size_t cell, std::uint32_t beams) {
+            if (candidates[cell]) {
+                const bool isDirect = (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
+                direct[cell] = isDirect;
+                returning[cell] = !isDirect;
+            }
+            return false;
+        });
+        if ((candidates &= direct | returning).any()) {
+            continue;
+        }
+        m_lastMissedLamp = lamp;
+        m_lastMissedSlot = slot;
+        return false;
+    }
+    for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
+        bool isServing = candidates[cell];
+        for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count) && isServing; ++m) {
+            const auto& [cone, returning] = byReturn[m];
+            isServing =
+                !returning[cell] || isLitByReturn(branch, flood, hand, cell, cone->leaving(cell));
+        }
+        candidates[cell] = isServing;
+    }
+    branch.lastPiece = LastPiece::OnCells;
+    branch.lastPieceCells = candidates;
+    return candidates.any();
+}
+
+} // namespace prismora

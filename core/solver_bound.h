@@ -1,0 +1,123 @@
+// A lower bound for the beam walk: can the pieces left still bring every lamp the colours it lacks?
+#pragma once
+
+#include "core/solver_walk.h"
+
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace prismora {
+
+// Follows, from the beams a branch still has to follow, everything beams
+// could do if every undecided cell could hold any piece in hand: a piece
+// costs one, passing an undecided or empty cell nothing, and what stands on
+// the board (pieces of the level, pieces the walk put down, with any
+// direction of their group) acts as it does. The bound relaxes the walk (a
+// cell may count as empty for one beam and hold a piece for another), so it
+// never rejects a branch that leads to a solution.
+//
+// The beams are flooded forward, one layer per piece but the last. A new
+// piece in the flood sends a beam out every way a piece turned to meet it
+// could ever send one (its own beams may come back to it), in every colour
+// an inverter could give them. Every lamp colour the beams do not bring at
+// no cost is brought last by one of the pieces left: on an undecided cell
+// the flood reaches, sending that colour into the lamp's cone (the beams that
+// reach the lamp at no cost, a few lines into it). So as many cells as
+// pieces left must meet every missing colour's cells. With one piece left
+// the piece is known better: it is turned one way, so what it sends out is
+// exactly what one piece does with the beams reaching it, and with its own
+// beams that can come back to it.
+class LampBound {
+public:
+    static constexpr std::size_t MaxMissing = 32;
+    using Cells = std::bitset<LookupCellCount>;
+
+    LampBound(const Level& base, const Occupancy& occupancy);
+    ~LampBound();
+
+    // False when some lamp cannot get a colour it lacks with at most
+    // `pieces` more pieces from the hand `branch.left`. With one piece left
+    // it also says where that piece could go (branch.lastPiece and
+    // lastPieceCells): leaving a cell empty changes nothing else the bound
+    // looks at, so the branch that leaves one empty keeps the answer less
+    // that cell instead of asking again.
+    bool isReachable(Branch& branch, int pieces) const;
+
+private:
+    struct Lamp {
+        std::size_t cell;   // in the lookup area
+        std::uint8_t slots; // colours it needs
+        bool canLight;      // the lamp is what acts on its cell
+    };
+    enum class CellKind : std::uint8_t { Straight, Stops, Fixed, Free, FreeSource };
+    using Arrivals = std::array<std::uint32_t, 32>;
+    class Flood;
+
+    class Cone;
+    struct CachedCone;
+    const Cone& lampCone(const Branch& branch, std::size_t lamp, int slot) const;
+    static bool isSameCone(const CachedCone& cached, const Branch& branch);
+
+    std::uint32_t leaving(const Branch& branch, std::size_t cell, std::uint32_t arrivals) const;
+    std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
+                                    std::uint32_t beams) const;
+    const WalkItem* itemAt(const Branch& branch, std::size_t cell) const;
+    bool isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand, std::size_t cell,
+                       std::uint32_t coneBeams) const;
+    // Lamp colours no beam brings yet: lamp index and colour slot.
+    struct Missing {
+        std::array<std::pair<std::size_t, int>, MaxMissing> colours{};
+        int count = 0;
+    };
+    bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
+                          const Missing& missing) const;
+    bool isLitByPieces(const Branch& branch, const Flood& flood,
+                       const std::array<std::uint32_t, LookupCellCount>& firstReached, int pieces,
+                       const Missing& missing) const;
+    bool isMetByTwo(const Branch& branch, const Flood& flood,
+                    const std::array<std::uint32_t, LookupCellCount>& firstReached,
+                    std::span<const Cells> sets) const;
+    Cells reachedFrom(const Branch& branch, const Flood& flood, std::size_t cell,
+                      std::uint32_t arrivals) const;
+    bool meetsTurner(const Branch& branch, std::size_t cell, std::uint8_t direction,
+                     bool isForward) const;
+
+    std::array<CellKind, LookupCellCount> m_kinds{};
+    std::array<Arrivals, LookupCellCount> m_fixedOut{};
+    std::array<Arrivals, LookupCellCount> m_fixedIn{}; // arrivals leading to each beam leaving
+    // Per fixed piece, by direction: arrivals it sends on straight, arrivals
+    // it sends elsewhere, and directions it sends such beams in.
+    std::array<std::uint8_t, LookupCellCount> m_fixedPassesOn{};
+    std::array<std::uint8_t, LookupCellCount> m_fixedTurnsFrom{};
+    std::array<std::uint8_t, LookupCellCount> m_fixedTurnsInto{};
+    // Per palette row and direction: beams leaving for each arrival, and back.
+    std::array<std::array<Arrivals, 8>, PlayRowCount> m_pieceOut{};
+    std::array<std::array<Arrivals, 8>, PlayRowCount> m_pieceIn{};
+    // Per set of rows in hand (bit row): beams any of them may send out.
+    std::array<Arrivals, 1 << PlayRowCount> m_anyPieceOut{};
+    // And back: the arrivals any of them may send on as each beam.
+    std::array<Arrivals, 1 << PlayRowCount> m_anyPieceIn{};
+    // Per set of rows in hand: beams a piece may finally send out, in any
+    // direction, after its beams came back to it (see isReachable).
+    std::array<Arrivals, 1 << PlayRowCount> m_anyWayOut{};
+    std::array<std::array<std::int16_t, 8>, LookupCellCount> m_next{};
+    std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
+    std::array<std::int16_t, LookupCellCount> m_boardIndex{};
+    std::vector<std::size_t> m_freeCells;
+    Cells m_passesStraight; // empty cells, on the board or around it
+    std::vector<Lamp> m_lamps;
+    // Per lamp and colour slot: the cones last made, each reused for a
+    // branch with the same pieces put down on the cells it touches (cells
+    // left empty do not change a cone). Two walks of the tree take turns,
+    // and a branch's children share most cones, so several are kept.
+    static constexpr std::size_t ConesKept = 8;
+    mutable std::vector<CachedCone> m_cones;
+    mutable std::vector<std::uint8_t> m_nextCone; // the one to make again next, per lamp colour
+    // The lamp and colour that stopped the last branch: most branches near
+    // it fail on the same, so it is looked at first.
+    mutable std::size_t m_lastMissedLamp = 0;
+    mutable int m_lastMissedSlot = 0;
+};
+
+} // namespace prismora

@@ -1,0 +1,224 @@
+// The bound's inner parts, shared by its files: the forward flood, the lamp's cone, small helpers.
+#pragma once
+
+#include "core/solver_bound.h"
+#include "core/solver_common.h"
+
+namespace prismora {
+
+inline std::uint32_t arrivalBit(std::uint8_t direction, ColourSlot slot)
+{
+    return 1u << arrivalIndex(direction, slot);
+}
+
+template <typename Visit> void forEachBit(std::uint32_t bits, Visit visit)
+{
+    while (bits != 0) {
+        visit(__builtin_ctz(bits));
+        bits &= bits - 1;
+    }
+}
+
+inline std::size_t lookupOfItem(const WalkItem& item)
+{
+    return lookupIndex(item.cell % BoardCells + 1, item.cell / BoardCells + 1);
+}
+
+// The lookup cell a step leads to, or -1 off the lookup area.
+inline std::int16_t cellAfter(std::int64_t column, std::int64_t row)
+{
+    return isInLookupArea(column, row) ? static_cast<std::int16_t>(lookupIndex(column, row))
+                                       : std::int16_t{-1};
+}
+
+// Cells whose new arrivals still have to be looked at, each queued once.
+class CellQueue {
+public:
+    void push(std::size_t cell)
+    {
+        if (!m_isQueued.test(cell)) {
+            m_isQueued.set(cell);
+            m_cells[m_count++] = static_cast<std::int16_t>(cell);
+        }
+    }
+    bool isEmpty() const { return m_count == 0; }
+    std::size_t pop()
+    {
+        const auto cell = static_cast<std::size_t>(m_cells[--m_count]);
+        m_isQueued.reset(cell);
+        return cell;
+    }
+
+private:
+    std::array<std::int16_t, LookupCellCount> m_cells{};
+    int m_count = 0;
+    std::bitset<LookupCellCount> m_isQueued;
+};
+
+// The beams reached so far, per cell, flooded forward layer by layer.
+class LampBound::Flood {
+public:
+    Flood(const LampBound& bound, const Branch& branch, const Arrivals& anyPiece)
+        : m_bound(bound), m_isStraight(bound.m_passesStraight), m_anyPiece(anyPiece)
+    {
+        for (int i = 0; i < branch.itemCount; ++i) {
+            m_isStraight.reset(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
+        }
+    }
+
+    // Beams arriving at `cell`, all in one direction. They run on at once
+    // over cells that let them through unchanged; a cell that may act on
+    // them is queued.
+    void enter(std::int16_t cell, std::uint32_t arrivals)
+    {
+        const auto direction = static_cast<std::size_t>(__builtin_ctz(arrivals) / ColourSlots);
+        while (cell >= 0) {
+            const auto at = static_cast<std::size_t>(cell);
+            arrivals &= ~m_reached[at];
+            if (arrivals == 0) {
+                return;
+            }
+            m_reached[at] |= arrivals;
+            if (!m_isStraight.test(at)) {
+                m_queue.push(at);
+                return;
+            }
+            cell = m_bound.m_next[at][direction];
+        }
+    }
+
+    // Sends beams leaving `cell` into its neighbours.
+    void leave(std::size_t cell, std::uint32_t beams)
+    {
+        for (std::uint8_t d = 0; d < 8 && beams != 0; ++d, beams >>= ColourSlots) {
+            if ((beams & 0xF) != 0) {
+                enter(m_bound.m_next[cell][d], (beams & 0xF) << (d * ColourSlots));
+            }
+        }
+    }
+
+    // Follows every new arrival through what stands on its cell, at no cost.
+    void spread(const Branch& branch)
+    {
+        while (!m_queue.isEmpty()) {
+            const std::size_t cell = m_queue.pop();
+            const std::uint32_t fresh = m_reached[cell] & ~m_spread[cell];
+            m_spread[cell] |= fresh;
+            leave(cell, m_bound.leaving(branch, cell, fresh));
+        }
+    }
+
+    // The beams any piece in hand may send out from `arrivals`.
+    std::uint32_t turnedFrom(std::uint32_t arrivals) const
+    {
+        std::uint32_t beams = 0;
+        forEachBit(arrivals, [&](int a) { beams |= m_anyPiece[static_cast<std::size_t>(a)]; });
+        return beams;
+    }
+
+    std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
+
+    // One piece more: every new arrival at an undecided cell may leave as any
+    // piece in hand sends it (all cells turn what reached them before this
+    // turn, so no beam meets two new pieces in one layer). False when no beam
+    // is sent anywhere new.
+    bool turn(const Branch& branch)
+    {
+        std::array<std::uint32_t, LookupCellCount> sent{};
+        for (const std::size_t cell : m_bound.m_freeCells) {
+            const std::uint32_t fresh = m_reached[cell] & ~m_turned[cell];
+            if (fresh == 0 ||
+                branch.decision[static_cast<std::size_t>(m_bound.m_boardIndex[cell])] !=
+                    Undecided) {
+                continue;
+            }
+            m_turned[cell] |= fresh;
+            sent[cell] = turnedFrom(fresh);
+        }
+        for (const std::size_t cell : m_bound.m_freeCells) {
+            leave(cell, sent[cell]);
+        }
+        return !m_queue.isEmpty();
+    }
+
+    std::uint8_t slotsAt(std::size_t cell) const { return slotsOf(m_reached[cell]); }
+    const Arrivals& anyPiece() const { return m_anyPiece; }
+
+private:
+    const LampBound& m_bound;
+    Cells m_isStraight; // cells that let every beam through unchanged
+    std::array<std::uint32_t, LookupCellCount> m_reached{};
+    std::array<std::uint32_t, LookupCellCount> m_spread{};
+    std::array<std::uint32_t, LookupCellCount> m_turned{};
+    CellQueue m_queue;
+    const Arrivals& m_anyPiece;
+};
+
+// The beams that arrive at one cell in some of `arrivals` at no cost (the
+// cell of a lamp, say, in one colour): for each cell, the beams leaving it
+// that get there (bit direction * 4 + slot). The cone stops growing as
+// soon as some beam leaving `stopCell` gets there.
+class LampBound::Cone {
+public:
+    Cone() = default;
+    Cone(const LampBound& bound, const Branch& branch, std::size_t target, std::uint32_t arrivals,
+         std::size_t stopCell = LookupCellCount)
+    {
+        m_arrivals[target] = arrivals;
+        CellQueue queue;
+        queue.push(target);
+        std::array<std::uint32_t, LookupCellCount> done{};
+        while (!queue.isEmpty() && (stopCell == LookupCellCount || m_leaving[stopCell] == 0)) {
+            const std::size_t cell = queue.pop();
+            const std::uint32_t fresh = m_arrivals[cell] & ~done[cell];
+            done[cell] |= fresh;
+            forEachBit(fresh, [&](int a) {
+                const std::int16_t from = bound.m_previous[cell][static_cast<std::size_t>(a / 4)];
+                if (from < 0 || (m_leaving[static_cast<std::size_t>(from)] & (1u << a)) != 0) {
+                    return;
+                }
+                const auto at = static_cast<std::size_t>(from);
+                if (m_leaving[at] == 0) {
+                    m_cells[m_cellCount++] = static_cast<std::int16_t>(at);
+                }
+                m_leaving[at] |= 1u << a;
+                const std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, m_leaving[at]);
+                if ((leading & ~m_arrivals[at]) != 0) {
+                    m_arrivals[at] |= leading;
+                    queue.push(at);
+                }
+            });
+        }
+    }
+
+    std::uint32_t leaving(std::size_t cell) const { return m_leaving[cell]; }
+    bool touches(std::size_t cell) const { return (m_arrivals[cell] | m_leaving[cell]) != 0; }
+
+    // Calls `visit(cell, beams)` for every cell some beam of the cone leaves.
+    template <typename Visit> bool any(Visit visit) const
+    {
+        for (int i = 0; i < m_cellCount; ++i) {
+            const auto cell = static_cast<std::size_t>(m_cells[static_cast<std::size_t>(i)]);
+            if (visit(cell, m_leaving[cell])) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    std::array<std::uint32_t, LookupCellCount> m_arrivals{};
+    std::array<std::uint32_t, LookupCellCount> m_leaving{};
+    std::array<std::int16_t, LookupCellCount> m_cells{};
+    int m_cellCount = 0;
+};
+
+struct LampBound::CachedCone {
+    Cone cone;
+    bool isMade = false;
+    // The pieces the walk had put down on cells the cone touches.
+    std::array<WalkItem, MaxSearchDepth> items{};
+    int itemCount = 0;
+};
+
+} // namespace prismora

@@ -1,0 +1,22 @@
+// Random hard levels for the solver's tests and benchmark: 4 to 6 pieces, 3 or 4 cannons.
+#pragma once
+
+#include "planting.h"
+
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace prismora {
+
+// One level made by planting a solution of 4 to 6 pieces (mirrors, double
+// mirrors, crosses, couplings, an inverter) among 3 or 4 cannons and a few
+// obstacles, then lamps where the finished beams cross and bombs where only
+// beams on the way did; nothing when this draw makes no good level.
+std::optional<Planted> plantHardLevel(std::mt19937& random);
+
+// The first `count` levels plantHardLevel makes from `seed`, in order, named
+// "Svår 1", "Svår 2", ...: the same levels for the same seed.
+std::vector<Level> hardLevels(unsigned seed, int count);
+
+} // namespace prismora
