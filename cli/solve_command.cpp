@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 
 #include "core/evaluation.h"
+#include "core/hint.h"
 #include "core/level_file.h"
 #include "core/palette.h"
 #include "core/solver.h"
@@ -18,7 +19,7 @@ namespace {
 using nlohmann::ordered_json;
 
 constexpr const char* SolveUsage = "usage: --solve LEVEL [--write OUT.prl] [--count [--limit N]] "
-                                   "[--max-seconds S] [--max-states N]";
+                                   "[--max-states N] [--max-seconds S]";
 
 struct SolveOptions {
     std::string level;
@@ -141,11 +142,14 @@ int runSolveCommand(const std::vector<std::string>& args)
     if (!options) {
         return reportUsageError(SolveUsage);
     }
-    const std::optional<Level> level = loadLevelForCommand(options->level);
-    if (!level) {
+    const std::optional<Level> loaded = loadLevelForCommand(options->level);
+    if (!loaded) {
         return 2;
     }
-    return options->count ? count(*level, *options) : solveOnce(*level, *options);
+    // A saved position may hold pieces the player already put down: as for
+    // the hint, they belong to the hand and the search may put them anywhere.
+    const Level level = withPiecesTakenBack(*loaded, placedPieceIndices(*loaded));
+    return options->count ? count(level, *options) : solveOnce(level, *options);
 }
 
 } // namespace prismora

@@ -1,6 +1,7 @@
-// Beam tracing over an occupancy table of the board, lamp counting and the verdict.
+// Beam tracing over the occupancy of the board (core/beam_step.h), lamp counting and the verdict.
 #include "core/evaluation.h"
 
+#include "core/beam_step.h"
 #include "core/piece_rules.h"
 
 #include <algorithm>
@@ -9,143 +10,6 @@
 
 namespace prismora {
 namespace {
-
-// The tracer looks at columns and rows 0..9: column and row 0 lie outside the
-// drawn grid but still count, so a beam leaving across the left or top edge
-// crosses one more cell before it ends.
-constexpr int LookupCells = BoardCells + 1;
-constexpr std::int16_t EmptyCell = -1;
-constexpr std::int16_t SourceCell = -2; // a live source and no piece: ends beams
-
-// What a piece does with a beam arriving in one direction, in one byte: the
-// leaving direction in the low three bits and the flags below.
-using Action = std::uint8_t;
-constexpr Action LeavingDirection = 0x07;
-constexpr Action Passes = 0x08;   // the beam goes on, in the leaving direction
-constexpr Action Feeds = 0x10;    // the piece feeds its output (see respond)
-constexpr Action Lights = 0x20;   // a lamp: the beam's colour reaches it
-constexpr Action HitsBomb = 0x40; // a bomb: the beam ends in it
-
-// The actions of every named kind turned to every direction, by arriving
-// direction. Kinds outside 0..15 block beams: they use the last row.
-constexpr int NamedKinds = 16;
-constexpr std::size_t BlockingRow = NamedKinds * 8;
-using ActionTable = std::array<std::array<Action, 8>, BlockingRow + 1>;
-
-Action actionOf(PieceKind kind, std::uint8_t pieceDirection, std::uint8_t arriving)
-{
-    switch (kind) {
-    case PieceKind::RedLamp:
-    case PieceKind::GreenLamp:
-    case PieceKind::BlueLamp:
-    case PieceKind::WhiteLamp:
-        return static_cast<Action>(Lights | Passes | arriving);
-    case PieceKind::EmptyCell:
-        return static_cast<Action>(Passes | arriving);
-    case PieceKind::Bomb:
-        return HitsBomb;
-    case PieceKind::OffBoard:
-        return 0;
-    default:
-        break;
-    }
-    // The leaving direction and whether the piece feeds do not depend on the
-    // colour; the colour fed is asked of respond when it happens.
-    const PieceResponse response = respond(kind, pieceDirection, arriving, RedBeam);
-    Action action = response.output ? Feeds : 0;
-    if (response.travel) {
-        action = static_cast<Action>(action | Passes | (*response.travel % 8));
-    }
-    return action;
-}
-
-// Built once from the piece rules, so a step costs one look-up.
-const ActionTable& actionTable()
-{
-    static const ActionTable table = [] {
-        ActionTable built{};
-        for (int kind = 0; kind < NamedKinds; ++kind) {
-            for (int direction = 0; direction < 8; ++direction) {
-                for (int arriving = 0; arriving < 8; ++arriving) {
-                    built[static_cast<std::size_t>(kind * 8 + direction)]
-                         [static_cast<std::size_t>(arriving)] =
-                             actionOf(static_cast<PieceKind>(kind),
-                                      static_cast<std::uint8_t>(direction),
-                                      static_cast<std::uint8_t>(arriving));
-                }
-            }
-        }
-        return built;
-    }();
-    return table;
-}
-
-// What stands on one cell of the lookup area: how it acts on a beam arriving
-// in each direction, and the piece that acts (EmptyCell or SourceCell when none).
-struct Occupant {
-    std::array<Action, 8> actions{};
-    std::int16_t piece = EmptyCell;
-};
-
-// Which piece acts on each cell of the lookup area: the lowest live piece
-// there; else a live source's cell ends beams; else it is empty and passes
-// beams straight on.
-class Occupancy {
-public:
-    explicit Occupancy(const Level& level)
-    {
-        Occupant empty;
-        for (std::uint8_t direction = 0; direction < 8; ++direction) {
-            empty.actions[direction] = static_cast<Action>(Passes | direction);
-        }
-        m_cells.fill(empty);
-        const ActionTable& table = actionTable();
-        for (std::size_t i = 0; i < level.pieces.size(); ++i) {
-            const Piece& piece = level.pieces[i];
-            if (!piece.removed) {
-                const auto kind = static_cast<std::size_t>(piece.kind);
-                const std::size_t row =
-                    kind < NamedKinds ? kind * 8 + piece.direction % 8 : BlockingRow;
-                claim(piece.column, piece.row, {table[row], static_cast<std::int16_t>(i)});
-            }
-        }
-        for (std::size_t i = 0; i < level.sources.size(); ++i) {
-            if (!isSourceRemoved(level, static_cast<int>(i))) {
-                const Cell cell = sourceCell(level, static_cast<int>(i));
-                claim(cell.column, cell.row, {{}, SourceCell});
-            }
-        }
-    }
-
-    static bool inArea(std::int64_t column, std::int64_t row)
-    {
-        return static_cast<std::uint64_t>(column) < LookupCells &&
-               static_cast<std::uint64_t>(row) < LookupCells;
-    }
-
-    // What stands on a cell of the area.
-    const Occupant& at(std::int64_t column, std::int64_t row) const
-    {
-        return m_cells[static_cast<std::size_t>(row * LookupCells + column)];
-    }
-
-private:
-    void claim(std::int32_t column, std::int32_t row, const Occupant& occupant)
-    {
-        if (inArea(column, row)) {
-            Occupant& cell = m_cells[static_cast<std::size_t>(row * LookupCells + column)];
-            if (cell.piece == EmptyCell) {
-                cell = occupant;
-            }
-        }
-    }
-
-    std::array<Occupant, LookupCells * LookupCells> m_cells{};
-};
-
-// The cell steps of stepOf, kept here so the walk needs no call per step.
-constexpr std::array<std::int8_t, 8> StepColumn{1, 1, 0, -1, -1, -1, 0, 1};
-constexpr std::array<std::int8_t, 8> StepRow{0, -1, -1, -1, 0, 1, 1, 1};
 
 // The most (cell, direction) states a trace can enter in the lookup area.
 constexpr int MaxTraceStates = LookupCells * LookupCells * 8;
@@ -245,7 +109,7 @@ private:
         const std::int64_t firstColumn = column + StepColumn[startDirection];
         const std::int64_t firstRow = row + StepRow[startDirection];
         // The start cell is not examined: the beam leaves it straight away.
-        auto action = static_cast<Action>(Passes | startDirection);
+        auto action = static_cast<BeamAction>(Passes | startDirection);
         std::vector<BeamSegment>& segments = m_result.segments;
         for (int steps = 0; steps <= MaxTraceStates; ++steps) {
             const std::uint8_t direction = action & LeavingDirection;
@@ -256,10 +120,10 @@ private:
             row = nextRow;
             const bool isBackAtFirstState =
                 column == firstColumn && row == firstRow && direction == startDirection;
-            if ((isBackAtFirstState && steps > 0) || !Occupancy::inArea(column, row)) {
+            if ((isBackAtFirstState && steps > 0) || !isInLookupArea(column, row)) {
                 return;
             }
-            const Occupant& occupant = m_occupancy.at(column, row);
+            const CellOccupant& occupant = m_occupancy.at(column, row);
             action = occupant.actions[direction];
             if ((action & (Feeds | Lights | HitsBomb)) != 0) {
                 actOn(static_cast<std::size_t>(occupant.piece), action, direction, colour);
@@ -272,7 +136,7 @@ private:
 
     // What a beam arriving in `direction` does to the piece on its cell
     // besides going on or ending there.
-    void actOn(std::size_t index, Action action, std::uint8_t direction, std::int32_t colour)
+    void actOn(std::size_t index, BeamAction action, std::uint8_t direction, std::int32_t colour)
     {
         const Piece& piece = m_level.pieces[index];
         if ((action & Lights) != 0) {
@@ -282,10 +146,10 @@ private:
             m_result.bombHit = m_result.bombHit || m_level.mode == Mode::Play;
         }
         if ((action & Feeds) != 0 && piece.output >= 0) {
-            const PieceResponse response = respond(piece.kind, piece.direction, direction, colour);
+            const OutputFeed fed = fedBeam(piece.kind, piece.direction, direction, colour);
             const auto output = static_cast<std::size_t>(piece.output);
-            m_feeds.push_back({output, *response.output});
-            feed(m_result.sources[output], *response.output);
+            m_feeds.push_back({output, fed});
+            feed(m_result.sources[output], fed);
         }
     }
 

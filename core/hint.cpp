@@ -3,9 +3,7 @@
 
 #include "core/evaluation.h"
 #include "core/palette.h"
-#include "core/piece_rules.h"
 
-#include <array>
 #include <optional>
 
 namespace prismora {
@@ -13,42 +11,28 @@ namespace {
 
 // The one place the hint calls the solver: it stops as soon as the hint is
 // called off. A solution from the start always exists for a shipped level
-// and is found quickly; a search keeping the player's pieces only offers a
-// shortcut, so it gets a short time before the hint names a piece to take
-// back instead.
-constexpr double FromStartSeconds = 5.0;
-constexpr double KeepingSeconds = 0.4;
+// and is found within a small part of its budget; a search keeping the
+// player's pieces only offers a shortcut, so it gets a short budget before
+// the hint names a piece to take back instead. Budgets in states, so the
+// same position always gets the same hint.
+constexpr long FromStartStates = 4'000'000;
+constexpr long KeepingStates = 400'000;
 
 std::optional<SolveResult> runSolver(const Level& level, const std::atomic<bool>& cancelled,
-                                     double seconds = FromStartSeconds)
+                                     long states = FromStartStates)
 {
-    const SolveResult result = solve(level, {.maxSeconds = seconds, .cancel = &cancelled});
+    const SolveResult result = solve(level, {.maxStates = states, .cancel = &cancelled});
     if (result.reason == GiveUpReason::Cancelled) {
         return std::nullopt;
     }
     return result;
 }
 
-// True when the two directions of `kind` treat every arriving beam alike
-// (a double mirror turned half round, say).
-bool actsAlike(PieceKind kind, std::uint8_t first, std::uint8_t second)
-{
-    constexpr std::array<std::int32_t, 3> colours{RedBeam, GreenBeam, BlueBeam};
-    for (std::uint8_t travel = 0; travel < 8; ++travel) {
-        for (const std::int32_t colour : colours) {
-            if (respond(kind, first, travel, colour) != respond(kind, second, travel, colour)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 bool agrees(const Piece& piece, const Placement& placement)
 {
     return piece.kind == placement.kind && piece.column == placement.column &&
            piece.row == placement.row &&
-           actsAlike(piece.kind, piece.direction, placement.direction);
+           directionsActAlike(piece.kind, piece.direction, placement.direction);
 }
 
 // Matches the placed pieces to the solution's placements one to one. Fills
@@ -129,7 +113,7 @@ Hint findHint(const Level& level, const std::atomic<bool>& cancelled)
         }
     }
     if (!placed.empty()) {
-        const std::optional<SolveResult> keeping = runSolver(playing, cancelled, KeepingSeconds);
+        const std::optional<SolveResult> keeping = runSolver(playing, cancelled, KeepingStates);
         if (!keeping) {
             return {HintKind::Cancelled, {}, -1};
         }

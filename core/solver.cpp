@@ -3,11 +3,8 @@
 
 #include "core/evaluation.h"
 #include "core/solver_beam_search.h"
-#include "core/solver_set_search.h"
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
 
 namespace prismora {
 
@@ -20,8 +17,6 @@ std::string describe(GiveUpReason reason)
         return "state budget";
     case GiveUpReason::TimeBudget:
         return "time budget";
-    case GiveUpReason::Memory:
-        return "memory";
     case GiveUpReason::Cancelled:
         return "cancelled";
     case GiveUpReason::TooManyPieces:
@@ -32,37 +27,20 @@ std::string describe(GiveUpReason reason)
     return "unknown";
 }
 
-// Two exact searches race side by side (see SearchRace): the set search,
-// most promising position first, finds most solutions quickly; the beam walk,
-// with no memory to fill, finishes where the set search wanders. Either one
-// ending without a solution and without a budget running out proves there
-// is none.
 SolveResult solve(const Level& level, const SolveLimits& limits)
 {
     if (solvesLevel(level, {})) {
         return {SolveStatus::Solved, GiveUpReason::None, {}, 1};
     }
-    // A set-search state costs about ten beam-walk steps.
-    constexpr long SetStateUnits = 10;
-    SearchRace race;
-    CountResult walked;
-    std::thread walker([&] { walked = enumerateSolutions(level, 1, limits, {&race, 1, 1}); });
-    SolveResult searched = findSolution(level, limits, {&race, 0, SetStateUnits});
-    walker.join();
-    const bool setDecided = searched.status != SolveStatus::GaveUp;
-    const bool walkDecided = walked.solutions > 0 || walked.isExact;
-    // The states of the search that decided: what the other did by then
-    // depends on how the threads ran.
-    if (walkDecided && (!setDecided || race.decidedAt(1) < race.decidedAt(0))) {
-        if (walked.solutions > 0) {
-            return {SolveStatus::Solved, GiveUpReason::None, walked.found.front(), walked.states};
-        }
-        return {SolveStatus::NoSolution, GiveUpReason::None, {}, walked.states};
+    CountResult walked = enumerateSolutions(level, 1, limits);
+    if (!walked.found.empty()) {
+        return {SolveStatus::Solved, GiveUpReason::None, std::move(walked.found.front()),
+                walked.states};
     }
-    if (!setDecided && searched.reason == GiveUpReason::Cancelled) {
-        searched.reason = walked.reason;
+    if (!walked.isExact) {
+        return {SolveStatus::GaveUp, walked.reason, {}, walked.states};
     }
-    return searched;
+    return {SolveStatus::NoSolution, GiveUpReason::None, {}, walked.states};
 }
 
 CountResult countSolutions(const Level& level, int limit, const SolveLimits& limits)

@@ -6,7 +6,6 @@
 #include "core/verdict.h"
 
 #include <atomic>
-#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -33,8 +32,7 @@ enum class SolveStatus {
 enum class GiveUpReason {
     None,
     StateBudget,
-    TimeBudget,
-    Memory,
+    TimeBudget, // the safety cap on seconds (see SolveLimits::maxSeconds)
     Cancelled,
     TooManyPieces, // more pieces in hand than the search places (MaxSearchDepth)
     TooManyBeams,  // more beams at once than the search keeps (a file with many splitters)
@@ -43,16 +41,20 @@ enum class GiveUpReason {
 // Text for a reason, as the command line prints it ("state budget", ...).
 std::string describe(GiveUpReason reason);
 
+// What may stop a search before it decides. Only the states can change an
+// answer from one run to the next in a way a caller controls: the same level
+// and limits give the same answer and the same `states` in every run,
+// whatever the load. The seconds are a safety cap for a stranger's file,
+// far above what any level here needs; a caller that wants a bound sets
+// maxStates.
 struct SolveLimits {
-    // Positions generated before giving up; 0 for no limit.
+    // States explored before giving up; 0 for no limit.
     long maxStates = 0;
     // Most pieces placed in one solution; -1 for as many as the palette holds.
     int maxPieces = -1;
-    // Seconds of searching before giving up; 0 or less for no limit.
-    double maxSeconds = 10.0;
-    // Memory the set of visited positions may take.
-    std::size_t maxMemoryBytes = std::size_t(1) << 30;
-    // Checked often; when it turns true the search gives up (Cancelled).
+    // Safety cap in seconds; 0 or less for none.
+    double maxSeconds = 60.0;
+    // Checked at every state; when it turns true the search gives up (Cancelled).
     const std::atomic<bool>* cancel = nullptr;
 };
 
@@ -64,34 +66,36 @@ struct SolveResult {
     GiveUpReason reason = GiveUpReason::None;
     // In an order of placing that works.
     std::vector<Placement> solution;
-    // Positions generated, the starting one included: a measure of the work.
+    // States explored (branches of the walk, the starting one included): the
+    // measure of the work, the same in every run.
     long states = 0;
 };
 
 // What counts as a solution, for solve and countSolutions alike: a set of
-// pieces from the palette's play rows (0..6), each on a free board cell, such
-// that some order of placing them (only the order of the splitting pieces
-// can matter: their outputs take the next source indices, and sources are
-// traced in index order in two passes) makes the verdict Solved in play mode,
-// both as placed and when the solved position is saved and loaded again
-// (outputs then come before the cannons). Pieces of one kind are
-// interchangeable: a set, not a sequence.
+// pieces from the palette's play rows (0..6), each on its own board cell
+// that holds no live piece (an empty cell, or one that holds a cannon, as a
+// player may drop a piece there), such that some order of placing them (only
+// the order of the splitting pieces can matter: their outputs take the next
+// source indices, and sources are traced in index order in two passes) makes
+// the verdict Solved in play mode, both as placed and when the solved
+// position is saved and loaded again (outputs then come before the cannons).
+// A piece on a cannon's cell acts on the beams arriving there; the cannon's
+// own beam leaves the cell without meeting it. A cell holding a fixed piece
+// (lamp, bomb, obstacle, one-way piece) or a piece already placed is never
+// used: a piece dropped there has the higher index and never acts. Pieces of
+// one kind are interchangeable: a set, not a sequence.
 //
-// The search is exact. It builds sets piece by piece, putting the next piece
-// on a free cell that some beam may cross in the position so far: a beam of
-// any feeding order (see mapReach), a superset of the beams of every real
-// evaluation. Every solution in which every piece is crossed by a beam is
-// reached this way: add its pieces in the order the beams of the solved
-// position first enter them, and each lies on a beam of the pieces before it.
-// Of the eight directions of a piece it tries one of each group that acts
-// alike on every beam that may arrive at its cell, and splits a group again
-// when more beams may arrive after later pieces. Each set is visited once
-// (a compact key in an open-addressing table). "NoSolution" therefore means:
-// no set of at most the palette's pieces (and at most MaxSearchDepth)
-// solves the level. A level already solved as loaded gives an empty solution.
-//
-// The search goes deepest first, trying first the placement whose position
-// has the most lamp colours in reach.
+// The search is exact. It is one walk of every beam the position may have
+// (see solver_beam_search.h), depth first: the first time a beam enters a
+// cell a piece may go on, it decides what stands there, nothing or a piece
+// from the hand in a group of directions that act alike on the beams
+// arriving so far (split when later beams tell them apart). Every solution
+// in which every piece is crossed by a beam is met this way, exactly once:
+// the walk follows the beams of the solved position itself. "NoSolution"
+// therefore means: no set of at most the palette's pieces (and at most
+// MaxSearchDepth) solves the level with every piece on a beam, and a piece no
+// beam crosses does nothing. A level already solved as loaded gives an empty
+// solution.
 SolveResult solve(const Level& level, const SolveLimits& limits = {});
 
 struct CountResult {
@@ -106,12 +110,18 @@ struct CountResult {
     std::vector<std::vector<Placement>> found;
 };
 
-// Counts distinct solutions, stopping at `limit`. Beyond the rules above, a
-// solution's every piece must be crossed by a beam in the solved position
-// (a spare piece parked anywhere makes no new solution), and two directions
-// of a piece that do the same to every beam arriving at its cell there are
-// one solution.
+// Counts distinct solutions, stopping at `limit`: the same walk as solve,
+// which stops at the first. Beyond the rules above, a solution's every piece
+// must be crossed by a beam in the solved position (a spare piece parked
+// anywhere makes no new solution), and two directions of a piece that do the
+// same to every beam arriving at its cell there are one solution.
 CountResult countSolutions(const Level& level, int limit, const SolveLimits& limits = {});
+
+// True when two directions of a placeable `kind` do the same to every beam,
+// whatever its direction and colour (a double mirror turned half round, say).
+// The one rule of directions that act alike, the solver's and the hint's.
+// Directions of other kinds act alike only when equal modulo 8.
+bool directionsActAlike(PieceKind kind, std::uint8_t first, std::uint8_t second);
 
 // Appends the placements to `level` in order, as a player placing them from
 // the palette would. Returns false (leaving the earlier ones placed) when a

@@ -1,95 +1,59 @@
-// Walking every beam once, deciding each free board cell the first time a beam enters it.
+// Walking every beam once, deciding each cell a piece may go on the first time a beam enters it.
 #include "core/solver_beam_search.h"
 
-#include "core/palette.h"
-#include "core/piece_rules.h"
+#include "core/solver_bound.h"
 #include "core/solver_common.h"
+#include "core/solver_walk.h"
 
-#include <array>
-#include <bitset>
 #include <memory>
 #include <set>
 
 namespace prismora {
 namespace {
 
-constexpr int BoardCellCount = BoardCells * BoardCells;
-constexpr int LookupCells = BoardCells + 1;
+// Where a walker stopped: it goes on, it ended, it waits for a decision on
+// its cell, or a beam every evaluation traces reached a bomb.
+enum class Fate { GoesOn, Ends, Waits, Explodes };
 
-std::size_t boardCellIndex(std::int64_t column, std::int64_t row)
+// Where the walk of a branch stopped: every walker left waits for a decision,
+// all beams are followed, or a beam every evaluation traces reached a bomb.
+enum class Stop { Decide, Complete, Dead };
+
+// The states the walk that leaves cells empty first may spend (see
+// enumerateSolutions).
+constexpr long ProbeStates = 100'000;
+
+bool isFixedJunction(PieceKind kind)
 {
-    return static_cast<std::size_t>((row - 1) * BoardCells + (column - 1));
+    return kind == PieceKind::TCoupling || kind == PieceKind::TCoupling2 ||
+           kind == PieceKind::YCoupling;
 }
 
-// What stands on a cell of the lookup area in the level as loaded.
-constexpr std::int16_t FreeCell = -1;
-constexpr std::int16_t SourceCell = -2;
+// Which child of an undecided cell is explored first.
+enum class ChildOrder { PiecesFirst, EmptyFirst };
 
-// A piece put down by the search: its board cell (0..80), its palette row
-// (0..6), the group of directions it may have (bit d for direction d; a group
-// acts alike on every beam that reached it so far), and its output's source.
-struct Item {
-    std::uint8_t cell = 0;
-    std::uint8_t row = 0;
-    std::uint8_t directions = 0;
-    std::int8_t output = -1;
+// What a walk found, and how to tell its solutions apart.
+struct Walked {
+    CountResult count;
+    std::set<std::string> signatures;
 };
-
-constexpr std::int8_t Undecided = -1;
-constexpr std::int8_t LeftEmpty = -2;
-
-// A beam being followed: where it is, where it goes, its colour, and whether
-// it comes from a cannon (whose beam every evaluation traces).
-struct Walker {
-    std::int8_t column = 0;
-    std::int8_t row = 0;
-    std::uint8_t direction = 0;
-    ColourSlot slot = ColourSlot::Other;
-    bool fromCannon = false;
-    bool isInCell = false; // entered its cell, not yet acted on
-};
-
-constexpr int MaxPending = 192;
-
-// One branch of the search: every decision taken so far and the beams still
-// to follow. Copied at each decision, so it holds no pointers.
-struct Branch {
-    std::array<std::int8_t, BoardCellCount> decision{};
-    std::array<Item, MaxSearchDepth> items{};
-    int itemCount = 0;
-    std::array<int, PlayRowCount> left{};
-    std::bitset<LookupCells * LookupCells * 8 * ColourSlots> entered;
-    std::bitset<Level::MaxSources * 8 * ColourSlots> started;
-    std::array<std::uint8_t, Level::MaxSources> outputSlots{};
-    std::array<std::uint8_t, Level::MaxSources> keepDirections{};
-    int sourceCount = 0;
-    std::array<Walker, MaxPending> pending{};
-    int pendingCount = 0;
-    Walker current;
-    bool hasCurrent = false;
-};
-
-// Where a branch stopped: a piece or nothing to put on a cell, a direction
-// group to split, all beams followed, or a cannon's beam in a bomb.
-enum class Stop { Decide, Split, Complete, Dead };
-
-// What a cell did to a beam.
-enum class Fate { GoesOn, Ends, Explodes };
 
 class Search {
 public:
-    Search(const Level& level, const SolveLimits& limits, int limit, RaceEntry race);
-    CountResult run();
+    Search(const Level& level, const SolveLimits& limits, int limit, ChildOrder order,
+           const Walked* found = nullptr);
+    Walked run();
 
 private:
     void explore(Branch& branch);
-    Stop follow(Branch& branch);
+    void decide(Branch& branch, std::size_t cell, std::uint32_t arrivals);
+    void split(Branch& branch, std::size_t cell, std::uint32_t arrivals);
+    Stop advance(Branch& branch);
+    Fate follow(Branch& branch, Walker& walker);
     Fate fateInCell(Branch& branch, Walker& walker);
-    Fate act(Branch& branch, Walker& walker, std::int16_t occupant);
-    bool actAsPiece(Branch& branch, Walker& walker, PieceKind kind, std::uint8_t direction,
-                    int output);
-    void emit(Branch& branch, int source, std::uint8_t direction, ColourSlot slot);
-    void feed(Branch& branch, int output, const OutputFeed& fed);
+    Fate act(Branch& branch, Walker& walker, PieceKind kind, std::uint8_t direction, int output);
+    void emit(Branch& branch, int source, std::uint8_t direction, ColourSlot slot, bool isCertain);
+    void feed(Branch& branch, int output, const OutputFeed& fed, bool isCertain);
     bool place(Branch& branch, std::uint8_t cell, std::uint8_t row, std::uint8_t group);
     Cell cellOfSource(const Branch& branch, int source) const;
     void finish(const Branch& branch);
@@ -97,56 +61,47 @@ private:
 
     Level m_base;
     Level m_work;
-    std::size_t m_basePieces = 0;
-    std::array<std::int16_t, LookupCells * LookupCells> m_occupant{};
-    std::vector<std::uint8_t> m_lampNeeds; // per base piece: slots a lamp needs
+    Occupancy m_occupancy;
+    LampBound m_bound;
+    std::vector<std::pair<std::size_t, std::uint8_t>> m_lamps; // lookup cell, slots needed
     SearchDepth m_depth;
     int m_limit;
+    ChildOrder m_order;
     SearchBudget m_budget;
     std::set<std::string> m_signatures;
     std::vector<std::vector<Placement>> m_found;
     GiveUpReason m_stopped = GiveUpReason::None;
     bool m_done = false;
-    Stop m_stop = Stop::Decide;
     bool m_beamsOverflowed = false;
 };
 
-bool inLookupArea(int column, int row)
+Level inPlay(const Level& level)
 {
-    return column >= 0 && column < LookupCells && row >= 0 && row < LookupCells;
+    Level playing = level;
+    playing.mode = Mode::Play;
+    return playing;
 }
 
-Search::Search(const Level& level, const SolveLimits& limits, int limit, RaceEntry race)
-    : m_base(level), m_depth(searchDepth(level, limits)), m_limit(limit), m_budget(limits, race)
+// `found`: solutions an earlier walk of the same level found, counted again
+// only once.
+Search::Search(const Level& level, const SolveLimits& limits, int limit, ChildOrder order,
+               const Walked* found)
+    : m_base(inPlay(level)), m_work(m_base), m_occupancy(m_base), m_bound(m_base, m_occupancy),
+      m_depth(searchDepth(level, limits)), m_limit(limit), m_order(order), m_budget(limits)
 {
-    m_base.mode = Mode::Play;
-    m_work = m_base;
-    m_basePieces = m_base.pieces.size();
-    m_occupant.fill(FreeCell);
-    const auto claim = [this](std::int32_t column, std::int32_t row, std::int16_t value) {
-        if (inLookupArea(column, row)) {
-            std::int16_t& cell = m_occupant[static_cast<std::size_t>(row * LookupCells + column)];
-            if (cell == FreeCell) {
-                cell = value;
-            }
-        }
-    };
-    for (std::size_t i = 0; i < m_base.pieces.size(); ++i) {
-        const Piece& piece = m_base.pieces[i];
-        if (!piece.removed) {
-            claim(piece.column, piece.row, static_cast<std::int16_t>(i));
-        }
-        m_lampNeeds.push_back(piece.removed ? 0 : lampSlots(piece.kind));
+    if (found != nullptr) {
+        m_signatures = found->signatures;
+        m_found = found->count.found;
     }
-    for (std::size_t i = 0; i < m_base.sources.size(); ++i) {
-        if (!isSourceRemoved(m_base, static_cast<int>(i))) {
-            const Cell cell = sourceCell(m_base, static_cast<int>(i));
-            claim(cell.column, cell.row, SourceCell);
+    for (const Piece& piece : m_base.pieces) {
+        const std::uint8_t slots = piece.removed ? 0 : lampSlots(piece.kind);
+        if (slots != 0 && isInLookupArea(piece.column, piece.row)) {
+            m_lamps.emplace_back(lookupIndex(piece.column, piece.row), slots);
         }
     }
 }
 
-CountResult Search::run()
+Walked Search::run()
 {
     auto branch = std::make_unique<Branch>();
     branch->decision.fill(Undecided);
@@ -159,7 +114,7 @@ CountResult Search::run()
         const BeamSource& source = m_base.sources[i];
         if (source.isCannon() && !source.removed) {
             emit(*branch, static_cast<int>(i), static_cast<std::uint8_t>(source.direction % 8),
-                 slotOf(source.colour));
+                 slotOf(source.colour), true);
         }
     }
     explore(*branch);
@@ -168,16 +123,13 @@ CountResult Search::run()
                     : m_depth.isCut   ? GiveUpReason::TooManyPieces
                                       : GiveUpReason::None;
     }
-    if (m_stopped == GiveUpReason::None && !m_done) {
-        m_budget.decide(); // every position was met
-    }
     CountResult result;
     result.solutions = static_cast<int>(m_found.size());
     result.found = m_found;
     result.states = m_budget.states();
     result.reason = m_stopped;
     result.isExact = m_stopped == GiveUpReason::None;
-    return result;
+    return {result, m_signatures};
 }
 
 Cell Search::cellOfSource(const Branch& branch, int source) const
@@ -186,7 +138,7 @@ Cell Search::cellOfSource(const Branch& branch, int source) const
         return sourceCell(m_base, source);
     }
     for (int i = 0; i < branch.itemCount; ++i) {
-        const Item& item = branch.items[static_cast<std::size_t>(i)];
+        const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
         if (item.output == source) {
             return {item.cell % BoardCells + 1, item.cell / BoardCells + 1};
         }
@@ -194,7 +146,8 @@ Cell Search::cellOfSource(const Branch& branch, int source) const
     return {-1, -1};
 }
 
-void Search::emit(Branch& branch, int source, std::uint8_t direction, ColourSlot slot)
+void Search::emit(Branch& branch, int source, std::uint8_t direction, ColourSlot slot,
+                  bool isCertain)
 {
     const std::size_t bit = (static_cast<std::size_t>(source) * 8 + direction) * ColourSlots +
                             static_cast<std::size_t>(slot);
@@ -203,40 +156,37 @@ void Search::emit(Branch& branch, int source, std::uint8_t direction, ColourSlot
     }
     branch.started.set(bit);
     const Cell cell = cellOfSource(branch, source);
-    const Step step = stepOf(direction);
     // A source whose first step leaves the lookup area sends no beam on it.
-    if (!inLookupArea(static_cast<int>(std::int64_t(cell.column) + step.dx),
-                      static_cast<int>(std::int64_t(cell.row) + step.dy))) {
+    if (!isInLookupArea(std::int64_t(cell.column) + StepColumn[direction],
+                        std::int64_t(cell.row) + StepRow[direction])) {
         return;
     }
     if (branch.pendingCount == MaxPending) {
         m_beamsOverflowed = true;
         return;
     }
-    const bool isCannon = source < static_cast<int>(m_base.sources.size()) &&
-                          m_base.sources[static_cast<std::size_t>(source)].isCannon();
     branch.pending[static_cast<std::size_t>(branch.pendingCount++)] = {
         static_cast<std::int8_t>(cell.column),
         static_cast<std::int8_t>(cell.row),
         direction,
         slot,
-        isCannon,
+        isCertain,
         false};
 }
 
 // Feeding an output sends a beam of every colour it may carry: an inverter fed
 // a colour it keeps may send any colour its output was ever given.
-void Search::feed(Branch& branch, int output, const OutputFeed& fed)
+void Search::feed(Branch& branch, int output, const OutputFeed& fed, bool isCertain)
 {
     std::uint8_t& slots = branch.outputSlots[static_cast<std::size_t>(output)];
     std::uint8_t& keep = branch.keepDirections[static_cast<std::size_t>(output)];
     if (fed.colour) {
         const ColourSlot slot = slotOf(*fed.colour);
         slots = static_cast<std::uint8_t>(slots | slotBit(slot));
-        emit(branch, output, fed.direction, slot);
+        emit(branch, output, fed.direction, slot, isCertain);
         for (std::uint8_t d = 0; d < 8; ++d) {
             if (keep & (1u << d)) {
-                emit(branch, output, d, slot);
+                emit(branch, output, d, slot, false);
             }
         }
         return;
@@ -244,131 +194,120 @@ void Search::feed(Branch& branch, int output, const OutputFeed& fed)
     keep = static_cast<std::uint8_t>(keep | (1u << fed.direction));
     for (int s = 0; s < ColourSlots; ++s) {
         if (slots & (1u << s)) {
-            emit(branch, output, fed.direction, static_cast<ColourSlot>(s));
+            emit(branch, output, fed.direction, static_cast<ColourSlot>(s), false);
         }
     }
 }
 
-bool Search::actAsPiece(Branch& branch, Walker& walker, PieceKind kind, std::uint8_t direction,
-                        int output)
+// A junction fed by a beam every evaluation traces sends its output the same
+// way in every evaluation (it accepts one arriving direction only), and the
+// second pass traces it whatever the source order; deeper chains depend on
+// the order, and an inverter's output on which of its two sides was fed last.
+Fate Search::act(Branch& branch, Walker& walker, PieceKind kind, std::uint8_t direction, int output)
 {
-    const PieceResponse response =
-        respond(kind, direction, walker.direction, colourOfSlot(walker.slot));
-    if (response.output && output >= 0) {
-        feed(branch, output, *response.output);
+    const BeamAction action = beamActions(kind, direction)[walker.direction];
+    if ((action & HitsBomb) != 0) {
+        return walker.isCertain ? Fate::Explodes : Fate::Ends;
     }
-    if (!response.travel) {
-        return false;
+    if ((action & Feeds) != 0 && output >= 0) {
+        feed(branch, output, fedBeam(kind, direction, walker.direction, colourOfSlot(walker.slot)),
+             walker.isCertain && isFixedJunction(kind));
     }
-    walker.direction = *response.travel;
-    walker.isInCell = false;
-    return true;
-}
-
-// What a piece of the level as loaded does to the walker in its cell.
-Fate Search::act(Branch& branch, Walker& walker, std::int16_t occupant)
-{
-    const Piece& piece = m_base.pieces[static_cast<std::size_t>(occupant)];
-    if (passesBeamsUnchanged(piece.kind)) {
-        walker.isInCell = false;
-        return Fate::GoesOn;
-    }
-    switch (piece.kind) {
-    case PieceKind::Bomb:
-        // A cannon's beam runs in every evaluation: no piece can still stop it.
-        return walker.fromCannon ? Fate::Explodes : Fate::Ends;
-    case PieceKind::OffBoard:
+    if ((action & Passes) == 0) {
         return Fate::Ends;
-    default:
-        break;
     }
-    return actAsPiece(branch, walker, piece.kind, piece.direction, piece.output) ? Fate::GoesOn
-                                                                                 : Fate::Ends;
+    walker.direction = action & LeavingDirection;
+    walker.isInCell = false;
+    return Fate::GoesOn;
 }
 
-// Follows the beams until a decision is needed (the walker then waits in its
-// cell), or all are followed, or a cannon's beam reaches a bomb.
-Stop Search::follow(Branch& branch)
-{
-    for (;;) {
-        if (!branch.hasCurrent) {
-            if (branch.pendingCount == 0) {
-                return Stop::Complete;
-            }
-            branch.current = branch.pending[static_cast<std::size_t>(--branch.pendingCount)];
-            branch.hasCurrent = true;
-        }
-        Walker& walker = branch.current;
-        if (!walker.isInCell) {
-            const Step step = stepOf(walker.direction);
-            walker.column = static_cast<std::int8_t>(walker.column + step.dx);
-            walker.row = static_cast<std::int8_t>(walker.row + step.dy);
-            const std::size_t bit = static_cast<std::size_t>(
-                ((walker.row * LookupCells + walker.column) * 8 + walker.direction) * ColourSlots +
-                static_cast<int>(walker.slot));
-            if (!inLookupArea(walker.column, walker.row) || branch.entered.test(bit)) {
-                branch.hasCurrent = false;
-                continue;
-            }
-            branch.entered.set(bit);
-            walker.isInCell = true;
-        }
-        const Fate fate = fateInCell(branch, walker);
-        if (fate == Fate::Explodes) {
-            return Stop::Dead;
-        }
-        if (fate == Fate::Ends) {
-            branch.hasCurrent = false;
-        } else if (walker.isInCell) {
-            return m_stop;
-        }
-    }
-}
-
-// What the walker's cell does to it. A walker left in its cell (isInCell)
-// waits for the decision m_stop names.
+// What the walker's cell does to it, or that it must wait for a decision.
 Fate Search::fateInCell(Branch& branch, Walker& walker)
 {
-    const std::int16_t occupant =
-        m_occupant[static_cast<std::size_t>(walker.row * LookupCells + walker.column)];
-    if (occupant == SourceCell) {
-        return Fate::Ends;
-    }
-    if (occupant >= 0) {
-        return act(branch, walker, occupant);
+    const CellOccupant& occupant = m_occupancy.at(walker.column, walker.row);
+    if (occupant.piece >= 0) {
+        const Piece& piece = m_base.pieces[static_cast<std::size_t>(occupant.piece)];
+        return act(branch, walker, piece.kind, piece.direction, piece.output);
     }
     if (!isBoardCell(walker.column, walker.row)) {
+        if (occupant.piece == SourceCell) {
+            return Fate::Ends;
+        }
         walker.isInCell = false;
         return Fate::GoesOn;
     }
-    const std::size_t cell = boardCellIndex(walker.column, walker.row);
-    std::int8_t& decided = branch.decision[cell];
+    std::int8_t& decided = branch.decision[boardIndex(walker.column, walker.row)];
     if (decided == Undecided) {
         if (branch.itemCount < m_depth.pieces) {
-            m_stop = Stop::Decide;
-            return Fate::GoesOn;
+            return Fate::Waits;
         }
         decided = LeftEmpty; // the last piece is down: open cells stay empty
     }
     if (decided == LeftEmpty) {
+        if (occupant.piece == SourceCell) {
+            return Fate::Ends;
+        }
         walker.isInCell = false;
         return Fate::GoesOn;
     }
-    const Item& item = branch.items[static_cast<std::size_t>(decided)];
+    const WalkItem& item = branch.items[static_cast<std::size_t>(decided)];
     if (!behaviour().isUniform(item.row, item.directions,
                                arrivalIndex(walker.direction, walker.slot))) {
-        m_stop = Stop::Split;
-        return Fate::GoesOn;
+        return Fate::Waits;
     }
-    return actAsPiece(branch, walker, *kindOfRow(item.row), firstDirection(item.directions),
-                      item.output)
-               ? Fate::GoesOn
-               : Fate::Ends;
+    return act(branch, walker, *kindOfRow(item.row), firstDirection(item.directions), item.output);
+}
+
+// Follows one walker until it ends or waits in a cell.
+Fate Search::follow(Branch& branch, Walker& walker)
+{
+    for (;;) {
+        if (!walker.isInCell) {
+            const int column = walker.column + StepColumn[walker.direction];
+            const int row = walker.row + StepRow[walker.direction];
+            if (!isInLookupArea(column, row)) {
+                return Fate::Ends;
+            }
+            std::uint32_t& entered = branch.entered[lookupIndex(column, row)];
+            const std::uint32_t bit = 1u << arrivalIndex(walker.direction, walker.slot);
+            if ((entered & bit) != 0) {
+                return Fate::Ends;
+            }
+            entered |= bit;
+            walker.column = static_cast<std::int8_t>(column);
+            walker.row = static_cast<std::int8_t>(row);
+            walker.isInCell = true;
+        }
+        const Fate fate = fateInCell(branch, walker);
+        if (fate != Fate::GoesOn) {
+            return fate;
+        }
+    }
+}
+
+// Follows every walker until it ends or waits. Nothing is decided on the
+// way (but cells left empty once the last piece is down), so a walker that
+// waits keeps waiting, and the walkers fed on the way are followed too.
+Stop Search::advance(Branch& branch)
+{
+    int waiting = 0;
+    for (int i = 0; i < branch.pendingCount; ++i) {
+        Walker walker = branch.pending[static_cast<std::size_t>(i)];
+        const Fate fate = follow(branch, walker);
+        if (fate == Fate::Explodes) {
+            return Stop::Dead;
+        }
+        if (fate == Fate::Waits) {
+            branch.pending[static_cast<std::size_t>(waiting++)] = walker;
+        }
+    }
+    branch.pendingCount = waiting;
+    return waiting == 0 ? Stop::Complete : Stop::Decide;
 }
 
 bool Search::place(Branch& branch, std::uint8_t cell, std::uint8_t row, std::uint8_t group)
 {
-    Item item{cell, row, group, -1};
+    WalkItem item{cell, row, group, -1};
     if (isSplittingKind(*kindOfRow(row))) {
         if (branch.sourceCount >= Level::MaxSources) {
             return false;
@@ -378,6 +317,7 @@ bool Search::place(Branch& branch, std::uint8_t cell, std::uint8_t row, std::uin
     branch.decision[cell] = static_cast<std::int8_t>(branch.itemCount);
     branch.items[static_cast<std::size_t>(branch.itemCount++)] = item;
     --branch.left[row];
+    branch.lastPiece = LastPiece::Unknown;
     return true;
 }
 
@@ -388,7 +328,7 @@ void Search::explore(Branch& branch)
         m_done = true;
         return;
     }
-    const Stop stopped = follow(branch);
+    const Stop stopped = advance(branch);
     if (stopped == Stop::Dead) {
         return;
     }
@@ -396,40 +336,69 @@ void Search::explore(Branch& branch)
         finish(branch);
         return;
     }
-    const Walker& walker = branch.current;
-    const std::size_t cell = boardCellIndex(walker.column, walker.row);
-    const std::uint32_t arrival = 1u << arrivalIndex(walker.direction, walker.slot);
-    Branch next;
-    if (stopped == Stop::Split) {
-        const int index = branch.decision[cell];
-        const Item item = branch.items[static_cast<std::size_t>(index)];
-        for (const std::uint8_t group : behaviour().groups(item.row, item.directions, arrival)) {
-            next = branch;
-            next.items[static_cast<std::size_t>(index)].directions = group;
-            explore(next);
-            if (m_done) {
-                return;
-            }
+    // The first waiting walker's cell is decided, for every beam waiting there.
+    const Walker& first = branch.pending[0];
+    std::uint32_t arrivals = 0;
+    for (int i = 0; i < branch.pendingCount; ++i) {
+        const Walker& walker = branch.pending[static_cast<std::size_t>(i)];
+        if (walker.column == first.column && walker.row == first.row) {
+            arrivals |= 1u << arrivalIndex(walker.direction, walker.slot);
         }
-        return;
+    }
+    const std::size_t cell = boardIndex(first.column, first.row);
+    if (branch.decision[cell] >= 0) {
+        split(branch, cell, arrivals);
+    } else if (m_bound.isReachable(branch, m_depth.pieces - branch.itemCount)) {
+        decide(branch, cell, arrivals);
+    }
+}
+
+// A piece's direction group that no longer acts alike on the beams now
+// arriving is split, one branch per part.
+void Search::split(Branch& branch, std::size_t cell, std::uint32_t arrivals)
+{
+    const auto index = static_cast<std::size_t>(branch.decision[cell]);
+    const WalkItem item = branch.items[index];
+    const DirectionGroups parts = behaviour().groups(item.row, item.directions, arrivals);
+    Branch next;
+    for (int i = 0; i < parts.count && !m_done; ++i) {
+        next = branch;
+        next.items[index].directions = parts.groups[static_cast<std::size_t>(i)];
+        next.lastPiece = LastPiece::Unknown;
+        explore(next);
+    }
+}
+
+// An undecided cell gets each piece in hand, in each group of directions
+// that act alike on the beams waiting there, or is left empty.
+void Search::decide(Branch& branch, std::size_t cell, std::uint32_t arrivals)
+{
+    const std::size_t lookup = lookupIndex(cell % BoardCells + 1, cell / BoardCells + 1);
+    Branch next;
+    const auto leaveEmpty = [&] {
+        next = branch;
+        next.decision[cell] = LeftEmpty;
+        next.lastPieceCells.reset(lookup);
+        explore(next);
+    };
+    if (m_order == ChildOrder::EmptyFirst) {
+        leaveEmpty();
     }
     for (std::uint8_t row = 0; row < PlayRowCount && !m_done; ++row) {
         if (branch.left[row] <= 0) {
             continue;
         }
-        for (const std::uint8_t group : behaviour().groups(row, 0xFF, arrival)) {
+        const DirectionGroups groups = behaviour().groups(row, 0xFF, arrivals);
+        for (int i = 0; i < groups.count && !m_done; ++i) {
             next = branch;
-            if (place(next, static_cast<std::uint8_t>(cell), row, group)) {
+            if (place(next, static_cast<std::uint8_t>(cell), row,
+                      groups.groups[static_cast<std::size_t>(i)])) {
                 explore(next);
-            }
-            if (m_done) {
-                return;
             }
         }
     }
-    if (!m_done) {
-        branch.decision[cell] = LeftEmpty;
-        explore(branch);
+    if (m_order == ChildOrder::PiecesFirst && !m_done) {
+        leaveEmpty();
     }
 }
 
@@ -437,7 +406,7 @@ std::vector<Placement> Search::placementsOf(const Branch& branch) const
 {
     std::vector<Placement> placements;
     for (int i = 0; i < branch.itemCount; ++i) {
-        const Item& item = branch.items[static_cast<std::size_t>(i)];
+        const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
         placements.push_back({*kindOfRow(item.row), item.cell % BoardCells + 1,
                               item.cell / BoardCells + 1, firstDirection(item.directions)});
     }
@@ -448,23 +417,8 @@ std::vector<Placement> Search::placementsOf(const Branch& branch) const
 // of its colours before the real evaluation is asked.
 void Search::finish(const Branch& branch)
 {
-    std::vector<std::uint8_t> reached(m_basePieces, 0);
-    for (std::size_t i = 0; i < m_basePieces; ++i) {
-        if (m_lampNeeds[i] == 0) {
-            continue;
-        }
-        const Piece& lamp = m_base.pieces[i];
-        std::uint8_t slots = 0;
-        for (std::uint8_t d = 0; d < 8; ++d) {
-            for (int s = 0; s < ColourSlots; ++s) {
-                const std::size_t bit = static_cast<std::size_t>(
-                    ((lamp.row * LookupCells + lamp.column) * 8 + d) * ColourSlots + s);
-                if (inLookupArea(lamp.column, lamp.row) && branch.entered.test(bit)) {
-                    slots = static_cast<std::uint8_t>(slots | (1u << s));
-                }
-            }
-        }
-        if ((slots & m_lampNeeds[i]) != m_lampNeeds[i]) {
+    for (const auto& [cell, slots] : m_lamps) {
+        if ((slotsOf(branch.entered[cell]) & slots) != slots) {
             return;
         }
     }
@@ -477,18 +431,34 @@ void Search::finish(const Branch& branch)
     if (signature && m_signatures.insert(*signature).second) {
         m_found.push_back(*order);
         m_done = static_cast<int>(m_found.size()) >= m_limit;
-        if (m_done) {
-            m_budget.decide();
-        }
     }
 }
 
 } // namespace
 
-CountResult enumerateSolutions(const Level& level, int limit, const SolveLimits& limits,
-                               RaceEntry race)
+// Solutions often lie far along the beams, and then a walk that first lets
+// each beam through meets them soonest; on some levels that walk wanders
+// instead. So it only probes, with a budget of states, and the walk that
+// first puts pieces down decides, counting what the probe found once. Both
+// are deterministic, so the answer and the states are too.
+CountResult enumerateSolutions(const Level& level, int limit, const SolveLimits& limits)
 {
-    return Search(level, limits, limit, race).run();
+    SolveLimits probing = limits;
+    probing.maxStates =
+        limits.maxStates > 0 ? std::min(limits.maxStates, ProbeStates) : ProbeStates;
+    const Walked probe = Search(level, probing, limit, ChildOrder::EmptyFirst).run();
+    const bool isOnlyProbeSpent = probe.count.reason == GiveUpReason::StateBudget &&
+                                  (limits.maxStates <= 0 || limits.maxStates > ProbeStates);
+    if (!isOnlyProbeSpent) {
+        return probe.count;
+    }
+    SolveLimits rest = limits;
+    if (limits.maxStates > 0) {
+        rest.maxStates = limits.maxStates - probe.count.states;
+    }
+    Walked walked = Search(level, rest, limit, ChildOrder::PiecesFirst, &probe).run();
+    walked.count.states += probe.count.states;
+    return walked.count;
 }
 
 } // namespace prismora

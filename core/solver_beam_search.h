@@ -1,22 +1,22 @@
-// Counting solutions: one walk of every beam, deciding each free cell the first time a beam enters
-// it.
+// The solver's one search: one walk of every beam, deciding each cell a piece may go on the first
+// time a beam enters it.
 #pragma once
 
 #include "core/solver.h"
 
-#include "core/solver_common.h"
-
 namespace prismora {
 
-// The search behind countSolutions() (see the contract in solver.h). It
-// follows every beam the position may have (as mapReach does) and, the first
-// time a beam enters a free board cell, decides once and for all what stands
-// there: nothing, or a piece from the hand in a group of directions that act
-// alike on that beam (split again when another beam arrives that tells them
-// apart). Every position whose pieces all lie on its beams is met exactly
-// once, so no visited set is needed and memory stays small. A cannon's beam
-// that reaches a bomb ends the branch: every evaluation traces it.
-CountResult enumerateSolutions(const Level& level, int limit, const SolveLimits& limits,
-                               RaceEntry race = {});
+// The search behind solve() and countSolutions() (see the contract in
+// solver.h), stopping after `limit` distinct solutions. It follows every beam
+// the position may have (as mapReach does) and, the first time a beam enters
+// a cell a piece may go on, decides once and for all what stands there:
+// nothing, or a piece from the hand in a group of directions that act alike
+// on the beams waiting there (split again when another beam arrives that
+// tells them apart). Every position whose pieces all lie on its beams is met
+// exactly once, so no visited set is needed and memory stays small. A
+// branch ends early when a cannon's beam, or the output of a junction such a
+// beam feeds, reaches a bomb (every evaluation traces it), and when the
+// pieces left cannot bring some lamp a colour it lacks (LampBound).
+CountResult enumerateSolutions(const Level& level, int limit, const SolveLimits& limits);
 
 } // namespace prismora

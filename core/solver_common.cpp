@@ -59,29 +59,31 @@ Behaviour::Behaviour()
     }
 }
 
-std::vector<std::uint8_t> Behaviour::groups(int row, std::uint8_t directions,
-                                            std::uint32_t arrivals) const
+bool Behaviour::actAlike(int row, int first, int second, std::uint32_t arrivals) const
 {
-    const auto alike = [&](int d, int e) {
-        for (int a = 0; a < 32; ++a) {
-            if ((arrivals & (1u << a)) && codeOf(row, d, a) != codeOf(row, e, a)) {
-                return false;
-            }
+    for (int a = 0; a < 32; ++a) {
+        if ((arrivals & (1u << a)) && codeOf(row, first, a) != codeOf(row, second, a)) {
+            return false;
         }
-        return true;
-    };
-    std::vector<std::uint8_t> found;
+    }
+    return true;
+}
+
+DirectionGroups Behaviour::groups(int row, std::uint8_t directions, std::uint32_t arrivals) const
+{
+    DirectionGroups found;
     for (int d = 0; d < 8; ++d) {
         if (!(directions & (1u << d))) {
             continue;
         }
-        auto group = std::find_if(found.begin(), found.end(),
-                                  [&](std::uint8_t g) { return alike(d, firstDirection(g)); });
-        if (group == found.end()) {
-            found.push_back(static_cast<std::uint8_t>(1u << d));
-        } else {
-            *group = static_cast<std::uint8_t>(*group | (1u << d));
+        int group = 0;
+        while (group < found.count &&
+               !actAlike(row, d, firstDirection(found.groups[static_cast<std::size_t>(group)]),
+                         arrivals)) {
+            ++group;
         }
+        found.count = std::max(found.count, group + 1);
+        found.groups[static_cast<std::size_t>(group)] |= static_cast<std::uint8_t>(1u << d);
     }
     return found;
 }
@@ -172,8 +174,17 @@ std::optional<std::string> solutionSignature(const Level& base, Level& work,
     return signature;
 }
 
-SearchBudget::SearchBudget(const SolveLimits& limits, RaceEntry race)
-    : m_limits(limits), m_race(race),
+bool directionsActAlike(PieceKind kind, std::uint8_t first, std::uint8_t second)
+{
+    const std::optional<int> row = rowOfKind(kind);
+    if (!row || *row >= PlayRowCount) {
+        return first % 8 == second % 8;
+    }
+    return behaviour().actAlike(*row, first % 8, second % 8, 0xFFFFFFFFu);
+}
+
+SearchBudget::SearchBudget(const SolveLimits& limits)
+    : m_limits(limits),
       m_deadline(limits.maxSeconds > 0
                      ? std::chrono::steady_clock::now() +
                            std::chrono::duration_cast<std::chrono::steady_clock::duration>(
@@ -187,21 +198,12 @@ bool SearchBudget::spend()
     ++m_states;
     if (m_limits.maxStates > 0 && m_states >= m_limits.maxStates) {
         m_reason = GiveUpReason::StateBudget;
-    } else if ((m_limits.cancel != nullptr && m_limits.cancel->load(std::memory_order_relaxed)) ||
-               (m_race.race != nullptr &&
-                m_race.race->isBeaten(m_race.runner, m_states * m_race.unitsPerState))) {
+    } else if (m_limits.cancel != nullptr && m_limits.cancel->load(std::memory_order_relaxed)) {
         m_reason = GiveUpReason::Cancelled;
     } else if ((m_states & 1023) == 0 && std::chrono::steady_clock::now() > m_deadline) {
         m_reason = GiveUpReason::TimeBudget;
     }
     return m_reason != GiveUpReason::None;
-}
-
-void SearchBudget::decide()
-{
-    if (m_race.race != nullptr) {
-        m_race.race->decide(m_race.runner, m_states * m_race.unitsPerState);
-    }
 }
 
 SearchDepth searchDepth(const Level& level, const SolveLimits& limits)

@@ -1,13 +1,12 @@
-// What the solver's two searches share: how pieces act on arrivals, working orders, budgets.
+// What the solver's search shares with its checks: how pieces act on arrivals, working orders,
+// signatures, budgets.
 #pragma once
 
 #include "core/colour_slot.h"
 #include "core/solver.h"
 
 #include <array>
-#include <atomic>
 #include <chrono>
-#include <climits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,17 +24,24 @@ inline std::uint8_t arrivalIndex(std::uint8_t direction, ColourSlot slot)
     return static_cast<std::uint8_t>(direction * ColourSlots + static_cast<int>(slot));
 }
 
+// Directions of one piece that act alike: bit d for direction d.
+struct DirectionGroups {
+    std::array<std::uint8_t, 8> groups{};
+    int count = 0;
+};
+
 // What each placeable kind (by palette row) turned to each direction does
 // with a beam arriving in each direction and colour slot, as a number: equal
-// numbers, same deed (leaving direction, output fed and its colour).
+// numbers, same deed (leaving direction, output fed and its colour). This is
+// the one rule of which directions act alike (see directionsActAlike).
 class Behaviour {
 public:
     Behaviour();
 
     // The groups of `directions` that act alike on every arrival (bit
     // arrivalIndex) in `arrivals`, in the order of their lowest direction.
-    std::vector<std::uint8_t> groups(int row, std::uint8_t directions,
-                                     std::uint32_t arrivals) const;
+    DirectionGroups groups(int row, std::uint8_t directions, std::uint32_t arrivals) const;
+    bool actAlike(int row, int first, int second, std::uint32_t arrivals) const;
     bool isUniform(int row, std::uint8_t directions, int arrival) const;
     std::uint16_t codeOf(int row, int direction, int arrival) const
     {
@@ -61,47 +67,17 @@ std::optional<std::vector<Placement>> workingOrder(const Level& base, Level& wor
 std::optional<std::string> solutionSignature(const Level& base, Level& work,
                                              const std::vector<Placement>& order);
 
-// Two searches of one level running side by side. Each counts its work in
-// units (a state of the costlier search weighs more); whichever decides the
-// level with less work wins, and the other stops as soon as it has done more
-// work than that. Since each search alone is deterministic, so is the winner,
-// however the two threads are scheduled.
-class SearchRace {
-public:
-    // True when the other runner has decided with less work than `units`.
-    bool isBeaten(int runner, long units) const
-    {
-        return m_decidedAt[1 - runner].load(std::memory_order_relaxed) < units;
-    }
-    void decide(int runner, long units) { m_decidedAt[runner].store(units); }
-    long decidedAt(int runner) const { return m_decidedAt[runner].load(); }
-
-private:
-    std::array<std::atomic<long>, 2> m_decidedAt{LONG_MAX, LONG_MAX};
-};
-
-// One runner's place in a race: which runner, and what a state weighs.
-struct RaceEntry {
-    SearchRace* race = nullptr;
-    int runner = 0;
-    long unitsPerState = 1;
-};
-
-// The limits of one search as it runs: states, time, cancelling, a race.
+// The limits of one search as it runs: states, cancelling, and the time cap.
 class SearchBudget {
 public:
-    explicit SearchBudget(const SolveLimits& limits, RaceEntry race = {});
+    explicit SearchBudget(const SolveLimits& limits);
     // Counts one more state; true when the search must stop (see reason()).
     bool spend();
-    // The search has decided the level (a solution, or none after covering
-    // everything); a racing search stops once it has done more work.
-    void decide();
     GiveUpReason reason() const { return m_reason; }
     long states() const { return m_states; }
 
 private:
     SolveLimits m_limits;
-    RaceEntry m_race;
     std::chrono::steady_clock::time_point m_deadline;
     long m_states = 0;
     GiveUpReason m_reason = GiveUpReason::None;

@@ -1,21 +1,12 @@
 // Following every beam a position can have, in any feeding order.
 #include "core/solver_reach.h"
 
-#include "core/piece_rules.h"
+#include "core/beam_step.h"
 
 #include <bitset>
 
 namespace prismora {
 namespace {
-
-constexpr int LookupCells = BoardCells + 1;
-constexpr int NoPiece = -1;
-constexpr int SourceCell = -2;
-
-bool inLookupArea(std::int64_t column, std::int64_t row)
-{
-    return column >= 0 && column < LookupCells && row >= 0 && row < LookupCells;
-}
 
 struct Beam {
     std::int64_t column;
@@ -26,21 +17,8 @@ struct Beam {
 
 class Reach {
 public:
-    explicit Reach(const Level& level) : m_level(level)
+    explicit Reach(const Level& level) : m_level(level), m_occupancy(level)
     {
-        m_cells.fill(NoPiece);
-        for (std::size_t i = 0; i < level.pieces.size(); ++i) {
-            const Piece& piece = level.pieces[i];
-            if (!piece.removed) {
-                claim(piece.column, piece.row, static_cast<int>(i));
-            }
-        }
-        for (std::size_t i = 0; i < level.sources.size(); ++i) {
-            if (!isSourceRemoved(level, static_cast<int>(i))) {
-                const Cell cell = sourceCell(level, static_cast<int>(i));
-                claim(cell.column, cell.row, SourceCell);
-            }
-        }
         m_outputSlots.assign(level.sources.size(), slotBit(ColourSlot::Other));
         m_keepDirections.assign(level.sources.size(), 0);
         m_map.pieceSlots.assign(level.pieces.size(), 0);
@@ -64,16 +42,6 @@ public:
     }
 
 private:
-    void claim(std::int32_t column, std::int32_t row, int value)
-    {
-        if (inLookupArea(column, row)) {
-            int& cell = m_cells[static_cast<std::size_t>(row * LookupCells + column)];
-            if (cell == NoPiece) {
-                cell = value;
-            }
-        }
-    }
-
     void start(int source, std::uint8_t direction, ColourSlot slot)
     {
         const std::size_t bit = (static_cast<std::size_t>(source) * 8 + direction) * ColourSlots +
@@ -89,9 +57,9 @@ private:
     // True the first time a beam enters this cell in this direction and colour.
     bool enter(const Beam& beam)
     {
-        const std::size_t bit = static_cast<std::size_t>(
-            ((beam.row * LookupCells + beam.column) * 8 + beam.direction) * ColourSlots +
-            static_cast<int>(beam.slot));
+        const std::size_t bit =
+            (lookupIndex(beam.column, beam.row) * 8 + beam.direction) * ColourSlots +
+            static_cast<std::size_t>(beam.slot);
         if (m_entered.test(bit)) {
             return false;
         }
@@ -102,10 +70,9 @@ private:
     void follow(Beam beam)
     {
         for (;;) {
-            const Step step = stepOf(beam.direction);
-            beam.column += step.dx;
-            beam.row += step.dy;
-            if (!inLookupArea(beam.column, beam.row) || !enter(beam)) {
+            beam.column += StepColumn[beam.direction];
+            beam.row += StepRow[beam.direction];
+            if (!isInLookupArea(beam.column, beam.row) || !enter(beam)) {
                 return;
             }
             m_map.slotsAnywhere |= slotBit(beam.slot);
@@ -114,42 +81,23 @@ private:
                                               static_cast<int>(beam.row))] |=
                     1u << (beam.direction * ColourSlots + static_cast<int>(beam.slot));
             }
-            const int occupant =
-                m_cells[static_cast<std::size_t>(beam.row * LookupCells + beam.column)];
-            if (occupant == NoPiece) {
-                continue;
+            const CellOccupant& occupant = m_occupancy.at(beam.column, beam.row);
+            if (occupant.piece >= 0) {
+                m_map.pieceSlots[static_cast<std::size_t>(occupant.piece)] |= slotBit(beam.slot);
             }
-            if (occupant == SourceCell || !actOn(static_cast<std::size_t>(occupant), beam)) {
+            const BeamAction action = occupant.actions[beam.direction];
+            if ((action & Feeds) != 0) {
+                const Piece& piece = m_level.pieces[static_cast<std::size_t>(occupant.piece)];
+                if (piece.output >= 0) {
+                    feed(piece.output, fedBeam(piece.kind, piece.direction, beam.direction,
+                                               colourOfSlot(beam.slot)));
+                }
+            }
+            if ((action & Passes) == 0) {
                 return;
             }
+            beam.direction = action & LeavingDirection;
         }
-    }
-
-    // The piece on the beam's cell acts on it; false when the beam ends there.
-    bool actOn(std::size_t index, Beam& beam)
-    {
-        const Piece& piece = m_level.pieces[index];
-        m_map.pieceSlots[index] |= slotBit(beam.slot);
-        if (passesBeamsUnchanged(piece.kind)) {
-            return true;
-        }
-        switch (piece.kind) {
-        case PieceKind::Bomb:
-        case PieceKind::OffBoard:
-            return false;
-        default:
-            break;
-        }
-        const PieceResponse response =
-            respond(piece.kind, piece.direction, beam.direction, colourOfSlot(beam.slot));
-        if (response.output && piece.output >= 0) {
-            feed(piece.output, *response.output);
-        }
-        if (!response.travel) {
-            return false;
-        }
-        beam.direction = *response.travel;
-        return true;
     }
 
     void feed(int output, const OutputFeed& fed)
@@ -177,7 +125,7 @@ private:
     }
 
     const Level& m_level;
-    std::array<int, LookupCells * LookupCells> m_cells{};
+    Occupancy m_occupancy;
     std::bitset<LookupCells * LookupCells * 8 * ColourSlots> m_entered;
     std::bitset<Level::MaxSources * 8 * ColourSlots> m_started;
     std::vector<std::uint8_t> m_outputSlots;

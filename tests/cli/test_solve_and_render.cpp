@@ -64,6 +64,26 @@ TEST_F(CommandLineFiles, SolveAnswersWithPlacementsAndWritesASolvedPosition)
     EXPECT_TRUE(position["finished"].get<bool>());
 }
 
+// A saved position whose pieces stand wrongly: the solver takes them back
+// into the hand, as the hint does, instead of keeping them where they stand.
+TEST_F(CommandLineFiles, SolveTakesThePiecesOfASavedPositionBackIntoTheHand)
+{
+    const fs::path solved = m_dir / "solved.prl";
+    ASSERT_EQ(
+        runProgram({"--solve", (kSeriesDir / "Level05.prl").string(), "--write", solved.string()})
+            .exitCode,
+        0);
+    std::string text = readWholeFile(solved);
+    const std::string facing = "Left=2\r\nDirection=5";
+    const std::size_t mirror = text.find(facing);
+    ASSERT_NE(mirror, std::string::npos) << text;
+    text.replace(mirror, facing.size(), "Left=2\r\nDirection=1");
+    const fs::path turned = write("turned.prl", text);
+    const RunResult run = runProgram({"--solve", turned.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_EQ(json::parse(run.out)["solution"].size(), 2u);
+}
+
 TEST_F(CommandLineFiles, SolveSaysSoWhenNothingCanSolveTheLevel)
 {
     // A red cannon and a green lamp, and nothing in the hand that changes colour.

@@ -118,7 +118,7 @@ std::optional<Planted> makeUnique(Planted planted, std::mt19937& random,
         return std::nullopt;
     }
     for (int round = 0; round <= budget.rounds; ++round) {
-        const CountResult count = countSolutions(planted.puzzle, 2, {.maxSeconds = budget.seconds});
+        const CountResult count = countSolutions(planted.puzzle, 2, {.maxStates = budget.states});
         if (!count.isExact || count.solutions == 0) {
             return std::nullopt;
         }

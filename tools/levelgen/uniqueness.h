@@ -7,8 +7,8 @@
 namespace prismora {
 
 struct UniquenessBudget {
-    int rounds = 14;    // lamps and bombs added at most
-    double seconds = 3; // for each count of the solutions
+    int rounds = 14;         // lamps and bombs added at most
+    long states = 3'000'000; // for each count of the solutions
     int mostLamps = 8;
     int mostBombs = 4;
 };

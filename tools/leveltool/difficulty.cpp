@@ -80,9 +80,9 @@ bool belongsThere(const std::vector<Placement>& remaining, PieceKind kind, int c
 // solver is asked to finish the position with the pieces left in hand.
 bool leadsNowhere(const Level& after, bool solutionIsUnique)
 {
-    constexpr double SecondsToFinish = 5;
+    constexpr long StatesToFinish = 5'000'000;
     return solutionIsUnique ||
-           solve(after, {.maxSeconds = SecondsToFinish}).status != SolveStatus::Solved;
+           solve(after, {.maxStates = StatesToFinish}).status != SolveStatus::Solved;
 }
 
 int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
