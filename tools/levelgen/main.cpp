@@ -9,7 +9,7 @@
 // level as the level tool does; and prints the COUNT that pass, as rows to
 // paste into a series file, with their false leads, difficulty and solver
 // states.
-#include "difficulty.h"
+#include "core/difficulty.h"
 #include "level_checks.h"
 #include "level_design.h"
 #include "planting.h"
