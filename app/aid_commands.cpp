@@ -30,6 +30,22 @@ QString cellText(std::int32_t column, std::int32_t row)
         .arg(row);
 }
 
+// How a piece turned to a direction faces, as core/hint_text.h says it.
+QString directionText(std::uint8_t direction)
+{
+    static constexpr const char* Words[] = {
+        QT_TRANSLATE_NOOP("prismora::MainWindow", "åt höger"),
+        QT_TRANSLATE_NOOP("prismora::MainWindow", "snett upp åt höger"),
+        QT_TRANSLATE_NOOP("prismora::MainWindow", "uppåt"),
+        QT_TRANSLATE_NOOP("prismora::MainWindow", "snett upp åt vänster"),
+        QT_TRANSLATE_NOOP("prismora::MainWindow", "åt vänster"),
+        QT_TRANSLATE_NOOP("prismora::MainWindow", "snett ner åt vänster"),
+        QT_TRANSLATE_NOOP("prismora::MainWindow", "nedåt"),
+        QT_TRANSLATE_NOOP("prismora::MainWindow", "snett ner åt höger"),
+    };
+    return QCoreApplication::translate("prismora::MainWindow", Words[direction % 8]);
+}
+
 } // namespace
 
 void MainWindow::buildAidActions()
@@ -91,8 +107,11 @@ void MainWindow::showHint(const Hint& hint)
         ghost.row = p.row;
         ghost.direction = p.direction;
         m_boardView->showHintMark(HintMark{HintMark::Look::PlaceHere, ghost});
+        // The same words as core/hint_text.h, which the command line prints.
+        const QString text = hint.piece >= 0 ? tr("Tips: flytta %1 till %2, vriden %3")
+                                             : tr("Tips: %1 i %2, vriden %3");
         m_feedback->showMessage(
-            tr("Tips: %1 i %2").arg(pieceName(p.kind), cellText(p.column, p.row)));
+            text.arg(pieceName(p.kind), cellText(p.column, p.row), directionText(p.direction)));
         break;
     }
     case HintKind::TakeBack: {

@@ -1,32 +1,15 @@
-// Finding a hint: one solution from the starting position, matched against the placed pieces.
+// Finding a hint: the next step of a safe path from the position, or a piece to take back.
 #include "core/hint.h"
 
 #include "core/evaluation.h"
 #include "core/palette.h"
+#include "core/safe_path.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace prismora {
 namespace {
-
-// The one place the hint calls the solver: it stops as soon as the hint is
-// called off. A solution from the start always exists for a shipped level
-// and is found within a small part of its budget; a search keeping the
-// player's pieces only offers a shortcut, so it gets a short budget before
-// the hint names a piece to take back instead. Budgets in states, so the
-// same position always gets the same hint.
-constexpr long FromStartStates = 4'000'000;
-constexpr long KeepingStates = 400'000;
-
-std::optional<SolveResult> runSolver(const Level& level, const std::atomic<bool>& cancelled,
-                                     long states = FromStartStates)
-{
-    const SolveResult result = solve(level, {.maxStates = states, .cancel = &cancelled});
-    if (result.reason == GiveUpReason::Cancelled) {
-        return std::nullopt;
-    }
-    return result;
-}
 
 bool agrees(const Piece& piece, const Placement& placement)
 {
@@ -35,13 +18,12 @@ bool agrees(const Piece& piece, const Placement& placement)
            directionsActAlike(piece.kind, piece.direction, placement.direction);
 }
 
-// Matches the placed pieces to the solution's placements one to one. Fills
-// `isUsed` for the placements taken and returns the placed pieces left over,
-// the most recently placed first.
+// The placed pieces that match none of the solution's placements (one to
+// one), the most recently placed first.
 std::vector<int> piecesOutside(const Level& level, const std::vector<int>& placed,
-                               const std::vector<Placement>& solution, std::vector<bool>& isUsed)
+                               const std::vector<Placement>& solution)
 {
-    isUsed.assign(solution.size(), false);
+    std::vector<bool> isUsed(solution.size(), false);
     std::vector<int> outside;
     for (auto at = placed.rbegin(); at != placed.rend(); ++at) {
         const Piece& piece = level.pieces[static_cast<std::size_t>(*at)];
@@ -59,9 +41,43 @@ std::vector<int> piecesOutside(const Level& level, const std::vector<int>& place
     return outside;
 }
 
-Hint placeHint(const Placement& placement) { return {HintKind::Place, placement, -1}; }
+// The piece just taken from the hand: the newest placed piece, while it
+// waits in the cell where a taken piece arrives.
+std::optional<int> arrivedPiece(const Level& level, const std::vector<int>& placed)
+{
+    if (placed.empty()) {
+        return std::nullopt;
+    }
+    const Piece& newest = level.pieces[static_cast<std::size_t>(placed.back())];
+    return newest.column == 1 && newest.row == 1 ? std::optional(placed.back()) : std::nullopt;
+}
 
-Hint takeBackHint(int piece) { return {HintKind::TakeBack, {}, piece}; }
+Hint placeHint(const Placement& placement, int piece = -1)
+{
+    return {HintKind::Place, placement, piece};
+}
+
+const Hint CancelledHint{HintKind::Cancelled, {}, -1};
+
+// The piece to take back when no safe step keeps them all: one outside the
+// solution from the starting position first, the most recent first, and of
+// those one whose removal sets off no bomb.
+Hint takeBackHint(const Level& playing, const std::vector<int>& placed,
+                  const SafeSolveResult& fromStart)
+{
+    std::vector<int> candidates = piecesOutside(playing, placed, fromStart.path);
+    for (auto at = placed.rbegin(); at != placed.rend(); ++at) {
+        if (std::find(candidates.begin(), candidates.end(), *at) == candidates.end()) {
+            candidates.push_back(*at);
+        }
+    }
+    for (const int candidate : candidates) {
+        if (evaluate(withPiecesTakenBack(playing, {candidate})).verdict != Verdict::Bomb) {
+            return {HintKind::TakeBack, {}, candidate};
+        }
+    }
+    return {HintKind::TakeBack, {}, candidates.front()};
+}
 
 } // namespace
 
@@ -95,36 +111,40 @@ Hint findHint(const Level& level, const std::atomic<bool>& cancelled)
     if (evaluate(playing).isFinished()) {
         return {HintKind::AlreadySolved, {}, -1};
     }
+    const SolveLimits limits{.maxStates = HintStates, .cancel = &cancelled};
     const std::vector<int> placed = placedPieceIndices(playing);
-    const std::optional<SolveResult> fromStart =
-        runSolver(withPiecesTakenBack(playing, placed), cancelled);
-    if (!fromStart) {
-        return {HintKind::Cancelled, {}, -1};
-    }
-    const bool isSolvable = fromStart->status == SolveStatus::Solved;
-    std::vector<bool> isUsed;
-    const std::vector<int> outside =
-        isSolvable ? piecesOutside(playing, placed, fromStart->solution, isUsed) : placed;
-    if (isSolvable && outside.empty()) {
-        for (std::size_t i = 0; i < isUsed.size(); ++i) {
-            if (!isUsed[i]) {
-                return placeHint(fromStart->solution[i]);
-            }
+    if (const std::optional<int> arrived = arrivedPiece(playing, placed)) {
+        const PieceKind kind = playing.pieces[static_cast<std::size_t>(*arrived)].kind;
+        const SafeSolveResult moved =
+            solveSafely(withPiecesTakenBack(playing, {*arrived}), limits, FirstStep::OfKind, kind);
+        if (moved.reason == GiveUpReason::Cancelled) {
+            return CancelledHint;
+        }
+        const Piece& piece = playing.pieces[static_cast<std::size_t>(*arrived)];
+        const bool belongsThere = std::any_of(moved.path.begin(), moved.path.end(),
+                                              [&](const Placement& p) { return agrees(piece, p); });
+        if (moved.status == SafeSolveStatus::Solved && !moved.path.empty() && !belongsThere) {
+            return placeHint(moved.path.front(), *arrived);
         }
     }
-    if (!placed.empty()) {
-        const std::optional<SolveResult> keeping = runSolver(playing, cancelled, KeepingStates);
-        if (!keeping) {
-            return {HintKind::Cancelled, {}, -1};
-        }
-        if (keeping->status == SolveStatus::Solved && !keeping->solution.empty()) {
-            return placeHint(keeping->solution.front());
-        }
+    const SafeSolveResult keeping = solveSafely(playing, limits);
+    if (keeping.reason == GiveUpReason::Cancelled) {
+        return CancelledHint;
     }
-    if (!isSolvable) {
+    if (keeping.status == SafeSolveStatus::Solved && !keeping.path.empty()) {
+        return placeHint(keeping.path.front());
+    }
+    if (placed.empty()) {
         return {HintKind::NoSolution, {}, -1};
     }
-    return takeBackHint(outside.empty() ? placed.back() : outside.front());
+    const SafeSolveResult fromStart = solveSafely(withPiecesTakenBack(playing, placed), limits);
+    if (fromStart.reason == GiveUpReason::Cancelled) {
+        return CancelledHint;
+    }
+    if (fromStart.status != SafeSolveStatus::Solved) {
+        return {HintKind::NoSolution, {}, -1};
+    }
+    return takeBackHint(playing, placed, fromStart);
 }
 
 } // namespace prismora

@@ -6,6 +6,7 @@
 #include "core/evaluation.h"
 #include "core/level_file.h"
 #include "core/palette.h"
+#include "core/safe_path.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,48 @@ TEST(HintTest, KeepsAPlacedPieceThatActsAsTheSolutionsOneAndNamesOneThatDoesNot)
     follow(wrong, first);
     EXPECT_EQ(findHint(wrong, notCancelled), (Hint{HintKind::TakeBack, {}, stray}));
     EXPECT_EQ(findHint(withPiecesTakenBack(wrong, {stray}), notCancelled).kind, HintKind::Place);
+}
+
+// A red cannon at column 1, row 9 firing north, stopped by an obstacle in
+// row 2; a red lamp at column 3, row 1; a bomb at column 5, row 3. Two
+// mirrors at (1,3) and (3,3) solve it, but the first one alone sends the
+// beam along row 3 into the bomb.
+Level bombOnTheWayLevel()
+{
+    Level level = playLevel();
+    place(level, PieceKind::RedLamp, 3, 1);
+    place(level, PieceKind::Obstacle, 1, 2);
+    place(level, PieceKind::Bomb, 5, 3);
+    cannon(level, 1, 9, 2, RedBeam);
+    level.palette[static_cast<std::size_t>(*rowOfKind(PieceKind::Mirror))] = 2;
+    return level;
+}
+
+TEST(HintTest, NeverLeadsIntoABombAndTellsWhereAPieceJustTakenGoes)
+{
+    const Level level = bombOnTheWayLevel();
+    const std::vector<Placement> solution{{PieceKind::Mirror, 1, 3, 7},
+                                          {PieceKind::Mirror, 3, 3, 3}};
+    EXPECT_EQ(safeOrder(level, solution), (std::vector{solution[1], solution[0]}));
+
+    Level followed = level;
+    for (int step = 0; step < 4 && !evaluate(followed).isFinished(); ++step) {
+        const Hint hint = findHint(followed, notCancelled);
+        ASSERT_EQ(hint.kind, HintKind::Place);
+        EXPECT_TRUE(isSafeStep(followed, hint.placement)) << "step " << step;
+        follow(followed, hint);
+    }
+    EXPECT_EQ(evaluate(followed).verdict, Verdict::Solved);
+
+    // A mirror just taken waits at column 1, row 1 facing east: the hint
+    // moves it rather than naming a piece still in the hand.
+    Level taken = level;
+    const int arrived = place(taken, PieceKind::Mirror, 1, 1, 0);
+    changePaletteCount(taken, *rowOfKind(PieceKind::Mirror), -1);
+    const Hint moved = findHint(taken, notCancelled);
+    EXPECT_EQ(moved.kind, HintKind::Place);
+    EXPECT_EQ(moved.piece, arrived);
+    EXPECT_TRUE(isSafeStep(withPiecesTakenBack(taken, {arrived}), moved.placement));
 }
 
 TEST(HintTest, ReportsAnUnsolvableLevelAndACancelledSearch)

@@ -20,9 +20,23 @@ struct Difficulty {
     int score() const { return 10 * pieces + falseLeads; }
 };
 
-// `solution`: the designer's pieces in the order the beams reach them. When
-// it is known to be the only solution, no other placement belongs to one.
+// `solution`: the designer's pieces in the order the player places them (the
+// safe path). When it is known to be the only solution, no other placement
+// belongs to one; otherwise each tempting placement is asked of the solver
+// with `maxStates`, and one it cannot decide counts as a false lead.
 Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
-                             bool solutionIsUnique);
+                             bool solutionIsUnique, long maxStates = 5'000'000);
+
+// The fewest pieces from the hand that solve the level (0 when it is solved
+// as loaded, -1 when no set of pieces from the hand solves it).
+struct FewestPieces {
+    int pieces = -1;
+    bool isDecided = true; // false when a search ran out of states first
+    long states = 0;
+};
+
+// Searches with one piece, then two, and so on up to the whole hand; each
+// search may explore `maxStates`.
+FewestPieces fewestPieces(const Level& start, long maxStates);
 
 } // namespace prismora

@@ -1,5 +1,5 @@
 // Counting the placements that tempt a player along the designer's solution.
-#include "difficulty.h"
+#include "core/difficulty.h"
 
 #include "core/evaluation.h"
 #include "core/palette.h"
@@ -78,15 +78,13 @@ bool belongsThere(const std::vector<Placement>& remaining, PieceKind kind, int c
 // A placement leads nowhere when no solution goes through it. With a single
 // solution that is every placement the solution does not make; otherwise the
 // solver is asked to finish the position with the pieces left in hand.
-bool leadsNowhere(const Level& after, bool solutionIsUnique)
+bool leadsNowhere(const Level& after, bool solutionIsUnique, long maxStates)
 {
-    constexpr long StatesToFinish = 5'000'000;
-    return solutionIsUnique ||
-           solve(after, {.maxStates = StatesToFinish}).status != SolveStatus::Solved;
+    return solutionIsUnique || solve(after, {.maxStates = maxStates}).status != SolveStatus::Solved;
 }
 
 int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
-                 bool solutionIsUnique)
+                 bool solutionIsUnique, long maxStates)
 {
     const Evaluation now = evaluate(position);
     const std::vector<bool> lit = litLamps(now);
@@ -101,7 +99,7 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
                 continue;
             }
             for (const Level& after : temptingPositions(position, lit, kind, column, row)) {
-                leads += leadsNowhere(after, solutionIsUnique) ? 1 : 0;
+                leads += leadsNowhere(after, solutionIsUnique, maxStates) ? 1 : 0;
             }
         }
     }
@@ -111,7 +109,7 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
 } // namespace
 
 Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
-                             bool solutionIsUnique)
+                             bool solutionIsUnique, long maxStates)
 {
     Difficulty difficulty;
     difficulty.pieces = static_cast<int>(solution.size());
@@ -119,11 +117,33 @@ Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& 
     for (std::size_t step = 0; step < solution.size(); ++step) {
         const std::vector<Placement> remaining(solution.begin() + static_cast<long>(step),
                                                solution.end());
-        difficulty.falseLeads += falseLeadsAt(position, remaining, solutionIsUnique);
+        difficulty.falseLeads += falseLeadsAt(position, remaining, solutionIsUnique, maxStates);
         placePieces(position, std::span(&solution[step], 1));
         changePaletteCount(position, *rowOfKind(solution[step].kind), -1);
     }
     return difficulty;
+}
+
+FewestPieces fewestPieces(const Level& start, long maxStates)
+{
+    FewestPieces fewest;
+    int hand = 0;
+    for (int row = 0; row < PlayRowCount; ++row) {
+        hand += paletteCount(start, row);
+    }
+    for (int pieces = 0; pieces <= std::min(hand, MaxSearchDepth); ++pieces) {
+        const SolveResult result = solve(start, {.maxStates = maxStates, .maxPieces = pieces});
+        fewest.states += result.states;
+        if (result.status == SolveStatus::Solved) {
+            fewest.pieces = static_cast<int>(result.solution.size());
+            return fewest;
+        }
+        if (result.status == SolveStatus::GaveUp) {
+            fewest.isDecided = false;
+            return fewest;
+        }
+    }
+    return fewest;
 }
 
 } // namespace prismora

@@ -1,0 +1,16 @@
+// Swedish words for what stands on the board and where, as hints and level measures say them.
+#pragma once
+
+#include "core/level_measures.h"
+
+#include <string>
+
+namespace prismora {
+
+// "kolumn 3, rad 4".
+std::string cellText(std::int32_t column, std::int32_t row);
+
+// "Röd lampa i kolumn 3, rad 4".
+std::string elementText(const MeasureElement& element);
+
+} // namespace prismora

@@ -1,0 +1,254 @@
+// The measures that count solutions or elements: unique, minimal, dark start, restraint.
+#include "core/level_measures.h"
+
+#include "core/board_texts.h"
+#include "core/evaluation.h"
+#include "core/palette.h"
+#include "core/solver_checks.h"
+
+#include <algorithm>
+#include <array>
+
+namespace prismora {
+namespace {
+
+constexpr const char* UndecidedText = "Sökningen räckte inte för att avgöra";
+
+MeasureElement elementOf(const Piece& piece) { return {piece.kind, piece.column, piece.row}; }
+
+Measure holding(std::string text, long states = 0)
+{
+    return {MeasureState::Holds, std::nullopt, std::move(text), states};
+}
+
+Measure failing(std::optional<MeasureElement> element, std::string text, long states = 0)
+{
+    return {MeasureState::Fails, element, std::move(text), states};
+}
+
+Measure undecided(long states)
+{
+    return {MeasureState::Undecided, std::nullopt, std::string(UndecidedText), states};
+}
+
+bool agrees(const Placement& first, const Placement& second)
+{
+    return first.kind == second.kind && first.column == second.column && first.row == second.row &&
+           directionsActAlike(first.kind, first.direction, second.direction);
+}
+
+// A piece of `other` that `mine` does not hold (acting alike in its cell).
+std::optional<MeasureElement> pieceNotIn(const std::vector<Placement>& mine,
+                                         const std::vector<Placement>& other)
+{
+    for (const Placement& p : other) {
+        if (std::none_of(mine.begin(), mine.end(),
+                         [&](const Placement& m) { return agrees(m, p); })) {
+            return MeasureElement{p.kind, p.column, p.row};
+        }
+    }
+    return std::nullopt;
+}
+
+// Whether the level without one element still has the designer's solution
+// as its only one.
+MeasureState decorationState(const DesignedLevel& level, std::size_t piece, long maxStates,
+                             long& states)
+{
+    Level without = level.start;
+    without.pieces[piece].removed = true;
+    if (!solvesLevel(without, level.solution)) {
+        return MeasureState::Holds;
+    }
+    const CountResult count = countSolutions(without, 2, {.maxStates = maxStates});
+    states += count.states;
+    if (!count.isExact) {
+        return MeasureState::Undecided;
+    }
+    return count.solutions >= 2 ? MeasureState::Holds : MeasureState::Fails;
+}
+
+} // namespace
+
+bool isFixedElement(PieceKind kind)
+{
+    return isLampKind(kind) || kind == PieceKind::Bomb || kind == PieceKind::Obstacle ||
+           kind == PieceKind::OneWay;
+}
+
+DesignedLevel designedLevelOf(const Level& design)
+{
+    DesignedLevel level;
+    level.start.name = design.name;
+    level.start.mode = Mode::Play;
+    level.start.palette.assign(PlayRowCount, 0);
+    for (const Piece& piece : design.pieces) {
+        if (piece.removed) {
+            continue;
+        }
+        if (isPlaceableKind(piece.kind)) {
+            level.solution.push_back({piece.kind, piece.column, piece.row, piece.direction});
+            changePaletteCount(level.start, rowOfKind(piece.kind).value_or(-1), +1);
+        } else {
+            appendPiece(level.start, piece.kind, piece.column, piece.row, piece.direction);
+        }
+    }
+    for (const BeamSource& source : design.sources) {
+        if (source.isCannon() && !source.removed) {
+            appendCannon(level.start, source.column, source.row, source.direction, source.colour);
+        }
+    }
+    return level;
+}
+
+Measure measureUnique(const Level& start, long maxStates)
+{
+    const CountResult count = countSolutions(start, 2, {.maxStates = maxStates});
+    if (!count.isExact) {
+        return undecided(count.states);
+    }
+    if (count.solutions == 0) {
+        return failing(std::nullopt, "Nivån har ingen lösning", count.states);
+    }
+    if (count.solutions == 1) {
+        return holding("Nivån har exakt en lösning", count.states);
+    }
+    const std::optional<MeasureElement> other = pieceNotIn(count.found[0], count.found[1]);
+    return failing(other,
+                   "Nivån har fler än en lösning" +
+                       (other ? ", till exempel med " + elementText(*other) : std::string()),
+                   count.states);
+}
+
+Measure measureMinimal(const DesignedLevel& level, long maxStates)
+{
+    long states = 0;
+    std::optional<Measure> open;
+    for (std::size_t i = 0; i < level.start.pieces.size(); ++i) {
+        const Piece& piece = level.start.pieces[i];
+        if (piece.removed || !isFixedElement(piece.kind)) {
+            continue;
+        }
+        const MeasureState state = decorationState(level, i, maxStates, states);
+        if (state == MeasureState::Fails) {
+            return failing(elementOf(piece), elementText(elementOf(piece)) + " behövs inte",
+                           states);
+        }
+        if (state == MeasureState::Undecided && !open) {
+            open = undecided(0);
+        }
+    }
+    if (open) {
+        open->states = states;
+        return *open;
+    }
+    const CountResult count = countSolutions(level.start, 2, {.maxStates = maxStates});
+    states += count.states;
+    if (!count.isExact) {
+        return undecided(states);
+    }
+    if (count.solutions > 1) {
+        return failing(std::nullopt, "Nivån har redan fler än en lösning", states);
+    }
+    return holding("Varje lampa, bomb och hinder behövs", states);
+}
+
+Measure measureDarkStart(const Level& start, int allowedLit)
+{
+    Level playing = start;
+    playing.mode = Mode::Play;
+    const Evaluation evaluation = evaluate(playing);
+    int lit = 0;
+    for (std::size_t i = 0; i < start.pieces.size(); ++i) {
+        const Piece& piece = start.pieces[i];
+        if (!piece.removed && isLampKind(piece.kind) && evaluation.pieces[i].lit &&
+            ++lit > allowedLit) {
+            return failing(elementOf(piece),
+                           elementText(elementOf(piece)) + " lyser redan när nivån laddas");
+        }
+    }
+    return holding(lit == 0 ? "Ingen lampa lyser från början" : "En lampa lyser från början");
+}
+
+Measure measureRestraint(const Level& start)
+{
+    int bombs = 0;
+    int fixed = 0;
+    for (const Piece& piece : start.pieces) {
+        if (piece.removed || !isFixedElement(piece.kind)) {
+            continue;
+        }
+        if (piece.kind == PieceKind::Bomb && ++bombs > MostMasterBombs) {
+            return failing(elementOf(piece), "Fler än 3 bomber");
+        }
+        if (++fixed > MostMasterFixedElements) {
+            return failing(elementOf(piece), "Fler än 14 lampor, bomber och hinder");
+        }
+    }
+    return holding("Högst 3 bomber och 14 lampor, bomber och hinder");
+}
+
+ElementCounts countElements(const Level& start)
+{
+    ElementCounts counts;
+    for (const Piece& piece : start.pieces) {
+        if (piece.removed) {
+            continue;
+        }
+        counts.lamps += isLampKind(piece.kind) ? 1 : 0;
+        counts.bombs += piece.kind == PieceKind::Bomb ? 1 : 0;
+        counts.obstacles += piece.kind == PieceKind::Obstacle ? 1 : 0;
+        counts.oneWays += piece.kind == PieceKind::OneWay ? 1 : 0;
+    }
+    for (const BeamSource& source : start.sources) {
+        counts.cannons += source.isCannon() && !source.removed ? 1 : 0;
+    }
+    for (int row = 0; row < PlayRowCount; ++row) {
+        counts.pieces += paletteCount(start, row);
+    }
+    return counts;
+}
+
+namespace {
+
+const std::array<LevelMeasure, 6> Measures{{
+    {"unique", "Exakt en lösning",
+     [](const DesignedLevel& level, const LevelRules&) { return measureUnique(level.start); }},
+    {"minimal", "Inget är pynt",
+     [](const DesignedLevel& level, const LevelRules&) { return measureMinimal(level); }},
+    {"purposeful_bombs", "Varje bomb har en uppgift",
+     [](const DesignedLevel& level, const LevelRules&) { return measurePurposefulBombs(level); }},
+    {"dark_start", "Mörkt från början",
+     [](const DesignedLevel& level, const LevelRules& rules) {
+         return measureDarkStart(level.start, rules.allowedLitLamps);
+     }},
+    {"safe_path", "En säker väg",
+     [](const DesignedLevel& level, const LevelRules&) { return measureSafePath(level); }},
+    {"restraint", "Återhållsam",
+     [](const DesignedLevel& level, const LevelRules&) { return measureRestraint(level.start); }},
+}};
+
+} // namespace
+
+bool LevelMeasure::isRequiredIn(SeriesRules series) const
+{
+    return series == SeriesRules::Master || key == "purposeful_bombs" || key == "dark_start" ||
+           key == "safe_path";
+}
+
+std::span<const LevelMeasure> levelMeasures() { return Measures; }
+
+std::string_view describe(MeasureState state)
+{
+    switch (state) {
+    case MeasureState::Holds:
+        return "holds";
+    case MeasureState::Fails:
+        return "fails";
+    case MeasureState::Undecided:
+        return "undecided";
+    }
+    return "unknown";
+}
+
+} // namespace prismora
