@@ -1,6 +1,6 @@
 // hardlevels SEED COUNT OUTDIR: random solvable levels of 4 to 6 pieces with 3 or 4 cannons, white
 // lamps and bombs, made by planting a solution first; for testing the solver on hard levels.
-#include "planting.h"
+#include "core/level_generator_planting.h"
 
 #include "core/evaluation.h"
 #include "core/level_file.h"
@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <random>
 #include <set>
 #include <string>
 
@@ -19,33 +18,33 @@ namespace {
 
 using namespace prismora;
 
-std::optional<Planted> plant(std::mt19937& random)
+std::optional<Planted> plant(Random& random)
 {
     Planted planted;
     Level& level = planted.puzzle;
     level.palette.assign(PlayRowCount, 0);
     const std::int32_t colours[] = {RedBeam, GreenBeam, BlueBeam};
-    const int cannons = 3 + static_cast<int>(random() % 2);
+    const int cannons = 3 + static_cast<int>(random.uniform(2));
     for (int c = 0; c < cannons; ++c) {
-        const int along = 1 + static_cast<int>(random() % 9);
-        const int side = static_cast<int>(random() % 4);
+        const int along = 1 + static_cast<int>(random.uniform(9));
+        const int side = static_cast<int>(random.uniform(4));
         const int column = side == 0 ? 1 : side == 1 ? 9 : along;
         const int row = side == 2 ? 1 : side == 3 ? 9 : along;
         const std::uint8_t direction = side == 0 ? 0 : side == 1 ? 4 : side == 2 ? 6 : 2;
         if (isCellTaken(level, column, row)) {
             continue;
         }
-        appendCannon(level, column, row, direction, colours[random() % 3]);
+        appendCannon(level, column, row, direction, colours[random.uniform(3)]);
     }
-    for (int o = static_cast<int>(random() % 4); o > 0; --o) {
-        const int column = 2 + static_cast<int>(random() % 7);
-        const int row = 2 + static_cast<int>(random() % 7);
+    for (int o = static_cast<int>(random.uniform(4)); o > 0; --o) {
+        const int column = 2 + static_cast<int>(random.uniform(7));
+        const int row = 2 + static_cast<int>(random.uniform(7));
         if (!isCellTaken(level, column, row)) {
             appendPiece(level, PieceKind::Obstacle, column, row, 0);
         }
     }
     const Level start = level;
-    const int pieces = 4 + static_cast<int>(random() % 3);
+    const int pieces = 4 + static_cast<int>(random.uniform(3));
     CellColours passing{}; // cells crossed by a beam after some of the pieces
     const PieceKind kinds[] = {PieceKind::Mirror,   PieceKind::Mirror,    PieceKind::DoubleMirror,
                                PieceKind::Cross,    PieceKind::TCoupling, PieceKind::TCoupling2,
@@ -53,14 +52,14 @@ std::optional<Planted> plant(std::mt19937& random)
     for (int tries = 0; static_cast<int>(planted.solution.size()) < pieces && tries < 400;
          ++tries) {
         const CellColours crossed = coloursOnCells(evaluate(level));
-        const int column = 1 + static_cast<int>(random() % 9);
-        const int row = 1 + static_cast<int>(random() % 9);
+        const int column = 1 + static_cast<int>(random.uniform(9));
+        const int row = 1 + static_cast<int>(random.uniform(9));
         if (!(crossed[static_cast<std::size_t>(row * 10 + column)] & 8) ||
             isCellTaken(level, column, row)) {
             continue;
         }
-        const Placement placement{kinds[random() % 9], column, row,
-                                  static_cast<std::uint8_t>(random() % 8)};
+        const Placement placement{kinds[random.uniform(9)], column, row,
+                                  static_cast<std::uint8_t>(random.uniform(8))};
         Level tried = level;
         placePieces(tried, std::span(&placement, 1));
         // The piece must turn or split a beam, not only stop it.
@@ -108,7 +107,7 @@ int main(int argc, char** argv)
     const unsigned seed = static_cast<unsigned>(std::stoul(argv[1]));
     const int count = std::stoi(argv[2]);
     std::filesystem::create_directories(argv[3]);
-    std::mt19937 random(seed);
+    Random random(seed);
     std::cout << "seed " << seed << "\n";
     for (int made = 0; made < count;) {
         const std::optional<Planted> planted = plant(random);
