@@ -28,11 +28,6 @@ Level without(const Level& start, const MeasureElement& element)
     return levelAsSaved(trimmed, SaveLayout::Position);
 }
 
-bool isFixedElement(PieceKind kind)
-{
-    return isLampKind(kind) || kind == PieceKind::Bomb || kind == PieceKind::Obstacle;
-}
-
 // One pass that takes away each element the answer does not need: the
 // solution still solves the level without it and is still the only one.
 // Cheaper than asking the measure after every removal, which would count
