@@ -13,7 +13,7 @@ namespace prismora {
 
 enum class GenerateFailure {
     NewerVersion, // the code names a generator version this program does not have
-    Cancelled,    // `cancel` turned true
+    Cancelled,    // `cancel` turned true (or, never seen, thousands of attempts made no level)
 };
 
 struct GeneratedLevel {
