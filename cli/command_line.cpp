@@ -27,6 +27,14 @@ const char* usageText()
            "       prismora --encode LEVEL            print LEVEL's level code\n"
            "       prismora --decode CODE --write OUT.prl\n"
            "                                          write the level of a level code\n"
+           "       prismora --generate [--tier T] [--seed S | --daily YYYY-MM-DD] [--write "
+           "OUT.prl]\n"
+           "                                          make a level with one solution, print JSON\n"
+           "                                          (T: Lätt, Medel, Svår (default), Mästare or\n"
+           "                                          easy, medium, hard, master; S: "
+           "0..4294967295;\n"
+           "                                          without --seed or --daily the seed comes\n"
+           "                                          from the clock)\n"
            "       prismora --help | --version\n";
 }
 
@@ -65,6 +73,9 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args)
     }
     if (option == "--decode") {
         return runDecodeCommand(rest);
+    }
+    if (option == "--generate") {
+        return runGenerateCommand(rest);
     }
     std::cerr << "prismora: unknown option " << option << "\n" << usageText();
     return 2;

@@ -9,33 +9,33 @@
 
 namespace prismora {
 
-std::optional<Planted> plantHardLevel(std::mt19937& random)
+std::optional<Planted> plantHardLevel(Random& random)
 {
     Planted planted;
     Level& level = planted.puzzle;
     level.palette.assign(PlayRowCount, 0);
     const std::int32_t colours[] = {RedBeam, GreenBeam, BlueBeam};
-    const int cannons = 3 + static_cast<int>(random() % 2);
+    const int cannons = 3 + static_cast<int>(random.uniform(2));
     for (int c = 0; c < cannons; ++c) {
-        const int along = 1 + static_cast<int>(random() % 9);
-        const int side = static_cast<int>(random() % 4);
+        const int along = 1 + static_cast<int>(random.uniform(9));
+        const int side = static_cast<int>(random.uniform(4));
         const int column = side == 0 ? 1 : side == 1 ? 9 : along;
         const int row = side == 2 ? 1 : side == 3 ? 9 : along;
         const std::uint8_t direction = side == 0 ? 0 : side == 1 ? 4 : side == 2 ? 6 : 2;
         if (isCellTaken(level, column, row)) {
             continue;
         }
-        appendCannon(level, column, row, direction, colours[random() % 3]);
+        appendCannon(level, column, row, direction, colours[random.uniform(3)]);
     }
-    for (int o = static_cast<int>(random() % 4); o > 0; --o) {
-        const int column = 2 + static_cast<int>(random() % 7);
-        const int row = 2 + static_cast<int>(random() % 7);
+    for (int o = static_cast<int>(random.uniform(4)); o > 0; --o) {
+        const int column = 2 + static_cast<int>(random.uniform(7));
+        const int row = 2 + static_cast<int>(random.uniform(7));
         if (!isCellTaken(level, column, row)) {
             appendPiece(level, PieceKind::Obstacle, column, row, 0);
         }
     }
     const Level start = level;
-    const int pieces = 4 + static_cast<int>(random() % 3);
+    const int pieces = 4 + static_cast<int>(random.uniform(3));
     CellColours passing{}; // cells crossed by a beam after some of the pieces
     const PieceKind kinds[] = {PieceKind::Mirror,   PieceKind::Mirror,    PieceKind::DoubleMirror,
                                PieceKind::Cross,    PieceKind::TCoupling, PieceKind::TCoupling2,
@@ -43,14 +43,14 @@ std::optional<Planted> plantHardLevel(std::mt19937& random)
     for (int tries = 0; static_cast<int>(planted.solution.size()) < pieces && tries < 400;
          ++tries) {
         const CellColours crossed = coloursOnCells(evaluate(level));
-        const int column = 1 + static_cast<int>(random() % 9);
-        const int row = 1 + static_cast<int>(random() % 9);
+        const int column = 1 + static_cast<int>(random.uniform(9));
+        const int row = 1 + static_cast<int>(random.uniform(9));
         if (!(crossed[static_cast<std::size_t>(row * 10 + column)] & 8) ||
             isCellTaken(level, column, row)) {
             continue;
         }
-        const Placement placement{kinds[random() % 9], column, row,
-                                  static_cast<std::uint8_t>(random() % 8)};
+        const Placement placement{kinds[random.uniform(9)], column, row,
+                                  static_cast<std::uint8_t>(random.uniform(8))};
         Level tried = level;
         placePieces(tried, std::span(&placement, 1));
         // The piece must turn or split a beam, not only stop it.
@@ -89,7 +89,7 @@ std::optional<Planted> plantHardLevel(std::mt19937& random)
 
 std::vector<Level> hardLevels(unsigned seed, int count)
 {
-    std::mt19937 random(seed);
+    Random random(seed);
     std::vector<Level> levels;
     while (static_cast<int>(levels.size()) < count) {
         if (const std::optional<Planted> planted = plantHardLevel(random)) {

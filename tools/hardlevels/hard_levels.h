@@ -1,10 +1,10 @@
 // Random hard levels for the solver's tests and benchmark: 4 to 6 pieces, 3 or 4 cannons.
 #pragma once
 
-#include "planting.h"
+#include "core/level_generator_planting.h"
+#include "core/random.h"
 
 #include <optional>
-#include <random>
 #include <vector>
 
 namespace prismora {
@@ -13,7 +13,7 @@ namespace prismora {
 // mirrors, crosses, couplings, an inverter) among 3 or 4 cannons and a few
 // obstacles, then lamps where the finished beams cross and bombs where only
 // beams on the way did; nothing when this draw makes no good level.
-std::optional<Planted> plantHardLevel(std::mt19937& random);
+std::optional<Planted> plantHardLevel(Random& random);
 
 // The first `count` levels plantHardLevel makes from `seed`, in order, named
 // "Svår 1", "Svår 2", ...: the same levels for the same seed.

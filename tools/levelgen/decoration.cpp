@@ -23,11 +23,11 @@ bool staysUnique(const Level& level, const std::vector<Placement>& solution, lon
 
 } // namespace
 
-Planted withoutDecoration(Planted planted, std::mt19937& random, long states)
+Planted withoutDecoration(Planted planted, Random& random, long states)
 {
     std::vector<std::size_t> order(planted.puzzle.pieces.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::shuffle(order.begin(), order.end(), random);
+    random.shuffle(order);
     for (const std::size_t i : order) {
         Piece& piece = planted.puzzle.pieces[i];
         if (piece.removed || !isFixedElement(piece.kind)) {

@@ -1,7 +1,7 @@
 // Taking away what a planted level does not need: lamps, bombs and obstacles that decide nothing.
 #pragma once
 
-#include "planting.h"
+#include "core/level_generator_planting.h"
 
 namespace prismora {
 
@@ -9,6 +9,6 @@ namespace prismora {
 // one at a time in random order, whose removal keeps the planted solution
 // the only one (each count within `states`). What is left is needed: taking
 // any of it away admits a second solution or breaks the planted one.
-Planted withoutDecoration(Planted planted, std::mt19937& random, long states);
+Planted withoutDecoration(Planted planted, Random& random, long states);
 
 } // namespace prismora

@@ -11,12 +11,11 @@
 // prints the COUNT that pass, as rows to paste into a series file, with their
 // element counts, false leads, difficulty, solver states and a hash of their
 // trick (proposals with one hash play the same trick).
+#include "core/level_generator_unique.h"
 #include "decoration.h"
 #include "level_checks.h"
 #include "level_design.h"
 #include "level_report.h"
-#include "planting.h"
-#include "uniqueness.h"
 
 #include "core/level_file.h"
 #include "core/solver_checks.h"
@@ -126,7 +125,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: levelgen SEED COUNT PIECES [KINDS [CANNONS [FLAGS]]]\n";
         return 2;
     }
-    std::mt19937 random(static_cast<unsigned>(number(argv[1])));
+    Random random(static_cast<std::uint64_t>(number(argv[1])));
     const int wanted = number(argv[2]);
     // "MMMM+XI": draw from M, and always plant an X and an I too.
     const std::string letters = argc > 4 ? argv[4] : "MMDXTUIY";
@@ -134,10 +133,17 @@ int main(int argc, char** argv)
     const std::string kinds = drawn.empty() ? "M" : drawn;
     const std::string required =
         letters.find('+') == std::string::npos ? "" : letters.substr(letters.find('+') + 1);
+    const auto kindsOf = [](const std::string& tokens) {
+        std::vector<PieceKind> found;
+        for (const char letter : tokens) {
+            found.push_back(placeableKindOf(letter).value_or(PieceKind::Mirror));
+        }
+        return found;
+    };
     PlantingRecipe recipe;
     recipe.pieces = number(argv[3]);
-    recipe.kinds = kinds;
-    recipe.required = required;
+    recipe.kinds = kindsOf(kinds);
+    recipe.required = kindsOf(required);
     recipe.cannons = argc > 5 ? number(argv[5]) : 3;
     const std::string flags = argc > 6 ? argv[6] : "";
     recipe.oneWay = flags.find('O') != std::string::npos;

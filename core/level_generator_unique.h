@@ -1,8 +1,10 @@
-// Making a planted solution the only one: lamps, bombs and obstacles added
-// where other solutions differ from it.
+// Making a planted solution the only one: lamps, bombs and obstacles added where other solutions
+// differ.
 #pragma once
 
-#include "planting.h"
+#include "core/level_generator_planting.h"
+
+#include <atomic>
 
 namespace prismora {
 
@@ -11,6 +13,7 @@ struct UniquenessBudget {
     long states = 3'000'000; // for each count of the solutions
     int mostLamps = 8;
     int mostBombs = 4;
+    const std::atomic<bool>* cancel = nullptr; // given to every count
 };
 
 // The planted level changed so that its solution is the only one, or nothing
@@ -18,7 +21,7 @@ struct UniquenessBudget {
 // a new solution: a lamp lets every beam through and only asks to be lit, a
 // bomb only ends a solution whose beams reach it. An obstacle may, so the
 // solutions are counted again after every change.
-std::optional<Planted> makeUnique(Planted planted, std::mt19937& random,
+std::optional<Planted> makeUnique(Planted planted, Random& random,
                                   const UniquenessBudget& budget = {});
 
 } // namespace prismora

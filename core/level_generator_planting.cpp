@@ -1,13 +1,10 @@
 // Planting a solution: cannons on the edges, pieces dropped on the beams one
 // by one, lamps where the finished beams run and bombs where they ran before.
-#include "planting.h"
-
-#include "level_design.h"
+#include "core/level_generator_planting.h"
 
 #include "core/palette.h"
 
 #include <algorithm>
-#include <string>
 
 namespace prismora {
 namespace {
@@ -21,9 +18,12 @@ int colourBit(std::int32_t colour)
 
 std::size_t cellIndex(int column, int row) { return static_cast<std::size_t>(row * 10 + column); }
 
-int randomBelow(std::mt19937& random, int bound) { return static_cast<int>(random() % bound); }
+int randomBelow(Random& random, int bound)
+{
+    return static_cast<int>(random.uniform(static_cast<std::uint64_t>(bound)));
+}
 
-void placeCannons(Level& level, std::mt19937& random, int cannons)
+void placeCannons(Level& level, Random& random, int cannons)
 {
     for (int c = 0; c < cannons; ++c) {
         const int along = 1 + randomBelow(random, 9);
@@ -37,36 +37,34 @@ void placeCannons(Level& level, std::mt19937& random, int cannons)
     }
 }
 
-// The letters of the pieces to plant, in the order they are dropped: the
+// The kinds of the pieces to plant, in the order they are dropped: the
 // required ones and the rest drawn from the recipe's kinds, shuffled.
-std::string plantingOrder(std::mt19937& random, const PlantingRecipe& recipe)
+std::vector<PieceKind> plantingOrder(Random& random, const PlantingRecipe& recipe)
 {
-    std::string letters(recipe.required);
-    while (static_cast<int>(letters.size()) < recipe.pieces) {
-        letters += recipe.kinds[static_cast<std::size_t>(
-            randomBelow(random, static_cast<int>(recipe.kinds.size())))];
+    std::vector<PieceKind> kinds(recipe.required);
+    while (static_cast<int>(kinds.size()) < recipe.pieces && !recipe.kinds.empty()) {
+        kinds.push_back(recipe.kinds[random.uniform(recipe.kinds.size())]);
     }
-    std::shuffle(letters.begin(), letters.end(), random);
-    return letters;
+    random.shuffle(kinds);
+    return kinds;
 }
 
 // Drops pieces on cells a beam enters until the recipe's count stands; each
 // must bring a beam or a colour into at least two cells that did not have it,
 // and leave a beam on every piece dropped before.
-bool dropPieces(Level& level, std::vector<Placement>& solution, std::mt19937& random,
+bool dropPieces(Level& level, std::vector<Placement>& solution, Random& random,
                 const PlantingRecipe& recipe, CellColours& everCrossed)
 {
-    const std::string letters = plantingOrder(random, recipe);
-    for (int tries = 0; solution.size() < letters.size() && tries < 600; ++tries) {
+    const std::vector<PieceKind> kinds = plantingOrder(random, recipe);
+    for (int tries = 0; solution.size() < kinds.size() && tries < 600; ++tries) {
         const CellColours crossed = coloursOnCells(evaluate(level));
         const int column = 1 + randomBelow(random, 9);
         const int row = 1 + randomBelow(random, 9);
         if (!(crossed[cellIndex(column, row)] & 8) || isCellTaken(level, column, row)) {
             continue;
         }
-        const Placement placement{
-            placeableKindOf(letters[solution.size()]).value_or(PieceKind::Mirror), column, row,
-            static_cast<std::uint8_t>(randomBelow(random, 8))};
+        const Placement placement{kinds[solution.size()], column, row,
+                                  static_cast<std::uint8_t>(randomBelow(random, 8))};
         Level tried = level;
         placePieces(tried, std::span(&placement, 1));
         const CellColours after = coloursOnCells(evaluate(tried));
@@ -86,12 +84,12 @@ bool dropPieces(Level& level, std::vector<Placement>& solution, std::mt19937& ra
             everCrossed[i] |= after[i];
         }
     }
-    return solution.size() == letters.size();
+    return solution.size() == kinds.size();
 }
 
 // A one-way piece on a cell the finished beams cross in one direction only,
 // letting them through; beams of other solutions coming the other way stop.
-void placeOneWay(Level& level, std::mt19937& random)
+void placeOneWay(Level& level, Random& random)
 {
     const Evaluation solved = evaluate(level);
     std::vector<std::pair<Cell, std::uint8_t>> straight;
@@ -126,7 +124,7 @@ void placeOneWay(Level& level, std::mt19937& random)
     }
 }
 
-bool placeWhiteLamp(Level& level, std::mt19937& random)
+bool placeWhiteLamp(Level& level, Random& random)
 {
     const CellColours onCells = coloursOnCells(evaluate(level));
     std::vector<int> white;
@@ -147,7 +145,7 @@ bool placeWhiteLamp(Level& level, std::mt19937& random)
 
 } // namespace
 
-int placeLampsAndBombs(Level& level, std::mt19937& random, const CellColours& atStart,
+int placeLampsAndBombs(Level& level, Random& random, const CellColours& atStart,
                        const CellColours& everCrossed, int mostLamps, int mostBombs)
 {
     const CellColours onCells = coloursOnCells(evaluate(level));
@@ -157,7 +155,7 @@ int placeLampsAndBombs(Level& level, std::mt19937& random, const CellColours& at
             free.push_back(cell);
         }
     }
-    std::shuffle(free.begin(), free.end(), random);
+    random.shuffle(free);
     int lamps = 0;
     int bombs = 0;
     for (const int cell : free) {
@@ -249,12 +247,12 @@ Level solvedLevel(const Planted& planted)
     return level;
 }
 
-std::optional<Planted> plant(std::mt19937& random, const PlantingRecipe& recipe)
+std::optional<Planted> plant(Random& random, const PlantingRecipe& recipe)
 {
     Level level;
     level.palette.assign(PlayRowCount, 0);
     placeCannons(level, random, recipe.cannons);
-    for (int o = randomBelow(random, 4); o > 0; --o) {
+    for (int o = randomBelow(random, recipe.mostObstacles + 1); o > 0; --o) {
         const int column = 2 + randomBelow(random, 7);
         const int row = 2 + randomBelow(random, 7);
         if (!isCellTaken(level, column, row)) {
@@ -273,10 +271,7 @@ std::optional<Planted> plant(std::mt19937& random, const PlantingRecipe& recipe)
     if (recipe.whiteLamp && !placeWhiteLamp(level, random)) {
         return std::nullopt;
     }
-    // More lamps and bombs follow where other solutions differ (uniqueness.h).
-    constexpr int FirstLamps = 4;
-    constexpr int FirstBombs = 4;
-    placeLampsAndBombs(level, random, atStart, everCrossed, FirstLamps, FirstBombs);
+    placeLampsAndBombs(level, random, atStart, everCrossed, recipe.firstLamps, recipe.firstBombs);
     if (hasBlockedCannon(level)) {
         return std::nullopt;
     }

@@ -1,5 +1,5 @@
 // Refining a planted level until its solution is the only one.
-#include "uniqueness.h"
+#include "core/level_generator_unique.h"
 
 #include "core/solver_common.h"
 
@@ -22,9 +22,9 @@ bool isSolutionCell(const std::vector<Placement>& solution, int column, int row)
                        [&](const Placement& p) { return p.column == column && p.row == row; });
 }
 
-PieceKind lampFor(int bits, std::mt19937& random)
+PieceKind lampFor(int bits, Random& random)
 {
-    if (bits == 7 && random() % 2 == 0) {
+    if (bits == 7 && random.chance(1, 2)) {
         return PieceKind::WhiteLamp;
     }
     const PieceKind lamps[] = {PieceKind::RedLamp, PieceKind::GreenLamp, PieceKind::BlueLamp};
@@ -34,7 +34,7 @@ PieceKind lampFor(int bits, std::mt19937& random)
             options.push_back(lamps[c]);
         }
     }
-    return options[random() % options.size()];
+    return options[random.uniform(options.size())];
 }
 
 // Cells where the planted solution's beams never went while it was placed in
@@ -56,7 +56,7 @@ CellColours crossedOnTheWay(const Planted& planted)
 // Lamps the planted solution lights and `other` leaves dark, bombs only
 // `other` reaches or stands on, and obstacles where only `other` puts a piece.
 std::vector<Change> changesAgainst(const Planted& planted, const std::vector<Placement>& other,
-                                   std::mt19937& random, const UniquenessBudget& budget, int lamps,
+                                   Random& random, const UniquenessBudget& budget, int lamps,
                                    int bombs)
 {
     const CellColours mine = coloursOnCells(evaluate(solvedLevel(planted)));
@@ -85,7 +85,7 @@ std::vector<Change> changesAgainst(const Planted& planted, const std::vector<Pla
             }
         }
     }
-    std::shuffle(changes.begin(), changes.end(), random);
+    random.shuffle(changes);
     return changes;
 }
 
@@ -109,8 +109,7 @@ int lampCount(const Level& level)
 
 } // namespace
 
-std::optional<Planted> makeUnique(Planted planted, std::mt19937& random,
-                                  const UniquenessBudget& budget)
+std::optional<Planted> makeUnique(Planted planted, Random& random, const UniquenessBudget& budget)
 {
     Level work = planted.puzzle;
     const auto mine = solutionSignature(planted.puzzle, work, planted.solution);
@@ -118,7 +117,8 @@ std::optional<Planted> makeUnique(Planted planted, std::mt19937& random,
         return std::nullopt;
     }
     for (int round = 0; round <= budget.rounds; ++round) {
-        const CountResult count = countSolutions(planted.puzzle, 2, {.maxStates = budget.states});
+        const CountResult count = countSolutions(
+            planted.puzzle, 2, {.maxStates = budget.states, .cancel = budget.cancel});
         if (!count.isExact || count.solutions == 0) {
             return std::nullopt;
         }

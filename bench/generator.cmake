@@ -1,0 +1,2 @@
+add_executable(bench_generator ${CMAKE_CURRENT_LIST_DIR}/bench_generator.cpp)
+target_link_libraries(bench_generator PRIVATE prismora_core benchmark::benchmark)

@@ -1,0 +1,160 @@
+// The generator: for each tier a recipe, attempts drawn from the seed until one passes every
+// measure.
+#include "core/level_generator.h"
+
+#include "core/level_generator_accept.h"
+#include "core/level_generator_unique.h"
+#include "core/level_measures.h"
+
+#include <array>
+
+namespace prismora {
+namespace {
+
+// States each count of solutions may explore while a level is made; a count
+// that needs more refuses the attempt, so what the seed gives never depends
+// on the clock or the machine.
+constexpr long GeneratorStates = 20'000;
+
+// Lamps, bombs and obstacles added to make a planted solution the only one:
+// a draw that needs more is rarely worth the counting.
+constexpr int UniquenessRounds = 6;
+
+// Attempts before the generator gives up on a seed: far more than any seed
+// of the benchmark needs, so that the loop ends whatever happens.
+constexpr int MostAttempts = 5000;
+
+struct TierRules {
+    int fewestPieces;
+    int mostPieces;
+    int fewestCannons;
+    int mostCannons;
+    std::vector<PieceKind> kinds;
+    // The difficulty scores the tier takes: each tier's lie above the one's
+    // before, so a harder tier never gives an easier level.
+    int lowestScore;
+    int highestScore;
+};
+
+TierRules rulesOf(Tier tier)
+{
+    using enum PieceKind;
+    switch (tier) {
+    case Tier::Easy:
+        return {2, 3, 1, 2, {Mirror, Mirror, Mirror, DoubleMirror}, 0, 34};
+    case Tier::Medium:
+        return {3, 4, 2, 2, {Mirror, Mirror, Mirror, DoubleMirror, Cross, TCoupling}, 35, 47};
+    case Tier::Hard:
+        return {4,
+                5,
+                2,
+                3,
+                {Mirror, Mirror, DoubleMirror, Cross, TCoupling, TCoupling2, Inverter, YCoupling},
+                48,
+                62};
+    case Tier::Master:
+        break;
+    }
+    return {5,
+            7,
+            3,
+            3,
+            {Mirror, Mirror, DoubleMirror, Cross, TCoupling, TCoupling2, Inverter, YCoupling},
+            63,
+            1000};
+}
+
+int between(Random& random, int fewest, int most)
+{
+    return fewest + static_cast<int>(random.uniform(static_cast<std::uint64_t>(most - fewest + 1)));
+}
+
+PlantingRecipe recipeOf(Tier tier, Random& random)
+{
+    const TierRules rules = rulesOf(tier);
+    PlantingRecipe recipe;
+    recipe.pieces = between(random, rules.fewestPieces, rules.mostPieces);
+    recipe.cannons = between(random, rules.fewestCannons, rules.mostCannons);
+    recipe.kinds = rules.kinds;
+    recipe.firstBombs = MostMasterBombs;
+    return recipe;
+}
+
+// Each attempt draws from its own generator, seeded by the code and the
+// attempt's number, so an attempt's level never depends on how much the
+// attempts before it drew.
+std::uint64_t attemptSeed(const SeedCode& code, int attempt)
+{
+    std::uint64_t state =
+        static_cast<std::uint64_t>(code.seed) | static_cast<std::uint64_t>(code.tier) << 32 |
+        static_cast<std::uint64_t>(code.version) << 36 | static_cast<std::uint64_t>(attempt) << 42;
+    return splitMix64(state);
+}
+
+std::string_view numberWord(int number)
+{
+    constexpr std::array<std::string_view, 8> Words{"noll", "en",  "två", "tre",
+                                                    "fyra", "fem", "sex", "sju"};
+    return number >= 0 && number < static_cast<int>(Words.size())
+               ? Words[static_cast<std::size_t>(number)]
+               : std::string_view("många");
+}
+
+std::string descriptionOf(const Level& start)
+{
+    const ElementCounts counts = countElements(start);
+    std::string text(numberWord(counts.pieces));
+    text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    text += " pjäser att placera, ";
+    text += numberWord(counts.cannons);
+    text += counts.cannons == 1 ? " kanon" : " kanoner";
+    return text;
+}
+
+GeneratedLevel finished(const SeedCode& code, const Accepted& accepted)
+{
+    GeneratedLevel generated;
+    generated.code = formatSeedCode(code);
+    generated.level = accepted.level.start;
+    generated.level.name = "Slumpad " + std::string(tierName(code.tier)) + " " + generated.code;
+    generated.difficulty = accepted.difficulty;
+    generated.description = descriptionOf(generated.level);
+    return generated;
+}
+
+} // namespace
+
+Result<GeneratedLevel, GenerateFailure> generateLevel(const SeedCode& code,
+                                                      const std::atomic<bool>* cancel)
+{
+    if (code.version > GeneratorVersion) {
+        return GenerateFailure::NewerVersion;
+    }
+    const UniquenessBudget budget{
+        .states = GeneratorStates, .mostBombs = MostMasterBombs, .cancel = cancel};
+    for (int attempt = 0; attempt < MostAttempts; ++attempt) {
+        if (cancel && cancel->load()) {
+            return GenerateFailure::Cancelled;
+        }
+        Random random(attemptSeed(code, attempt));
+        std::optional<Planted> planted = plant(random, recipeOf(code.tier, random));
+        if (planted) {
+            planted = makeUnique(*planted, random, budget);
+        }
+        if (!planted) {
+            continue;
+        }
+        const Acceptance acceptance = acceptPlanted(*planted, GeneratorStates, cancel);
+        if (acceptance.state == AcceptState::Cancelled) {
+            return GenerateFailure::Cancelled;
+        }
+        const TierRules rules = rulesOf(code.tier);
+        if (acceptance.accepted && acceptance.accepted->difficulty >= rules.lowestScore &&
+            acceptance.accepted->difficulty <= rules.highestScore) {
+            return finished(code, *acceptance.accepted);
+        }
+    }
+    return GenerateFailure::Cancelled;
+}
+
+} // namespace prismora

@@ -1,0 +1,84 @@
+// Generated levels: every measure holds, one solution, the tier's pieces, the same bytes every run.
+#include "core/level_generator.h"
+
+#include "core/level_file.h"
+#include "core/level_measures.h"
+#include "core/safe_path.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace prismora {
+namespace {
+
+struct TierSeed {
+    Tier tier;
+    std::uint32_t seed;
+    int fewestPieces;
+    int mostPieces;
+};
+
+// Seeds whose levels are quick to make, so the check stays fast in CI; the
+// benchmark makes many more.
+constexpr TierSeed Cases[] = {
+    {Tier::Easy, 2, 2, 3},      {Tier::Easy, 42, 2, 3}, {Tier::Medium, 2, 3, 4},
+    {Tier::Medium, 7919, 3, 4}, {Tier::Hard, 3, 4, 5},
+};
+
+TEST(LevelGeneratorTest, EveryLevelMeetsEveryMeasureWithTheTiersPiecesAndTheSameBytes)
+{
+    // The highest difficulty of the tiers before this one, and of this one.
+    int below = -1;
+    int highest = -1;
+    Tier tierSoFar = Tier::Easy;
+    for (const TierSeed& c : Cases) {
+        if (c.tier != tierSoFar) {
+            below = highest;
+            tierSoFar = c.tier;
+        }
+        const SeedCode code{c.tier, GeneratorVersion, c.seed};
+        const auto generated = generateLevel(code);
+        ASSERT_TRUE(generated.ok()) << formatSeedCode(code);
+        const GeneratedLevel& level = generated.value();
+        SCOPED_TRACE(level.code);
+        EXPECT_EQ(level.code, formatSeedCode(code));
+        EXPECT_TRUE(isLevelAsLoaded(level.level));
+        EXPECT_NE(level.level.name.find(level.code), std::string::npos);
+
+        const ElementCounts counts = countElements(level.level);
+        EXPECT_GE(counts.pieces, c.fewestPieces);
+        EXPECT_LE(counts.pieces, c.mostPieces);
+
+        const CountResult count = countSolutions(level.level, 2);
+        ASSERT_TRUE(count.isExact);
+        ASSERT_EQ(count.solutions, 1);
+        const DesignedLevel designed{level.level, count.found.front()};
+        for (const LevelMeasure& measure : levelMeasures()) {
+            EXPECT_TRUE(measure.run(designed, {SeriesRules::Master, 0}).holds()) << measure.key;
+        }
+        // A harder tier never gives an easier level (the cases are in tier order).
+        EXPECT_GT(level.difficulty, below);
+        highest = std::max(highest, level.difficulty);
+
+        const auto again = generateLevel(code);
+        ASSERT_TRUE(again.ok());
+        EXPECT_EQ(formatLevel(again.value().level, SaveLayout::Position, Completion::Unfinished),
+                  formatLevel(level.level, SaveLayout::Position, Completion::Unfinished));
+    }
+}
+
+TEST(LevelGeneratorTest, RefusesANewerVersionAndStopsWhenCancelled)
+{
+    const auto newer = generateLevel({Tier::Hard, GeneratorVersion + 1, 5});
+    ASSERT_FALSE(newer.ok());
+    EXPECT_EQ(newer.error(), GenerateFailure::NewerVersion);
+
+    const std::atomic<bool> cancel{true};
+    const auto cancelled = generateLevel({Tier::Master, GeneratorVersion, 5}, &cancel);
+    ASSERT_FALSE(cancelled.ok());
+    EXPECT_EQ(cancelled.error(), GenerateFailure::Cancelled);
+}
+
+} // namespace
+} // namespace prismora
