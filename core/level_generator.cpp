@@ -18,7 +18,6 @@ constexpr long GeneratorStates = 20'000;
 
 // Lamps, bombs and obstacles added to make a planted solution the only one:
 // a draw that needs more is rarely worth the counting.
-constexpr int UniquenessRounds = 6;
 
 // Attempts before the generator gives up on a seed: far more than any seed
 // of the benchmark needs, so that the loop ends whatever happens.
