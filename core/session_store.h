@@ -1,10 +1,12 @@
-// What the game session keeps between runs: solved levels and the record of the saved game.
+// What the game session keeps between runs: solved levels, generated levels, the saved game's
+// record.
 #pragma once
 
 #include "core/level_origin.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace prismora {
 
@@ -18,6 +20,12 @@ public:
 
     virtual std::optional<SavedGameRecord> savedGameRecord() const = 0;
     virtual void rememberSavedGame(const SavedGameRecord& record) = 0;
+
+    // Generated levels by their seed code, the most recent first. A record
+    // for a code already kept replaces it, except that a solved level stays
+    // solved.
+    virtual std::vector<GeneratedRecord> generatedLevels() const = 0;
+    virtual void rememberGenerated(const GeneratedRecord& record) = 0;
 };
 
 } // namespace prismora
