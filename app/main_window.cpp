@@ -124,6 +124,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildUndoActions();
     buildAidActions();
     buildKeyboardShortcuts();
+    buildGenerationRunner(options.generator);
+    buildClipboardActions(options.copyFolder);
     centreOnScreen();
     startUp(options);
 }

@@ -15,7 +15,8 @@ namespace prismora {
 
 // Solved levels by their progress key (core/progress.h), in the group
 // "solved" of a settings file; the record of the game "Avsluta" saved, in
-// the group "savedGame"; and whether the player wants the colour-blind aid
+// the group "savedGame"; the generated levels played, in "generated"; and whether the player wants
+// the colour-blind aid
 // ("display/colourAid", off when absent). Every change is written at once, so
 // a crash afterwards loses nothing; a file that cannot be written keeps the
 // record for this run only.
@@ -32,6 +33,11 @@ public:
     void markSolved(const std::string& key) override;
     std::optional<SavedGameRecord> savedGameRecord() const override;
     void rememberSavedGame(const SavedGameRecord& record) override;
+    // In the group "generated", at most MaxGenerated, the oldest dropped first.
+    std::vector<GeneratedRecord> generatedLevels() const override;
+    void rememberGenerated(const GeneratedRecord& record) override;
+
+    static constexpr int MaxGenerated = 200;
 
     bool isColourAidOn() const;
     void setColourAidOn(bool isOn);
