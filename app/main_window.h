@@ -69,9 +69,9 @@ public:
         // player's own settings in the XDG config folder.
         QString settingsFile;
         // Makes generated levels on a worker thread. Null: generateLevel.
-        std::function<Result<GeneratedLevel, GenerateFailure>(const SeedCode&,
-                                                              const std::atomic<bool>*)>
-            generator;
+        using Generator = std::function<Result<GeneratedLevel, GenerateFailure>(
+            const SeedCode&, const std::atomic<bool>*)>;
+        Generator generator;
         // Where Ctrl+C writes the level file it puts on the clipboard.
         // Empty: "copied" in the user's cache folder for the game.
         QString copyFolder;

@@ -94,6 +94,7 @@ MainWindow::Options WindowHarness::options(const QStringList& arguments)
     options.dialogs = &dialogs;
     options.startProgramCopy = [this](const QString& path) { startedCopies.append(path); };
     options.settingsFile = m_dir.filePath(QStringLiteral("settings.conf"));
+    options.copyFolder = m_dir.filePath(QStringLiteral("copied"));
     return options;
 }
 
