@@ -2,6 +2,7 @@
 #include "app/generated_tab.h"
 
 #include "app/level_chooser.h"
+#include "core/seed_code.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,10 +14,11 @@
 namespace prismora {
 namespace {
 
-constexpr const char* TierTitles[] = {QT_TRANSLATE_NOOP("prismora::GeneratedTab", "Lätt"),
-                                      QT_TRANSLATE_NOOP("prismora::GeneratedTab", "Medel"),
-                                      QT_TRANSLATE_NOOP("prismora::GeneratedTab", "Svår"),
-                                      QT_TRANSLATE_NOOP("prismora::GeneratedTab", "Mästare")};
+constexpr const char* TierTitles[TierCount] = {
+    QT_TRANSLATE_NOOP("prismora::GeneratedTab", "Lätt"),
+    QT_TRANSLATE_NOOP("prismora::GeneratedTab", "Medel"),
+    QT_TRANSLATE_NOOP("prismora::GeneratedTab", "Svår"),
+    QT_TRANSLATE_NOOP("prismora::GeneratedTab", "Mästare")};
 
 } // namespace
 
@@ -51,7 +53,7 @@ QWidget* GeneratedTab::buildButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (int tier = 0; tier < 4; ++tier) {
+    for (int tier = 0; tier < TierCount; ++tier) {
         auto* button = new QPushButton(tr(TierTitles[tier]), row);
         button->setObjectName(QStringLiteral("tierButton%1").arg(tier));
         button->setAccessibleName(tr("Ny slumpad bana: %1").arg(tr(TierTitles[tier])));
