@@ -1,4 +1,5 @@
-// Generated levels: a level with exactly one solution made from a seed code, the same on every machine.
+// Generated levels: a level with exactly one solution made from a seed code, the same on every
+// machine.
 #pragma once
 
 #include "base/result.h"
@@ -16,8 +17,8 @@ enum class GenerateFailure {
 };
 
 struct GeneratedLevel {
-    Level level;       // as loaded: play mode, the movable pieces in the hand
-    std::string code;  // formatSeedCode of the code it was made from
+    Level level;      // as loaded: play mode, the movable pieces in the hand
+    std::string code; // formatSeedCode of the code it was made from
     int difficulty = 0;
 };
 
