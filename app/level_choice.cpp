@@ -58,9 +58,10 @@ void MainWindow::buildChooseLevelButton()
 
 void MainWindow::openLevelChooser()
 {
-    auto* chooser = new LevelChooser(
-        readChooserLevels(m_session->series().files(), *m_progress),
-        m_session->hasSavedGame() ? ContinueOffer::SavedGame : ContinueOffer::None, this);
+    auto* chooser =
+        new LevelChooser(readChooserLevels(m_session->series().files(), *m_progress),
+                         m_session->hasSavedGame() ? ContinueOffer::SavedGame : ContinueOffer::None,
+                         chooserGenerated(), this);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     // As the arrows do: a changed design is not left without asking, and the
     // index and the hint move even when the file cannot be loaded any more.
@@ -71,6 +72,10 @@ void MainWindow::openLevelChooser()
     connect(chooser, &LevelChooser::continueChosen, this, [this] {
         perform([this](Consent consent) { return m_session->continueSavedGame(consent); });
     });
+    connect(chooser, &LevelChooser::tierChosen, this, &MainWindow::generateForTier);
+    connect(chooser, &LevelChooser::dailyChosen, this, &MainWindow::generateDaily);
+    connect(chooser, &LevelChooser::codeEntered, this, &MainWindow::openCode);
+    connect(chooser, &LevelChooser::generatedChosen, this, &MainWindow::openRemembered);
     chooser->open();
 }
 

@@ -4,6 +4,7 @@
 #include "app/record_text.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -19,18 +20,18 @@ constexpr const char* GroupTitles[] = {QT_TRANSLATE_NOOP("prismora::LevelChooser
                                        QT_TRANSLATE_NOOP("prismora::LevelChooser", "Mästarserien")};
 constexpr int GroupCount = 2;
 
-// The thumbnail with a green disc and a white tick in its top-right corner
-// when solved.
-QPixmap thumbnailIcon(const ChooserLevel& level)
+} // namespace
+
+QPixmap LevelChooser::thumbnailIcon(const QImage& thumbnail, bool isSolved)
 {
     constexpr int Size = LevelChooser::ThumbnailSize;
     QPixmap icon(Size, Size);
     icon.fill(QColor(0, 0, 128));
     QPainter painter(&icon);
-    if (!level.thumbnail.isNull()) {
-        painter.drawImage(QRect(0, 0, Size, Size), level.thumbnail);
+    if (!thumbnail.isNull()) {
+        painter.drawImage(QRect(0, 0, Size, Size), thumbnail);
     }
-    if (level.isSolved) {
+    if (isSolved) {
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF disc(Size - 30, 2, 28, 28);
         painter.setPen(QPen(Qt::white, 2));
@@ -44,6 +45,8 @@ QPixmap thumbnailIcon(const ChooserLevel& level)
     }
     return icon;
 }
+
+namespace {
 
 QString itemText(const ChooserLevel& level)
 {
@@ -74,7 +77,7 @@ int groupOf(int seriesIndex)
 } // namespace
 
 LevelChooser::LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffer offer,
-                           QWidget* parent)
+                           const std::vector<ChooserGenerated>& generated, QWidget* parent)
     : QDialog(parent), m_groups(new QTabWidget(this))
 {
     setObjectName(QStringLiteral("levelChooser"));
@@ -85,12 +88,14 @@ LevelChooser::LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffe
         while (static_cast<int>(m_lists.size()) <= group) {
             m_lists.push_back(addGroup(tr(GroupTitles[m_lists.size()])));
         }
-        auto* item = new QListWidgetItem(thumbnailIcon(level), itemText(level));
+        auto* item =
+            new QListWidgetItem(thumbnailIcon(level.thumbnail, level.isSolved), itemText(level));
         item->setData(SolvedRole, level.isSolved);
         item->setData(IndexRole, level.seriesIndex);
         item->setToolTip(itemToolTip(level));
         m_lists[static_cast<std::size_t>(group)]->addItem(item);
     }
+    addGeneratedTab(generated);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* play = buttons->addButton(tr("Spela"), QDialogButtonBox::AcceptRole);
@@ -117,26 +122,52 @@ LevelChooser::LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffe
     selectFirstUnsolved(levels);
 }
 
+void LevelChooser::addGeneratedTab(const std::vector<ChooserGenerated>& generated)
+{
+    m_generatedTab = new GeneratedTab(generated, m_groups);
+    m_groups->addTab(m_generatedTab, tr("Slumpade"));
+    // Each choice is passed on once the dialog has closed.
+    const auto closingWith = [this](auto signal) {
+        return [this, signal](auto... value) {
+            accept();
+            emit(this->*signal)(value...);
+        };
+    };
+    connect(m_generatedTab, &GeneratedTab::tierChosen, this,
+            closingWith(&LevelChooser::tierChosen));
+    connect(m_generatedTab, &GeneratedTab::dailyChosen, this,
+            closingWith(&LevelChooser::dailyChosen));
+    connect(m_generatedTab, &GeneratedTab::codeEntered, this,
+            closingWith(&LevelChooser::codeEntered));
+    connect(m_generatedTab, &GeneratedTab::levelChosen, this,
+            closingWith(&LevelChooser::generatedChosen));
+}
+
 QListWidget* LevelChooser::addGroup(const QString& title)
 {
     auto* list = new QListWidget(m_groups);
     list->setObjectName(QStringLiteral("levelList"));
-    list->setViewMode(QListView::IconMode);
-    list->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
-    // Room for names of two lines and the record under each picture.
-    list->setGridSize(QSize(ThumbnailSize + 30, ThumbnailSize + 60));
-    list->setMovement(QListView::Static);
-    list->setResizeMode(QListView::Adjust);
-    list->setWordWrap(true);
-    list->setTextElideMode(Qt::ElideNone);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    QPalette colours = list->palette();
-    colours.setColor(QPalette::Base, QColor(0, 0, 128));
-    colours.setColor(QPalette::Text, Qt::yellow);
-    list->setPalette(colours);
+    styleLevelList(*list);
     connect(list, &QListWidget::itemActivated, this, &LevelChooser::chooseSelected);
     m_groups->addTab(list, title);
     return list;
+}
+
+void LevelChooser::styleLevelList(QListWidget& list)
+{
+    list.setViewMode(QListView::IconMode);
+    list.setIconSize(QSize(ThumbnailSize, ThumbnailSize));
+    // Room for names of two lines and the record under each picture.
+    list.setGridSize(QSize(ThumbnailSize + 30, ThumbnailSize + 60));
+    list.setMovement(QListView::Static);
+    list.setResizeMode(QListView::Adjust);
+    list.setWordWrap(true);
+    list.setTextElideMode(Qt::ElideNone);
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    QPalette colours = list.palette();
+    colours.setColor(QPalette::Base, QColor(0, 0, 128));
+    colours.setColor(QPalette::Text, Qt::yellow);
+    list.setPalette(colours);
 }
 
 int LevelChooser::selectedIndex() const
@@ -150,6 +181,13 @@ void LevelChooser::chooseSelected()
 {
     // Enter in the list both activates the item and presses the default
     // button; the second arrives when the dialog has already closed.
+    if (qobject_cast<QLineEdit*>(focusWidget()) != nullptr) {
+        return; // Enter in the code field opens the code
+    }
+    if (m_groups->currentWidget() == m_generatedTab) {
+        m_generatedTab->chooseSelected();
+        return;
+    }
     const int index = selectedIndex();
     if (index < 0 || !isVisible()) {
         return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/personal_record.h"
+#include "app/generated_tab.h"
 
 #include <QDialog>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class QListWidget;
+class QPixmap;
 class QTabWidget;
 
 namespace prismora {
@@ -28,10 +30,12 @@ struct ChooserLevel {
 enum class ContinueOffer { None, SavedGame };
 
 // Levels 1-30 of the series are "Grundserien", 31 and on "Mästarserien",
-// each on its own tab; a series file that holds no level is not offered. The first unsolved level
-// (or the first level when all are solved) is selected when the dialog opens. Choosing a level
-// (double-click, Enter or "Spela") emits levelChosen with its index in the series after the dialog
-// has closed; "Fortsätt där du slutade" emits continueChosen.
+// each on its own tab, and the generated levels are "Slumpade" (see
+// GeneratedTab, whose choices the dialog passes on after closing); a series file that holds no
+// level is not offered. The first unsolved level (or the first level when all are solved) is
+// selected when the dialog opens. Choosing a level (double-click, Enter or "Spela") emits
+// levelChosen with its index in the series after the dialog has closed; "Fortsätt där du slutade"
+// emits continueChosen.
 class LevelChooser : public QDialog {
     Q_OBJECT
 
@@ -44,14 +48,23 @@ public:
     static constexpr int IndexRole = Qt::UserRole + 2;
 
     LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffer offer,
-                 QWidget* parent = nullptr);
+                 const std::vector<ChooserGenerated>& generated = {}, QWidget* parent = nullptr);
 
     // The index of the selected level, or -1.
     int selectedIndex() const;
 
+    // The look the lists share: thumbnails in a grid on the game's blue.
+    static void styleLevelList(QListWidget& list);
+    // The thumbnail with a green disc and a white tick in its top-right corner when solved.
+    static QPixmap thumbnailIcon(const QImage& thumbnail, bool isSolved);
+
 signals:
     void levelChosen(int index);
     void continueChosen();
+    void tierChosen(int tier);
+    void dailyChosen();
+    void codeEntered(const QString& code);
+    void generatedChosen(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -61,8 +74,11 @@ private:
     void chooseSelected();
     void selectFirstUnsolved(const std::vector<ChooserLevel>& levels);
 
+    void addGeneratedTab(const std::vector<ChooserGenerated>& generated);
+
     QTabWidget* m_groups;
     std::vector<QListWidget*> m_lists;
+    GeneratedTab* m_generatedTab = nullptr;
 };
 
 } // namespace prismora

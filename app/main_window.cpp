@@ -130,6 +130,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildAidActions();
     buildFeedbackActions();
     buildKeyboardShortcuts();
+    buildGenerationRunner(options.generator);
+    buildClipboardActions(options.copyFolder);
     centreOnScreen();
     startUp(options);
 }

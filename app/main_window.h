@@ -10,11 +10,15 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -25,6 +29,8 @@ class QTimer;
 namespace prismora {
 
 class BoardView;
+struct ChooserGenerated;
+class GenerationRunner;
 class GradientButton;
 class HelpDialog;
 class HintRunner;
@@ -66,6 +72,13 @@ public:
         // Plays one of the game's sounds. Null: Qt Multimedia (silent where
         // there is no sound device or server).
         std::function<void(GameSound)> playSound;
+        // Makes generated levels on a worker thread. Null: generateLevel.
+        using Generator = std::function<Result<GeneratedLevel, GenerateFailure>(
+            const SeedCode&, const std::atomic<bool>*)>;
+        Generator generator;
+        // Where Ctrl+C writes the level file it puts on the clipboard.
+        // Empty: "copied" in the user's cache folder for the game.
+        QString copyFolder;
     };
 
     explicit MainWindow(Options options, QWidget* parent = nullptr);
@@ -79,11 +92,17 @@ public:
     // Loads a level file as "Ladda spel..." does, asking first when a
     // changed design would be dropped.
     void loadLevelFile(const QString& path);
+    // Opens a seed code (generating its level) or a level code, as "Ange kod" does.
+    void openCode(const QString& text);
+    // True while a generated level is being made.
+    bool isGenerating() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     using Operation = std::function<SessionOutcome(Consent)>;
@@ -111,7 +130,8 @@ private:
     void showKeyboardCursor();
     void showMessage(const SessionMessage& message);
     bool mayGoAhead(const SessionOutcome& outcome);
-    void shareFile(const QString& path);
+    // The file on the clipboard, with its picture (image/png and the like) when given.
+    void shareFile(const QString& path, const QImage& picture = QImage());
 
     // Start-up and the series (startup_and_series.cpp).
     void startUp(const Options& options);
@@ -177,6 +197,24 @@ private:
     void buildChooseLevelButton();
     void openLevelChooser();
 
+    // Generated levels and codes (generated_levels.cpp).
+    void buildGenerationRunner(std::function<Result<GeneratedLevel, GenerateFailure>(
+                                   const SeedCode&, const std::atomic<bool>*)>
+                                   generator);
+    void generateForTier(int tier);
+    void generateDaily();
+    void generateFrom(const SeedCode& code, PuzzleKind kind);
+    void takeGenerated(PuzzleKind kind, const Result<GeneratedLevel, GenerateFailure>& outcome);
+    void showLoadedCode();
+    void reportCodeError(CodeError error, const QString& text);
+    std::vector<ChooserGenerated> chooserGenerated() const;
+    void openRemembered(int index);
+
+    // Copy, paste and drop (level_clipboard.cpp).
+    void buildClipboardActions(const QString& copyFolder);
+    void copyLevel();
+    void pasteLevel();
+
     QImage m_wallpaper;
     std::unique_ptr<ProgressStore> m_progress;
     std::unique_ptr<GameSession> m_session;
@@ -230,6 +268,8 @@ private:
     std::function<void(GameSound)> m_playSound;
     // Runs while "Nästa bana: Enter" is offered after a solve.
     QTimer* m_nextLevelOffer = nullptr;
+    GenerationRunner* m_generationRunner = nullptr;
+    QString m_copyFolder;
 };
 
 } // namespace prismora

@@ -1,7 +1,10 @@
-// Solved levels and records in QSettings by progress key, and the player's settings.
+// Solved levels and records in QSettings by progress key, the generated levels played, and the
+// player's settings.
 #include "app/progress_store.h"
 
 #include <QSettings>
+
+#include <algorithm>
 
 namespace prismora {
 namespace {
@@ -31,6 +34,7 @@ QString recordKey(const std::string& key)
     return QStringLiteral("records/") + QString::fromStdString(key);
 }
 constexpr QLatin1StringView SavedGameGroup("savedGame");
+constexpr QLatin1StringView GeneratedGroup("generated");
 
 QString solvedKey(const std::string& key)
 {
@@ -101,6 +105,52 @@ void ProgressStore::rememberSavedGame(const SavedGameRecord& record)
     m_settings->setValue(QStringLiteral("isDesign"), record.isDesign);
     m_settings->setValue(QStringLiteral("editorPalette"), counts.join(QLatin1Char(',')));
     m_settings->endGroup();
+    m_settings->sync();
+}
+
+std::vector<GeneratedRecord> ProgressStore::generatedLevels() const
+{
+    std::vector<GeneratedRecord> records;
+    const int count = std::min(m_settings->beginReadArray(GeneratedGroup), MaxGenerated);
+    for (int i = 0; i < count; ++i) {
+        m_settings->setArrayIndex(i);
+        GeneratedRecord record;
+        record.seedCode = m_settings->value(QStringLiteral("code")).toString().toStdString();
+        record.levelCode = m_settings->value(QStringLiteral("level")).toString().toStdString();
+        record.name = m_settings->value(QStringLiteral("name")).toString().toStdString();
+        record.isDaily = m_settings->value(QStringLiteral("daily"), false).toBool();
+        record.isSolved = m_settings->value(QStringLiteral("solved"), false).toBool();
+        if (!record.seedCode.empty()) {
+            records.push_back(std::move(record));
+        }
+    }
+    m_settings->endArray();
+    return records;
+}
+
+void ProgressStore::rememberGenerated(const GeneratedRecord& record)
+{
+    std::vector<GeneratedRecord> records = generatedLevels();
+    GeneratedRecord kept = record;
+    std::erase_if(records, [&](const GeneratedRecord& old) {
+        const bool isSame = old.seedCode == record.seedCode;
+        kept.isSolved = kept.isSolved || (isSame && old.isSolved);
+        return isSame;
+    });
+    records.insert(records.begin(), std::move(kept));
+    records.resize(std::min<std::size_t>(records.size(), MaxGenerated));
+    m_settings->remove(GeneratedGroup);
+    m_settings->beginWriteArray(GeneratedGroup, static_cast<int>(records.size()));
+    for (int i = 0; i < static_cast<int>(records.size()); ++i) {
+        const GeneratedRecord& each = records[static_cast<std::size_t>(i)];
+        m_settings->setArrayIndex(i);
+        m_settings->setValue(QStringLiteral("code"), QString::fromStdString(each.seedCode));
+        m_settings->setValue(QStringLiteral("level"), QString::fromStdString(each.levelCode));
+        m_settings->setValue(QStringLiteral("name"), QString::fromStdString(each.name));
+        m_settings->setValue(QStringLiteral("daily"), each.isDaily);
+        m_settings->setValue(QStringLiteral("solved"), each.isSolved);
+    }
+    m_settings->endArray();
     m_settings->sync();
 }
 

@@ -24,9 +24,10 @@ enum class PlayerSetting {
 // Solved levels by their progress key (core/progress.h), in the group
 // "solved" of a settings file; each level's record as "moves,milliseconds"
 // in the group "records"; the record of the game "Avsluta" saved, in the
-// group "savedGame"; and the player's settings. Every change is written at
-// once, so a crash afterwards loses nothing; a file that cannot be written
-// keeps the record for this run only.
+// group "savedGame"; the generated levels played, in "generated"; and the
+// player's settings. Every change is written at once, so a crash afterwards
+// loses nothing; a file that cannot be written keeps the record for this run
+// only.
 class ProgressStore : public SessionStore {
 public:
     // `file` empty: the game's per-user settings in the XDG config folder
@@ -42,6 +43,11 @@ public:
     void keepLevelRecord(const std::string& key, const LevelRecord& record) override;
     std::optional<SavedGameRecord> savedGameRecord() const override;
     void rememberSavedGame(const SavedGameRecord& record) override;
+    // In the group "generated", at most MaxGenerated, the oldest dropped first.
+    std::vector<GeneratedRecord> generatedLevels() const override;
+    void rememberGenerated(const GeneratedRecord& record) override;
+
+    static constexpr int MaxGenerated = 200;
 
     bool isOn(PlayerSetting setting) const;
     void setOn(PlayerSetting setting, bool isOn);

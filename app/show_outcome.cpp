@@ -2,13 +2,16 @@
 #include "app/main_window.h"
 
 #include "app/clipboard_files.h"
+#include "app/generation_runner.h"
 #include "app/status_feedback.h"
 #include "base/version.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
 #include "widgets/gradient_button.h"
 
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -16,6 +19,8 @@ namespace prismora {
 
 void MainWindow::perform(const Operation& operation)
 {
+    // A command calls off a level still being made.
+    m_generationRunner->cancel();
     SessionOutcome outcome = operation(Consent::NotAsked);
     if (outcome.question != Question::None) {
         if (!mayGoAhead(outcome)) {
@@ -77,6 +82,9 @@ void MainWindow::showOutcome(const SessionOutcome& outcome)
     if (outcome.board || outcome.note != StatusNote::None) {
         showStatus(outcome.note);
     }
+    if (outcome.loaded) {
+        showLoadedCode();
+    }
     if (outcome.series) {
         showSeriesHint();
     }
@@ -115,7 +123,10 @@ void MainWindow::showCaption()
 {
     const QString version =
         QString::fromUtf8(Version.data(), static_cast<qsizetype>(Version.size()));
-    const QString file = QString::fromStdString(m_session->loadedFile().filename().string());
+    // A level without a file is named by its code.
+    const QString file = QString::fromStdString(m_session->loadedFile().empty()
+                                                    ? m_session->origin().code
+                                                    : m_session->loadedFile().filename().string());
     setWindowTitle(QStringLiteral("Prismora version ") + version + QString(15, QLatin1Char(' ')) +
                    QStringLiteral("Level laddad: ") + file);
 }
@@ -208,9 +219,16 @@ void MainWindow::showMessage(const SessionMessage& message)
     }
 }
 
-void MainWindow::shareFile(const QString& path)
+void MainWindow::shareFile(const QString& path, const QImage& picture)
 {
-    putFilesOnClipboard({path});
+    std::unique_ptr<QMimeData> offered = fileDropMimeData({path});
+    if (!picture.isNull()) {
+        // For the programs that paste a picture but not a file.
+        offered->setImageData(picture);
+    }
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setMimeData(offered.release());
+    }
     m_feedback->showMessage(tr("Sparad: %1").arg(QFileInfo(path).fileName()));
 }
 

@@ -42,7 +42,7 @@ void MainWindow::takeScreenshot()
         ask(errorBox(QString::fromStdString(saveFailureMessage(saved.error()))));
         return;
     }
-    shareFile(QString::fromStdString(path.value().string()));
+    shareFile(QString::fromStdString(path.value().string()), picture);
 }
 
 void MainWindow::savePosition() { showOutcome(m_session->savePosition()); }

@@ -157,6 +157,7 @@ void GameSession::recordProgress()
         m_evaluation.verdict == Verdict::Solved && !m_store.isSolved(m_origin.progressKey)) {
         m_store.markSolved(m_origin.progressKey);
     }
+    recordGeneratedSolve();
 }
 
 template <typename Change> SessionOutcome GameSession::step(Change&& change)

@@ -6,6 +6,8 @@
 #include "core/command_state.h"
 #include "core/evaluation.h"
 #include "core/level.h"
+#include "core/level_file.h"
+#include "core/level_generator.h"
 #include "core/level_origin.h"
 #include "core/level_series.h"
 #include "core/play.h"
@@ -33,6 +35,16 @@ inline constexpr const char* InitialLevelName = "(no name)";
 inline constexpr const char* SavedGameFileName = "currentlevel.prl";
 inline constexpr const char* TestCopyFileName = "speltest.prl";
 
+// A generated level asked for by its tier, or the daily puzzle.
+enum class PuzzleKind { Generated, Daily };
+
+// What copying the level shares: the level as its file would be saved.
+struct SharedLevel {
+    Level level;
+    SaveLayout layout = SaveLayout::Position;
+    Completion completion = Completion::Unfinished;
+};
+
 // A pointer move with the left button alone held drags; any other is a hover.
 enum class PointerMove { Hover, Drag };
 
@@ -58,8 +70,9 @@ struct SessionFolders {
 //
 // The rules it keeps:
 // - every change of the level is judged at once; a beam into a bomb in play
-//   starts the level over from its restart source (the file loaded last, or
-//   the position taken when a design was played), once per action: a
+//   starts the level over from its restart source (the file loaded last,
+//   the level as generated or decoded, or the position taken when a design
+//   was played), once per action: a
 //   restarted position that itself hits a bomb is shown with the bomb text;
 // - every finished action is one undo step; loads and changes of the command
 //   state start a fresh history, a restart is a step;
@@ -146,6 +159,14 @@ public:
     SessionOutcome previousLevel(Consent consent);
     SessionOutcome goToSeriesLevel(int index, Consent consent);
     SessionOutcome continueSavedGame(Consent consent);
+    // A level the generator made, and one decoded from a level code: loaded
+    // as a file is, but a restart goes back to the level as it came. A
+    // generated level is remembered in the store, and marked there when
+    // solved.
+    SessionOutcome openGenerated(GeneratedLevel generated, PuzzleKind kind, Consent consent);
+    SessionOutcome openCoded(Level level, std::string code, Consent consent);
+    // What "Kopiera" shares: the position, or the design being edited.
+    SharedLevel sharedLevel() const;
 
     // The editor.
     SessionOutcome newDesign(Consent consent);
@@ -201,6 +222,8 @@ private:
     bool restartAfterBomb();
     bool readRestartSource();
     void recordProgress();
+    void takeCodedLevel(Level level, LevelOrigin origin, SessionOutcome& outcome);
+    void recordGeneratedSolve();
     void hoverAt(PointerCell at, SessionOutcome& outcome);
 
     template <typename Change> SessionOutcome step(Change&& change);
@@ -261,6 +284,9 @@ private:
     int m_moveCount = 0;
     // The drag or carry under way has already counted its move.
     bool m_isHoldCounted = false;
+    // The generated level on the board as the store keeps it, while the
+    // origin is Generated.
+    std::optional<GeneratedRecord> m_generated;
 };
 
 } // namespace prismora

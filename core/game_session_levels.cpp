@@ -112,7 +112,7 @@ SessionOutcome GameSession::openFile(const fs::path& path, Consent consent)
     if (mustAskBeforeLeaving(consent)) {
         return asking(Question::LeaveDesign);
     }
-    return load(path, {LevelOrigin::Kind::OpenedFile, path, -1, {}}, HistoryUse::Fresh);
+    return load(path, {LevelOrigin::Kind::OpenedFile, path, -1, {}, {}, false}, HistoryUse::Fresh);
 }
 
 SessionOutcome GameSession::load(const fs::path& path, LevelOrigin origin, HistoryUse history)
@@ -160,6 +160,7 @@ void GameSession::takeLoadedLevel(Level level, fs::path path, LevelOrigin origin
     m_openedDesign.reset();
     m_playStart.reset();
     m_editorHand.clear();
+    m_generated.reset();
     m_loadedFile = std::move(path);
     m_origin = std::move(origin);
     forgetHold();
@@ -203,7 +204,7 @@ SessionOutcome GameSession::loadFromSeries(std::optional<std::string> path, int 
     const bool isSameLevel =
         m_series.index() == indexBefore && m_origin.kind == LevelOrigin::Kind::SeriesLevel &&
         m_origin.seriesIndex == indexBefore && m_state == CommandState::Playing;
-    LevelOrigin origin{LevelOrigin::Kind::SeriesLevel, *path, m_series.index(), {}};
+    LevelOrigin origin{LevelOrigin::Kind::SeriesLevel, *path, m_series.index(), {}, {}, false};
     SessionOutcome outcome =
         load(*path, std::move(origin), isSameLevel ? HistoryUse::Kept : HistoryUse::Fresh);
     // The index and the hint move on even when the file cannot be loaded.
@@ -219,7 +220,7 @@ SessionOutcome GameSession::continueSavedGame(Consent consent)
     const fs::path path = m_folders.playerFolder / SavedGameFileName;
     const std::optional<SavedGameRecord> record = m_store.savedGameRecord();
     SessionOutcome outcome =
-        load(path, {LevelOrigin::Kind::ResumedGame, path, -1, {}}, HistoryUse::Fresh);
+        load(path, {LevelOrigin::Kind::ResumedGame, path, -1, {}, {}, false}, HistoryUse::Fresh);
     if (!outcome.loaded || !record || record->fileHash != m_loadedHash) {
         return outcome; // an older record, or another program's file
     }
@@ -252,7 +253,7 @@ void GameSession::resumeDesign(const SavedGameRecord& record, SessionOutcome& ou
         m_level.palette = record.editorPalette;
     }
     m_openedDesign = prismora::newDesign();
-    m_origin = {LevelOrigin::Kind::Design, {}, -1, {}};
+    m_origin = {LevelOrigin::Kind::Design, {}, -1, {}, {}, false};
     setCommandState(CommandState::Designing, outcome);
     judgeAfresh(outcome);
 }
@@ -274,7 +275,7 @@ SessionOutcome GameSession::newDesign(Consent consent)
     forgetHold();
     startClock();
     // The caption and the file a restart reads stay as they were.
-    m_origin = {LevelOrigin::Kind::Design, {}, -1, {}};
+    m_origin = {LevelOrigin::Kind::Design, {}, -1, {}, {}, false};
     outcome.palette = outcome.name = outcome.pointer = true;
     outcome.selectRow = -1;
     judgeAfresh(outcome);
@@ -294,7 +295,7 @@ SessionOutcome GameSession::editLoaded()
     }
     m_playStart.reset();
     // The level is a design from now on, not the file it came from.
-    m_origin = {LevelOrigin::Kind::Design, {}, -1, {}};
+    m_origin = {LevelOrigin::Kind::Design, {}, -1, {}, {}, false};
     outcome.palette = true;
     judgeChange(outcome);
     return outcome;

@@ -16,6 +16,8 @@ struct LevelOrigin {
         OpenedFile,  // "Ladda spel..." or the command line
         ResumedGame, // the position "Avsluta" saved, opened by "Fortsätt där du slutade"
         Design,      // a level being built in the editor
+        Generated,   // made by the level generator from a seed code
+        Code,        // decoded from a level code
     };
     Kind kind = Kind::Nothing;
     // The file the level was read from; empty for Nothing and Design.
@@ -25,6 +27,10 @@ struct LevelOrigin {
     // The series level's progress key (core/progress.h): solving the level
     // marks it. Also set for an opened file that is a series file.
     std::string progressKey;
+    // Generated: the seed code; Code: the level code. Empty for the others.
+    std::string code;
+    // Generated: the code is today's (or some day's) daily puzzle.
+    bool isDaily = false;
 };
 
 // What the window remembers of the position "Avsluta" saved, so that
@@ -44,6 +50,19 @@ struct SavedGameRecord {
     std::vector<int> editorPalette;
 
     bool operator==(const SavedGameRecord&) const = default;
+};
+
+// A generated level the player has had on the board, as "Välj nivå" lists it.
+struct GeneratedRecord {
+    std::string seedCode;
+    // The level code of the level as generated: what the chooser draws and
+    // opens again without running the generator.
+    std::string levelCode;
+    std::string name;
+    bool isDaily = false;
+    bool isSolved = false;
+
+    bool operator==(const GeneratedRecord&) const = default;
 };
 
 } // namespace prismora

@@ -1,4 +1,5 @@
-// What the game session keeps between runs: solved levels, personal records and the saved game.
+// What the game session keeps between runs: solved levels, personal records, generated levels and
+// the saved game.
 #pragma once
 
 #include "core/level_origin.h"
@@ -6,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace prismora {
 
@@ -24,6 +26,12 @@ public:
 
     virtual std::optional<SavedGameRecord> savedGameRecord() const = 0;
     virtual void rememberSavedGame(const SavedGameRecord& record) = 0;
+
+    // Generated levels by their seed code, the most recent first. A record
+    // for a code already kept replaces it, except that a solved level stays
+    // solved.
+    virtual std::vector<GeneratedRecord> generatedLevels() const = 0;
+    virtual void rememberGenerated(const GeneratedRecord& record) = 0;
 };
 
 } // namespace prismora

@@ -95,6 +95,7 @@ MainWindow::Options WindowHarness::options(const QStringList& arguments)
     options.startProgramCopy = [this](const QString& path) { startedCopies.append(path); };
     options.settingsFile = m_dir.filePath(QStringLiteral("settings.conf"));
     options.playSound = [this](GameSound sound) { sounds.push_back(sound); };
+    options.copyFolder = m_dir.filePath(QStringLiteral("copied"));
     return options;
 }
 

@@ -27,10 +27,21 @@ public:
     }
     std::optional<SavedGameRecord> savedGameRecord() const override { return saved; }
     void rememberSavedGame(const SavedGameRecord& record) override { saved = record; }
+    std::vector<GeneratedRecord> generatedLevels() const override { return generated; }
+    void rememberGenerated(const GeneratedRecord& record) override
+    {
+        GeneratedRecord kept = record;
+        std::erase_if(generated, [&](const GeneratedRecord& old) {
+            kept.isSolved = kept.isSolved || (old.seedCode == record.seedCode && old.isSolved);
+            return old.seedCode == record.seedCode;
+        });
+        generated.insert(generated.begin(), kept);
+    }
 
     std::set<std::string> solved;
     std::map<std::string, LevelRecord> records;
     std::optional<SavedGameRecord> saved;
+    std::vector<GeneratedRecord> generated;
 };
 
 // A red cannon at column 1, row 5 firing east and a red lamp at column 5,

@@ -1,6 +1,7 @@
 // The game session: what it keeps when levels are loaded, played, built, left and resumed.
 #include "session_fixture.h"
 
+#include "core/level_code.h"
 #include "core/palette.h"
 #include "core/progress.h"
 #include "core/solver.h"
@@ -156,7 +157,10 @@ TEST(GameSession, LeavingAChangedDesignIsAskedFirstAndChangesNothingUntilThen)
     for (const SessionOutcome& outcome :
          {session.nextLevel(Consent::NotAsked), session.goToSeriesLevel(1, Consent::NotAsked),
           session.openFile(game.seriesFile(1), Consent::NotAsked),
-          session.newDesign(Consent::NotAsked), session.continueSavedGame(Consent::NotAsked)}) {
+          session.newDesign(Consent::NotAsked), session.continueSavedGame(Consent::NotAsked),
+          session.openCoded(parseLevel(MirrorLevel).level, "B1", Consent::NotAsked),
+          session.openGenerated({parseLevel(MirrorLevel).level, "S1", 0}, PuzzleKind::Generated,
+                                Consent::NotAsked)}) {
         EXPECT_EQ(outcome.question, Question::LeaveDesign);
     }
     EXPECT_EQ(session.level(), design);
@@ -284,6 +288,38 @@ TEST(GameSession, SavingADesignNeedsALitLevelAName)
     EXPECT_EQ(session.commandState(), CommandState::Playing);
     EXPECT_FALSE(session.isDesignChanged());
     EXPECT_EQ(parseLevel(ScratchDir::read(target)).level.name, "Ny");
+}
+
+TEST(GameSession, AGeneratedLevelRestartsAsGeneratedAndIsRememberedSolved)
+{
+    SessionFixture game;
+    GameSession& session = *game.session;
+    const Level generated = parseLevel(MirrorLevel).level;
+    const SessionOutcome outcome =
+        session.openGenerated({generated, "S1-CODE", 7}, PuzzleKind::Daily, Consent::NotAsked);
+    EXPECT_TRUE(outcome.loaded);
+    EXPECT_EQ(session.origin().kind, LevelOrigin::Kind::Generated);
+    EXPECT_EQ(session.origin().code, "S1-CODE");
+    ASSERT_EQ(game.store.generated.size(), 1U);
+    EXPECT_FALSE(game.store.generated[0].isSolved);
+    EXPECT_TRUE(game.store.generated[0].isDaily);
+
+    putByKeys(session, MirrorRow, 2, 2);
+    ASSERT_TRUE(session.canRestart());
+    session.restart();
+    EXPECT_EQ(session.level(), generated);
+
+    solveByKeys(session);
+    ASSERT_EQ(game.store.generated.size(), 1U);
+    EXPECT_TRUE(game.store.generated[0].isSolved);
+    EXPECT_EQ(decodeLevelCode(game.store.generated[0].levelCode).value(), generated);
+    // Opened again, it stays solved; a level from a code is not listed.
+    game.restartGame();
+    game.session->openGenerated({generated, "S1-CODE", 7}, PuzzleKind::Daily, Consent::Given);
+    game.session->openCoded(generated, "B1-CODE", Consent::Given);
+    EXPECT_EQ(game.session->origin().kind, LevelOrigin::Kind::Code);
+    ASSERT_EQ(game.store.generated.size(), 1U);
+    EXPECT_TRUE(game.store.generated[0].isSolved);
 }
 
 } // namespace
