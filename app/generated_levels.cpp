@@ -159,7 +159,7 @@ void MainWindow::openRemembered(int index)
         }
         return;
     }
-    const GeneratedLevel generated{std::move(level.value()), record.seedCode, 0};
+    const GeneratedLevel generated{std::move(level.value()), record.seedCode, 0, {}};
     perform([this, &generated, kind](Consent consent) {
         return m_session->openGenerated(generated, kind, consent);
     });

@@ -36,7 +36,7 @@ Outcome litLevel(const SeedCode& code, const std::atomic<bool>*)
                                         "Direction=0", "Color=255"})
                                  .toStdString())
                       .level;
-    return GeneratedLevel{std::move(level), formatSeedCode(code), 0};
+    return GeneratedLevel{std::move(level), formatSeedCode(code), 0, {}};
 }
 
 // Works until it is cancelled (with a cap, so a fault cannot hang the suite).

@@ -159,7 +159,7 @@ TEST(GameSession, LeavingAChangedDesignIsAskedFirstAndChangesNothingUntilThen)
           session.openFile(game.seriesFile(1), Consent::NotAsked),
           session.newDesign(Consent::NotAsked), session.continueSavedGame(Consent::NotAsked),
           session.openCoded(parseLevel(MirrorLevel).level, "B1", Consent::NotAsked),
-          session.openGenerated({parseLevel(MirrorLevel).level, "S1", 0}, PuzzleKind::Generated,
+          session.openGenerated({parseLevel(MirrorLevel).level, "S1", 0, {}}, PuzzleKind::Generated,
                                 Consent::NotAsked)}) {
         EXPECT_EQ(outcome.question, Question::LeaveDesign);
     }
@@ -296,7 +296,7 @@ TEST(GameSession, AGeneratedLevelRestartsAsGeneratedAndIsRememberedSolved)
     GameSession& session = *game.session;
     const Level generated = parseLevel(MirrorLevel).level;
     const SessionOutcome outcome =
-        session.openGenerated({generated, "S1-CODE", 7}, PuzzleKind::Daily, Consent::NotAsked);
+        session.openGenerated({generated, "S1-CODE", 7, {}}, PuzzleKind::Daily, Consent::NotAsked);
     EXPECT_TRUE(outcome.loaded);
     EXPECT_EQ(session.origin().kind, LevelOrigin::Kind::Generated);
     EXPECT_EQ(session.origin().code, "S1-CODE");
@@ -315,7 +315,7 @@ TEST(GameSession, AGeneratedLevelRestartsAsGeneratedAndIsRememberedSolved)
     EXPECT_EQ(decodeLevelCode(game.store.generated[0].levelCode).value(), generated);
     // Opened again, it stays solved; a level from a code is not listed.
     game.restartGame();
-    game.session->openGenerated({generated, "S1-CODE", 7}, PuzzleKind::Daily, Consent::Given);
+    game.session->openGenerated({generated, "S1-CODE", 7, {}}, PuzzleKind::Daily, Consent::Given);
     game.session->openCoded(generated, "B1-CODE", Consent::Given);
     EXPECT_EQ(game.session->origin().kind, LevelOrigin::Kind::Code);
     ASSERT_EQ(game.store.generated.size(), 1U);
