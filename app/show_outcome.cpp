@@ -186,6 +186,10 @@ void MainWindow::showMessage(const SessionMessage& message)
     case SessionMessage::Kind::NotWorking:
         ask(informationBox(tr("Du måste först bygga en bana som fungerar!")));
         break;
+    case SessionMessage::Kind::BombAtStart:
+        ask(informationBox(tr("En bomb smäller redan när spelet börjar, innan någon bit har "
+                              "lagts. Flytta kanonen eller bomben så att leveln går att spela!")));
+        break;
     case SessionMessage::Kind::NameMissing:
         ask(informationBox(tr("Du måste namnge leveln!")));
         break;

@@ -55,7 +55,8 @@ struct SessionFolders {
 // - nothing made is dropped without a question or a save: a design changed
 //   since the editor opened it is asked about before a load, a new design or
 //   quitting replaces it, and quitting saves an unfinished position;
-// - a design is saved or tested only when every lamp on it is lit.
+// - a design is saved or tested only when every lamp on it is lit and its
+//   start position (the pieces to place in the hand) sets off no bomb.
 class GameSession {
 public:
     GameSession(SessionFolders folders, SessionStore& store);
@@ -123,7 +124,8 @@ public:
     SessionOutcome playLoaded();
     SessionOutcome discardDesign();
     // What "Spara som nytt spel..." and "Testa spel..." check first: a
-    // NotWorking message, or nothing when the design may be saved.
+    // NotWorking or BombAtStart message, or nothing when the design may be
+    // saved.
     SessionOutcome checkDesign() const;
     SessionOutcome saveDesign(const std::filesystem::path& path, Consent consent);
     SessionOutcome testDesign();
