@@ -130,6 +130,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildChooseLevelButton();
     buildUndoActions();
     buildAidActions();
+    buildWorkbench();
     buildKeyboardShortcuts();
     centreOnScreen();
     startUp(options);

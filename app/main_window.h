@@ -32,6 +32,7 @@ class PaletteList;
 class ProgressStore;
 class ScrollingBanner;
 class StatusFeedback;
+class Workbench;
 
 // A shell around its GameSession: each user action becomes one session
 // operation, and its outcome is shown in one place (showOutcome): the board,
@@ -155,6 +156,11 @@ private:
     void setColourAid(bool isOn);
     void openHelp();
 
+    // The designer's workbench (workbench_commands.cpp).
+    void buildWorkbench();
+    void setWorkbenchOpen(bool isOpen);
+    void updateWorkbench();
+
     // The level chooser (level_choice.cpp).
     void buildChooseLevelButton();
     void openLevelChooser();
@@ -194,6 +200,9 @@ private:
     QMenu* m_paletteMenu = nullptr;
     QAction* m_editLoadedAction = nullptr;
     QAction* m_playLoadedAction = nullptr;
+    Workbench* m_workbench = nullptr;
+    GradientButton* m_workbenchButton = nullptr;
+    QAction* m_workbenchAction = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QAction* m_restartAction = nullptr;

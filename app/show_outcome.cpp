@@ -74,6 +74,9 @@ void MainWindow::showOutcome(const SessionOutcome& outcome)
         m_feedback->hide();
         m_boardView->showLevel(&m_session->level(), &m_session->evaluation());
     }
+    if (outcome.board || outcome.commands) {
+        updateWorkbench();
+    }
     if (outcome.board || outcome.note != StatusNote::None) {
         showStatus(outcome.note);
     }
@@ -105,6 +108,8 @@ void MainWindow::applyCommandState()
     m_openButton->setVisible(shown.open);
     m_saveDesignButton->setVisible(shown.design);
     m_testDesignButton->setVisible(shown.design);
+    m_workbenchButton->setVisible(shown.design);
+    m_workbenchAction->setEnabled(shown.design);
     m_discardDesignButton->setVisible(shown.discardDesign);
     m_screenshotButton->setVisible(shown.snapshots);
     m_savePositionButton->setVisible(shown.snapshots);

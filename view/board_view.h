@@ -7,6 +7,7 @@
 #include "graphics/bitmap_list.h"
 #include "view/colour_aid.h"
 #include "view/cursor_frame.h"
+#include "view/ghost_layer.h"
 #include "view/hint_mark.h"
 
 #include <QImage>
@@ -52,6 +53,10 @@ public:
     void showHintMark(std::optional<HintMark> mark);
     const std::optional<HintMark>& hintMark() const { return m_hintMark; }
 
+    // The workbench's ghosts and frames, under the hint's mark; empty for none.
+    void showGhostLayer(GhostLayer layer);
+    const GhostLayer& ghostLayer() const { return m_ghostLayer; }
+
 signals:
     void pointerMoved(PointerCell cell, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     // doubleClick is true for the second press of a double click.
@@ -81,6 +86,7 @@ private:
     bool m_isFrameShown = false;
     ColourAid m_colourAid = ColourAid::Off;
     std::optional<HintMark> m_hintMark;
+    GhostLayer m_ghostLayer;
     QImage m_picture; // the board in device pixels, kept between paints
 };
 
