@@ -89,7 +89,9 @@ LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& lim
     for (std::size_t i = 0; i < std::min<std::size_t>(2, count.found.size()); ++i) {
         analysis.shownSolutions.push_back(count.found[i]);
     }
-    if (levelOrDesign.mode != Mode::Edit && !count.found.empty()) {
+    // A level from a file, or a design still being built: the solver's first
+    // solution stands in for the designer's.
+    if (!count.found.empty() && !solvesLevel(level.start, level.solution)) {
         level.solution = count.found.front();
     }
     const FewestPieces fewest =
