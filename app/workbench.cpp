@@ -74,6 +74,7 @@ void Workbench::build()
     m_measureList = new QListWidget(m_results);
     m_measureList->setObjectName(QStringLiteral("workbenchMeasures"));
     m_measureList->setAccessibleName(tr("Mått på en bra bana"));
+    m_measureList->setWordWrap(true);
     results->addWidget(m_measureList);
     layout->addWidget(m_results);
     m_hideSwitch = new QCheckBox(tr("Dölj analys"), this);
