@@ -16,7 +16,8 @@ const char* usageText()
            "       prismora --render LEVEL OUT        paint LEVEL's board into OUT (.png, .jpg, "
            ".bmp, ...)\n"
            "       prismora --solve LEVEL [--write OUT.prl] [--max-states N] [--max-seconds S]\n"
-           "                                          find a placement that solves LEVEL\n"
+           "                                          find a placement that solves LEVEL, in\n"
+           "                                          an order that sets off no bomb\n"
            "       prismora --solve LEVEL --count [--limit N] [--max-states N] [--max-seconds S]\n"
            "                                          count LEVEL's solutions, up to N (2)\n"
            "                                          (--max-states bounds the search; the\n"
@@ -24,6 +25,8 @@ const char* usageText()
            "       prismora --analyse LEVEL           solutions (counted up to 10), fewest "
            "pieces,\n"
            "                                          difficulty and measures of LEVEL, as JSON\n"
+           "       prismora --hint LEVEL              print the game's hint for LEVEL (a level\n"
+           "                                          or a saved position) as JSON\n"
            "       prismora --encode LEVEL            print LEVEL's level code\n"
            "       prismora --decode CODE --write OUT.prl\n"
            "                                          write the level of a level code\n"
@@ -59,6 +62,9 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args)
     }
     if (option == "--analyse") {
         return runAnalyseCommand(rest);
+    }
+    if (option == "--hint") {
+        return runHintCommand(rest);
     }
     if (option == "--encode") {
         return runEncodeCommand(rest);

@@ -1,5 +1,5 @@
-// The command-line modes that need no window: --trace, --solve, --encode, --decode, --help,
-// --version.
+// The command-line modes that need no window: --trace, --solve, --hint, --encode, --decode,
+// --help, --version.
 #pragma once
 
 #include <optional>

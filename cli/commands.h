@@ -12,6 +12,7 @@ namespace prismora {
 // Return the process exit code, as runCommandLine does.
 int runTraceCommand(const std::vector<std::string>& args);
 int runSolveCommand(const std::vector<std::string>& args);
+int runHintCommand(const std::vector<std::string>& args);
 int runEncodeCommand(const std::vector<std::string>& args);
 int runDecodeCommand(const std::vector<std::string>& args);
 int runAnalyseCommand(const std::vector<std::string>& args);

@@ -6,6 +6,7 @@
 #include "core/hint.h"
 #include "core/level_file.h"
 #include "core/palette.h"
+#include "core/safe_path.h"
 #include "core/solver.h"
 
 #include <nlohmann/json.hpp>
@@ -110,26 +111,30 @@ int count(const Level& level, const SolveOptions& options)
 
 int solveOnce(const Level& level, const SolveOptions& options)
 {
-    const SolveResult result = solve(level, options.limits);
-    if (result.status != SolveStatus::Solved) {
+    const SafeSolveResult result = solveSafely(level, options.limits);
+    const bool isSafe = result.status == SafeSolveStatus::Solved;
+    if (!isSafe && result.status != SafeSolveStatus::OnlyUnsafe) {
         const ordered_json answer{
             {"solution", nullptr},
             {"states", result.states},
-            {"reason", result.status == SolveStatus::GaveUp ? "gave up: " + describe(result.reason)
-                                                            : std::string("no solution")},
+            {"reason", result.status == SafeSolveStatus::GaveUp
+                           ? "gave up: " + describe(result.reason)
+                           : std::string("no solution")},
         };
         std::cout << answer.dump() << "\n";
         return 1;
     }
     if (!options.writeTo.empty()) {
-        const auto saved = writeSolvedPosition(level, result.solution, options.writeTo);
+        const auto saved = writeSolvedPosition(level, result.path, options.writeTo);
         if (!saved.ok()) {
             return reportUsageError("cannot write " + saved.error().path.string() + ": " +
                                     saved.error().reason);
         }
     }
-    const ordered_json answer{{"solution", solutionJson(result.solution)},
-                              {"states", result.states}};
+    // "safe": placing the pieces in the order printed, each turned as
+    // printed, sets off no bomb on the way.
+    const ordered_json answer{
+        {"solution", solutionJson(result.path)}, {"safe", isSafe}, {"states", result.states}};
     std::cout << answer.dump() << "\n";
     return 0;
 }

@@ -14,12 +14,6 @@ namespace {
 
 constexpr const char* UndecidedText = "Sökningen räckte inte för att avgöra";
 
-bool isFixedElement(PieceKind kind)
-{
-    return isLampKind(kind) || kind == PieceKind::Bomb || kind == PieceKind::Obstacle ||
-           kind == PieceKind::OneWay;
-}
-
 MeasureElement elementOf(const Piece& piece) { return {piece.kind, piece.column, piece.row}; }
 
 Measure holding(std::string text, long states = 0)
@@ -75,6 +69,12 @@ MeasureState decorationState(const DesignedLevel& level, std::size_t piece, long
 }
 
 } // namespace
+
+bool isFixedElement(PieceKind kind)
+{
+    return isLampKind(kind) || kind == PieceKind::Bomb || kind == PieceKind::Obstacle ||
+           kind == PieceKind::OneWay;
+}
 
 DesignedLevel designedLevelOf(const Level& design)
 {

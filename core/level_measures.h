@@ -107,6 +107,10 @@ struct LevelMeasure {
 // compares levels, is measureVariety in level_trick.h).
 std::span<const LevelMeasure> levelMeasures();
 
+// Lamps, bombs, obstacles and one-way pieces: what restraint counts and
+// minimal takes away one at a time.
+bool isFixedElement(PieceKind kind);
+
 // The fixed elements of a level, as the level tool prints them.
 struct ElementCounts {
     int lamps = 0;

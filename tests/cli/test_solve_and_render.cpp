@@ -1,4 +1,4 @@
-// Runs `prismora --solve` and `--render` and checks what they answer and write.
+// Runs `prismora --solve`, `--hint` and `--render` and checks what they answer and write.
 #include "run_program.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +55,7 @@ TEST_F(CommandLineFiles, SolveAnswersWithPlacementsAndWritesASolvedPosition)
         EXPECT_TRUE(placement.contains("kind") && placement.contains("col") &&
                     placement.contains("row") && placement.contains("dir"));
     }
+    EXPECT_TRUE(answer["safe"].get<bool>());
     EXPECT_GT(answer["states"].get<int>(), 0);
 
     const RunResult traced = runProgram({"--trace", written.string()});
@@ -74,10 +75,11 @@ TEST_F(CommandLineFiles, SolveTakesThePiecesOfASavedPositionBackIntoTheHand)
             .exitCode,
         0);
     std::string text = readWholeFile(solved);
-    const std::string facing = "Left=2\r\nDirection=5";
-    const std::size_t mirror = text.find(facing);
+    // Turn the first mirror a quarter turn.
+    const std::size_t mirror = text.find("Direction=", text.find("Typ=0\r\n"));
     ASSERT_NE(mirror, std::string::npos) << text;
-    text.replace(mirror, facing.size(), "Left=2\r\nDirection=1");
+    char& facing = text[mirror + std::string("Direction=").size()];
+    facing = static_cast<char>('0' + ((facing - '0' + 2) % 8));
     const fs::path turned = write("turned.prl", text);
     const RunResult run = runProgram({"--solve", turned.string()});
     ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
@@ -98,6 +100,37 @@ TEST_F(CommandLineFiles, SolveSaysSoWhenNothingCanSolveTheLevel)
     EXPECT_TRUE(answer["solution"].is_null());
 
     EXPECT_EQ(runProgram({"--solve", (m_dir / "missing.prl").string()}).exitCode, 2);
+}
+
+// The hint of a level, of a solved position and of a hopeless level, in the
+// shapes a script reads.
+TEST_F(CommandLineFiles, HintAnswersAsJsonForEveryKindOfPosition)
+{
+    const RunResult first = runProgram({"--hint", (kSeriesDir / "Level05.prl").string()});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const json place = json::parse(first.out);
+    EXPECT_EQ(place["hint"], "place");
+    EXPECT_TRUE(place.contains("kind") && place.contains("col") && place.contains("row") &&
+                place.contains("dir"));
+    EXPECT_EQ(place["text"].get<std::string>().rfind("Tips: ", 0), 0u) << place;
+
+    const fs::path solved = m_dir / "solved.prl";
+    ASSERT_EQ(
+        runProgram({"--solve", (kSeriesDir / "Level05.prl").string(), "--write", solved.string()})
+            .exitCode,
+        0);
+    EXPECT_EQ(json::parse(runProgram({"--hint", solved.string()}).out), json({{"hint", "solved"}}));
+
+    const fs::path hopeless = write("hopeless.prl", "[LevelParametrar]\r\nNamn=x\r\nEmpty=True\r\n"
+                                                    "[Sak0]\r\nTyp=6\r\nTop=1\r\nLeft=5\r\n"
+                                                    "[Cannon0]\r\nTop=5\r\nLeft=1\r\n"
+                                                    "Direction=0\r\nColor=255\r\n");
+    const RunResult none = runProgram({"--hint", hopeless.string()});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(json::parse(none.out)["hint"], "none");
+
+    EXPECT_EQ(runProgram({"--hint", (m_dir / "missing.prl").string()}).exitCode, 2);
+    EXPECT_EQ(runProgram({"--hint"}).exitCode, 2);
 }
 
 TEST_F(CommandLineFiles, RenderWritesTheBoardPictureByExtension)

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# check_series.sh LEVELTOOL LEVELS SCRATCH: the level tool writes every level of
-# the series into SCRATCH, checking each, and the files equal those in LEVELS
-# byte for byte, with none missing or extra.
+# check_series.sh LEVELTOOL LEVELS SCRATCH [AWAITING]: the level tool writes every level of
+# the series into SCRATCH, checking each (AWAITING: the levels still to be made again, see
+# --awaiting), and the files equal those in LEVELS byte for byte, with none missing or extra.
 set -euo pipefail
-tool=$1 levels=$2 scratch=$3
+tool=$1 levels=$2 scratch=$3 awaiting=${4:-}
 rm -rf "$scratch"
 mkdir -p "$scratch"
-"$tool" "$scratch"
+"$tool" "$scratch" ${awaiting:+--awaiting "$awaiting"}
 diff -r "$levels" "$scratch"
 echo "the level tool wrote $(ls "$scratch" | wc -l) levels identical to the shipped ones"

@@ -5,13 +5,16 @@
 // after a "+" are always planted, so "MMM+XI" holds a cross and an inverter) with
 // CANNONS cannons (default 3) and, with the FLAGS letter O, a one-way piece on
 // its path, with W a white lamp where it brings all three colours; adds lamps
-// and bombs until the solution is the only one; checks the
-// level as the level tool does; and prints the COUNT that pass, as rows to
-// paste into a series file, with their false leads, difficulty and solver
-// states.
-#include "core/difficulty.h"
+// and bombs until the solution is the only one, then takes away every lamp,
+// bomb and obstacle it does not need; checks the level as the level tool does
+// and demands every measure of a master level (core/level_measures.h); and
+// prints the COUNT that pass, as rows to paste into a series file, with their
+// element counts, false leads, difficulty, solver states and a hash of their
+// trick (proposals with one hash play the same trick).
+#include "decoration.h"
 #include "level_checks.h"
 #include "level_design.h"
+#include "level_report.h"
 #include "planting.h"
 #include "uniqueness.h"
 
@@ -55,8 +58,25 @@ std::array<std::string, 9> rowsOf(const Level& solved)
     return rows;
 }
 
-// Builds the level from its rows as the level tool does and checks it;
-// prints it when it passes.
+// FNV-1a of a trick, printed so that a designer sees which proposals share one.
+std::uint32_t trickHash(const Trick& trick)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const int value : trick) {
+        hash = (hash ^ static_cast<std::uint32_t>(value)) * 16777619u;
+    }
+    return hash;
+}
+
+// The measures that need no count, asked first because they are quick.
+bool passesQuickMeasures(const DesignedLevel& level)
+{
+    return measureRestraint(level.start).holds() && measureDarkStart(level.start).holds() &&
+           measureSafePath(level).holds() && measurePurposefulBombs(level).holds();
+}
+
+// Builds the level from its rows as the level tool does, checks it and
+// measures it as a master level; prints it when everything holds.
 bool offer(const std::array<std::string, 9>& rows, const std::filesystem::path& scratch)
 {
     LevelDesign design{"Förslag", "", {}};
@@ -72,14 +92,19 @@ bool offer(const std::array<std::string, 9>& rows, const std::filesystem::path& 
     if (!read.ok()) {
         return false;
     }
-    const Level& loaded = read.value().level;
-    const LevelCheck check = checkLevel(*built, loaded, FirstMasterLevel);
-    if (!check.failure.empty()) {
+    const DesignedLevel level{read.value().level, placedPieces(*built)};
+    const LevelCheck check = checkLevel(*built, level.start, FirstMasterLevel);
+    if (!check.failure.empty() || !passesQuickMeasures(level)) {
         return false;
     }
-    const Difficulty difficulty = measureDifficulty(loaded, placedPieces(*built), true);
-    std::printf("// pieces %d, false leads %d, difficulty %d, states %ld\n", difficulty.pieces,
-                difficulty.falseLeads, difficulty.score(), check.states);
+    LevelReport report;
+    measureLevel(report, level, {SeriesRules::Master, 0});
+    if (!report.failure.empty()) {
+        return false;
+    }
+    std::printf("// pieces %d, false leads %d, difficulty %d, states %ld, trick %08x\n// %s\n",
+                report.difficulty.pieces, report.difficulty.falseLeads, report.difficulty.score(),
+                check.states, trickHash(report.trick), countsText(report.counts).c_str());
     for (const std::string& row : rows) {
         std::printf("\"%s\",\n", row.c_str());
     }
@@ -126,6 +151,9 @@ int main(int argc, char** argv)
         plantedCount += planted ? 1 : 0;
         if (planted) {
             planted = makeUnique(*planted, random);
+        }
+        if (planted) {
+            planted = withoutDecoration(*planted, random, UniquenessBudget{}.states);
         }
         uniqueCount += planted ? 1 : 0;
         if (planted && offer(rowsOf(solvedLevel(*planted)), scratch)) {

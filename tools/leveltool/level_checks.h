@@ -7,8 +7,8 @@
 
 namespace prismora {
 
-// The first master level: from here on a level has exactly one solution,
-// needs four to eight pieces, and no three of its pieces solve it.
+// The first master level: from here on a level needs four to seven pieces
+// and is held to every measure of a good level.
 inline constexpr int FirstMasterLevel = 31;
 
 struct LevelCheck {

@@ -28,6 +28,8 @@ struct LevelDesign {
     // What the level brings that the ones before did not.
     std::string_view idea;
     std::array<std::string_view, 9> rows;
+    // Lamps a lesson of the first series may show lit when it loads.
+    int litLampsAllowed = 0;
 };
 
 // The placeable kind a token letter (M D X T U I Y) stands for.
