@@ -28,7 +28,7 @@ void MainWindow::openLevel()
         return;
     }
     const FileDialogRequest request{FileDialogMode::Open, playerFolder(),
-                                    tr("Prismora level (*.prl)"), QString()};
+                                    tr("Prismora level (*.prl)"), QString(), QString()};
     if (const std::optional<QString> path = m_dialogs->askFileName(this, request)) {
         showOutcome(
             m_session->openFile(std::filesystem::path(path->toStdString()), Consent::Given));
@@ -46,14 +46,24 @@ void MainWindow::saveDesign()
         showOutcome(refused);
         return;
     }
+    // The name comes first, so that the file dialog can offer it as the file name.
+    const std::string& name = m_session->level().name;
+    if (name.empty() || name == InitialLevelName) {
+        SessionOutcome missing;
+        missing.message = SessionMessage{SessionMessage::Kind::NameMissing, {}, {}};
+        missing.focusName = true;
+        showOutcome(missing);
+        return;
+    }
     if (ask(questionBox(tr("När du sparar leveln så kan du inte redigera den längre!\n\n"
                            "Vill du spara nu?"))) != QMessageBox::Yes) {
         return;
     }
     m_boardView->setPaintingEnabled(false);
     m_paletteList->setPaintingEnabled(false);
-    const FileDialogRequest request{FileDialogMode::Save, playerFolder(),
-                                    tr("Prismora level (*.prl)"), QStringLiteral("prl")};
+    const FileDialogRequest request{
+        FileDialogMode::Save, playerFolder(), tr("Prismora level (*.prl)"), QStringLiteral("prl"),
+        QString::fromStdString(cleanFileName(name)) + QStringLiteral(".prl")};
     const std::optional<QString> path = m_dialogs->askFileName(this, request);
     m_boardView->setPaintingEnabled(true);
     m_paletteList->setPaintingEnabled(true);

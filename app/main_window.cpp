@@ -71,9 +71,11 @@ void setTextColour(QWidget* widget, const QColor& colour)
     widget->setPalette(text);
 }
 
-void startDetachedCopy(const QString& levelPath)
+QRect availableArea(const QWidget& window)
 {
-    startIndependentProcess(QCoreApplication::applicationFilePath(), {levelPath});
+    const QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
 std::filesystem::path toPath(const QString& text)
@@ -108,7 +110,12 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         m_dialogs = m_ownDialogs.get();
     }
     if (!m_startProgramCopy) {
-        m_startProgramCopy = startDetachedCopy;
+        // The copy opens a step aside, so that the editor stays in sight.
+        m_startProgramCopy = [this](const QString& levelPath) {
+            startIndependentProcess(
+                QCoreApplication::applicationFilePath(), {levelPath},
+                offsetWindowPlace(frameGeometry(), frameGeometry().size(), availableArea(*this)));
+        };
     }
     m_playSound = std::move(options.playSound);
     if (!m_playSound) {
@@ -129,6 +136,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildUndoActions();
     buildAidActions();
     buildFeedbackActions();
+    buildWorkbench();
     buildKeyboardShortcuts();
     buildGenerationRunner(options.generator);
     buildClipboardActions(options.copyFolder);
@@ -265,6 +273,11 @@ void MainWindow::connectSignals()
 
 void MainWindow::centreOnScreen()
 {
+    if (const std::optional<QPoint> place = copyWindowPlace()) {
+        move(offsetWindowPlace(QRect(*place, size()), frameGeometry().size(), availableArea(*this),
+                               QPoint(0, 0)));
+        return;
+    }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area(QPoint(0, 0), size());
         area.moveCenter(screen->availableGeometry().center());

@@ -39,6 +39,7 @@ class PaletteList;
 class ProgressStore;
 class ScrollingBanner;
 class StatusFeedback;
+class Workbench;
 
 // A shell around its GameSession: each user action becomes one session
 // operation, and its outcome is shown in one place (showOutcome): the board,
@@ -192,6 +193,10 @@ private:
     void showSolve(const SolveReport& report);
     // Enter while the next level is offered goes there; false when it is not.
     bool takeOfferedNextLevel();
+    // The designer's workbench (workbench_commands.cpp).
+    void buildWorkbench();
+    void setWorkbenchOpen(bool isOpen);
+    void updateWorkbench();
 
     // The level chooser (level_choice.cpp).
     void buildChooseLevelButton();
@@ -250,6 +255,9 @@ private:
     QMenu* m_paletteMenu = nullptr;
     QAction* m_editLoadedAction = nullptr;
     QAction* m_playLoadedAction = nullptr;
+    Workbench* m_workbench = nullptr;
+    GradientButton* m_workbenchButton = nullptr;
+    QAction* m_workbenchAction = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QAction* m_restartAction = nullptr;

@@ -191,4 +191,15 @@ void ProgressStore::keepLevelRecord(const std::string& key, const LevelRecord& r
     m_settings->sync();
 }
 
+bool ProgressStore::isDisplaySwitchOn(const QString& name) const
+{
+    return m_settings->value(QStringLiteral("display/") + name, false).toBool();
+}
+
+void ProgressStore::setDisplaySwitch(const QString& name, bool isOn)
+{
+    m_settings->setValue(QStringLiteral("display/") + name, isOn);
+    m_settings->sync();
+}
+
 } // namespace prismora

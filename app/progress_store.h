@@ -52,6 +52,10 @@ public:
     bool isOn(PlayerSetting setting) const;
     void setOn(PlayerSetting setting, bool isOn);
 
+    // Other switches of the display, as "display/<name>"; off when absent.
+    bool isDisplaySwitchOn(const QString& name) const;
+    void setDisplaySwitch(const QString& name, bool isOn);
+
 private:
     std::unique_ptr<QSettings> m_settings;
 };

@@ -79,6 +79,9 @@ void MainWindow::showOutcome(const SessionOutcome& outcome)
         m_feedback->hide();
         m_boardView->showLevel(&m_session->level(), &m_session->evaluation());
     }
+    if (outcome.board || outcome.commands) {
+        updateWorkbench();
+    }
     if (outcome.board || outcome.note != StatusNote::None) {
         showStatus(outcome.note);
     }
@@ -114,6 +117,8 @@ void MainWindow::applyCommandState()
     m_openButton->setVisible(shown.open);
     m_saveDesignButton->setVisible(shown.design);
     m_testDesignButton->setVisible(shown.design);
+    m_workbenchButton->setVisible(shown.design);
+    m_workbenchAction->setEnabled(shown.design);
     m_discardDesignButton->setVisible(shown.discardDesign);
     m_screenshotButton->setVisible(shown.snapshots);
     m_savePositionButton->setVisible(shown.snapshots);
@@ -201,6 +206,10 @@ void MainWindow::showMessage(const SessionMessage& message)
     switch (message.kind) {
     case SessionMessage::Kind::NotWorking:
         ask(informationBox(tr("Du måste först bygga en bana som fungerar!")));
+        break;
+    case SessionMessage::Kind::BombAtStart:
+        ask(informationBox(tr("En bomb smäller redan när spelet börjar, innan någon bit har "
+                              "lagts. Flytta kanonen eller bomben så att leveln går att spela!")));
         break;
     case SessionMessage::Kind::NameMissing:
         ask(informationBox(tr("Du måste namnge leveln!")));

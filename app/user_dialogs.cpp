@@ -64,6 +64,9 @@ std::optional<QString> QtUserDialogs::askFileName(QWidget* parent, const FileDia
     if (isSave) {
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setDefaultSuffix(request.defaultSuffix);
+        if (!request.fileName.isEmpty()) {
+            dialog.selectFile(request.fileName);
+        }
     }
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Leta i:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));

@@ -38,6 +38,8 @@ struct FileDialogRequest {
     QString directory;
     QString filter;
     QString defaultSuffix;
+    // The file name a save dialog offers; empty for none.
+    QString fileName;
 };
 
 // The filter of every level file dialog.

@@ -22,6 +22,9 @@ const char* usageText()
            "                                          count LEVEL's solutions, up to N (2)\n"
            "                                          (--max-states bounds the search; the\n"
            "                                          seconds are a safety cap, 60 unless given)\n"
+           "       prismora --analyse LEVEL           solutions (counted up to 10), fewest "
+           "pieces,\n"
+           "                                          difficulty and measures of LEVEL, as JSON\n"
            "       prismora --hint LEVEL              print the game's hint for LEVEL (a level\n"
            "                                          or a saved position) as JSON\n"
            "       prismora --encode LEVEL            print LEVEL's level code\n"
@@ -64,6 +67,9 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args)
     }
     if (option == "--solve") {
         return runSolveCommand(rest);
+    }
+    if (option == "--analyse") {
+        return runAnalyseCommand(rest);
     }
     if (option == "--hint") {
         return runHintCommand(rest);

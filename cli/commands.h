@@ -16,6 +16,7 @@ int runHintCommand(const std::vector<std::string>& args);
 int runEncodeCommand(const std::vector<std::string>& args);
 int runDecodeCommand(const std::vector<std::string>& args);
 int runGenerateCommand(const std::vector<std::string>& args);
+int runAnalyseCommand(const std::vector<std::string>& args);
 
 // Loads LEVEL for a command as the game loads it, or reports a missing or
 // refused file on stderr (nothing when it loaded; a warning about a level

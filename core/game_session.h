@@ -79,7 +79,8 @@ struct SessionFolders {
 // - nothing made is dropped without a question or a save: a design changed
 //   since the editor opened it is asked about before a load, a new design or
 //   quitting replaces it, and quitting saves an unfinished position;
-// - a design is saved or tested only when every lamp on it is lit;
+// - a design is saved or tested only when every lamp on it is lit and its
+//   start position (the pieces to place in the hand) sets off no bomb;
 // - in forgiving mode a piece is held while it is dragged, carried by the
 //   keys, or turned and not yet let go (the pointer or the keyboard's frame
 //   still on it); a bomb its beams reach waits for the put-down (a release,
@@ -174,7 +175,8 @@ public:
     SessionOutcome playLoaded();
     SessionOutcome discardDesign();
     // What "Spara som nytt spel..." and "Testa spel..." check first: a
-    // NotWorking message, or nothing when the design may be saved.
+    // NotWorking or BombAtStart message, or nothing when the design may be
+    // saved.
     SessionOutcome checkDesign() const;
     SessionOutcome saveDesign(const std::filesystem::path& path, Consent consent);
     SessionOutcome testDesign();

@@ -3,6 +3,7 @@
 
 #include "core/content_hash.h"
 #include "core/file_names.h"
+#include "core/level_analysis.h"
 #include "core/level_file.h"
 #include "core/palette.h"
 #include "core/progress.h"
@@ -337,6 +338,11 @@ SessionOutcome GameSession::checkDesign() const
     // One without a lamp is no level, though it counts as finished.
     if (m_evaluation.verdict != Verdict::Solved) {
         return telling(SessionMessage::Kind::NotWorking);
+    }
+    // The player starts with the designer's pieces in the hand: a beam those
+    // pieces kept off a bomb may hit it before the first move.
+    if (isBombAtStart(m_level)) {
+        return telling(SessionMessage::Kind::BombAtStart);
     }
     return {};
 }

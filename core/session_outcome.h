@@ -34,6 +34,7 @@ struct SessionMessage {
         NotALevel,   // path: a file that holds no level
         LoadWarning, // detail: the file was cut at the tables' capacity
         SaveFailed,  // detail: the whole message, naming the file and the reason
+        BombAtStart, // a design whose start position sets off a bomb can never be played
     };
     Kind kind;
     std::string path;

@@ -65,6 +65,12 @@ void BoardView::setColourAid(ColourAid aid)
     }
 }
 
+void BoardView::showGhostLayer(GhostLayer layer)
+{
+    m_ghostLayer = std::move(layer);
+    update();
+}
+
 void BoardView::showHintMark(std::optional<HintMark> mark)
 {
     if (mark != m_hintMark) {
@@ -110,6 +116,9 @@ void BoardView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPoint(0, 0), m_picture);
+    if (!m_ghostLayer.isEmpty()) {
+        paintGhostLayer(painter, m_ghostLayer, m_sprites);
+    }
     paintEffectsOver(painter);
     if (m_hintMark) {
         paintHintMark(painter, *m_hintMark, m_sprites);

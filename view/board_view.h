@@ -8,6 +8,7 @@
 #include "view/board_effects.h"
 #include "view/colour_aid.h"
 #include "view/cursor_frame.h"
+#include "view/ghost_layer.h"
 #include "view/hint_mark.h"
 
 #include <QImage>
@@ -74,6 +75,9 @@ public:
     // and call advanceEffects instead of waiting for the timer.
     void setEffectClock(std::function<std::int64_t()> clock);
     void advanceEffects();
+    // The workbench's ghosts and frames, under the hint's mark; empty for none.
+    void showGhostLayer(GhostLayer layer);
+    const GhostLayer& ghostLayer() const { return m_ghostLayer; }
 
 signals:
     void pointerMoved(PointerCell cell, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
@@ -104,6 +108,7 @@ private:
     bool m_isFrameShown = false;
     ColourAid m_colourAid = ColourAid::Off;
     std::optional<HintMark> m_hintMark;
+    GhostLayer m_ghostLayer;
     QImage m_picture; // the board in device pixels, kept between paints
 
     struct ShownBoard {

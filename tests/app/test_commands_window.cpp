@@ -76,7 +76,7 @@ TEST(CommandsWindow, StartUpLayoutAndCaption)
     EXPECT_EQ(observe(harness), (Shown{true, false, false, false, true, 0}));
     // Every command fits the column and every part fits the window.
     for (QWidget* child : form.findChildren<QWidget*>()) {
-        if (child->isWindow()) {
+        if (child->window() != &form) {
             continue;
         }
         const QRect inForm(child->mapTo(&form, QPoint(0, 0)), child->size());
@@ -161,14 +161,31 @@ TEST(CommandsWindow, UnfinishedOrLamplessDesignIsRefused)
     EXPECT_FALSE(QFile::exists(harness.path("speltest.prl")));
 }
 
-TEST(CommandsWindow, SavingNewLevelAskedNoCancelledNamelessOrUnwritable)
+TEST(CommandsWindow, SavingNewLevelNamelessAskedNoCancelledOrUnwritable)
 {
     WindowHarness harness;
     MainWindow& form = harness.window();
     buildMirrorDesign(form);
-    levelNameEdit(form)->clear();
     const Shown editor{false, true, true, true, false, 17};
 
+    // The name comes first, before any question or dialog, empty or the default.
+    for (const QString& name : {QString(), QString("(no name)")}) {
+        levelNameEdit(form)->setText(name);
+        harness.dialogs.boxes.clear();
+        harness.dialogs.answers = {QMessageBox::Yes};
+        harness.dialogs.files = {harness.path("x.prl")};
+        click(form, "saveDesignButton");
+        ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
+        EXPECT_EQ(harness.dialogs.boxes[0].text, QString("Du måste namnge leveln!"));
+        EXPECT_TRUE(harness.dialogs.fileDialogs.empty());
+        EXPECT_FALSE(QFile::exists(harness.path("x.prl")));
+        EXPECT_EQ(observe(harness), editor);
+    }
+
+    levelNameEdit(form)->setText("Bana?"); // pasted: kept in the name
+    harness.dialogs.boxes.clear();
+    harness.dialogs.answers.clear();
+    harness.dialogs.files.clear();
     click(form, "saveDesignButton"); // answered No
     ASSERT_EQ(harness.dialogs.boxes.size(), 1u);
     EXPECT_EQ(harness.dialogs.boxes[0].caption, QString("Fråga"));
@@ -187,20 +204,11 @@ TEST(CommandsWindow, SavingNewLevelAskedNoCancelledNamelessOrUnwritable)
     EXPECT_EQ(request.filter, QString("Prismora level (*.prl)"));
     EXPECT_EQ(request.defaultSuffix, QString("prl"));
     EXPECT_EQ(request.directory, form.playerFolder());
+    EXPECT_EQ(request.fileName, QString("Bana.prl")) << "the name offered, cleaned";
     EXPECT_EQ(observe(harness), editor);
     EXPECT_TRUE(boardView(form)->isVisible());
 
     harness.dialogs.boxes.clear();
-    harness.dialogs.answers = {QMessageBox::Yes};
-    harness.dialogs.files = {harness.path("x.prl")};
-    click(form, "saveDesignButton"); // the name field is empty
-    ASSERT_EQ(harness.dialogs.boxes.size(), 2u);
-    EXPECT_EQ(harness.dialogs.boxes[1].text, QString("Du måste namnge leveln!"));
-    EXPECT_FALSE(QFile::exists(harness.path("x.prl")));
-    EXPECT_EQ(observe(harness), editor);
-
-    harness.dialogs.boxes.clear();
-    QTest::keyClicks(levelNameEdit(form), "Bana");
     const QString unwritable = harness.path("missing/x.prl");
     harness.dialogs.answers = {QMessageBox::Yes};
     harness.dialogs.files = {unwritable};

@@ -267,7 +267,7 @@ TEST(GameSession, AFailedSaveOnQuittingIsReportedAndAsked)
     EXPECT_TRUE(session.quit(Consent::Given).close);
 }
 
-TEST(GameSession, SavingADesignNeedsALitLevelAName)
+TEST(GameSession, SavingADesignNeedsALitLevelASafeStartAndAName)
 {
     SessionFixture game;
     GameSession& session = *game.session;
@@ -275,6 +275,20 @@ TEST(GameSession, SavingADesignNeedsALitLevelAName)
     EXPECT_EQ(session.checkDesign().message->kind, SessionMessage::Kind::NotWorking)
         << "a design without a lamp is no level";
     buildGuardedDesign(session);
+    // With the mirror in the player's hand the cannon fires into the bomb.
+    for (const SessionOutcome& refused :
+         {session.testDesign(),
+          session.saveDesign(game.playerFolder() / "b.prl", Consent::Given)}) {
+        ASSERT_TRUE(refused.message);
+        EXPECT_EQ(refused.message->kind, SessionMessage::Kind::BombAtStart);
+        EXPECT_FALSE(refused.startCopyOn);
+    }
+    EXPECT_FALSE(fs::exists(game.playerFolder() / TestCopyFileName));
+    EXPECT_FALSE(fs::exists(game.playerFolder() / "b.prl"));
+    session.moveCursor(3, 0);
+    session.giveBackAtCursor();
+    putByKeys(session, BombRow, 6, 6);
+    EXPECT_FALSE(session.checkDesign().message);
     const fs::path target = game.playerFolder() / "ny.prl";
     SessionOutcome outcome = session.saveDesign(target, Consent::NotAsked);
     ASSERT_TRUE(outcome.message);

@@ -1,0 +1,85 @@
+// The workbench's analysis of a design: how many solutions, where two differ, a bomb at the start.
+#include "level_builder.h"
+
+#include "core/level_analysis.h"
+
+#include <gtest/gtest.h>
+
+namespace prismora {
+namespace {
+
+using testing::cannon;
+using testing::place;
+
+Level editLevel()
+{
+    Level level;
+    level.mode = Mode::Edit;
+    level.palette.assign(EditRowCount, 0);
+    return level;
+}
+
+// A red lamp at `lampColumn`, row 5; red cannons at (1, 2) firing east and at
+// (9, 9) firing north; the designer's mirror stands at (5, 2), not yet turned
+// right (the analysis then works with the solver's own solution). With the
+// lamp at column 5 a mirror at (5, 2) turning the first beam south or one at
+// (9, 5) turning the second west lights it.
+Level twoCannonDesign(int lampColumn)
+{
+    Level level = editLevel();
+    place(level, PieceKind::RedLamp, lampColumn, 5);
+    place(level, PieceKind::Mirror, 5, 2, 1);
+    cannon(level, 1, 2, 0, RedBeam);
+    cannon(level, 9, 9, 2, RedBeam);
+    return level;
+}
+
+TEST(LevelAnalysis, CountsTheSolutionsAndNamesWhereTwoDiffer)
+{
+    const LevelAnalysis two = analyseLevel(twoCannonDesign(5));
+    EXPECT_FALSE(two.isCancelled);
+    EXPECT_EQ(two.solutions, 2);
+    EXPECT_TRUE(two.isExhaustive);
+    ASSERT_EQ(two.shownSolutions.size(), 2u);
+    using CellPair = std::pair<std::int32_t, std::int32_t>;
+    EXPECT_EQ(cellsWhereSolutionsDiffer(two.shownSolutions[0], two.shownSolutions[1]),
+              (std::vector<CellPair>{{5, 2}, {9, 5}}));
+    EXPECT_EQ(two.fewestPieces, 1);
+    EXPECT_TRUE(two.difficulty);
+    EXPECT_FALSE(two.isBombAtStart);
+    ASSERT_EQ(two.measures.size(), levelMeasures().size());
+    EXPECT_EQ(two.measures[0].key, "unique");
+    EXPECT_FALSE(two.measures[0].measure.holds());
+
+    const LevelAnalysis one = analyseLevel(twoCannonDesign(1));
+    EXPECT_EQ(one.solutions, 1);
+    EXPECT_TRUE(one.isExhaustive);
+    EXPECT_EQ(one.shownSolutions.size(), 1u);
+    EXPECT_TRUE(one.measures[0].measure.holds());
+
+    // A count that reaches its limit is a lower bound, not the whole count.
+    const LevelAnalysis capped = analyseLevel(twoCannonDesign(5), {.countLimit = 2});
+    EXPECT_EQ(capped.solutions, 2);
+    EXPECT_FALSE(capped.isExhaustive);
+
+    const std::atomic<bool> cancelled{true};
+    EXPECT_TRUE(analyseLevel(twoCannonDesign(5), {.cancel = &cancelled}).isCancelled);
+}
+
+TEST(LevelAnalysis, ABombHitWithThePiecesInTheHandIsABombAtStart)
+{
+    // The designer's mirror at (3, 5) turns the beam north to the lamp; in the
+    // hand, the beam runs on into the bomb at (6, 5).
+    Level design = editLevel();
+    place(design, PieceKind::RedLamp, 3, 1);
+    const int bomb = place(design, PieceKind::Bomb, 6, 5);
+    place(design, PieceKind::Mirror, 3, 5, 3);
+    cannon(design, 1, 5, 0, RedBeam);
+    EXPECT_TRUE(isBombAtStart(design));
+    EXPECT_TRUE(analyseLevel(design).isBombAtStart);
+    design.pieces[static_cast<std::size_t>(bomb)].row = 6;
+    EXPECT_FALSE(isBombAtStart(design));
+}
+
+} // namespace
+} // namespace prismora
