@@ -1,6 +1,8 @@
 // What one operation of the game session did: what to show again, what to ask, what to report.
 #pragma once
 
+#include "core/local_text.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,7 +33,7 @@ struct SessionMessage {
     };
     Kind kind;
     std::string path;
-    std::string detail;
+    LocalText detail;
 
     bool operator==(const SessionMessage&) const = default;
 };
