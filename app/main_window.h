@@ -1,6 +1,7 @@
 // The main window: board, palette, status line and command column around one game session.
 #pragma once
 
+#include "app/language.h"
 #include "app/user_dialogs.h"
 #include "core/game_session.h"
 
@@ -13,6 +14,7 @@
 #include <memory>
 
 class QAction;
+class QActionGroup;
 class QCloseEvent;
 class QFrame;
 class QKeyEvent;
@@ -80,6 +82,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     using Operation = std::function<SessionOutcome(Consent)>;
@@ -94,6 +97,10 @@ private:
     GradientButton* makeButton(const QString& caption, QWidget* parent, const QRect& geometry);
     GradientButton* addCommandButton(const QString& caption, int top);
 
+    // Every caption, tooltip and accessible name in the language loaded, at
+    // construction and again on a change of language (window_texts.cpp).
+    void showTexts();
+
     // Showing what an operation did (show_outcome.cpp).
     void perform(const Operation& operation);
     void showOutcome(const SessionOutcome& outcome);
@@ -105,6 +112,9 @@ private:
     void refreshPalette();
     void showSeriesHint();
     void showKeyboardCursor();
+    // On the empty board at first start: what to do, and a click opens "Välj nivå".
+    bool isInviting() const;
+    void showInvitation();
     void showMessage(const SessionMessage& message);
     bool mayGoAhead(const SessionOutcome& outcome);
     void shareFile(const QString& path);
@@ -155,6 +165,10 @@ private:
     void setColourAid(bool isOn);
     void openHelp();
 
+    // The "Språk" menu: Svenska, English or the system's (language_commands.cpp).
+    void buildLanguageMenu();
+    void chooseLanguage(LanguageChoice choice);
+
     // The level chooser (level_choice.cpp).
     void buildChooseLevelButton();
     void openLevelChooser();
@@ -166,6 +180,8 @@ private:
     UserDialogs* m_dialogs = nullptr;
     std::function<void(const QString&)> m_startProgramCopy;
     int m_wheelRemainder = 0;
+    // What the status line shows besides the verdict, kept for a change of language.
+    StatusNote m_statusNote = StatusNote::None;
     // Set once the session has agreed to close: the close event then goes through.
     bool m_isClosing = false;
 
@@ -200,6 +216,8 @@ private:
     QAction* m_hintAction = nullptr;
     QAction* m_colourAidAction = nullptr;
     QAction* m_helpAction = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QActionGroup* m_languageGroup = nullptr;
     HintRunner* m_hintRunner = nullptr;
     QTimer* m_hintTimer = nullptr;
     // The position the running search is for; an answer for another is dropped.

@@ -8,6 +8,7 @@ namespace {
 
 constexpr QLatin1StringView ColourAidKey("display/colourAid");
 constexpr QLatin1StringView SavedGameGroup("savedGame");
+constexpr QLatin1StringView LanguageKey("display/language");
 
 QString solvedKey(const std::string& key)
 {
@@ -89,6 +90,17 @@ bool ProgressStore::isColourAidOn() const
 void ProgressStore::setColourAidOn(bool isOn)
 {
     m_settings->setValue(ColourAidKey, isOn);
+    m_settings->sync();
+}
+
+LanguageChoice ProgressStore::languageChoice() const
+{
+    return choiceFromKey(m_settings->value(LanguageKey).toString());
+}
+
+void ProgressStore::setLanguageChoice(LanguageChoice choice)
+{
+    m_settings->setValue(LanguageKey, choiceKey(choice));
     m_settings->sync();
 }
 

@@ -2,6 +2,7 @@
 // settings.
 #pragma once
 
+#include "app/language.h"
 #include "core/session_store.h"
 
 #include <QString>
@@ -16,7 +17,7 @@ namespace prismora {
 // Solved levels by their progress key (core/progress.h), in the group
 // "solved" of a settings file; the record of the game "Avsluta" saved, in
 // the group "savedGame"; and whether the player wants the colour-blind aid
-// ("display/colourAid", off when absent). Every change is written at once, so
+// ("display/colourAid", off when absent) and in which language. Every change is written at once, so
 // a crash afterwards loses nothing; a file that cannot be written keeps the
 // record for this run only.
 class ProgressStore : public SessionStore {
@@ -35,6 +36,10 @@ public:
 
     bool isColourAidOn() const;
     void setColourAidOn(bool isOn);
+
+    // The player's "Språk" ("display/language"; the system's when absent).
+    LanguageChoice languageChoice() const;
+    void setLanguageChoice(LanguageChoice choice);
 
 private:
     std::unique_ptr<QSettings> m_settings;
