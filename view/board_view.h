@@ -10,9 +10,12 @@
 #include "view/hint_mark.h"
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
 #include <optional>
+
+class QPainter;
 
 namespace prismora {
 
@@ -24,7 +27,8 @@ namespace prismora {
 // is framed over the board while it has the focus and the keys are in use
 // (after Tab, or once a key acted on the board), so mouse play looks as it
 // always did. A hint's mark is drawn over everything, and the tooltip of a
-// piece or cannon says what it does.
+// piece or cannon says what it does. To a screen reader the board is a table
+// of 81 named cells whose focused one is the keyboard's (board_accessible.h).
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -43,6 +47,16 @@ public:
     void setKeyboardCursor(Cell cell, CursorLook look);
     // A key acted on the board: its frame shows from now on, until a click.
     void showKeyboardFrame();
+
+    // Text shown in large letters over the board (the empty board's
+    // invitation to choose a level); empty for none.
+    void showInvitation(const QString& text);
+    const QString& invitation() const { return m_invitation; }
+
+    // What it shows, for its accessible table: null for an empty board.
+    const Level* level() const { return m_level; }
+    const Evaluation* evaluation() const { return m_evaluation; }
+    Cell keyboardCell() const { return m_cursorCell; }
 
     // Draws the board with the colour-blind aid or without it.
     void setColourAid(ColourAid aid);
@@ -72,6 +86,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintInvitation(QPainter& painter) const;
+
     const BitmapList& m_sprites;
     const Level* m_level = nullptr;
     const Evaluation* m_evaluation = nullptr;
@@ -81,6 +97,7 @@ private:
     bool m_isFrameShown = false;
     ColourAid m_colourAid = ColourAid::Off;
     std::optional<HintMark> m_hintMark;
+    QString m_invitation;
     QImage m_picture; // the board in device pixels, kept between paints
 };
 
