@@ -61,6 +61,10 @@ bool MainWindow::handleBoardKey(const QKeyEvent& event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (isInviting()) {
+            openLevelChooser();
+            return true;
+        }
         outcome = m_session->pickUpOrPutDown();
         break;
     case Qt::Key_R:
