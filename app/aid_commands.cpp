@@ -51,12 +51,12 @@ QString directionText(std::uint8_t direction)
 void MainWindow::buildAidActions()
 {
     m_paletteMenu->addSeparator();
-    m_hintAction = m_paletteMenu->addAction(tr("Tips"));
+    m_hintAction = m_paletteMenu->addAction(QString());
     m_hintAction->setShortcut(QKeySequence(Qt::Key_H));
-    m_colourAidAction = m_paletteMenu->addAction(tr("Färgblindhjälp"));
+    m_colourAidAction = m_paletteMenu->addAction(QString());
     m_colourAidAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     m_colourAidAction->setCheckable(true);
-    m_helpAction = m_paletteMenu->addAction(tr("Så spelar du"));
+    m_helpAction = m_paletteMenu->addAction(QString());
     m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     for (QAction* action : {m_hintAction, m_colourAidAction, m_helpAction}) {
         action->setShortcutVisibleInContextMenu(true);
@@ -65,6 +65,7 @@ void MainWindow::buildAidActions()
     connect(m_hintAction, &QAction::triggered, this, &MainWindow::requestHint);
     connect(m_colourAidAction, &QAction::toggled, this, &MainWindow::setColourAid);
     connect(m_helpAction, &QAction::triggered, this, &MainWindow::openHelp);
+    buildLanguageMenu();
 
     m_hintRunner = new HintRunner([this](const Hint& hint) { showHint(hint); }, this);
     m_hintTimer = new QTimer(this);

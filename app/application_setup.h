@@ -1,5 +1,7 @@
-// Process-wide settings of the game: name, Swedish standard texts and font look-alikes.
+// Process-wide settings of the game: name, language and font look-alikes.
 #pragma once
+
+#include "app/language.h"
 
 class QApplication;
 
@@ -7,9 +9,9 @@ namespace prismora {
 
 // Names the application "Prismora" (so its data folder is
 // ~/.local/share/Prismora) with the desktop entry org.prismora.Prismora and
-// its themed icon, installs Qt's Swedish translation (when present) so
-// standard dialogs speak Swedish, and maps the fonts the design names to
-// installed look-alikes. Call once, after creating the application.
-void setUpApplication(QApplication& application);
+// its themed icon, installs the translations of `language` (the game's and
+// Qt's own, so standard dialogs speak it too), and maps the fonts the design
+// names to installed look-alikes. Call once, after creating the application.
+void setUpApplication(QApplication& application, Language language);
 
 } // namespace prismora

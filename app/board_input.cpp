@@ -17,6 +17,11 @@ void MainWindow::onBoardMove(PointerCell cell, Qt::MouseButtons buttons,
 void MainWindow::onBoardPress(PointerCell, Qt::MouseButton button, Qt::MouseButtons buttons,
                               Qt::KeyboardModifiers modifiers, bool doubleClick)
 {
+    // The empty board of a first start invites the player to choose a level.
+    if (button == Qt::LeftButton && !doubleClick && isInviting()) {
+        openLevelChooser();
+        return;
+    }
     // The right button alone turns; the second press of a double click does not.
     if (button == Qt::RightButton && buttons == Qt::RightButton && modifiers == Qt::NoModifier &&
         !doubleClick) {

@@ -32,10 +32,6 @@ ScrollingBanner* createGameBanner(QWidget* parent, const QImage& wallpaper)
     palette.setColor(QPalette::WindowText, Qt::cyan);
     banner->setPalette(palette);
     banner->setWallpaper(wallpaper);
-    banner->setStrings(
-        {QStringLiteral("Prismora         Gör egna banor och tävla med dina kompisar         "
-                        "Efter att du tagit en skärmdump, kan du klistra in den i MSN direkt"
-                        "          Nu kan man även spara och skicka spel som är pågående")});
     banner->setActive(true);
     return banner;
 }

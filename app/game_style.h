@@ -18,9 +18,9 @@ class ScrollingBanner;
 // painted transparently.
 void applyGameButtonStyle(GradientButton& button, const QImage& wallpaper);
 
-// A 225 × 25 active banner on parent with the game's Swedish line in a
-// 21-pixel serif face, aqua over the tiled wallpaper. The caller places it
-// (e.g. move(x, y)); it starts scrolling when it is shown.
+// A 225 × 25 active banner on parent in a 21-pixel serif face, aqua over the
+// tiled wallpaper; the window gives it its line, in the player's language.
+// The caller places it (e.g. move(x, y)); it starts scrolling when it is shown.
 ScrollingBanner* createGameBanner(QWidget* parent, const QImage& wallpaper);
 
 } // namespace prismora

@@ -5,8 +5,10 @@
 #include "core/piece_help.h"
 #include "view/palette_list.h"
 #include "view/piece_icons.h"
+#include "view/translated_text.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -17,7 +19,8 @@
 namespace prismora {
 namespace {
 
-const char* const RulesText =
+const char* const RulesText = QT_TRANSLATE_NOOP(
+    "prismora::HelpDialog",
     "<h2>Så spelar du</h2>"
     "<p>Laserkanonerna skjuter röda, gröna och blå strålar över brädet. Lägg ut bitarna i "
     "listan till höger så att varje lampa nås av en stråle i sin egen färg; en vit lampa "
@@ -26,9 +29,10 @@ const char* const RulesText =
     "<p>Dubbelklicka på en rad i listan för att ta en bit: den hamnar i rutan längst upp till "
     "vänster. Dra den dit du vill med vänster musknapp och vrid den med höger musknapp eller "
     "mushjulet. Släpp den utanför brädet för att lägga tillbaka den i listan.</p>"
-    "<h3>Bitarna</h3>";
+    "<h3>Bitarna</h3>");
 
-const char* const KeysText =
+const char* const KeysText = QT_TRANSLATE_NOOP(
+    "prismora::HelpDialog",
     "<h3>Tangenterna</h3><table cellspacing='2'>"
     "<tr><td><b>Tab</b></td><td>flyttar tangentbordet till brädet</td></tr>"
     "<tr><td><b>Piltangenterna</b></td><td>flyttar markören, och biten du bär</td></tr>"
@@ -45,7 +49,7 @@ const char* const KeysText =
     "<tr><td><b>H</b></td><td>tips: visar var nästa bit ska ligga</td></tr>"
     "<tr><td><b>Ctrl+B</b></td><td>färgblindhjälp: bokstäver på lampor och kanoner, röda "
     "strålar hela, gröna streckade och blå prickade</td></tr>"
-    "<tr><td><b>F1</b></td><td>den här hjälpen</td></tr></table>";
+    "<tr><td><b>F1</b></td><td>den här hjälpen</td></tr></table>");
 
 QLabel* textLabel(const QString& text, QWidget* parent)
 {
@@ -67,35 +71,50 @@ QWidget* pieceTable(const BitmapList& sprites, QWidget* parent)
             colour ? cannonIcon(*colour, sprites) : pieceIcon(*kindOfRow(row), sprites);
         auto* picture = new QLabel(table);
         picture->setPixmap(QPixmap::fromImage(icon));
+        picture->setAccessibleName(paletteRowName(row));
         grid->addWidget(picture, row, 0);
         grid->addWidget(textLabel(QStringLiteral("<b>%1</b>").arg(paletteRowName(row)), table), row,
                         1);
-        grid->addWidget(textLabel(QString::fromStdString(paletteRowHelp(row)), table), row, 2);
+        grid->addWidget(textLabel(translated(paletteRowHelp(row)), table), row, 2);
     }
     return table;
 }
 
 } // namespace
 
-HelpDialog::HelpDialog(const BitmapList& sprites, QWidget* parent) : QDialog(parent)
+HelpDialog::HelpDialog(const BitmapList& sprites, QWidget* parent)
+    : QDialog(parent), m_sprites(sprites), m_scroller(new QScrollArea(this)),
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Close, this))
 {
     setObjectName(QStringLiteral("helpDialog"));
-    setWindowTitle(QStringLiteral("Så spelar du"));
     resize(560, 600);
+    m_scroller->setWidgetResizable(true);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_scroller);
+    layout->addWidget(m_buttons);
+    showTexts();
+}
+
+void HelpDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        showTexts();
+    }
+}
+
+void HelpDialog::showTexts()
+{
+    setWindowTitle(tr("Så spelar du"));
+    m_buttons->button(QDialogButtonBox::Close)->setText(tr("Stäng"));
+    // The page is built again whole: its texts and the pictures' names.
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
-    column->addWidget(textLabel(QString::fromUtf8(RulesText), page));
-    column->addWidget(pieceTable(sprites, page));
-    column->addWidget(textLabel(QString::fromUtf8(KeysText), page));
-    auto* scroller = new QScrollArea(this);
-    scroller->setWidget(page);
-    scroller->setWidgetResizable(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Stäng"));
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroller);
-    layout->addWidget(buttons);
+    column->addWidget(textLabel(tr(RulesText), page));
+    column->addWidget(pieceTable(m_sprites, page));
+    column->addWidget(textLabel(tr(KeysText), page));
+    m_scroller->setWidget(page);
 }
 
 } // namespace prismora

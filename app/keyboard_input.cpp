@@ -64,9 +64,12 @@ bool MainWindow::handleBoardKey(const QKeyEvent& event)
         if (takeOfferedNextLevel()) {
             return true;
         }
-        outcome = m_session->pickUpOrPutDown();
-        break;
+        [[fallthrough]];
     case Qt::Key_Space:
+        if (isInviting()) {
+            openLevelChooser();
+            return true;
+        }
         outcome = m_session->pickUpOrPutDown();
         break;
     case Qt::Key_R:

@@ -50,9 +50,8 @@ std::vector<ChooserLevel> readChooserLevels(const std::vector<std::string>& file
 void MainWindow::buildChooseLevelButton()
 {
     // In the free right-hand end of the top bar, after the name field.
-    m_chooseLevelButton = makeButton(tr("Välj nivå"), m_topBar, QRect(562, 8, 90, 25));
+    m_chooseLevelButton = makeButton(QString(), m_topBar, QRect(562, 8, 90, 25));
     m_chooseLevelButton->setObjectName(QStringLiteral("chooseLevelButton"));
-    m_chooseLevelButton->setToolTip(tr("Välj nivå (Ctrl+L)"));
     connect(m_chooseLevelButton, &QPushButton::clicked, this, &MainWindow::openLevelChooser);
 }
 

@@ -93,6 +93,13 @@ LevelChooser::LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffe
         item->setData(SolvedRole, level.isSolved);
         item->setData(IndexRole, level.seriesIndex);
         item->setToolTip(itemToolTip(level));
+        if (level.isSolved) {
+            // The tick is a picture to a screen reader.
+            item->setData(
+                Qt::AccessibleTextRole,
+                tr("%1, löst")
+                    .arg(itemText(ChooserLevel{level.seriesIndex, level.name, {}, false})));
+        }
         m_lists[static_cast<std::size_t>(group)]->addItem(item);
     }
     addGeneratedTab(generated);

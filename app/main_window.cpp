@@ -6,6 +6,7 @@
 #include "app/progress_store.h"
 #include "app/status_feedback.h"
 #include "app/storage_paths.h"
+#include "app/window_accessible.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
 #include "view/sprite_set.h"
@@ -44,8 +45,6 @@ constexpr int BoardFrameHeight = ClientHeight - 2 * BarHeight;
 constexpr int ButtonX = 16;
 constexpr int ButtonWidth = 153;
 constexpr int ButtonHeight = 25;
-
-constexpr const char* InitialCaption = "Prismora version";
 
 void paintBackground(QWidget* widget, const QColor& colour)
 {
@@ -122,8 +121,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         auto* player = new SoundPlayer(this);
         m_playSound = [player](GameSound sound) { player->play(sound); };
     }
+    installWindowAccessibility();
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QString::fromLatin1(InitialCaption));
     setAccessibleName(QStringLiteral("Prismora"));
     setFixedSize(ClientWidth, ClientHeight);
     paintBackground(this, Qt::black);
@@ -140,6 +139,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildKeyboardShortcuts();
     buildGenerationRunner(options.generator);
     buildClipboardActions(options.copyFolder);
+    showTexts();
     centreOnScreen();
     startUp(options);
 }
@@ -152,14 +152,13 @@ void MainWindow::buildTopBar()
     m_banner = createGameBanner(m_topBar, m_wallpaper);
     m_banner->setObjectName(QStringLiteral("banner"));
     m_banner->move(8, 8);
-    m_nameCaption = new QLabel(tr("Namn:"), m_topBar);
+    m_nameCaption = new QLabel(m_topBar);
     m_nameCaption->setObjectName(QStringLiteral("nameCaption"));
     m_nameCaption->setGeometry(250, 8, 50, 25);
     setTextColour(m_nameCaption, Qt::white);
     m_levelNameEdit = new QLineEdit(QString::fromUtf8(InitialLevelName), m_topBar);
     m_levelNameEdit->setObjectName(QStringLiteral("levelNameEdit"));
     m_levelNameEdit->setGeometry(304, 8, 250, 25);
-    m_levelNameEdit->setAccessibleName(tr("Banans namn"));
     m_nameCaption->setBuddy(m_levelNameEdit);
 }
 
@@ -180,11 +179,9 @@ void MainWindow::buildStatusBar()
         makePanel(this, "statusBar", QRect(0, ClientHeight - BarHeight, LeftWidth, BarHeight));
     m_previousLevelButton = makeButton(QStringLiteral("<--"), m_statusBar, QRect(8, 8, 50, 25));
     m_previousLevelButton->setObjectName(QStringLiteral("previousLevelButton"));
-    m_previousLevelButton->setAccessibleName(tr("Föregående bana"));
     m_nextLevelButton =
         makeButton(QStringLiteral("-->"), m_statusBar, QRect(LeftWidth - 58, 8, 50, 25));
     m_nextLevelButton->setObjectName(QStringLiteral("nextLevelButton"));
-    m_nextLevelButton->setAccessibleName(tr("Nästa bana"));
     m_statusLabel = new QLabel(m_statusBar);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     m_statusLabel->setGeometry(62, 0, LeftWidth - 124, BarHeight);
@@ -212,16 +209,16 @@ void MainWindow::buildCommandColumn()
 {
     m_commandColumn = makePanel(this, "commandColumn",
                                 QRect(LeftWidth, BarHeight, ColumnWidth, ClientHeight - BarHeight));
-    m_openButton = addCommandButton(tr("Ladda spel..."), 16);
-    m_newDesignButton = addCommandButton(tr("Skapa nytt spel"), 41);
+    m_openButton = addCommandButton(QString(), 16);
+    m_newDesignButton = addCommandButton(QString(), 41);
     m_paletteList = new PaletteList(m_commandColumn);
     m_paletteList->move(ButtonX, 68);
-    m_screenshotButton = addCommandButton(tr("Ta skärmdump"), 348);
-    m_savePositionButton = addCommandButton(tr("Spara spelposition"), 373);
-    m_saveDesignButton = addCommandButton(tr("Spara som nytt spel..."), 398);
-    m_testDesignButton = addCommandButton(tr("Testa spel..."), 423);
-    m_discardDesignButton = addCommandButton(tr("Ångra nytt spel"), 453);
-    m_quitButton = addCommandButton(tr("Avsluta"), 478);
+    m_screenshotButton = addCommandButton(QString(), 348);
+    m_savePositionButton = addCommandButton(QString(), 373);
+    m_saveDesignButton = addCommandButton(QString(), 398);
+    m_testDesignButton = addCommandButton(QString(), 423);
+    m_discardDesignButton = addCommandButton(QString(), 453);
+    m_quitButton = addCommandButton(QString(), 478);
     const std::pair<QWidget*, const char*> names[] = {
         {m_openButton, "openButton"},
         {m_newDesignButton, "newDesignButton"},
@@ -237,9 +234,8 @@ void MainWindow::buildCommandColumn()
     }
     m_paletteMenu = new QMenu(this);
     m_paletteMenu->setObjectName(QStringLiteral("paletteMenu"));
-    m_editLoadedAction = m_paletteMenu->addAction(tr("Redigera laddat spel"));
-    m_playLoadedAction = m_paletteMenu->addAction(tr("Spela laddat spel"));
-    m_paletteList->setAccessibleName(tr("Pjäser"));
+    m_editLoadedAction = m_paletteMenu->addAction(QString());
+    m_playLoadedAction = m_paletteMenu->addAction(QString());
     m_paletteList->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
@@ -307,6 +303,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event) { takeWheel(event->angleDelta().y()); }
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        showTexts();
+    }
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/sound_player.h"
+#include "app/language.h"
 #include "app/user_dialogs.h"
 #include "core/game_session.h"
 
@@ -16,6 +17,7 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
@@ -104,6 +106,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     using Operation = std::function<SessionOutcome(Consent)>;
@@ -118,6 +121,10 @@ private:
     GradientButton* makeButton(const QString& caption, QWidget* parent, const QRect& geometry);
     GradientButton* addCommandButton(const QString& caption, int top);
 
+    // Every caption, tooltip and accessible name in the language loaded, at
+    // construction and again on a change of language (window_texts.cpp).
+    void showTexts();
+
     // Showing what an operation did (show_outcome.cpp).
     void perform(const Operation& operation);
     void showOutcome(const SessionOutcome& outcome);
@@ -129,6 +136,9 @@ private:
     void refreshPalette();
     void showSeriesHint();
     void showKeyboardCursor();
+    // On the empty board at first start: what to do, and a click opens "Välj nivå".
+    bool isInviting() const;
+    void showInvitation();
     void showMessage(const SessionMessage& message);
     bool mayGoAhead(const SessionOutcome& outcome);
     // The file on the clipboard, with its picture (image/png and the like) when given.
@@ -197,6 +207,9 @@ private:
     void buildWorkbench();
     void setWorkbenchOpen(bool isOpen);
     void updateWorkbench();
+    // The "Språk" menu: Svenska, English or the system's (language_commands.cpp).
+    void buildLanguageMenu();
+    void chooseLanguage(LanguageChoice choice);
 
     // The level chooser (level_choice.cpp).
     void buildChooseLevelButton();
@@ -227,6 +240,8 @@ private:
     UserDialogs* m_dialogs = nullptr;
     std::function<void(const QString&)> m_startProgramCopy;
     int m_wheelRemainder = 0;
+    // What the status line shows besides the verdict, kept for a change of language.
+    StatusNote m_statusNote = StatusNote::None;
     // Set once the session has agreed to close: the close event then goes through.
     bool m_isClosing = false;
 
@@ -264,6 +279,8 @@ private:
     QAction* m_hintAction = nullptr;
     QAction* m_colourAidAction = nullptr;
     QAction* m_helpAction = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QActionGroup* m_languageGroup = nullptr;
     HintRunner* m_hintRunner = nullptr;
     QTimer* m_hintTimer = nullptr;
     // The position the running search is for; an answer for another is dropped.

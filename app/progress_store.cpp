@@ -35,6 +35,7 @@ QString recordKey(const std::string& key)
 }
 constexpr QLatin1StringView SavedGameGroup("savedGame");
 constexpr QLatin1StringView GeneratedGroup("generated");
+constexpr QLatin1StringView LanguageKey("display/language");
 
 QString solvedKey(const std::string& key)
 {
@@ -199,6 +200,17 @@ bool ProgressStore::isDisplaySwitchOn(const QString& name) const
 void ProgressStore::setDisplaySwitch(const QString& name, bool isOn)
 {
     m_settings->setValue(QStringLiteral("display/") + name, isOn);
+    m_settings->sync();
+}
+
+LanguageChoice ProgressStore::languageChoice() const
+{
+    return choiceFromKey(m_settings->value(LanguageKey).toString());
+}
+
+void ProgressStore::setLanguageChoice(LanguageChoice choice)
+{
+    m_settings->setValue(LanguageKey, choiceKey(choice));
     m_settings->sync();
 }
 

@@ -2,6 +2,7 @@
 // settings.
 #pragma once
 
+#include "app/language.h"
 #include "core/session_store.h"
 
 #include <QString>
@@ -25,9 +26,9 @@ enum class PlayerSetting {
 // "solved" of a settings file; each level's record as "moves,milliseconds"
 // in the group "records"; the record of the game "Avsluta" saved, in the
 // group "savedGame"; the generated levels played, in "generated"; and the
-// player's settings. Every change is written at once, so a crash afterwards
-// loses nothing; a file that cannot be written keeps the record for this run
-// only.
+// player's settings, the language among them. Every change is written at
+// once, so a crash afterwards loses nothing; a file that cannot be written
+// keeps the record for this run only.
 class ProgressStore : public SessionStore {
 public:
     // `file` empty: the game's per-user settings in the XDG config folder
@@ -55,6 +56,10 @@ public:
     // Other switches of the display, as "display/<name>"; off when absent.
     bool isDisplaySwitchOn(const QString& name) const;
     void setDisplaySwitch(const QString& name, bool isOn);
+
+    // The player's "Språk" ("display/language"; the system's when absent).
+    LanguageChoice languageChoice() const;
+    void setLanguageChoice(LanguageChoice choice);
 
 private:
     std::unique_ptr<QSettings> m_settings;

@@ -3,6 +3,7 @@
 
 #include "app/application_setup.h"
 #include "app/main_window.h"
+#include "app/progress_store.h"
 
 #include <QApplication>
 
@@ -24,7 +25,7 @@ int runGame(int argc, char** argv)
         given.append(QString::fromLocal8Bit(argv[i]));
     }
     QApplication application(argc, argv);
-    setUpApplication(application);
+    setUpApplication(application, languageOf(ProgressStore(QString()).languageChoice()));
     MainWindow::Options options;
     options.arguments = gameArguments(given, QApplication::arguments().mid(1));
     if (!options.arguments.isEmpty() &&

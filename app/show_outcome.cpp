@@ -7,6 +7,7 @@
 #include "base/version.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
+#include "view/translated_text.h"
 #include "widgets/gradient_button.h"
 
 #include <QClipboard>
@@ -43,7 +44,7 @@ bool MainWindow::mayGoAhead(const SessionOutcome& outcome)
                    .arg(QString::fromStdString(outcome.questionFile.string()));
         break;
     case Question::QuitWithoutSave:
-        text = QString::fromStdString(outcome.message ? outcome.message->detail : std::string()) +
+        text = (outcome.message ? translated(outcome.message->detail) : QString()) +
                tr("\n\nVill du avsluta ändå?");
         break;
     case Question::None:
@@ -81,6 +82,7 @@ void MainWindow::showOutcome(const SessionOutcome& outcome)
     }
     if (outcome.board || outcome.commands) {
         updateWorkbench();
+        showInvitation();
     }
     if (outcome.board || outcome.note != StatusNote::None) {
         showStatus(outcome.note);
@@ -126,18 +128,23 @@ void MainWindow::applyCommandState()
 
 void MainWindow::showCaption()
 {
+    if (m_session->loadedFile().empty()) {
+        setWindowTitle(tr("Prismora version"));
+        return;
+    }
     const QString version =
         QString::fromUtf8(Version.data(), static_cast<qsizetype>(Version.size()));
     // A level without a file is named by its code.
     const QString file = QString::fromStdString(m_session->loadedFile().empty()
                                                     ? m_session->origin().code
                                                     : m_session->loadedFile().filename().string());
-    setWindowTitle(QStringLiteral("Prismora version ") + version + QString(15, QLatin1Char(' ')) +
-                   QStringLiteral("Level laddad: ") + file);
+    setWindowTitle(tr("Prismora version") + QLatin1Char(' ') + version +
+                   QString(15, QLatin1Char(' ')) + tr("Level laddad: %1").arg(file));
 }
 
 void MainWindow::showStatus(StatusNote note)
 {
+    m_statusNote = note;
     const Evaluation& evaluation = m_session->evaluation();
     if (note == StatusNote::BoardFull) {
         m_statusLabel->setText(tr("Brädet är fullt"));
@@ -154,7 +161,7 @@ void MainWindow::showStatus(StatusNote note)
         m_statusLabel->setText(tr("BOOOOOOM bara att börja om..."));
         break;
     case Verdict::LampsLeft:
-        m_statusLabel->setText(tr("%1 lampor kvar att tända").arg(evaluation.unlitLamps));
+        m_statusLabel->setText(tr("%n lampor kvar att tända", nullptr, evaluation.unlitLamps));
         break;
     case Verdict::Solved:
         m_statusLabel->setText(tr("Grattis! Du klarade det :)"));
@@ -200,9 +207,21 @@ void MainWindow::showKeyboardCursor()
                                                                     : CursorLook::Free);
 }
 
+bool MainWindow::isInviting() const
+{
+    const Level& shown = m_session->level();
+    return m_session->commandState() == CommandState::NothingLoaded && shown.pieces.empty() &&
+           shown.sources.empty();
+}
+
+void MainWindow::showInvitation()
+{
+    m_boardView->showInvitation(isInviting() ? tr("Välj nivå (Ctrl+L)") : QString());
+}
+
 void MainWindow::showMessage(const SessionMessage& message)
 {
-    const QString detail = QString::fromStdString(message.detail);
+    const QString detail = translated(message.detail);
     switch (message.kind) {
     case SessionMessage::Kind::NotWorking:
         ask(informationBox(tr("Du måste först bygga en bana som fungerar!")));

@@ -7,6 +7,7 @@
 #include "graphics/sixteen_colour_jpeg.h"
 #include "view/board_render.h"
 #include "view/sprite_set.h"
+#include "view/translated_text.h"
 
 namespace prismora {
 namespace {
@@ -30,7 +31,7 @@ void MainWindow::takeScreenshot()
 {
     const auto path = m_session->snapshotPath();
     if (!path.ok()) {
-        ask(errorBox(QString::fromStdString(saveFailureMessage(path.error()))));
+        ask(errorBox(translated(saveFailureText(path.error()))));
         return;
     }
     // The board picture, each pixel mapped to the nearest of the 16 standard
@@ -39,7 +40,7 @@ void MainWindow::takeScreenshot()
     const PixelRows rows{reinterpret_cast<const Color32*>(picture.constBits()), picture.width(),
                          picture.height(), picture.bytesPerLine()};
     if (const auto saved = saveSnapshot(rows, path.value().string()); !saved) {
-        ask(errorBox(QString::fromStdString(saveFailureMessage(saved.error()))));
+        ask(errorBox(translated(saveFailureText(saved.error()))));
         return;
     }
     shareFile(QString::fromStdString(path.value().string()), picture);

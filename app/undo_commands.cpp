@@ -9,12 +9,12 @@ namespace prismora {
 void MainWindow::buildUndoActions()
 {
     m_paletteMenu->addSeparator();
-    m_undoAction = m_paletteMenu->addAction(tr("Ångra"));
+    m_undoAction = m_paletteMenu->addAction(QString());
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redoAction = m_paletteMenu->addAction(tr("Gör om"));
+    m_redoAction = m_paletteMenu->addAction(QString());
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    m_restartAction = m_paletteMenu->addAction(tr("Börja om"));
+    m_restartAction = m_paletteMenu->addAction(QString());
     m_restartAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     for (QAction* action : {m_undoAction, m_redoAction, m_restartAction}) {
         action->setShortcutVisibleInContextMenu(true);

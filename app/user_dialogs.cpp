@@ -1,4 +1,4 @@
-// Qt message boxes and file dialogs with Swedish texts.
+// Qt message boxes and file dialogs with the game's own texts.
 #include "app/user_dialogs.h"
 
 #include <QAbstractButton>
@@ -7,15 +7,25 @@
 
 namespace prismora {
 
+namespace {
+
+QString dialogText(const char* source)
+{
+    return QCoreApplication::translate("prismora::UserDialogs", source);
+}
+
+} // namespace
+
 MessageBoxRequest informationBox(const QString& text)
 {
-    return {QStringLiteral("Information"), text, QMessageBox::Warning, QMessageBox::Ok};
+    return {dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Information")), text,
+            QMessageBox::Warning, QMessageBox::Ok};
 }
 
 MessageBoxRequest questionBox(const QString& text)
 {
-    return {QStringLiteral("Fråga"), text, QMessageBox::Question,
-            QMessageBox::Yes | QMessageBox::No};
+    return {dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Fråga")), text,
+            QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
 }
 
 MessageBoxRequest errorBox(const QString& text)
@@ -30,13 +40,13 @@ struct ButtonText {
     const char* text;
 };
 
-// The Swedish standard buttons; set explicitly because the installed Qt
-// translation may not cover the platform theme's button texts.
-constexpr ButtonText SwedishButtons[] = {
-    {QMessageBox::Ok, "OK"},
-    {QMessageBox::Yes, "Ja"},
-    {QMessageBox::No, "Nej"},
-    {QMessageBox::Cancel, "Avbryt"},
+// The standard buttons in the game's words; set explicitly because the
+// installed Qt translation may not cover the platform theme's button texts.
+constexpr ButtonText StandardButtons[] = {
+    {QMessageBox::Ok, QT_TRANSLATE_NOOP("prismora::UserDialogs", "OK")},
+    {QMessageBox::Yes, QT_TRANSLATE_NOOP("prismora::UserDialogs", "Ja")},
+    {QMessageBox::No, QT_TRANSLATE_NOOP("prismora::UserDialogs", "Nej")},
+    {QMessageBox::Cancel, QT_TRANSLATE_NOOP("prismora::UserDialogs", "Avbryt")},
 };
 
 } // namespace
@@ -45,9 +55,9 @@ QMessageBox::StandardButton QtUserDialogs::showMessage(QWidget* parent,
                                                        const MessageBoxRequest& request)
 {
     QMessageBox box(request.icon, request.caption, request.text, request.buttons, parent);
-    for (const ButtonText& entry : SwedishButtons) {
+    for (const ButtonText& entry : StandardButtons) {
         if (QAbstractButton* button = box.button(entry.button)) {
-            button->setText(QString::fromUtf8(entry.text));
+            button->setText(dialogText(entry.text));
         }
     }
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -56,7 +66,11 @@ QMessageBox::StandardButton QtUserDialogs::showMessage(QWidget* parent,
 std::optional<QString> QtUserDialogs::askFileName(QWidget* parent, const FileDialogRequest& request)
 {
     const bool isSave = request.mode == FileDialogMode::Save;
-    QFileDialog dialog(parent, isSave ? QStringLiteral("Spara som") : QStringLiteral("Öppna"),
+    const QString accept = isSave ? dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Spara"))
+                                  : dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Öppna"));
+    QFileDialog dialog(parent,
+                       isSave ? dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Spara som"))
+                              : accept,
                        request.directory, request.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(isSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -68,12 +82,15 @@ std::optional<QString> QtUserDialogs::askFileName(QWidget* parent, const FileDia
             dialog.selectFile(request.fileName);
         }
     }
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Leta i:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
-    dialog.setLabelText(QFileDialog::Accept,
-                        isSave ? QStringLiteral("Spara") : QStringLiteral("Öppna"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+    dialog.setLabelText(QFileDialog::LookIn,
+                        dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Leta i:")));
+    dialog.setLabelText(QFileDialog::FileName,
+                        dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Filnamn:")));
+    dialog.setLabelText(QFileDialog::FileType,
+                        dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Filformat:")));
+    dialog.setLabelText(QFileDialog::Accept, accept);
+    dialog.setLabelText(QFileDialog::Reject,
+                        dialogText(QT_TRANSLATE_NOOP("prismora::UserDialogs", "Avbryt")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -56,8 +56,9 @@ public:
                                                const FileDialogRequest& request) = 0;
 };
 
-// The real dialogs: QMessageBox and Qt's own file dialog, with Swedish
-// button texts whether or not a translation was loaded.
+// The real dialogs: QMessageBox and Qt's own file dialog, with the game's
+// button texts (Swedish, or the language loaded) whether or not Qt's own
+// translation covers them.
 class QtUserDialogs : public UserDialogs {
 public:
     QMessageBox::StandardButton showMessage(QWidget* parent,

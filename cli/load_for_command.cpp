@@ -14,11 +14,11 @@ std::optional<Level> loadLevelForCommand(const std::string& levelPath)
     if (!loaded.ok()) {
         const LoadError& error = loaded.error();
         reportUsageError(error.failure == LoadFailure::NotFound ? "no level file at " + levelPath
-                                                                : error.message);
+                                                                : error.message());
         return std::nullopt;
     }
     if (!loaded.value().warning.empty()) {
-        std::cerr << "prismora: " << loaded.value().warning << "\n";
+        std::cerr << "prismora: " << swedishText(loaded.value().warning) << "\n";
     }
     return std::move(loaded.value().level);
 }

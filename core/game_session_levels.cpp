@@ -20,7 +20,7 @@ SessionOutcome asking(Question question)
     return outcome;
 }
 
-SessionOutcome telling(SessionMessage::Kind kind, std::string path = {}, std::string detail = {})
+SessionOutcome telling(SessionMessage::Kind kind, std::string path = {}, LocalText detail = {})
 {
     SessionOutcome outcome;
     outcome.message = SessionMessage{kind, std::move(path), std::move(detail)};
@@ -29,7 +29,14 @@ SessionOutcome telling(SessionMessage::Kind kind, std::string path = {}, std::st
 
 SessionOutcome saveFailed(const FileError& error)
 {
-    return telling(SessionMessage::Kind::SaveFailed, error.path, saveFailureMessage(error));
+    return telling(SessionMessage::Kind::SaveFailed, error.path, saveFailureText(error));
+}
+
+// A failed save of `position`, which may have held more pieces than a file.
+SessionOutcome positionSaveFailed(const FileError& error, const Level& position)
+{
+    return telling(SessionMessage::Kind::SaveFailed, error.path,
+                   saveFailureText(error, position, SaveLayout::Position));
 }
 
 // The pieces in the player's hand: the play rows of a level being played,
@@ -121,8 +128,7 @@ SessionOutcome GameSession::load(const fs::path& path, LevelOrigin origin, Histo
     auto loaded = loadLevel(path);
     if (!loaded.ok()) {
         if (loaded.error().failure == LoadFailure::Refused) {
-            return telling(SessionMessage::Kind::FileRefused, path.string(),
-                           loaded.error().message);
+            return telling(SessionMessage::Kind::FileRefused, path.string(), loaded.error().reason);
         }
         return {}; // nothing there: nothing is said, nothing changes
     }
@@ -432,10 +438,11 @@ SessionOutcome GameSession::savePosition()
     if (!path.ok()) {
         return saveFailed(path.error());
     }
-    const auto saved = saveLevel(positionToSave(), SaveLayout::Position,
-                                 completionOf(m_evaluation.verdict), path.value());
+    const Level position = positionToSave();
+    const auto saved =
+        saveLevel(position, SaveLayout::Position, completionOf(m_evaluation.verdict), path.value());
     if (!saved.ok()) {
-        return saveFailed(saved.error());
+        return positionSaveFailed(saved.error(), position);
     }
     SessionOutcome outcome;
     outcome.sharedFile = path.value();
@@ -471,7 +478,7 @@ SessionOutcome GameSession::saveOnQuit()
                            ? saveLevel(position, SaveLayout::Position, completion, path.value())
                            : Result<void, FileError>(path.error());
     if (!saved.ok()) {
-        SessionOutcome outcome = saveFailed(saved.error());
+        SessionOutcome outcome = positionSaveFailed(saved.error(), position);
         outcome.question = Question::QuitWithoutSave;
         return outcome;
     }

@@ -120,14 +120,16 @@ void countUnreadSections(const IniFile& ini, EmptyFlag empty, Dropped& dropped)
     }
 }
 
-std::string capacityWarning(const Dropped& dropped)
+LocalText capacityWarning(const Dropped& dropped)
 {
     if (dropped.pieces == 0 && dropped.cannons == 0) {
         return {};
     }
-    return "Banan innehåller mer än brädet rymmer: " + std::to_string(dropped.pieces) +
-           " pjäser och " + std::to_string(dropped.cannons) +
-           " laserkanoner fick inte plats och laddades inte.";
+    return {QT_TRANSLATE_NOOP("prismora::CoreText",
+                              "Banan innehåller mer än brädet rymmer: %1 pjäser och %2 "
+                              "laserkanoner fick inte plats och laddades inte."),
+            {LocalText::verbatim(std::to_string(dropped.pieces)),
+             LocalText::verbatim(std::to_string(dropped.cannons))}};
 }
 
 // Reads the file, stopping once it holds more than MaxLevelFileSize bytes (it
@@ -150,12 +152,21 @@ bool readBounded(const fs::path& path, std::uintmax_t expectedSize, std::string&
     return !in.bad();
 }
 
-LoadError refusal(const fs::path& path, std::string_view reason)
+// `reason` names the file by %1.
+LoadError refusal(const fs::path& path, const char* reason)
 {
-    return {LoadFailure::Refused, "Filen " + path.string() + std::string(reason)};
+    return {LoadFailure::Refused, {reason, {LocalText::verbatim(path.string())}}};
 }
 
-constexpr std::string_view TooLarge = " är för stor för att vara en bana (högst 1 MiB).";
+constexpr const char* TooLarge = QT_TRANSLATE_NOOP(
+    "prismora::CoreText", "Filen %1 är för stor för att vara en bana (högst 1 MiB).");
+
+LocalText tooManyPieces(std::int64_t beyond)
+{
+    return {QT_TRANSLATE_NOOP("prismora::CoreText",
+                              "positionen har %1 pjäser fler än en banfil rymmer"),
+            {LocalText::verbatim(std::to_string(beyond))}};
+}
 
 bool isBlankByte(char c) { return c == ' ' || c == '\t'; }
 
@@ -313,7 +324,9 @@ Result<LoadedLevel, LoadError> loadLevel(const fs::path& path)
         return LoadError{LoadFailure::NotFound, {}};
     }
     if (!fs::is_regular_file(status)) {
-        return refusal(path, " är ingen vanlig fil och kan inte vara en bana.");
+        return refusal(
+            path, QT_TRANSLATE_NOOP("prismora::CoreText",
+                                    "Filen %1 är ingen vanlig fil och kan inte vara en bana."));
     }
     const std::uintmax_t size = fs::file_size(path, error);
     if (!error && size > MaxLevelFileSize) {
@@ -321,7 +334,7 @@ Result<LoadedLevel, LoadError> loadLevel(const fs::path& path)
     }
     std::string bytes;
     if (!readBounded(path, error ? 0 : size, bytes)) {
-        return refusal(path, " kunde inte läsas.");
+        return refusal(path, QT_TRANSLATE_NOOP("prismora::CoreText", "Filen %1 kunde inte läsas."));
     }
     if (bytes.size() > MaxLevelFileSize) {
         return refusal(path, TooLarge);
@@ -355,8 +368,7 @@ Result<void, FileError> saveLevel(const Level& level, SaveLayout layout, Complet
                                   const fs::path& path)
 {
     if (const std::int64_t beyond = handPiecesBeyondFile(level, layout); beyond > 0) {
-        return FileError{path, "positionen har " + std::to_string(beyond) +
-                                   " pjäser fler än en banfil rymmer"};
+        return FileError{path, swedishText(tooManyPieces(beyond))};
     }
     return replaceFileContents(path, formatLevel(level, layout, completion));
 }
@@ -392,9 +404,19 @@ bool isLevelAsLoaded(const Level& level)
     return rebuilt == level;
 }
 
-std::string saveFailureMessage(const FileError& error)
+LocalText saveFailureText(const FileError& error)
 {
-    return "Filen " + error.path.string() + " kunde inte sparas: " + error.reason + ".";
+    return {QT_TRANSLATE_NOOP("prismora::CoreText", "Filen %1 kunde inte sparas: %2."),
+            {LocalText::verbatim(error.path.string()), LocalText::verbatim(error.reason)}};
+}
+
+LocalText saveFailureText(const FileError& error, const Level& level, SaveLayout layout)
+{
+    LocalText text = saveFailureText(error);
+    if (const std::int64_t beyond = handPiecesBeyondFile(level, layout); beyond > 0) {
+        text.arguments[1] = tooManyPieces(beyond);
+    }
+    return text;
 }
 
 } // namespace prismora

@@ -4,6 +4,7 @@
 #include "base/file_replacement.h"
 #include "base/result.h"
 #include "core/level.h"
+#include "core/local_text.h"
 #include "core/verdict.h"
 
 #include <cstdint>
@@ -22,10 +23,10 @@ inline constexpr std::string_view DefaultLevelName = "(No name)";
 
 struct LoadedLevel {
     Level level;
-    // Empty, or a warning (Swedish, for the "Information" box) that the file
-    // held more pieces or cannons than the tables take, or than the sections
-    // the reader looks at, and was cut there.
-    std::string warning;
+    // Empty, or a warning (for the "Information" box) that the file held
+    // more pieces or cannons than the tables take, or than the sections the
+    // reader looks at, and was cut there.
+    LocalText warning;
     // contentHash of the bytes read, which tells an edited file from the one
     // whose progress was recorded.
     std::uint64_t contentHash = 0;
@@ -43,8 +44,10 @@ enum class LoadFailure {
 
 struct LoadError {
     LoadFailure failure;
-    // For Refused: why, in Swedish, naming the file.
-    std::string message;
+    // For Refused: why, naming the file.
+    LocalText reason;
+
+    std::string message() const { return swedishText(reason); }
 };
 
 // Reads the level file at `path` into a new level in play mode. See
@@ -117,8 +120,11 @@ Level levelAsSaved(const Level& level, SaveLayout layout);
 // cannons, no cannon in row -1, and a name the reader can give.
 bool isLevelAsLoaded(const Level& level);
 
-// "Filen <path> kunde inte sparas: <reason>.", for the message box.
-std::string saveFailureMessage(const FileError& error);
+// "Filen <path> kunde inte sparas: <reason>.", for the message box, with the
+// system's reason as it is. Given the level that was to be saved and its
+// layout, a position with more pieces than a file holds is named as such.
+LocalText saveFailureText(const FileError& error);
+LocalText saveFailureText(const FileError& error, const Level& level, SaveLayout layout);
 
 // Whether a position judged `verdict` is recorded as finished ("Playing"
 // False) when it is saved.

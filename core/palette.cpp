@@ -1,13 +1,29 @@
 // The palette's row tables.
 #include "core/palette.h"
 
+#include "core/local_text.h"
+
 namespace prismora {
 
+// Marked so that the window can show them in the player's language; the tools use them as they are.
 const std::array<std::string_view, EditRowCount> PaletteRowNames{
-    "Spegel",         "Dubbelspegel",    "Kryss",          "T-koppling", "T-koppling 2",
-    "Inverterare",    "Y-koppling",      "Röd lampa",      "Grön lampa", "Blå lampa",
-    "Röd Laserkanon", "Grön Laserkanon", "Blå Laserkanon", "Hinder",     "Bomb",
-    "Enkelriktare",   "Vit lampa",
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Spegel"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Dubbelspegel"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Kryss"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "T-koppling"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "T-koppling 2"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Inverterare"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Y-koppling"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Röd lampa"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Grön lampa"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Blå lampa"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Röd Laserkanon"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Grön Laserkanon"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Blå Laserkanon"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Hinder"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Bomb"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Enkelriktare"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "Vit lampa"),
 };
 
 namespace {

@@ -11,124 +11,191 @@ namespace {
 // The way a beam goes, and the side it comes from, by direction (0 east,
 // counting anticlockwise on the screen).
 constexpr std::array<const char*, 8> Towards{
-    "åt höger",   "snett uppåt höger",   "uppåt", "snett uppåt vänster",
-    "åt vänster", "snett nedåt vänster", "nedåt", "snett nedåt höger"};
+    QT_TRANSLATE_NOOP("prismora::CoreText", "åt höger"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "snett uppåt höger"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "uppåt"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "snett uppåt vänster"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "åt vänster"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "snett nedåt vänster"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "nedåt"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "snett nedåt höger")};
 constexpr std::array<const char*, 8> From{
-    "från höger",   "snett uppifrån höger",   "uppifrån", "snett uppifrån vänster",
-    "från vänster", "snett nedifrån vänster", "nedifrån", "snett nedifrån höger"};
+    QT_TRANSLATE_NOOP("prismora::CoreText", "från höger"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "snett uppifrån höger"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "uppifrån"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "snett uppifrån vänster"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "från vänster"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "snett nedifrån vänster"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "nedifrån"),
+    QT_TRANSLATE_NOOP("prismora::CoreText", "snett nedifrån höger")};
 
-std::string towards(int direction) { return Towards[static_cast<std::size_t>(direction & 7)]; }
-std::string from(int direction) { return From[static_cast<std::size_t>(direction & 7)]; }
-
-std::string colourWord(std::int32_t colour)
+LocalText text(const char* source, std::vector<LocalText> arguments = {})
 {
-    switch (colour) {
-    case RedBeam:
-        return "röd";
-    case GreenBeam:
-        return "grön";
-    case BlueBeam:
-        return "blå";
-    default:
-        return "";
-    }
+    return {source, std::move(arguments)};
 }
 
-std::string lampHelp(const std::string& colour)
-{
-    return "Tänds när en " + colour + " stråle når den. Strålar går rakt igenom.";
-}
+LocalText from(int direction) { return text(From[static_cast<std::size_t>(direction & 7)]); }
 
 } // namespace
 
-std::string pieceHelp(PieceKind kind)
+LocalText towardsText(int direction)
 {
-    switch (kind) {
-    case PieceKind::Mirror:
-        return "Speglar strålar som träffar den svarta sidan snett och viker av dem 90 grader; "
-               "baksidan stoppar dem.";
-    case PieceKind::DoubleMirror:
-        return "Speglar strålar som träffar den snett, på båda sidorna, och viker av dem 90 "
-               "grader.";
-    case PieceKind::Cross:
-        return "Böjer en stråle 45 grader mellan den raka och den sneda kanalen.";
-    case PieceKind::TCoupling:
-        return "Delar en stråle som kommer in genom foten i två, ut åt båda sidorna.";
-    case PieceKind::TCoupling2:
-        return "En stråle som kommer in genom ena armen går rakt fram och delas också av åt sidan.";
-    case PieceKind::Inverter:
-        return "Byter färg på strålen som går igenom: åt ena hållet blir röd grön, grön blå och "
-               "blå röd, åt andra hållet tvärtom.";
-    case PieceKind::YCoupling:
-        return "Delar en stråle som kommer in genom foten i två grenar, snett åt var sitt håll.";
-    case PieceKind::RedLamp:
-        return lampHelp("röd");
-    case PieceKind::GreenLamp:
-        return lampHelp("grön");
-    case PieceKind::BlueLamp:
-        return lampHelp("blå");
-    case PieceKind::WhiteLamp:
-        return "Tänds när en röd, en grön och en blå stråle alla når den. Strålar går rakt igenom.";
-    case PieceKind::Obstacle:
-        return "Stoppar alla strålar.";
-    case PieceKind::Bomb:
-        return "Når en stråle bomben börjar nivån om.";
-    case PieceKind::OneWay:
-        return "Släpper bara igenom strålar som går åt pilarnas håll.";
+    return text(Towards[static_cast<std::size_t>(direction & 7)]);
+}
+
+LocalText colourText(std::int32_t colour)
+{
+    switch (colour) {
+    case RedBeam:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "röd"));
+    case GreenBeam:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "grön"));
+    case BlueBeam:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "blå"));
     default:
-        return "";
+        return {};
     }
 }
 
-std::string pieceHelpAt(PieceKind kind, std::uint8_t direction)
+LocalText pieceHelp(PieceKind kind)
+{
+    switch (kind) {
+    case PieceKind::Mirror:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Speglar strålar som träffar den svarta sidan snett och "
+                                      "viker av dem 90 grader; baksidan stoppar dem."));
+    case PieceKind::DoubleMirror:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Speglar strålar som träffar den snett, på båda sidorna, och "
+                                      "viker av dem 90 grader."));
+    case PieceKind::Cross:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Böjer en stråle 45 grader mellan den raka och den sneda "
+                                      "kanalen."));
+    case PieceKind::TCoupling:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Delar en stråle som kommer in genom foten i två, ut åt båda "
+                                      "sidorna."));
+    case PieceKind::TCoupling2:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "En stråle som kommer in genom ena armen går rakt fram och "
+                                      "delas också av åt sidan."));
+    case PieceKind::Inverter:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Byter färg på strålen som går igenom: åt ena hållet blir "
+                                      "röd grön, grön blå och blå röd, åt andra hållet tvärtom."));
+    case PieceKind::YCoupling:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Delar en stråle som kommer in genom foten i två grenar, "
+                                      "snett åt var sitt håll."));
+    case PieceKind::RedLamp:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Tänds när en röd stråle når den. Strålar går rakt igenom."));
+    case PieceKind::GreenLamp:
+        return text(QT_TRANSLATE_NOOP(
+            "prismora::CoreText", "Tänds när en grön stråle når den. Strålar går rakt igenom."));
+    case PieceKind::BlueLamp:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Tänds när en blå stråle når den. Strålar går rakt igenom."));
+    case PieceKind::WhiteLamp:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Tänds när en röd, en grön och en blå stråle alla når den. "
+                                      "Strålar går rakt igenom."));
+    case PieceKind::Obstacle:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "Stoppar alla strålar."));
+    case PieceKind::Bomb:
+        return text(
+            QT_TRANSLATE_NOOP("prismora::CoreText", "Når en stråle bomben börjar nivån om."));
+    case PieceKind::OneWay:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Släpper bara igenom strålar som går åt pilarnas håll."));
+    default:
+        return {};
+    }
+}
+
+LocalText pieceHelpAt(PieceKind kind, std::uint8_t direction)
 {
     const int d = direction & 7;
     switch (kind) {
     case PieceKind::Mirror:
-        return "Den svarta sidan vetter " + towards(d) +
-               " och viker av strålar som träffar den snett 90 grader. Strålar rakt framifrån, "
-               "längs spegeln och mot baksidan stoppas.";
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "Den svarta sidan vetter %1 och viker av strålar som träffar "
+                                      "den snett 90 grader. Strålar rakt framifrån, längs spegeln "
+                                      "och mot baksidan stoppas."),
+                    {towardsText(d)});
     case PieceKind::TCoupling:
-        return "En stråle som kommer in " + from(d) + " delas i två: ut " + towards(d + 2) +
-               " och " + towards(d + 6) + ". Andra strålar stoppas.";
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "En stråle som kommer in %1 delas i två: ut %2 och %3. Andra "
+                                      "strålar stoppas."),
+                    {from(d), towardsText(d + 2), towardsText(d + 6)});
     case PieceKind::TCoupling2:
-        return "En stråle som kommer in " + from(d + 6) + " delas i två: ut " + towards(d) +
-               " och rakt fram " + towards(d + 2) + ". Andra strålar stoppas.";
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "En stråle som kommer in %1 delas i två: ut %2 och rakt fram "
+                                      "%3. Andra strålar stoppas."),
+                    {from(d + 6), towardsText(d), towardsText(d + 2)});
     case PieceKind::Inverter:
-        return "En stråle som går " + towards(d) + ": röd blir grön, grön blå, blå röd. " +
-               "En stråle som går " + towards(d + 4) +
-               ": röd blir blå, blå grön, grön röd. Från sidorna stoppas strålen.";
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "En stråle som går %1: röd blir grön, grön blå, blå röd. En "
+                                      "stråle som går %2: röd blir blå, blå grön, grön röd. Från "
+                                      "sidorna stoppas strålen."),
+                    {towardsText(d), towardsText(d + 4)});
     case PieceKind::YCoupling:
-        return "En stråle som kommer in " + from(d) + " delas i två: " + towards(d + 3) + " och " +
-               towards(d + 5) + ". Andra strålar stoppas.";
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText",
+                                      "En stråle som kommer in %1 delas i två: %2 och %3. Andra "
+                                      "strålar stoppas."),
+                    {from(d), towardsText(d + 3), towardsText(d + 5)});
     case PieceKind::OneWay:
-        return "Släpper bara igenom strålar som går " + towards(d) + ".";
+        return text(
+            QT_TRANSLATE_NOOP("prismora::CoreText", "Släpper bara igenom strålar som går %1."),
+            {towardsText(d)});
     default:
         return pieceHelp(kind);
     }
 }
 
-std::string cannonHelp(std::int32_t colour)
+LocalText cannonHelp(std::int32_t colour)
 {
-    const std::string word = colourWord(colour);
-    return word.empty() ? "Skjuter en stråle dit pipan pekar."
-                        : "Skjuter en " + word + " stråle dit pipan pekar.";
+    switch (colour) {
+    case RedBeam:
+        return text(
+            QT_TRANSLATE_NOOP("prismora::CoreText", "Skjuter en röd stråle dit pipan pekar."));
+    case GreenBeam:
+        return text(
+            QT_TRANSLATE_NOOP("prismora::CoreText", "Skjuter en grön stråle dit pipan pekar."));
+    case BlueBeam:
+        return text(
+            QT_TRANSLATE_NOOP("prismora::CoreText", "Skjuter en blå stråle dit pipan pekar."));
+    default:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "Skjuter en stråle dit pipan pekar."));
+    }
 }
 
-std::string cannonHelpAt(std::int32_t colour, std::uint8_t direction)
+LocalText cannonHelpAt(std::int32_t colour, std::uint8_t direction)
 {
-    const std::string word = colourWord(colour);
-    return "Skjuter en " + (word.empty() ? std::string() : word + " ") + "stråle " +
-           towards(direction) + ".";
+    const LocalText towards = towardsText(direction);
+    switch (colour) {
+    case RedBeam:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "Skjuter en röd stråle %1."),
+                    {towards});
+    case GreenBeam:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "Skjuter en grön stråle %1."),
+                    {towards});
+    case BlueBeam:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "Skjuter en blå stråle %1."),
+                    {towards});
+    default:
+        return text(QT_TRANSLATE_NOOP("prismora::CoreText", "Skjuter en stråle %1."), {towards});
+    }
 }
 
-std::string paletteRowHelp(int row)
+LocalText paletteRowHelp(int row)
 {
     if (const std::optional<std::int32_t> colour = cannonColourOfRow(row)) {
         return cannonHelp(*colour);
     }
     const std::optional<PieceKind> kind = kindOfRow(row);
-    return kind ? pieceHelp(*kind) : std::string();
+    return kind ? pieceHelp(*kind) : LocalText{};
 }
 
 } // namespace prismora

@@ -4,6 +4,7 @@
 #include "core/evaluation.h"
 #include "core/level.h"
 #include "core/personal_record.h"
+#include "core/local_text.h"
 
 #include <filesystem>
 #include <memory>
@@ -38,7 +39,7 @@ struct SessionMessage {
     };
     Kind kind;
     std::string path;
-    std::string detail;
+    LocalText detail;
 
     bool operator==(const SessionMessage&) const = default;
 };

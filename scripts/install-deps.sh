@@ -11,7 +11,7 @@ group=${1:-test}
 
 game=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev
   nlohmann-json3-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core

@@ -1,10 +1,12 @@
 // The board control: paints the board picture through paintBoard and forwards the pointer.
 #include "view/board_view.h"
 
+#include "view/board_accessible.h"
 #include "view/board_geometry.h"
 #include "view/board_painter.h"
 #include "view/piece_tooltips.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -24,6 +26,7 @@ BoardView::BoardView(const BitmapList& sprites, QWidget* parent)
     // Tab or a click gives the board the keys.
     setFocusPolicy(Qt::StrongFocus);
     setUpEffects();
+    installBoardAccessibility();
 }
 
 void BoardView::showLevel(const Level* level, const Evaluation* evaluation)
@@ -31,6 +34,17 @@ void BoardView::showLevel(const Level* level, const Evaluation* evaluation)
     m_level = level;
     m_evaluation = evaluation;
     update();
+    announceChangedCells(*this);
+}
+
+void BoardView::showInvitation(const QString& text)
+{
+    if (text != m_invitation) {
+        m_invitation = text;
+        update();
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void BoardView::setPaintingEnabled(bool enabled)
@@ -43,9 +57,13 @@ void BoardView::setKeyboardCursor(Cell cell, CursorLook look)
 {
     if (cell.column != m_cursorCell.column || cell.row != m_cursorCell.row ||
         look != m_cursorLook) {
+        const bool isMoved = cell.column != m_cursorCell.column || cell.row != m_cursorCell.row;
         m_cursorCell = cell;
         m_cursorLook = look;
         update();
+        if (isMoved) {
+            announceKeyboardCell(*this);
+        }
     }
 }
 
@@ -123,9 +141,24 @@ void BoardView::paintEvent(QPaintEvent*)
     if (m_hintMark) {
         paintHintMark(painter, *m_hintMark, m_sprites);
     }
+    if (!m_invitation.isEmpty()) {
+        paintInvitation(painter);
+    }
     if (hasFocus() && m_isFrameShown) {
         paintCursorFrame(painter, m_cursorCell, m_cursorLook);
     }
+}
+
+void BoardView::paintInvitation(QPainter& painter) const
+{
+    QFont font = this->font();
+    font.setPixelSize(40);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 128));
+    constexpr int Margin = 40;
+    painter.drawText(rect().adjusted(Margin, Margin, -Margin, -Margin),
+                     Qt::AlignCenter | Qt::TextWordWrap, m_invitation);
 }
 
 namespace {
@@ -179,6 +212,7 @@ void BoardView::focusInEvent(QFocusEvent* event)
         m_isFrameShown = true;
     }
     update();
+    announceKeyboardCell(*this);
 }
 
 void BoardView::focusOutEvent(QFocusEvent* event)

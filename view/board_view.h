@@ -13,11 +13,14 @@
 
 #include <QImage>
 #include <QTimer>
+#include <QString>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+
+class QPainter;
 
 namespace prismora {
 
@@ -32,7 +35,8 @@ enum class Animations { Off, On };
 // is framed over the board while it has the focus and the keys are in use
 // (after Tab, or once a key acted on the board), so mouse play looks as it
 // always did. A hint's mark is drawn over everything, and the tooltip of a
-// piece or cannon says what it does.
+// piece or cannon says what it does. To a screen reader the board is a table
+// of 81 named cells whose focused one is the keyboard's (board_accessible.h).
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -51,6 +55,16 @@ public:
     void setKeyboardCursor(Cell cell, CursorLook look);
     // A key acted on the board: its frame shows from now on, until a click.
     void showKeyboardFrame();
+
+    // Text shown in large letters over the board (the empty board's
+    // invitation to choose a level); empty for none.
+    void showInvitation(const QString& text);
+    const QString& invitation() const { return m_invitation; }
+
+    // What it shows, for its accessible table: null for an empty board.
+    const Level* level() const { return m_level; }
+    const Evaluation* evaluation() const { return m_evaluation; }
+    Cell keyboardCell() const { return m_cursorCell; }
 
     // Draws the board with the colour-blind aid or without it.
     void setColourAid(ColourAid aid);
@@ -99,6 +113,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintInvitation(QPainter& painter) const;
+
     const BitmapList& m_sprites;
     const Level* m_level = nullptr;
     const Evaluation* m_evaluation = nullptr;
@@ -109,6 +125,7 @@ private:
     ColourAid m_colourAid = ColourAid::Off;
     std::optional<HintMark> m_hintMark;
     GhostLayer m_ghostLayer;
+    QString m_invitation;
     QImage m_picture; // the board in device pixels, kept between paints
 
     struct ShownBoard {

@@ -1,11 +1,14 @@
 // The palette list: navy rows with yellow text, synced from the level's palette counts.
 #include "view/palette_list.h"
 
+#include "core/local_text.h"
 #include "core/palette.h"
 #include "view/game_fonts.h"
 #include "view/palette_row_delegate.h"
 #include "view/piece_tooltips.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSignalBlocker>
 
 namespace prismora {
@@ -22,8 +25,9 @@ QString paletteRowName(int row)
     if (row < 0 || row >= EditRowCount) {
         return {};
     }
-    const std::string_view name = PaletteRowNames[static_cast<std::size_t>(row)];
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    // The names are marked for translation where they are defined.
+    return QCoreApplication::translate(CoreTextContext,
+                                       PaletteRowNames[static_cast<std::size_t>(row)].data());
 }
 
 PaletteList::PaletteList(QWidget* parent)
@@ -47,23 +51,32 @@ void PaletteList::showPalette(const std::vector<int>& counts, Mode mode)
     const QSignalBlocker blocker(this);
     const int rows = std::min<int>(static_cast<int>(counts.size()), EditRowCount);
     m_delegate->setMode(mode);
-    const int selected = currentRow();
+    const bool isModeChanged = mode != m_mode;
+    m_mode = mode;
+    const int selected = selectedRow();
     while (count() > rows) {
         delete takeItem(count() - 1);
     }
     for (int row = 0; row < rows; ++row) {
         if (row >= count()) {
-            addItem(paletteRowName(row));
-            item(row)->setToolTip(paletteRowToolTip(row));
+            addItem(QString());
         }
         QListWidgetItem* entry = item(row);
         const int value = counts[static_cast<std::size_t>(row)];
-        if (entry->data(PaletteCountRole) != QVariant(value)) {
+        if (entry->data(PaletteCountRole) != QVariant(value) || entry->text().isEmpty() ||
+            isModeChanged) {
             entry->setData(PaletteCountRole, value);
+            nameRow(row);
         }
     }
     selectRow(selected < rows ? selected : -1);
     viewport()->update();
+}
+
+int PaletteList::selectedRow() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
 void PaletteList::selectRow(int row)
@@ -75,6 +88,49 @@ void PaletteList::selectRow(int row)
         clearSelection();
         setCurrentRow(-1);
     }
+    if (!hasFocus()) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void PaletteList::nameRow(int row)
+{
+    QListWidgetItem* entry = item(row);
+    const QString name = paletteRowName(row);
+    const int pieces = entry->data(PaletteCountRole).toInt();
+    entry->setText(name);
+    entry->setToolTip(paletteRowToolTip(row));
+    entry->setData(Qt::AccessibleTextRole, m_mode == Mode::Play
+                                               ? tr("%1, %n kvar", nullptr, pieces).arg(name)
+                                               : QStringLiteral("%1, %2").arg(name).arg(pieces));
+}
+
+void PaletteList::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        for (int row = 0; row < count(); ++row) {
+            nameRow(row);
+        }
+    }
+}
+
+void PaletteList::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    // The keys move on from the selected row.
+    if (const int row = selectedRow(); row >= 0) {
+        const QSignalBlocker blocker(this);
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void PaletteList::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    // A current item reports the focus to a screen reader, which has moved on.
+    const QSignalBlocker blocker(this);
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 void PaletteList::setColourAid(ColourAid aid)

@@ -19,7 +19,10 @@ QString paletteRowName(int row);
 // A fixed 153 x 278 list, navy with yellow text in a 13-pixel sans serif,
 // 16-pixel rows, single selection. Row r shows PaletteRowNames[r] and its
 // count, and its tooltip says what the row's piece does; rows are drawn by
-// PaletteRowDelegate.
+// PaletteRowDelegate. A screen reader hears each row's name with its count
+// ("Spegel, 2 kvar" in play, "Spegel, 1" in the editor). Only the list itself
+// reports the keyboard focus: while it has not got it, the selected row is
+// not its current item.
 class PaletteList : public QListWidget {
     Q_OBJECT
 
@@ -32,7 +35,7 @@ public:
     void showPalette(const std::vector<int>& counts, Mode mode);
 
     // The selected row, or -1.
-    int selectedRow() const { return currentRow(); }
+    int selectedRow() const;
     // Selects a row (-1 or a row it does not have: none), emitting no signals.
     void selectRow(int row);
 
@@ -42,8 +45,16 @@ public:
     // Rows of lamps and cannons carry their colour's letter while the aid is on.
     void setColourAid(ColourAid aid);
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
+    void nameRow(int row);
+
     PaletteRowDelegate* m_delegate;
+    Mode m_mode = Mode::Play;
 };
 
 } // namespace prismora

@@ -4,16 +4,17 @@
 #include "core/palette.h"
 #include "core/piece_help.h"
 #include "view/palette_list.h"
+#include "view/translated_text.h"
 
 namespace prismora {
 namespace {
 
-QString named(const std::optional<int>& row, const std::string& help)
+QString named(const std::optional<int>& row, const LocalText& help)
 {
     if (!row || help.empty()) {
         return {};
     }
-    return paletteRowName(*row) + QStringLiteral(": ") + QString::fromStdString(help);
+    return paletteRowName(*row) + QStringLiteral(": ") + translated(help);
 }
 
 } // namespace

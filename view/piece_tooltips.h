@@ -1,4 +1,4 @@
-// Swedish tooltips saying what the piece under the pointer, or a palette row's piece, does.
+// Tooltips saying what the piece under the pointer, or a palette row's piece, does.
 #pragma once
 
 #include "core/level.h"

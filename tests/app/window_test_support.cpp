@@ -32,7 +32,7 @@ public:
         static char name[] = "app_tests";
         static char* argv[] = {name, nullptr};
         m_application = std::make_unique<QApplication>(argc, argv);
-        setUpApplication(*m_application);
+        setUpApplication(*m_application, Language::Swedish);
     }
     void TearDown() override { m_application.reset(); }
 

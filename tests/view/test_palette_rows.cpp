@@ -100,9 +100,9 @@ TEST(PaletteList, ShowPaletteSyncsItemsAndKeepsTheSelectionWithoutSignals)
     list.showPalette({2, 0, 0, 0, 0}, Mode::Play);
     EXPECT_EQ(list.count(), 5);
     EXPECT_EQ(list.item(3)->data(PaletteCountRole).toInt(), 0);
-    EXPECT_EQ(list.currentRow(), 3);
+    EXPECT_EQ(list.selectedRow(), 3);
     list.showPalette({2, 0, 0}, Mode::Play);
-    EXPECT_EQ(list.currentRow(), -1) << "a removed row is no longer selected";
+    EXPECT_EQ(list.selectedRow(), -1) << "a removed row is no longer selected";
     EXPECT_EQ(rowChanges.count(), 0);
 }
 

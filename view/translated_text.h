@@ -1,0 +1,15 @@
+// The texts made in core/ in the language the application has loaded.
+#pragma once
+
+#include "core/local_text.h"
+
+#include <QString>
+
+namespace prismora {
+
+// `text` translated through the installed translators (context
+// "prismora::CoreText"), each argument translated in turn, and put in; a text
+// without a translation stays Swedish.
+QString translated(const LocalText& text);
+
+} // namespace prismora
