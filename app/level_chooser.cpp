@@ -95,10 +95,10 @@ LevelChooser::LevelChooser(const std::vector<ChooserLevel>& levels, ContinueOffe
         item->setToolTip(itemToolTip(level));
         if (level.isSolved) {
             // The tick is a picture to a screen reader.
-            item->setData(
-                Qt::AccessibleTextRole,
-                tr("%1, löst")
-                    .arg(itemText(ChooserLevel{level.seriesIndex, level.name, {}, false})));
+            item->setData(Qt::AccessibleTextRole,
+                          tr("%1, löst")
+                              .arg(itemText(ChooserLevel{
+                                  level.seriesIndex, level.name, {}, false, level.record})));
         }
         m_lists[static_cast<std::size_t>(group)]->addItem(item);
     }

@@ -2,7 +2,8 @@
 // Goal: at most 1 s for any level of up to 6 pieces to place.
 #include "core/level_analysis.h"
 #include "core/level_file.h"
-#include "planting.h"
+#include "core/level_generator_planting.h"
+#include "core/random.h"
 #include "series_files.h"
 
 #include <benchmark/benchmark.h>
@@ -64,7 +65,7 @@ void analyseSeries(benchmark::State& state)
 std::vector<Level> generatedLevels()
 {
     std::vector<Level> levels;
-    std::mt19937 random(20261209);
+    Random random(20261209);
     for (int attempt = 0; levels.size() < 100 && attempt < 10'000; ++attempt) {
         PlantingRecipe recipe;
         recipe.pieces = 3 + attempt % 4;
