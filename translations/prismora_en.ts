@@ -332,6 +332,53 @@
     </message>
 </context>
 <context>
+    <name>prismora::GeneratedTab</name>
+    <message>
+        <source>Lätt</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Medel</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Svår</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Mästare</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Slumpade banor du har spelat</source>
+        <translation>Random levels you have played</translation>
+    </message>
+    <message>
+        <source>Dagens pussel</source>
+        <translation>Today's puzzle</translation>
+    </message>
+    <message>
+        <source>Ny slumpad bana: %1</source>
+        <translation>New random level: %1</translation>
+    </message>
+    <message>
+        <source>Ange kod:</source>
+        <translation>Enter code:</translation>
+    </message>
+    <message>
+        <source>Ange kod</source>
+        <translation>Enter code</translation>
+    </message>
+    <message>
+        <source>Öppna</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Öppna koden</source>
+        <translation>Open the code</translation>
+    </message>
+</context>
+<context>
     <name>prismora::HelpDialog</name>
     <message>
         <source>&lt;h2&gt;Så spelar du&lt;/h2&gt;&lt;p&gt;Laserkanonerna skjuter röda, gröna och blå strålar över brädet. Lägg ut bitarna i listan till höger så att varje lampa nås av en stråle i sin egen färg; en vit lampa behöver en röd, en grön och en blå stråle. Når en stråle en bomb börjar nivån om. När alla lampor lyser har du klarat nivån.&lt;/p&gt;&lt;p&gt;Dubbelklicka på en rad i listan för att ta en bit: den hamnar i rutan längst upp till vänster. Dra den dit du vill med vänster musknapp och vrid den med höger musknapp eller mushjulet. Släpp den utanför brädet för att lägga tillbaka den i listan.&lt;/p&gt;&lt;h3&gt;Bitarna&lt;/h3&gt;</source>
@@ -380,6 +427,14 @@
         <source>Avbryt</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Bäst: %1</source>
+        <translation>Best: %1</translation>
+    </message>
+    <message>
+        <source>Slumpade</source>
+        <translation>Random</translation>
+    </message>
 </context>
 <context>
     <name>prismora::MainWindow</name>
@@ -394,10 +449,6 @@
     <message>
         <source>Letar efter ett tips...</source>
         <translation>Looking for a hint...</translation>
-    </message>
-    <message>
-        <source>Tips: %1 i %2</source>
-        <translation>Hint: %1 in %2</translation>
     </message>
     <message>
         <source>Ta tillbaka %1 i %2</source>
@@ -602,6 +653,118 @@ Do you want to quit anyway?</translation>
         <source>Systemets</source>
         <translation>System</translation>
     </message>
+    <message>
+        <source>åt höger</source>
+        <translation>to the right</translation>
+    </message>
+    <message>
+        <source>snett upp åt höger</source>
+        <translation>up and to the right</translation>
+    </message>
+    <message>
+        <source>uppåt</source>
+        <translation>upwards</translation>
+    </message>
+    <message>
+        <source>snett upp åt vänster</source>
+        <translation>up and to the left</translation>
+    </message>
+    <message>
+        <source>åt vänster</source>
+        <translation>to the left</translation>
+    </message>
+    <message>
+        <source>snett ner åt vänster</source>
+        <translation>down and to the left</translation>
+    </message>
+    <message>
+        <source>nedåt</source>
+        <translation>downwards</translation>
+    </message>
+    <message>
+        <source>snett ner åt höger</source>
+        <translation>down and to the right</translation>
+    </message>
+    <message>
+        <source>Tips: flytta %1 till %2, vriden %3</source>
+        <translation>Hint: move %1 to %2, turned %3</translation>
+    </message>
+    <message>
+        <source>Tips: %1 i %2, vriden %3</source>
+        <translation>Hint: %1 at %2, turned %3</translation>
+    </message>
+    <message>
+        <source>Förlåtande läge</source>
+        <translation>Forgiving mode</translation>
+    </message>
+    <message>
+        <source>En bomb varnar medan du bär eller vrider en pjäs och smäller först när du släpper den</source>
+        <translation>A bomb warns while you carry or turn a piece and goes off only when you let go of it</translation>
+    </message>
+    <message>
+        <source>Animationer</source>
+        <translation>Animations</translation>
+    </message>
+    <message>
+        <source>Ljud</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Skapar bana...</source>
+        <translation>Making a level...</translation>
+    </message>
+    <message>
+        <source>Koden kommer från en nyare version av Prismora. Uppdatera spelet för att öppna den.</source>
+        <translation>The code comes from a newer version of Prismora. Update the game to open it.</translation>
+    </message>
+    <message>
+        <source>Level laddad: %1 (%2)</source>
+        <translation>Level loaded: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Koden %1 stämmer inte. Kontrollera att den är rätt inskriven.</source>
+        <translation>The code %1 does not check out. Make sure it is typed correctly.</translation>
+    </message>
+    <message>
+        <source>%1 är ingen kod för en bana.</source>
+        <translation>%1 is not a level code.</translation>
+    </message>
+    <message>
+        <source>Kopierad: %1</source>
+        <translation>Copied: %1</translation>
+    </message>
+    <message>
+        <source>Urklippet innehåller ingen bana och ingen kod.</source>
+        <translation>The clipboard holds no level and no code.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z tar tillbaka draget</source>
+        <translation>Ctrl+Z takes the move back</translation>
+    </message>
+    <message>
+        <source>Nästa bana: Enter</source>
+        <translation>Next level: Enter</translation>
+    </message>
+    <message>
+        <source>Akta bomben!</source>
+        <translation>Mind the bomb!</translation>
+    </message>
+    <message>
+        <source>En bomb smäller redan när spelet börjar, innan någon bit har lagts. Flytta kanonen eller bomben så att leveln går att spela!</source>
+        <translation>A bomb goes off as soon as the game starts, before any piece is placed. Move the cannon or the bomb so that the level can be played!</translation>
+    </message>
+    <message>
+        <source>Analys</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Arbetsbänk</source>
+        <translation>Workbench</translation>
+    </message>
+    <message>
+        <source>Arbetsbänk (Ctrl+K)</source>
+        <translation>Workbench (Ctrl+K)</translation>
+    </message>
 </context>
 <context>
     <name>prismora::PaletteList</name>
@@ -662,6 +825,89 @@ Do you want to quit anyway?</translation>
     <message>
         <source>Filformat:</source>
         <translation>File type:</translation>
+    </message>
+</context>
+<context>
+    <name>prismora::Workbench</name>
+    <message>
+        <source>Arbetsbänk</source>
+        <translation>Workbench</translation>
+    </message>
+    <message>
+        <source>Visa</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Visa två lösningar i tur och ordning</source>
+        <translation>Show two solutions in turn</translation>
+    </message>
+    <message>
+        <source>Bomb vid start</source>
+        <translation>Bomb at start</translation>
+    </message>
+    <message>
+        <source>Mått på en bra bana</source>
+        <translation>Measures of a good level</translation>
+    </message>
+    <message>
+        <source>Dölj analys</source>
+        <translation>Hide analysis</translation>
+    </message>
+    <message>
+        <source>Analyserar...</source>
+        <translation>Analysing...</translation>
+    </message>
+    <message>
+        <source>Öppna redigeraren för att analysera en bana</source>
+        <translation>Open the editor to analyse a level</translation>
+    </message>
+    <message>
+        <source>Okänt: sökningen räckte inte</source>
+        <translation>Unknown: the search ran out</translation>
+    </message>
+    <message>
+        <source>minst %1 lösningar</source>
+        <translation>at least %1 solutions</translation>
+    </message>
+    <message>
+        <source>Olösbar</source>
+        <translation>Unsolvable</translation>
+    </message>
+    <message>
+        <source>1 lösning</source>
+        <translation>1 solution</translation>
+    </message>
+    <message>
+        <source>%1 lösningar</source>
+        <translation>%1 solutions</translation>
+    </message>
+    <message>
+        <source>Alla lösningar är räknade</source>
+        <translation>Every solution is counted</translation>
+    </message>
+    <message>
+        <source>Inte alla lösningar är räknade</source>
+        <translation>Not every solution is counted</translation>
+    </message>
+    <message>
+        <source>Färst bitar: %1</source>
+        <translation>Fewest pieces: %1</translation>
+    </message>
+    <message>
+        <source>Färst bitar: okänt</source>
+        <translation>Fewest pieces: unknown</translation>
+    </message>
+    <message>
+        <source>Svårighet: %1</source>
+        <translation>Difficulty: %1</translation>
+    </message>
+    <message>
+        <source>Svårighet: okänd</source>
+        <translation>Difficulty: unknown</translation>
+    </message>
+    <message>
+        <source>Visa (lösning %1 av 2)</source>
+        <translation>Show (solution %1 of 2)</translation>
     </message>
 </context>
 </TS>
