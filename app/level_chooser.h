@@ -1,8 +1,8 @@
 // "Välj nivå": the series as small pictures of their starting boards, grouped, solved ones marked.
 #pragma once
 
-#include "core/personal_record.h"
 #include "app/generated_tab.h"
+#include "core/personal_record.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,8 +1,8 @@
 // The main window: board, palette, status line and command column around one game session.
 #pragma once
 
-#include "app/sound_player.h"
 #include "app/language.h"
+#include "app/sound_player.h"
 #include "app/user_dialogs.h"
 #include "core/game_session.h"
 

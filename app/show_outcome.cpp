@@ -128,16 +128,16 @@ void MainWindow::applyCommandState()
 
 void MainWindow::showCaption()
 {
-    if (m_session->loadedFile().empty()) {
+    // A level without a file is named by its code.
+    const QString file = QString::fromStdString(m_session->loadedFile().empty()
+                                                    ? m_session->origin().code
+                                                    : m_session->loadedFile().filename().string());
+    if (file.isEmpty()) {
         setWindowTitle(tr("Prismora version"));
         return;
     }
     const QString version =
         QString::fromUtf8(Version.data(), static_cast<qsizetype>(Version.size()));
-    // A level without a file is named by its code.
-    const QString file = QString::fromStdString(m_session->loadedFile().empty()
-                                                    ? m_session->origin().code
-                                                    : m_session->loadedFile().filename().string());
     setWindowTitle(tr("Prismora version") + QLatin1Char(' ') + version +
                    QString(15, QLatin1Char(' ')) + tr("Level laddad: %1").arg(file));
 }

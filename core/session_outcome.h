@@ -3,8 +3,8 @@
 
 #include "core/evaluation.h"
 #include "core/level.h"
-#include "core/personal_record.h"
 #include "core/local_text.h"
+#include "core/personal_record.h"
 
 #include <filesystem>
 #include <memory>

@@ -12,8 +12,8 @@
 #include "view/hint_mark.h"
 
 #include <QImage>
-#include <QTimer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
