@@ -108,11 +108,12 @@ void MainWindow::showHint(const Hint& hint)
         ghost.row = p.row;
         ghost.direction = p.direction;
         m_boardView->showHintMark(HintMark{HintMark::Look::PlaceHere, ghost});
-        // The same words as core/hint_text.h, which the command line prints.
-        const QString text = hint.piece >= 0 ? tr("Tips: flytta %1 till %2, vriden %3")
-                                             : tr("Tips: %1 i %2, vriden %3");
-        m_feedback->showMessage(
-            text.arg(pieceName(p.kind), cellText(p.column, p.row), directionText(p.direction)));
+        // The same words as core/hint_text.h, which the command line prints,
+        // on two lines: on one they do not fit the status line.
+        const QString where =
+            hint.piece >= 0 ? tr("Tips: flytta %1 till %2,") : tr("Tips: %1 i %2,");
+        m_feedback->showLines(where.arg(pieceName(p.kind), cellText(p.column, p.row)),
+                              tr("vriden %1").arg(directionText(p.direction)));
         break;
     }
     case HintKind::TakeBack: {

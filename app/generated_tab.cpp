@@ -31,8 +31,12 @@ GeneratedTab::GeneratedTab(const std::vector<ChooserGenerated>& levels, QWidget*
     m_list->setAccessibleName(tr("Slumpade banor du har spelat"));
     for (int i = 0; i < static_cast<int>(levels.size()); ++i) {
         const ChooserGenerated& level = levels[static_cast<std::size_t>(i)];
-        const QString text =
-            (level.isDaily ? tr("Dagens pussel") : level.name) + QLatin1Char('\n') + level.seedCode;
+        // A generated level's name already ends with its code.
+        const QString title = level.isDaily ? tr("Dagens pussel") : level.name;
+        const QString text = title.endsWith(level.seedCode)
+                                 ? title.chopped(level.seedCode.size()).trimmed() +
+                                       QLatin1Char('\n') + level.seedCode
+                                 : title + QLatin1Char('\n') + level.seedCode;
         auto* item =
             new QListWidgetItem(LevelChooser::thumbnailIcon(level.thumbnail, level.isSolved),
                                 level.isSolved ? QStringLiteral("✓ ") + text : text);

@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>Dagens pussel</source>
-        <translation>Today's puzzle</translation>
+        <translation>Today&apos;s puzzle</translation>
     </message>
     <message>
         <source>Ny slumpad bana: %1</source>
@@ -686,14 +686,6 @@ Do you want to quit anyway?</translation>
         <translation>down and to the right</translation>
     </message>
     <message>
-        <source>Tips: flytta %1 till %2, vriden %3</source>
-        <translation>Hint: move %1 to %2, turned %3</translation>
-    </message>
-    <message>
-        <source>Tips: %1 i %2, vriden %3</source>
-        <translation>Hint: %1 at %2, turned %3</translation>
-    </message>
-    <message>
         <source>Förlåtande läge</source>
         <translation>Forgiving mode</translation>
     </message>
@@ -764,6 +756,18 @@ Do you want to quit anyway?</translation>
     <message>
         <source>Arbetsbänk (Ctrl+K)</source>
         <translation>Workbench (Ctrl+K)</translation>
+    </message>
+    <message>
+        <source>Tips: flytta %1 till %2,</source>
+        <translation>Hint: move %1 to %2,</translation>
+    </message>
+    <message>
+        <source>Tips: %1 i %2,</source>
+        <translation>Hint: %1 at %2,</translation>
+    </message>
+    <message>
+        <source>vriden %1</source>
+        <translation>turned %1</translation>
     </message>
 </context>
 <context>
