@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's aids: the hint (H), the colour-blind aid (Ctrl+B) and the help (F1).
 #include "app/main_window.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Application name, language and font substitutions.
 #include "app/application_setup.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Process-wide settings of the game: name, language and font look-alikes.
 #pragma once
 

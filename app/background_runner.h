@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Work that runs on a worker thread and hands the newest answer to the GUI thread.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pointer work on the board and the palette, turned into session operations.
 #include "app/main_window.h"
 

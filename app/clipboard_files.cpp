@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Clipboard file lists in the formats Linux desktops understand.
 #include "app/clipboard_files.h"
 

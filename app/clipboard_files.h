@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Putting written files on the clipboard so that file managers and chat programs paste them.
 #pragma once
 

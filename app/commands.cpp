@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands of the right-hand column, the palette's menu and the level name field.
 #include "app/main_window.h"
 

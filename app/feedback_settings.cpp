@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's choices of how the game answers: "Förlåtande läge", "Animationer" and "Ljud" (M).
 #include "app/main_window.h"
 

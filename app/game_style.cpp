@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's own look: the style of its buttons and its scrolling banner.
 #include "app/game_style.h"
 

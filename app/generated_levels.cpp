@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's side of generated levels and codes: asking for one, showing it, opening a code.
 #include "app/main_window.h"
 

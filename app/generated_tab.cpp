@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tab of generated levels: tier buttons, the daily puzzle, the code field and the list.
 #include "app/generated_tab.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Slumpade" in "Välj nivå": a level for each tier, the daily puzzle, a code, and the ones played.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The generator's worker threads: one per request, joined when its result arrives or at
 // destruction.
 #include "app/generation_runner.h"

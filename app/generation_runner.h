@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Making a generated level on a worker thread, called off by whatever the user does meanwhile.
 #pragma once
 

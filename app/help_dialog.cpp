@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window's text: rules, a table of the pieces drawn by the board's code, and the keys.
 #include "app/help_dialog.h"
 

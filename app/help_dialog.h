@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Så spelar du": the rules, every piece with its picture and what it does, and the keys.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing by keys: the board's cursor keys, the palette's digits and the window's own keys.
 #include "app/main_window.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Choosing the game's language from the player's setting or the environment, and loading it.
 #include "app/language.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The language the game speaks: the player's choice or the system's, and the translators that speak
 // it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Språk" menu: the game in Swedish, in English or in the system's language, remembered.
 #include "app/main_window.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's side of the level chooser: each series level as it starts, and the choice.
 #include "app/main_window.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level chooser dialog: tabs of thumbnails, the solved mark and the choice buttons.
 #include "app/level_chooser.h"
 

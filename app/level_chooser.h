@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Välj nivå": the series as small pictures of their starting boards, grouped, solved ones marked.
 #pragma once
 

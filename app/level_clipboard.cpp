@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copy, paste and drop: the level as a code and as a file on the clipboard, and back again.
 #include "app/main_window.h"
 

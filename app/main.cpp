@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Process start: a command-line mode without a window, or the game.
 #include "app/render_command.h"
 #include "app/run_game.h"

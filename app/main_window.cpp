@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's construction: widgets, colours, geometry and wiring.
 #include "app/main_window.h"
 

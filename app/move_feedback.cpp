@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the player hears and sees after a move: sounds, the board's animations, the undo tip and
 // the words after a solve.
 #include "app/main_window.h"

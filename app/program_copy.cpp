@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starting another program as a process of its own, which the game neither waits for nor keeps.
 #include "app/program_copy.h"
 

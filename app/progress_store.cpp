@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Solved levels and records in QSettings by progress key, the generated levels played, and the
 // player's settings.
 #include "app/progress_store.h"

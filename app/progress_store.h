@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The levels the player has solved, their records and the player's settings, kept in the per-user
 // settings.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Formatting moves, times and records in the game's Swedish.
 #include "app/record_text.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The words for a solve's moves and time and for a level's record: "6 drag, 0:42 (bäst: 5 drag)".
 #pragma once
 

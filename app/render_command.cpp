@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // --render: load a level, paint its board as the game shows it, write the picture by extension.
 #include "app/render_command.h"
 

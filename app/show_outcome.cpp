@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Showing what a session operation did: the one place the window follows the game.
 #include "app/main_window.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sharing a result: the board as a picture and the position as a level file, both put on the
 // clipboard.
 #include "app/main_window.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing the compiled-in sound effects through QSoundEffect.
 #include "app/sound_player.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sound effects, played through Qt Multimedia, or not at all where there is no sound.
 #pragma once
 

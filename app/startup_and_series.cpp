@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the main window, the level named on the command line, and the series arrows.
 #include "app/main_window.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The status line's passing message: placing, eliding and the timer that hides it.
 #include "app/status_feedback.h"
 

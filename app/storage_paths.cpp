@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Choosing the series folder and the player's folder for a portable or an installed game.
 #include "app/storage_paths.h"
 

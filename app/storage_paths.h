@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the game reads its level series and writes the player's files: beside itself or as
 // installed.
 #pragma once

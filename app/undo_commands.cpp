@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Undo, redo and restart: their entries in the palette's menu and their keys.
 #include "app/main_window.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Qt message boxes and file dialogs with the game's own texts.
 #include "app/user_dialogs.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's modal questions: message boxes and file dialogs behind one replaceable interface.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's own texts, set at construction and again whenever the language changes.
 #include "app/main_window.h"
 

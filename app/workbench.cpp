@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The workbench window: its controls, the analysis shown, and the ghosts it lays on the board.
 #include "app/workbench.h"
 

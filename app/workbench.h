@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The designer's workbench: a tool window beside the board that analyses the design after every
 // edit.
 #pragma once

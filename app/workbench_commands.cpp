@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening the designer's workbench (Ctrl+K or its button while designing) and feeding it each edit.
 #include "app/main_window.h"
 

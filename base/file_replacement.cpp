@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Write-beside-and-rename replacement of a file, with errors that name the reason.
 #include "base/file_replacement.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Results of operations that can fail in an expected way: a value, or an error that says why.
 #pragma once
 

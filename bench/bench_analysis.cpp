@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The workbench's analysis of every shipped level and of 100 generated ones, the slowest reported.
 // Goal: at most 1 s for any level of up to 6 pieces to place.
 #include "core/level_analysis.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Level codes on every shipped level: encoding the level as loaded and decoding its code.
 // Goal: at most 20 µs each.
 #include "fastest_runs.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Evaluation speed: every action (each pointer move while dragging) traces all beams twice.
 #include "fastest_runs.h"
 #include "full_board.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generating levels from seed codes, tier by tier: time per level over many seeds, and peak memory.
 // Goals: median at most 0.5 s and slowest at most 2 s for "Lätt", "Medel" and "Svår"; median at
 // most 2 s and slowest at most 5 s for "Mästare"; peak memory at most 200 MB.

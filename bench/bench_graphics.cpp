@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the raster graphics: one diagonal sprite turn and the board snapshot as JPEG.
 // Goals: a 47 x 47 bilinear turn under 20 microseconds; the board snapshot
 // (BM_BoardJpegExport) within 1.5 x plain libjpeg on the same picture

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hint's time on every shipped level: from the start, and with a stray piece to take back.
 // Goal: every hint within one second.
 #include "fastest_runs.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Level file speed: formatting and parsing a full level, and a save + load through the disk.
 #include "core/level_file.h"
 #include "full_board.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Solving and counting (up to two solutions) every shipped level and a set of hard levels: the
 // twenty stored ones and fifty made from a seed. Goals: every shipped level solved and counted
 // in 0.5 s, every hard level decided in 2 s, and the process never above 128 MB.

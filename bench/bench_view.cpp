@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Board paint speed: a full paint of a full board warm and in a fresh process, against a plain
 // fill-and-copy of the picture.
 #include "fastest_runs.h"

@@ -1,2 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 add_executable(bench_core ${CMAKE_CURRENT_LIST_DIR}/bench_core.cpp)
 target_link_libraries(bench_core PRIVATE prismora_core benchmark::benchmark)

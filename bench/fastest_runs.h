@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A console reporter that also keeps each benchmark's fastest repetition, to print ratios at the
 // end.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A full board for benchmarks: 99 pieces and 51 beam sources with long beams.
 #pragma once
 

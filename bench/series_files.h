@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shipped level series the benchmarks run on: Level01.prl onwards, up to the first gap.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // --analyse: the designer's workbench without a window, as one JSON object.
 #include "cli/command_line.h"
 #include "cli/commands.h"

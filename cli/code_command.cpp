@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // --encode and --decode: a level file to its level code, and a level code to a level file.
 #include "cli/command_line.h"
 #include "cli/commands.h"

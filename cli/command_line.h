@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command-line modes that need no window: --trace, --solve, --hint, --encode, --decode,
 // --help, --version.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // --generate: a level with one solution from a tier and a seed (or a date), printed as JSON.
 #include "cli/command_line.h"
 #include "cli/commands.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // --hint: load a level or a saved position and print, as JSON, the hint the game would give.
 #include "cli/command_line.h"
 #include "cli/commands.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading the level a command names, with its errors on stderr.
 #include "cli/command_line.h"
 #include "cli/commands.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // prismora-cli: the window-free modes of the game in a small program that starts in a moment.
 #include "cli/command_line.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // --solve: load a level, search placements that solve it or count its solutions, print JSON.
 #include "cli/command_line.h"
 #include "cli/commands.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // --trace: load a level, evaluate it once, print the result as JSON.
 #include "cli/command_line.h"
 #include "cli/commands.h"

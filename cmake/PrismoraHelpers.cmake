@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Small helpers shared by the folder builds.
 
 set(PRISMORA_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

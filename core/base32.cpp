@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Crockford base32 symbols, bit packing and the mod-37 check symbol.
 #include "core/base32.h"
 

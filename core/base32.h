@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text of seed codes and level codes: Crockford base32 symbols, the bits they carry, and the
 // mod-37 check symbol.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The action table of every kind and direction, and the occupancy of the lookup area.
 #include "core/beam_step.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What stands in each cell, what it does to a beam arriving there, and the next cell: one beam
 // step.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard play rules: cursor steps, carrying, turning, giving back and taking from the palette.
 #include "core/board_cursor.h"
 

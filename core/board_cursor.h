@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing by keys: the keyboard's cell on the board and the record it carries.
 #pragma once
 

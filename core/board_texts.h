@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Swedish words for what stands on the board and where, as hints and level measures say them.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Beam colours as the rules tell them apart: red, green, blue, and any other value.
 #pragma once
 

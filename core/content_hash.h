@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A 64-bit hash of a file's bytes, so that an edited file is told from the one it was.
 #pragma once
 

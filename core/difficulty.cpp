@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Counting the placements that tempt a player along the designer's solution.
 #include "core/difficulty.h"
 

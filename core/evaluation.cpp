@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Beam tracing over the occupancy of the board (core/beam_step.h), lamp counting and the verdict.
 #include "core/evaluation.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Evaluating a level: every beam traced, the lamps it lights, a bomb hit, and the verdict.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game session's moves on the board: pointer, keys, palette, undo, and judging each change.
 #include "core/game_session.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game between the rules and the window: the level on the board, where it came from, undo,
 // and every operation of a player or designer, each answered with one outcome.
 #pragma once

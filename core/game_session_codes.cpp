@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game session's levels that come without a file: generated ones, decoded ones, and sharing.
 #include "core/game_session.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game session's held piece: turns, forgiving mode's put-down, counting moves and the solve.
 #include "core/game_session.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game session's levels: loading, the series, the editor's commands, saving and quitting.
 #include "core/game_session.h"
 

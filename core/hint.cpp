@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding a hint: the next step of a safe path from the position, or a piece to take back.
 #include "core/hint.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hints for the player: the next step of a safe path, or a placed piece to take back.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saying a hint in Swedish, the words the window shows through its translations.
 #include "core/hint_text.h"
 

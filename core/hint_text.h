@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hint as the status line says it, in Swedish: the window-free commands print it as it is.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Parsing, lookup and writing of INI profile documents.
 #include "core/ini_file.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One level as it is loaded, played, edited, saved and undone: pieces, cannons, palette counts,
 // mode.
 #pragma once

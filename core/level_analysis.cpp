@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The workbench's analysis: one count of solutions, then what follows from it, stage by stage.
 #include "core/level_analysis.h"
 

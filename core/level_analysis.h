@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Everything the designer's workbench says about a level: solutions, fewest pieces, difficulty,
 // the measures of a good level, and whether the start sets off a bomb.
 #pragma once

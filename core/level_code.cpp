@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Level codes: the fields of a loaded level packed into bits, and read back with every length
 // checked.
 #include "core/level_code.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Level codes: any level as a short text that decodes to exactly the level its file loads as.
 #pragma once
 

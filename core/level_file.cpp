@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Level files: the reader's distribution rule and the writer's section layout.
 #include "core/level_file.h"
 

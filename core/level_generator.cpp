@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The generator: for each tier a recipe, attempts drawn from the seed until one passes every
 // measure.
 #include "core/level_generator.h"

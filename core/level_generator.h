@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generated levels: a level with exactly one solution made from a seed code, the same on every
 // machine.
 #pragma once

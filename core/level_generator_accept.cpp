@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Trimming a planted level to what its answer needs, and asking every measure of it.
 #include "core/level_generator_accept.h"
 

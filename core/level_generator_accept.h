@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whether a planted level may be offered: trimmed until nothing is decoration, then every measure.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Planting a solution: cannons on the edges, pieces dropped on the beams one
 // by one, lamps where the finished beams run and bombs where they ran before.
 #include "core/level_generator_planting.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Planting a level's solution first: cannons, the pieces dropped on the beams, then lamps and
 // bombs.
 #pragma once

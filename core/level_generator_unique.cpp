@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Refining a planted level until its solution is the only one.
 #include "core/level_generator_unique.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Making a planted solution the only one: lamps, bombs and obstacles added where other solutions
 // differ.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The measures that count solutions or elements: unique, minimal, dark start, restraint.
 #include "core/level_measures.h"
 

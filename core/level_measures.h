@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures of a good level: each holds or fails, and a failure names the element at fault.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The measures about bombs: each has a purpose, and a safe path past them all exists.
 #include "core/board_texts.h"
 #include "core/evaluation.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the level on the board came from: what a restart reads, what a solve records, where the
 // arrows go on.
 #pragma once

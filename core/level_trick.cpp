@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing a solution's trick in the board's most ordinary symmetry, and comparing a series.
 #include "core/level_trick.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A level's trick: what its solution's pieces do to the beams, the same under every symmetry of
 // the board; and the variety measure that compares the tricks of a series.
 #pragma once

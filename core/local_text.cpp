@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Filling in a text's arguments, and its Swedish form.
 #include "core/local_text.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A text for the player kept as its Swedish source and its arguments, to be shown in any language.
 #pragma once
 

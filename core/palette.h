@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The palette's rows: which piece kind or cannon colour each row stands for, and its name.
 #pragma once
 

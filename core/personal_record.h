@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A player's best solve of a level: the fewest moves and the shortest time, and what one solve made
 // of it.
 #pragma once

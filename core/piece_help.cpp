@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help sentences of the pieces and cannons, with directions named as the board shows them.
 #include "core/piece_help.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each piece and cannon does, in one sentence, for the help, the tooltips and a screen reader.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Classification of piece kinds and direction arithmetic.
 #include "core/piece_kind.h"
 

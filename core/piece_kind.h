@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Piece kinds, directions and beam colours: the vocabulary of the board.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of the pieces that turn, split, recolour or pass beams.
 #include "core/piece_rules.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of what a player and a designer do to a level: take, grab, move, turn, drop, switch
 // modes.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the pointer is over the board, in cells: what the board view reports and the session takes.
 #pragma once
 

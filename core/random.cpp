@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // SplitMix64 and xoshiro256**, written out so their numbers never depend on a library.
 #include "core/random.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A seeded pseudo-random generator whose numbers are the same on every machine, compiler and build.
 #pragma once
 

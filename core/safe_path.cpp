@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding a safe order of a solution's pieces, and a solution that has one.
 #include "core/safe_path.h"
 

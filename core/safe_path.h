@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Safe paths: an order of placing a solution's pieces in which no step sets off a bomb.
 #pragma once
 

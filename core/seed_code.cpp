@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seed codes in Crockford base32, tier names, and the seed of each day's puzzle.
 #include "core/seed_code.h"
 

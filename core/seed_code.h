@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seed codes: a generated level named by its tier, the generator's version and its seed.
 #pragma once
 

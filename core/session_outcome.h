@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one operation of the game session did: what to show again, what to ask, what to report.
 #pragma once
 

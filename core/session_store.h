@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game session keeps between runs: solved levels, personal records, generated levels and
 // the saved game.
 #pragma once

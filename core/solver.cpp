@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solver's entry points and the helpers that place pieces and check a solution.
 #include "core/solver.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level solver: searches placements of the palette's pieces until every lamp is lit, or counts
 // the ways.
 #pragma once

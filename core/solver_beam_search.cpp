@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Two walks of the solver's tree in different orders, each passing over what the other finished.
 #include "core/solver_beam_search.h"
 

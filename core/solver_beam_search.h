@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solver's one search: one walk of every beam, deciding each cell a piece may go on the first
 // time a beam enters it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Flooding a branch's beams layer by layer, one layer per piece, to see which lamps they may reach.
 #include "core/solver_bound_parts.h"
 

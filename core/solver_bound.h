@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A lower bound for the beam walk: can the pieces left still bring every lamp the colours it lacks?
 #pragma once
 

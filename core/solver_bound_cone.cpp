@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bound's cones: the beams that reach a lamp at no cost, kept while nothing on them changes.
 #include "core/solver_bound_parts.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bound's inner parts, shared by its files: the forward flood, the lamp's cone, small helpers.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bound's tables: what the level's pieces and the hand's pieces do with each arriving beam.
 #include "core/solver_bound_parts.h"
 

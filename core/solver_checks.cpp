@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Order and piece-count checks of a level's intended solution.
 #include "core/solver_checks.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks a level designer's solution must pass: any placing order, and how few pieces suffice.
 #pragma once
 

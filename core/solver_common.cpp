@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The piece behaviour table, working orders, solution signatures and search budgets.
 #include "core/solver_common.h"
 

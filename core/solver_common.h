@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the solver's search shares with its checks: how pieces act on arrivals, working orders,
 // signatures, budgets.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Following every beam a position can have, in any feeding order.
 #include "core/solver_reach.h"
 

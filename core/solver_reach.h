@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where beams may go in a position, whatever order its outputs are fed in: candidate cells.
 #pragma once
 

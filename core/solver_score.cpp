@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scoring a position by how close to solved it is: lamps lit, and beams of the colours missing.
 #include "core/solver_score.h"
 

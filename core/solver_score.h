@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How promising a searched position is: lamps lit, and beams of the colours still missing.
 #pragma once
 

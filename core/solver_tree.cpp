@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Following a branch's beams until they wait for a decision, and the branches each decision makes.
 #include "core/solver_tree.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tree the solver walks: each node a branch whose beams wait for a decision, its children
 // the ways of deciding.
 #pragma once

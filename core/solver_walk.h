@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One branch of the solver's beam walk: the cells decided so far, the pieces left, the beams.
 #pragma once
 

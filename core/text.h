@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // UTF-8 helpers that count characters (code points) rather than bytes.
 #pragma once
 

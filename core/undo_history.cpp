@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Undo history: steps as level snapshots, lasting actions, and a bounded number of steps.
 #include "core/undo_history.h"
 

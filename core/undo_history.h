@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Undo and redo of the player's and the designer's finished actions, kept as snapshots of the
 // level.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The verdict on a traced position: a bomb, lamps left, solved, or no lamps at all.
 #pragma once
 

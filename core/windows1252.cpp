@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows-1252 <-> UTF-8 tables and conversion loops.
 #include "core/windows1252.h"
 

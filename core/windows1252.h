@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Conversion between Windows-1252 bytes (level files on disk) and UTF-8 text.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The affine matrix: building operations, the fixed-point inverse and the mapped bounds.
 #include "graphics/affine_transformation.h"
 

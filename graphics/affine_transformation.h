@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // AffineTransformation: a float 3 x 3 matrix with a 20.12 fixed-point inverse, and transform().
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bitmap32: storage, clearing, drawing, quarter and half turns, copy-from, properties.
 #include "graphics/bitmap32.h"
 

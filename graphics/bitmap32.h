@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bitmap32: a 32-bit picture with alpha, one contiguous buffer, rows top first.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stored form of a Bitmap32: width, height and the raw little-endian pixels.
 #include "graphics/bitmap32.h"
 

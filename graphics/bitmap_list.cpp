@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // BitmapList: item access with the list's bounds error.
 #include "graphics/bitmap_list.h"
 

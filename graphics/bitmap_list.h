@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // BitmapList: an indexed collection of bitmaps, each item owning its own picture.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // transform(): fills a destination bitmap by mapping its pixels back into a source.
 #include "graphics/affine_transformation.h"
 #include "graphics/bitmap32.h"

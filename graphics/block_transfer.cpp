@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Clipped block transfers and nearest-pixel scaled drawing between bitmaps.
 #include "graphics/block_transfer.h"
 

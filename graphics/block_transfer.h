@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Block transfer of a rectangle of one bitmap onto another, and scaled drawing.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lock, update counter, change stamp and change notification of the bitmap base class.
 #include "graphics/change_notifier.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Base of the bitmap classes: lock, update counter, change stamp and change notification.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up choice between the portable and the vector colour arithmetic.
 #include "graphics/color32.h"
 

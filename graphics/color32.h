@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 32-bit colours ($AARRGGBB) and the per-channel mixing and blending used by bitmaps.
 #pragma once
 

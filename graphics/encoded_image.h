@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result of encoding a picture in memory: the file's bytes or the encoder's error.
 #pragma once
 

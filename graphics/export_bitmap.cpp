@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ExportBitmap: sizing, palette handling and pixel access.
 #include "graphics/export_bitmap.h"
 

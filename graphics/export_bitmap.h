@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ExportBitmap: a plain indexed or true-colour picture, the form pictures are saved in.
 #pragma once
 

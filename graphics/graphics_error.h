@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Exceptions of the graphics library, for misuse that a caller cannot decide about.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // JPEG encoding through libjpeg with errors turned into values.
 #include "graphics/jpeg_writer.h"
 

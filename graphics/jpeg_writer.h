@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // JPEG encoding through libjpeg, from an export bitmap or from rows the caller fills.
 #pragma once
 

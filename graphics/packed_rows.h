@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rows of an ExportBitmap packed as the PNG, TIFF and JPEG libraries take them.
 #pragma once
 

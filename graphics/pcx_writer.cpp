@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // PCX encoding with run-length compression.
 #include "graphics/pcx_writer.h"
 

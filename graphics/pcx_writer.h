@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // PCX encoding (version 5, run-length encoded) of an ExportBitmap.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Combining whole rows: a plain copy in the opaque mode, pixel by pixel otherwise.
 #include "graphics/pixel_combiner.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A read-only view of a caller's rows of 32-bit pixels with any distance between rows.
 #pragma once
 

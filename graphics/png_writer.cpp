@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // PNG encoding through libpng with errors turned into values.
 #include "graphics/png_writer.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Integer and float rectangles given by their edges (left, top, right, bottom).
 #pragma once
 

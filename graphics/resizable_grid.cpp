@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sizing of a two-dimensional map.
 #include "graphics/resizable_grid.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // saveBitmapToFile: format by extension, encoding in memory, safe replacement of the file.
 #include "graphics/save_bitmap.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sixteen-colour JPEG straight from the caller's pixel rows.
 #include "graphics/sixteen_colour_jpeg.h"
 

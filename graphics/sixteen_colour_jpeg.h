@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A JPEG of 32-bit pixel rows reduced to the 16 standard colours, without an intermediate picture.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // rotateSprite: the diagonal sprite turn through an affine transformation.
 #include "graphics/sprite_rotation.h"
 

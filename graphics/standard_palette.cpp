@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nearest-colour reduction to the 16 standard colours.
 #include "graphics/standard_palette.h"
 

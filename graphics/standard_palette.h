@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 16 standard colours and the reduction of 32-bit pixels to them.
 #pragma once
 

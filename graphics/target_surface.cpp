@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plain colour copy of a bitmap onto a caller's pixel buffer.
 #include "graphics/target_surface.h"
 

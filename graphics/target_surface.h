@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copying a bitmap onto a caller's 32-bit pixel buffer (the stand-in for a screen surface).
 #pragma once
 

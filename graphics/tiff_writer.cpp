@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // TIFF encoding through libtiff, written into memory.
 #include "graphics/tiff_writer.h"
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Prismora in ./build: the given targets, or everything it is configured
 # for. A new build folder is configured for the game alone (the `game` preset:
 # no test, benchmark or fuzzing dependencies); an existing one keeps its options.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a C++ file of the repository differs from what .clang-format makes
 # of it, naming each place. clang-format-14 is the one the style is checked with
 # (Debian 12's); `clang-format-14 -i FILE` fixes a file.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a source folder includes a folder above it, or when a folder that
 # must stay free of Qt includes a Qt header (the layering of docs/architecture.md).
 # Prints every offending include as file:line: text. Needs no build.

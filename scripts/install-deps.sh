@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages Prismora needs, skipping those already present.
 # Usage: install-deps.sh [game|test]
 #   game  what building and playing the game needs (scripts/play.sh)

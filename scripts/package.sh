@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+
 # SPDX-FileCopyrightText: 2026 The Prismora developers
 #
 # SPDX-License-Identifier: GPL-3.0-or-later

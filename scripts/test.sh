@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, configures ./build with the tests, benchmarks and
 # fuzz targets (the `release` preset), builds everything and runs the whole
 # suite through CTest. PRISMORA_WERROR=ON makes every warning an error.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Beam segments laid as precomputed step shapes, each repeated step only once.
 #include "view/beam_drawing.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Beam segments drawn with the 10-pixel pen, clipped around the board.
 #include "view/beam_pen.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing beam segments: Windows colour values to Qt colours and clipped wide lines.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Beam step shapes read back from what the beam pen draws, made once per scale.
 #include "view/beam_shapes.h"
 

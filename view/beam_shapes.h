@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pixels of one beam step in each of the eight directions, as the beam pen draws them.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board's accessible table and its cells, made by a factory Qt's accessibility asks.
 #include "view/board_accessible.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board as a screen reader sees it: a table of 81 named cells, the keyboard's cell focused.
 #pragma once
 

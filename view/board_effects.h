@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board's short animations as values: which effect, where, since when, and how it looks at a
 // moment.
 #pragma once

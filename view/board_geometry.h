@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board in pixels: cells, centres, sprite corners and the squares the pointer picks records in.
 // Painting and pointer input both use it, so they never disagree. Header-only and free of Qt:
 // the command line reports beams in board pixels too.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board's paint cycle, shared by the board view and headless rendering.
 #include "view/board_painter.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting the board: background, grid, beams, cannons, then pieces, from a level and its
 // evaluation.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Headless board pictures: the paint cycle into a QImage, and its export form.
 #include "view/board_render.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board control: paints the board picture through paintBoard and forwards the pointer.
 #include "view/board_view.h"
 

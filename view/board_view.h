@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board control: a fixed 451 x 451 widget that paints a level and reports the pointer.
 #pragma once
 

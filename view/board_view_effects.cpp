@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board control's animations: the effects on show, their one timer and their clock.
 #include "view/board_view.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A cell's description for a screen reader, in the language loaded.
 #include "view/cell_description.h"
 

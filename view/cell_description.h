@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader says about one cell of the board: what stands there and which beams cross
 // it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cell pictures: opaque spans found once, whole-factor enlargement without smoothing.
 #include "view/cell_picture.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A small per-thread store of turned sprite pictures, checked against the sprite's change stamp.
 #include "view/cell_picture_cache.h"
 

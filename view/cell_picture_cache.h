@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeping turned sprite pictures across paints while the sprites stay the same.
 #pragma once
 

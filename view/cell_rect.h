@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A cell of the board as a rectangle in board pixels, for what is drawn over cells.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour-blind aid's drawing: patterned green and blue beams, and letter boxes.
 #include "view/colour_aid.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour-blind aid: beams told apart by pattern, and colour letters on lamps, cannons and rows.
 #pragma once
 

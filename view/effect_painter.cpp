@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The looks of the board's animations: glows, flashes, frames, rings and the shimmer of a solve.
 #include "view/effect_painter.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's typefaces by family lists, so every part of the window draws with the same faces.
 #include "view/game_fonts.h"
 

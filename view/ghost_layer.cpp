@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting the workbench's ghost pieces and frames over the board.
 #include "view/ghost_layer.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the designer's workbench lays over the board: a solution's pieces as ghosts, and frames.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting a hint's ghost piece or take-back frame over the board.
 #include "view/hint_mark.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the board shows of a hint over everything else: a ghost of the piece to place, or a frame.
 #pragma once
 

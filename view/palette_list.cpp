@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The palette list: navy rows with yellow text, synced from the level's palette counts.
 #include "view/palette_list.h"
 

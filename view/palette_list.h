@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The palette list: the player's hand of pieces (or the designer's counts) as owner-drawn rows.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Owner drawing of palette rows: the name on an opaque background, then the count right-aligned.
 #include "view/palette_row_delegate.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Owner drawing of one palette row: the name on the left, the count right-aligned.
 #pragma once
 

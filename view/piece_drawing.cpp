@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing pieces and cannons: sprite choice, the turned cell picture, laid with white transparent.
 #include "view/piece_drawing.h"
 

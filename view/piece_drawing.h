@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing one piece or cannon: sprite choice, turning to its direction, laying it on the board.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Single-piece pictures drawn with the board's own sprite code.
 #include "view/piece_icons.h"
 

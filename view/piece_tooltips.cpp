@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tooltip texts from the pieces' help sentences and the palette's names.
 #include "view/piece_tooltips.h"
 

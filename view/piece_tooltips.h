@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tooltips saying what the piece under the pointer, or a palette row's piece, does.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing spans of opaque pixels straight into a 32-bit picture, clipped to it.
 #include "view/pixel_spans.h"
 

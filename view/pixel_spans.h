@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shapes as runs of pixels on rows, and writing them straight into a 32-bit picture.
 #pragma once
 

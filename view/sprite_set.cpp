@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading the compiled-in sprites and the wallpaper from the Qt resources.
 #include "view/sprite_set.h"
 

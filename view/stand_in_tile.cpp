@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question-mark tile for records without a sprite.
 #include "view/stand_in_tile.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Packing turned sprite pictures as 4-bit standard palette indices, and unpacking them.
 #include "view/turned_picture_file.h"
 

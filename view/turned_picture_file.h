@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The standard sprites turned to every direction, packed into one file that is compiled in.
 #pragma once
 

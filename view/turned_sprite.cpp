@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turning a sprite to a direction and reducing it to the 16 standard colours.
 #include "view/turned_sprite.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A sprite turned to a direction and reduced to the 16 standard colours, as the board shows it.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small enums shared by the drawing code of the gradient button and the scrolling banner.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing helpers of the gradient button and the banner: wallpaper, gradient, edges, shadowed text.
 #include "widgets/face_painting.h"
 

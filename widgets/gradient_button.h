@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GradientButton: a push button whose face (wallpaper, gradient, edges, caption) is drawn by us.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ScrollingBanner: a one-line banner that scrolls its text over a wallpaper, one pixel per tick.
 #include "widgets/scrolling_banner.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // TickThread: a worker thread that sleeps and hands each tick to the GUI thread.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in the window: the frame, the named controls, the status line and the
 // board's table of cells whose focused one follows the keys.
 #include "test_levels.h"

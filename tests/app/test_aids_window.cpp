@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's aids in the window: the hint's ghost, its cancelling, the remembered colour-blind
 // aid and the help.
 #include "test_levels.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands of the window: visibility of every command, refusals, saving, quitting, the name
 // field.
 #include "test_levels.h"

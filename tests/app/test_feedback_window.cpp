@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a move sounds and looks like in the window: the solve's words and offer, forgiving mode's
 // warning, and the remembered settings.
 #include "test_levels.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generated levels and codes in the window: the chooser's tab, generation, copy, paste and drop.
 #include "test_levels.h"
 #include "window_test_support.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing a shipped level by keys alone, and the chooser remembering it after the game restarts.
 #include "window_test_support.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window in English and in Swedish: its texts, a message, the system's language and the
 // remembered "Språk".
 #include "test_levels.h"

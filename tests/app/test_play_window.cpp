@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing through the window: placing, dragging, turning, dropping, and the bomb restart.
 #include "test_levels.h"
 #include "window_test_support.h"

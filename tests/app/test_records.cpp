@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Personal records: their words after a solve and in the chooser, and how the settings keep them.
 #include "app/progress_store.h"
 #include "app/record_text.h"

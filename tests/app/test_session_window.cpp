@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window adds to the session: keys for undo and restart, closing, focus, the chooser.
 #include "test_levels.h"
 #include "window_test_support.h"

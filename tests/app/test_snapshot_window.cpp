@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sharing results: the board picture, the saved position, and the clipboard's file list.
 #include "test_levels.h"
 #include "window_test_support.h"

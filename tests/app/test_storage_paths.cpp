@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where a portable and an installed game find the series and write the player's files.
 #include "app/storage_paths.h"
 

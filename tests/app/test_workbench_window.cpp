@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The designer's workbench: it counts a design's solutions after each edit, shows them, and hides.
 #include "window_test_support.h"
 

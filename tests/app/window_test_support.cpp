@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scripted dialogs, the temporary program folder, the window's parts and mouse helpers.
 #include "window_test_support.h"
 

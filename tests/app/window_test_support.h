@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers for driving the game window in tests: scripted dialogs, a temporary program folder,
 // the window's parts by name, mouse input.
 #pragma once

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # --analyse against --solve --count on every level file in LEVELS: the same number of solutions
 # (counted to 10) and the same exhaustiveness, and every field of the analysis present.
 #   cmake -DPROGRAM=... -DLEVELS=... -P analyse_agrees.cmake

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the prismora executable through the shell and collects what it prints.
 #include "run_program.h"
 

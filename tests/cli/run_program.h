@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the prismora executable with arguments and collects its exit code, stdout and stderr.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs `prismora --encode` and `--decode`: a level comes back tracing as before, a bad code
 // writes nothing.
 #include "run_program.h"

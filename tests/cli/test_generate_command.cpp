@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs `prismora --generate`: fixed seeds write the committed files in any build, bad options
 // write nothing.
 #include "run_program.h"

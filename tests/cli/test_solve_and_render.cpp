@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs `prismora --solve`, `--hint` and `--render` and checks what they answer and write.
 #include "run_program.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs `prismora --trace` on the hand-worked level cases and compares the JSON field by field.
 #include "run_program.h"
 

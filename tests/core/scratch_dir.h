@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A fresh temporary folder for one test, removed with everything in it afterwards.
 #pragma once
 

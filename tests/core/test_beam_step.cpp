@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One stepping module for the tracer and the solver: every beam evaluate() draws lies in the reach
 // map, on the shipped levels and on seeded random positions.
 #include "level_builder.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard play: carrying with the cursor, dropping past an edge, turning and giving back.
 #include "level_builder.h"
 

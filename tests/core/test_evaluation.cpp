@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Evaluation: where beams stop, lamps, bombs, the two-pass order, outputs' memory and the verdict.
 #include "level_builder.h"
 

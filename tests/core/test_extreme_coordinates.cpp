@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Records a hand-edited file puts at the ends of the 32-bit range: the pointer's pick and the
 // solver's scoring stay exact there (the sanitized twin turns any overflow into a failure).
 #include "level_builder.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Forgiving mode, the undo tip, and the moves, time and records of a solve.
 #include "session_fixture.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game session: what it keeps when levels are loaded, played, built, left and resumed.
 #include "session_fixture.h"
 

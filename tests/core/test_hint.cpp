@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hints: following them solves every shipped level; placed pieces are kept or named to take back.
 #include "core/hint.h"
 

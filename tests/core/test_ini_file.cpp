@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // INI profile layer: integers, lookup rules, tolerant parsing, writing layout and Windows-1252.
 #include "core/ini_file.h"
 #include "core/windows1252.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level's tables: outputs that follow their piece, capacities, directions, the palette rows.
 #include "level_builder.h"
 

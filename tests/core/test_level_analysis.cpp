@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The workbench's analysis of a design: how many solutions, where two differ, a bomb at the start.
 #include "level_builder.h"
 

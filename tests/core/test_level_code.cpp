@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Level codes: every shipped level and thousands of odd random files come back exactly, within
 // their lengths; mistyped, cut, newer and impossible codes are refused.
 #include "core/level_code.h"

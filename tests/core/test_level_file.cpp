@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Level files: placement rule, save layout, exact bytes, round trips, bad input, safe saving.
 #include "core/level_file.h"
 

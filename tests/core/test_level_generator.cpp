@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generated levels: every measure holds, one solution, the tier's pieces, the same bytes every run.
 #include "core/level_generator.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures of a good level: each holds on a level built to meet it and names what is at fault
 // when it fails; the trick of a level is the same under the board's symmetries.
 #include "core/level_measures.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Level series: program folder, the Level??.prl listing and order, arrow steps and hints.
 #include "core/level_series.h"
 

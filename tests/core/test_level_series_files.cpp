@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shipped level series: every level loads unsolved, the solver solves it, and
 // the designer's solution works as saved and in any placing order.
 #include "core/evaluation.h"

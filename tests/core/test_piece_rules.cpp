@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The piece rules: every kind at every direction, the worked cases, outputs and the inverter.
 #include "core/piece_rules.h"
 

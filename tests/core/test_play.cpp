@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The play rules: what may be grabbed, dropping past the edge, taking from the palette, modes.
 #include "level_builder.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Progress keys: the file's name, safely escaped, and a hash that changes with the content.
 #include "core/content_hash.h"
 #include "core/level_file.h"

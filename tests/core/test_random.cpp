@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The seeded generator: the published SplitMix64 numbers, pinned xoshiro256** output, and fair
 // draws.
 #include "core/random.h"

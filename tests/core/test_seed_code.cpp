@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seed codes: their form, what a typist may get wrong, newer versions, tiers and the daily seed.
 #include "core/seed_code.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random sequences of session operations: nothing made is dropped unasked, and undo
 // walks back through exactly the positions the actions left.
 #include "session_fixture.h"

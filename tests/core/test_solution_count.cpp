@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Counting solutions: levels built with one and with two, and an exhaustive check against brute
 // force.
 #include "level_builder.h"

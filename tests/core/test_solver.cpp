@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solver on small hand-made boards whose answers are easy to check by hand.
 #include "core/solver.h"
 

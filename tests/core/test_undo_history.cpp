@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Undo history: one step per finished action, lasting actions, redo, and the step limit.
 #include "level_builder.h"
 

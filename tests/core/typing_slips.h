@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The typing slips a check symbol must catch: any one symbol changed, any two neighbours swapped.
 #pragma once
 

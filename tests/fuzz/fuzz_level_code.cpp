@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: any text through the level code decoder, any bits behind a fitting check
 // symbol, and any level file through a code and back; any broken promise traps.
 #include "core/base32.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: any bytes through the level reader, then a save/reload consistency check.
 #include "core/level_file.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: a level file through load, evaluation, the editor and back, a short solver
 // run and a save and reload in a temporary folder; any broken promise traps.
 #include "core/evaluation.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test-side picture decoders: own BMP, PCX and TGA readers, library readers for the rest.
 #include "image_readers.h"
 

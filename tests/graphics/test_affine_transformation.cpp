@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the affine matrix, its fixed-point inverse, transform() and rotateSprite().
 #include "graphics/affine_transformation.h"
 #include "graphics/bitmap32.h"

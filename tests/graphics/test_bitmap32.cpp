@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of Bitmap32: sizing, notifications, turns, copying, drawing and the stored form.
 #include "graphics/bitmap32.h"
 #include "graphics/bitmap_list.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the colour arithmetic: both variants against their per-channel formulas.
 #include "graphics/color32.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of saving by extension: writer choice, read-back, failures that keep the old file.
 #include "base/file_replacement.h"
 #include "graphics/save_bitmap.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the row-by-row sixteen-colour JPEG: same colours and bytes as the whole picture.
 #include "graphics/jpeg_writer.h"
 #include "graphics/sixteen_colour_jpeg.h"

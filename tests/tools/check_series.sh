@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # check_series.sh LEVELTOOL LEVELS SCRATCH [AWAITING]: the level tool writes every level of
 # the series into SCRATCH, checking each (AWAITING: the levels still to be made again, see
 # --awaiting), and the files equal those in LEVELS byte for byte, with none missing or extra.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # follow_hints.sh CLI PLACE LEVEL SCRATCH: from LEVEL's start, asks `CLI --hint` and places each
 # hinted piece where and as hinted (PLACE saves the position), until the level is solved; fails
 # when a bomb goes off, a hint is not a placement, or twenty hints do not reach the end.

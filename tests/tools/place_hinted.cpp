@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // place_hinted POSITION KIND COL ROW DIR OUT: a player follows a hint. Takes a piece of KIND from
 // the hand of POSITION (it arrives at column 1, row 1), puts it on (COL, ROW) turned to DIR and
 // saves the position as OUT. Prints the status line; exit 1 when a bomb went off on the way.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a catalogue lacks a text of the sources or keeps one they no longer have:
 # lupdate is run on a copy, and every unfinished, vanished or obsolete entry is named.
 # -DLUPDATE=<program> -DSOURCES_LIST=<file of source paths> -DTS_FILES=<a;b> -DWORK_DIR=<folder>

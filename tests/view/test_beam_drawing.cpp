@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Beams laid from step shapes, each repeated step once, against the pen drawing every segment.
 #include "rendered_board.h"
 

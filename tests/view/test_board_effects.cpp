@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board's animations: their timing as a function of the time, and the board they end on.
 #include "rendered_board.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board at twice the resolution: sprites and grid enlarged pixel for pixel, beams finer.
 #include "rendered_board.h"
 

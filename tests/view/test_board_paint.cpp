@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The paint cycle checked on rendered boards: grid, beams, sprites over beams, drawing order.
 #include "rendered_board.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board view: its size and the pointer signals it reports.
 #include "view/board_view.h"
 #include "view/sprite_set.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour-blind aid on a rendered board: red solid, green dashed, blue dotted, lamps lettered.
 #include "rendered_board.h"
 

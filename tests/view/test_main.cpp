@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test entry point: widgets and fonts need a QApplication (offscreen unless told otherwise).
 #include <QApplication>
 

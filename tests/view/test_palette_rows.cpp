@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Palette rows: what is drawn in play and in editing, and the list's syncing.
 #include "core/level.h"
 #include "core/palette.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sprite choice by kind, lit state and cannon colour, the loaded sprite set, and beam colours.
 #include "view/beam_pen.h"
 #include "view/board_render.h"

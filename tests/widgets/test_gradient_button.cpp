@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the gradient button's face: backgrounds, edges, caption placement and repaints.
 #include "widgets/face_painting.h"
 #include "widgets/gradient_button.h"

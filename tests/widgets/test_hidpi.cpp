@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests on a 2x screen: button faces and banner frames are drawn in device pixels, not enlarged.
 #include "widgets/gradient_button.h"
 #include "widgets/scrolling_banner.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the scrolling banner: positions over a cycle, restarts, painting and its timer.
 #include "widgets/scrolling_banner.h"
 

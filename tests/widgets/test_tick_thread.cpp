@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the tick thread: ticks on the GUI thread, never nested, none after destruction, no
 // deadlock.
 #include "widgets/scrolling_banner.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test entry point for the widgets: GoogleTest inside a QApplication on the offscreen platform.
 #include <QApplication>
 #include <gtest/gtest.h>

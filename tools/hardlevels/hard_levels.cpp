@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random hard levels made by planting a solution first: 4 to 6 pieces, 3 or 4 cannons, lamps,
 // bombs.
 #include "hard_levels.h"

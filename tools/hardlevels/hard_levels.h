@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random hard levels for the solver's tests and benchmark: 4 to 6 pieces, 3 or 4 cannons.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // hardlevels SEED COUNT OUTDIR: random solvable levels of 4 to 6 pieces with 3 or 4 cannons, white
 // lamps and bombs, made by planting a solution first; for testing the solver on hard levels.
 #include "hard_levels.h"

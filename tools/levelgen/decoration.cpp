@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Removing the fixed elements of a planted level that its single solution does not need.
 #include "decoration.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Taking away what a planted level does not need: lamps, bombs and obstacles that decide nothing.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // levelgen SEED COUNT PIECES [KINDS [CANNONS [FLAGS]]]
 //
 // Proposes master levels for the level tool: plants a random solution of

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A level as a player meets it: not solved yet, no bomb going off by itself,
 // solvable, and the designer's solution working whatever order it is placed in.
 // The measures of a good level (core/level_measures.h) come on top of these.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measuring one level for the level tool, and the lines it prints about it.
 #include "level_report.h"
 

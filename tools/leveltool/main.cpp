@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the level series from its descriptions and checks every level on the way.
 //
 //   prismora_leveltool OUTDIR [--docs] [--only FIRST[-LAST]] [--awaiting LIST]

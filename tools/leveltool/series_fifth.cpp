@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Levels 41-50: master levels with more pieces and more ways to go wrong.
 #include "series_parts.h"
 

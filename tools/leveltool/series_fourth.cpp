@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Levels 31-40: the master series begins; each level has exactly one solution.
 #include "series_parts.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level series in parts: teaching levels first, then puzzles, then master levels.
 #pragma once
 

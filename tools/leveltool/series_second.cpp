@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Levels 11-20: the last new pieces, then puzzles combining two or three kinds.
 #include "series_parts.h"
 

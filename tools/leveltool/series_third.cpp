@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Levels 21-30: bigger puzzles with more pieces, colours and bombs.
 #include "series_parts.h"
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs soundgen twice into scratch folders and fails unless both runs and the
 # committed resources/sounds/*.wav are byte for byte the same.
 # cmake -DSOUNDGEN=... -DSOURCE_DIR=... -DSCRATCH=... -P check_generated.cmake

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // soundgen: synthesises the game's sound effects into a folder as WAV files.
 #include "sounds.h"
 #include "wav_file.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recipes of the game's sounds: a blip to take, a click to turn, a thump to drop, a chime
 // for a lamp, a blast for a bomb and a rising arpeggio for a solved level.
 #include "sounds.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tones, noise and envelopes for the sound generator, in arithmetic that rounds alike everywhere.
 #include "synth.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound generator's instruments: tones, noise and envelopes in plain arithmetic, the same on
 // every machine.
 #pragma once

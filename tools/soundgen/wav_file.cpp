@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Formatting a WAV file byte by byte, little-endian whatever the machine.
 #include "wav_file.h"
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Prismora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs spritegen into a scratch folder and fails unless every committed sprite,
 # their turned pictures, the wallpaper and every icon come out byte for byte the same.
 # cmake -DSPRITEGEN=... -DSOURCE_DIR=... -DSCRATCH=... -P check_generated.cmake

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing the stored 32-bit form and 8-bit BMP files, byte by byte so they reproduce exactly.
 #include "file_writers.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures of the lamp picture, shared by the lamp sprites and the application icon.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // spritegen: draws the 21 piece sprites and the button wallpaper into a resources folder.
 #include "file_writers.h"
 #include "icon_files.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A minimal PNG encoder: signature, IHDR, one IDAT and IEND, with their CRCs.
 #include "png_file.h"
 

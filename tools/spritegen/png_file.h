@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // PNG encoding of generated pictures, byte for byte the same on every run.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Review pictures of the sprites: board cells with a beam, in every direction.
 #include "preview.h"
 

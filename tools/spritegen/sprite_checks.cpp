@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks every generated sprite against the rules the game relies on.
 #include "sprite_checks.h"
 

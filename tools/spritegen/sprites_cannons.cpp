@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cannon sprites: an oval body in the beam's colour with a grey nozzle to the east.
 #include "canvas.h"
 #include "sprites.h"

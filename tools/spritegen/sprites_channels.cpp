@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sprites of the pieces that guide beams along grey channels: cross, couplings, one-way.
 #include "canvas.h"
 #include "sprites.h"

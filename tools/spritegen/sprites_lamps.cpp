@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lamp sprites: a disc in a ring with cross-hair marks; a lit lamp glows and sends out rays.
 #include "canvas.h"
 #include "lamp_geometry.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Mirror sprites: a one-sided mirror with a black face and a curved back, and a two-sided bar.
 #include "canvas.h"
 #include "sprites.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nearest-colour match onto the sixteen standard colours.
 #include "standard_colours.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sixteen standard colours the sprites are drawn in, and the nearest-colour match.
 #pragma once
 

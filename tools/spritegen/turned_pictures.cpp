@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turning the freshly drawn sprites with the board's own turning and packing the pictures.
 #include "turned_pictures.h"
 

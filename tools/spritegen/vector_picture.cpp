@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing figures with QPainter and writing them as SVG elements, so both show the same picture.
 #include "vector_picture.h"
 

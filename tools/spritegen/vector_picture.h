@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture of filled and outlined plane figures, drawn at any pixel size or written as SVG.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The button wallpaper: a brightness field of bubbles mapped onto a blue palette.
 #include "wallpaper.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Prismora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // spritesheet OUT.png: every sprite in eight directions, lit and dark, drawn by the board's code.
 #include "core/palette.h"
 #include "view/board_geometry.h"
