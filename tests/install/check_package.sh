@@ -53,8 +53,9 @@ chmod 755 "$scratch"
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 games=$root/usr/games
-# The series path compiled into the game (a UTF-16 literal), from its folder.
-from_bin=$(strings -e l "$games/prismora" | grep -x '\.\./share/.*prismora/levels')
+# The series path compiled into the game (a UTF-16 literal), from its folder;
+# strings may run a printable neighbour into it, so only the path is taken.
+from_bin=$(strings -e l "$games/prismora" | grep -oE '\.\./share/([^ ]*/)?prismora/levels$')
 from_bin=${from_bin%%$'\n'*}
 [ -f "$games/$from_bin/Level01.prl" ] || fail "the game looks for its series in '$from_bin'"
 . "$(dirname "$0")/player.sh" "$scratch" "$games"
