@@ -60,8 +60,7 @@ void MainWindow::takeGenerated(PuzzleKind kind, const GenerationRunner::Outcome&
 {
     if (!outcome.ok()) {
         showStatus(StatusNote::None);
-        ask(informationBox(tr("Koden kommer från en nyare version av Prismora. "
-                              "Uppdatera spelet för att öppna den.")));
+        reportCodeError(CodeError::NewerVersion, {});
         return;
     }
     const GeneratedLevel& generated = outcome.value();
