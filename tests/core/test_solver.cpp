@@ -198,12 +198,12 @@ TEST(SolverScoreTest, EachColourReachingAWhiteLampRaisesTheScore)
 }
 
 // A player may drop a piece on a cannon's cell, and the piece acts on the
-// beams arriving there: Level52 is then solved by three pieces, a mirror on
-// the red cannon's cell among them.
+// beams arriving there: this level (an early master level) is then solved by
+// three pieces, a mirror on the red cannon's cell among them.
 TEST(SolverTest, PutsPiecesOnCannonsCellsToo)
 {
-    const auto loaded = loadLevel(std::filesystem::path(PRISMORA_TEST_DATA) / ".." / ".." /
-                                  "levels" / "Level52.prl");
+    const auto loaded =
+        loadLevel(std::filesystem::path(PRISMORA_TEST_DATA) / "hard_levels" / "cannon_cell.prl");
     ASSERT_TRUE(loaded.ok());
     const Level& level = loaded.value().level;
     const std::vector<Placement> three{
