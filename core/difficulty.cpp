@@ -82,13 +82,13 @@ bool belongsThere(const std::vector<Placement>& remaining, PieceKind kind, int c
 // A placement leads nowhere when no solution goes through it. With a single
 // solution that is every placement the solution does not make; otherwise the
 // solver is asked to finish the position with the pieces left in hand.
-bool leadsNowhere(const Level& after, bool solutionIsUnique, long maxStates)
+bool leadsNowhere(const Level& after, bool solutionIsUnique, const SolveLimits& limits)
 {
-    return solutionIsUnique || solve(after, {.maxStates = maxStates}).status != SolveStatus::Solved;
+    return solutionIsUnique || solve(after, limits).status != SolveStatus::Solved;
 }
 
 int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
-                 bool solutionIsUnique, long maxStates)
+                 bool solutionIsUnique, const SolveLimits& limits)
 {
     const Evaluation now = evaluate(position);
     const std::vector<bool> lit = litLamps(now);
@@ -103,7 +103,7 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
                 continue;
             }
             for (const Level& after : temptingPositions(position, lit, kind, column, row)) {
-                leads += leadsNowhere(after, solutionIsUnique, maxStates) ? 1 : 0;
+                leads += leadsNowhere(after, solutionIsUnique, limits) ? 1 : 0;
             }
         }
     }
@@ -113,22 +113,23 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
 } // namespace
 
 Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
-                             bool solutionIsUnique, long maxStates)
+                             bool solutionIsUnique, long maxStates, const std::atomic<bool>* cancel)
 {
+    const SolveLimits limits{.maxStates = maxStates, .cancel = cancel};
     Difficulty difficulty;
     difficulty.pieces = static_cast<int>(solution.size());
     Level position = loaded;
     for (std::size_t step = 0; step < solution.size(); ++step) {
         const std::vector<Placement> remaining(solution.begin() + static_cast<long>(step),
                                                solution.end());
-        difficulty.falseLeads += falseLeadsAt(position, remaining, solutionIsUnique, maxStates);
+        difficulty.falseLeads += falseLeadsAt(position, remaining, solutionIsUnique, limits);
         placePieces(position, std::span(&solution[step], 1));
         changePaletteCount(position, *rowOfKind(solution[step].kind), -1);
     }
     return difficulty;
 }
 
-FewestPieces fewestPieces(const Level& start, long maxStates)
+FewestPieces fewestPieces(const Level& start, const SolveLimits& limits)
 {
     FewestPieces fewest;
     int hand = 0;
@@ -136,7 +137,9 @@ FewestPieces fewestPieces(const Level& start, long maxStates)
         hand += paletteCount(start, row);
     }
     for (int pieces = 0; pieces <= std::min(hand, MaxSearchDepth); ++pieces) {
-        const SolveResult result = solve(start, {.maxStates = maxStates, .maxPieces = pieces});
+        SolveLimits upTo = limits;
+        upTo.maxPieces = pieces;
+        const SolveResult result = solve(start, upTo);
         fewest.states += result.states;
         if (result.status == SolveStatus::Solved) {
             fewest.pieces = static_cast<int>(result.solution.size());
@@ -146,6 +149,27 @@ FewestPieces fewestPieces(const Level& start, long maxStates)
             fewest.isDecided = false;
             return fewest;
         }
+    }
+    return fewest;
+}
+
+FewestPieces fewestPiecesBelow(const Level& start, int knownPieces, const SolveLimits& limits)
+{
+    FewestPieces fewest;
+    fewest.pieces = knownPieces;
+    while (fewest.pieces > 0) {
+        SolveLimits fewer = limits;
+        fewer.maxPieces = fewest.pieces - 1;
+        const SolveResult result = solve(start, fewer);
+        fewest.states += result.states;
+        if (result.status == SolveStatus::NoSolution) {
+            break;
+        }
+        if (result.status == SolveStatus::GaveUp) {
+            fewest.isDecided = false;
+            break;
+        }
+        fewest.pieces = static_cast<int>(result.solution.size());
     }
     return fewest;
 }

@@ -7,6 +7,7 @@
 
 #include "core/solver.h"
 
+#include <atomic>
 #include <vector>
 
 namespace prismora {
@@ -28,8 +29,11 @@ struct Difficulty {
 // safe path). When it is known to be the only solution, no other placement
 // belongs to one; otherwise each tempting placement is asked of the solver
 // with `maxStates`, and one it cannot decide counts as a false lead.
+// When `cancel` turns true the remaining questions count as false leads (the
+// caller drops the answer).
 Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
-                             bool solutionIsUnique, long maxStates = 5'000'000);
+                             bool solutionIsUnique, long maxStates = 5'000'000,
+                             const std::atomic<bool>* cancel = nullptr);
 
 // The fewest pieces from the hand that solve the level (0 when it is solved
 // as loaded, -1 when no set of pieces from the hand solves it).
@@ -40,7 +44,18 @@ struct FewestPieces {
 };
 
 // Searches with one piece, then two, and so on up to the whole hand; each
-// search may explore `maxStates`.
-FewestPieces fewestPieces(const Level& start, long maxStates);
+// search may explore `limits.maxStates`; gives up (undecided) on the states
+// or the cancel flag of `limits`.
+FewestPieces fewestPieces(const Level& start, const SolveLimits& limits);
+inline FewestPieces fewestPieces(const Level& start, long maxStates)
+{
+    return fewestPieces(start, SolveLimits{.maxStates = maxStates});
+}
+
+// The same answer from a solution of `knownPieces` pieces already found:
+// each search asks only for fewer pieces than the best so far, so the
+// searches with few pieces, which a known solution makes pointless, are
+// skipped.
+FewestPieces fewestPiecesBelow(const Level& start, int knownPieces, const SolveLimits& limits);
 
 } // namespace prismora
