@@ -129,14 +129,17 @@ Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& 
     return difficulty;
 }
 
-FewestPieces fewestPieces(const Level& start, const SolveLimits& limits)
+FewestPieces fewestPieces(const Level& start, const SolveLimits& limits, int knownPieces)
 {
     FewestPieces fewest;
     int hand = 0;
     for (int row = 0; row < PlayRowCount; ++row) {
         hand += paletteCount(start, row);
     }
-    for (int pieces = 0; pieces <= std::min(hand, MaxSearchDepth); ++pieces) {
+    // Upwards, as the searches with few pieces are the cheap ones; a known
+    // solution spares the dearest search, the one that would only find it again.
+    const int most = knownPieces >= 0 ? knownPieces - 1 : std::min(hand, MaxSearchDepth);
+    for (int pieces = 0; pieces <= most; ++pieces) {
         SolveLimits upTo = limits;
         upTo.maxPieces = pieces;
         const SolveResult result = solve(start, upTo);
@@ -150,27 +153,7 @@ FewestPieces fewestPieces(const Level& start, const SolveLimits& limits)
             return fewest;
         }
     }
-    return fewest;
-}
-
-FewestPieces fewestPiecesBelow(const Level& start, int knownPieces, const SolveLimits& limits)
-{
-    FewestPieces fewest;
     fewest.pieces = knownPieces;
-    while (fewest.pieces > 0) {
-        SolveLimits fewer = limits;
-        fewer.maxPieces = fewest.pieces - 1;
-        const SolveResult result = solve(start, fewer);
-        fewest.states += result.states;
-        if (result.status == SolveStatus::NoSolution) {
-            break;
-        }
-        if (result.status == SolveStatus::GaveUp) {
-            fewest.isDecided = false;
-            break;
-        }
-        fewest.pieces = static_cast<int>(result.solution.size());
-    }
     return fewest;
 }
 

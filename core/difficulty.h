@@ -43,19 +43,14 @@ struct FewestPieces {
     long states = 0;
 };
 
-// Searches with one piece, then two, and so on up to the whole hand; each
-// search may explore `limits.maxStates`; gives up (undecided) on the states
-// or the cancel flag of `limits`.
-FewestPieces fewestPieces(const Level& start, const SolveLimits& limits);
+// Searches with one piece, then two, and so on up to the whole hand, or up
+// to one piece fewer than `knownPieces` when a solution of that many is
+// already known; each search may explore `limits.maxStates`. Gives up
+// (undecided) on the states or the cancel flag of `limits`.
+FewestPieces fewestPieces(const Level& start, const SolveLimits& limits, int knownPieces = -1);
 inline FewestPieces fewestPieces(const Level& start, long maxStates)
 {
     return fewestPieces(start, SolveLimits{.maxStates = maxStates});
 }
-
-// The same answer from a solution of `knownPieces` pieces already found:
-// each search asks only for fewer pieces than the best so far, so the
-// searches with few pieces, which a known solution makes pointless, are
-// skipped.
-FewestPieces fewestPiecesBelow(const Level& start, int knownPieces, const SolveLimits& limits);
 
 } // namespace prismora

@@ -32,7 +32,7 @@ DesignedLevel designedOrLoaded(const Level& levelOrDesign)
 
 // When every solution was counted, the smallest of them is the fewest
 // pieces: a solution with a piece no beam crosses is counted without it.
-// Otherwise the smallest found bounds the searches for fewer.
+// Otherwise only fewer pieces than the smallest found need searching.
 FewestPieces fewestOf(const Level& start, const CountResult& count, bool isWhole,
                       const SolveLimits& limits)
 {
@@ -44,7 +44,7 @@ FewestPieces fewestOf(const Level& start, const CountResult& count, bool isWhole
     if (isWhole) {
         return {.pieces = smallest};
     }
-    return smallest < 0 ? fewestPieces(start, limits) : fewestPiecesBelow(start, smallest, limits);
+    return fewestPieces(start, limits, smallest);
 }
 
 // The count reached its limit: more solutions may exist, so it is not the

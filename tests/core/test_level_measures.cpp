@@ -82,7 +82,7 @@ TEST(LevelMeasuresTest, FailuresNameTheElementAtFaultAndARunOutSearchDecidesNoth
     const CountResult count = countSolutions(trapLevel().start, 2);
     EXPECT_EQ(measureMinimal(trapLevel(), {.cancel = &cancelled, .count = &count}).state,
               MeasureState::Undecided);
-    EXPECT_FALSE(fewestPiecesBelow(trapLevel().start, 2, {.cancel = &cancelled}).isDecided);
+    EXPECT_FALSE(fewestPieces(trapLevel().start, {.cancel = &cancelled}, 2).isDecided);
 
     // An obstacle far from every beam is decoration.
     DesignedLevel decorated = trapLevel();
