@@ -79,16 +79,58 @@ bool belongsThere(const std::vector<Placement>& remaining, PieceKind kind, int c
     });
 }
 
-// A placement leads nowhere when no solution goes through it. With a single
-// solution that is every placement the solution does not make; otherwise the
-// solver is asked to finish the position with the pieces left in hand.
-bool leadsNowhere(const Level& after, bool solutionIsUnique, const SolveLimits& limits)
+// What the questions about tempting placements may use.
+struct LeadSearch {
+    bool isUnique = false;
+    SolveLimits limits;
+    std::span<const Placement> placed; // the designer's pieces placed so far
+    std::span<const std::vector<Placement>> known;
+};
+
+// Takes out of `pieces` the one that acts as `piece` does in its cell.
+bool takeOut(std::vector<Placement>& pieces, const Placement& piece)
 {
-    return solutionIsUnique || solve(after, limits).status != SolveStatus::Solved;
+    const auto found = std::find_if(pieces.begin(), pieces.end(), [&](const Placement& p) {
+        return p.kind == piece.kind && p.column == piece.column && p.row == piece.row &&
+               directionsActAlike(p.kind, p.direction, piece.direction);
+    });
+    if (found == pieces.end()) {
+        return false;
+    }
+    pieces.erase(found);
+    return true;
+}
+
+// A solution found before that holds the pieces placed so far and the tried
+// one (the last piece of `after`) and whose other pieces finish `after`.
+bool isOnKnownSolution(const Level& after, const LeadSearch& search)
+{
+    const Piece& last = after.pieces.back();
+    const Placement tried{last.kind, last.column, last.row, last.direction};
+    for (const std::vector<Placement>& solution : search.known) {
+        std::vector<Placement> rest = solution;
+        const bool holdsAll = std::all_of(search.placed.begin(), search.placed.end(),
+                                          [&](const Placement& p) { return takeOut(rest, p); }) &&
+                              takeOut(rest, tried);
+        if (holdsAll && solvesLevel(after, rest)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A placement leads nowhere when no solution goes through it. With a single
+// solution that is every placement the solution does not make; otherwise a
+// solution found before may go through it, or the solver is asked to finish
+// the position with the pieces left in hand.
+bool leadsNowhere(const Level& after, const LeadSearch& search)
+{
+    return search.isUnique || (!isOnKnownSolution(after, search) &&
+                               solve(after, search.limits).status != SolveStatus::Solved);
 }
 
 int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
-                 bool solutionIsUnique, const SolveLimits& limits)
+                 const LeadSearch& search)
 {
     const Evaluation now = evaluate(position);
     const std::vector<bool> lit = litLamps(now);
@@ -103,7 +145,7 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
                 continue;
             }
             for (const Level& after : temptingPositions(position, lit, kind, column, row)) {
-                leads += leadsNowhere(after, solutionIsUnique, limits) ? 1 : 0;
+                leads += leadsNowhere(after, search) ? 1 : 0;
             }
         }
     }
@@ -113,16 +155,19 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
 } // namespace
 
 Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
-                             bool solutionIsUnique, long maxStates, const std::atomic<bool>* cancel)
+                             bool solutionIsUnique, long maxStates, const std::atomic<bool>* cancel,
+                             std::span<const std::vector<Placement>> knownSolutions)
 {
-    const SolveLimits limits{.maxStates = maxStates, .cancel = cancel};
+    LeadSearch search{
+        solutionIsUnique, {.maxStates = maxStates, .cancel = cancel}, {}, knownSolutions};
     Difficulty difficulty;
     difficulty.pieces = static_cast<int>(solution.size());
     Level position = loaded;
     for (std::size_t step = 0; step < solution.size(); ++step) {
         const std::vector<Placement> remaining(solution.begin() + static_cast<long>(step),
                                                solution.end());
-        difficulty.falseLeads += falseLeadsAt(position, remaining, solutionIsUnique, limits);
+        search.placed = std::span(solution.data(), step);
+        difficulty.falseLeads += falseLeadsAt(position, remaining, search);
         placePieces(position, std::span(&solution[step], 1));
         changePaletteCount(position, *rowOfKind(solution[step].kind), -1);
     }

@@ -8,6 +8,7 @@
 #include "core/solver.h"
 
 #include <atomic>
+#include <span>
 #include <vector>
 
 namespace prismora {
@@ -29,11 +30,13 @@ struct Difficulty {
 // safe path). When it is known to be the only solution, no other placement
 // belongs to one; otherwise each tempting placement is asked of the solver
 // with `maxStates`, and one it cannot decide counts as a false lead.
-// When `cancel` turns true the remaining questions count as false leads (the
-// caller drops the answer).
+// Solutions found before (`knownSolutions`, each from the hand of `loaded`)
+// answer some questions without a search. When `cancel` turns true the
+// remaining questions count as false leads (the caller drops the answer).
 Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
                              bool solutionIsUnique, long maxStates = 5'000'000,
-                             const std::atomic<bool>* cancel = nullptr);
+                             const std::atomic<bool>* cancel = nullptr,
+                             std::span<const std::vector<Placement>> knownSolutions = {});
 
 // The fewest pieces from the hand that solve the level (0 when it is solved
 // as loaded, -1 when no set of pieces from the hand solves it).

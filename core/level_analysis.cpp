@@ -118,9 +118,9 @@ LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& lim
         const std::vector<Placement> order =
             safeOrder(level.start, level.solution).value_or(level.solution);
         const bool isUnique = analysis.isExhaustive && count.solutions == 1;
-        analysis.difficulty =
-            measureDifficulty(level.start, order, isUnique, limits.maxStates, limits.cancel)
-                .score();
+        analysis.difficulty = measureDifficulty(level.start, order, isUnique, limits.maxStates,
+                                                limits.cancel, count.found)
+                                  .score();
     }
     measureAll(level, count, limits, analysis);
     return analysis;
