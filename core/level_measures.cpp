@@ -144,8 +144,8 @@ Measure measureUnique(const Level& start, const MeasureLimits& limits)
 }
 
 // A level that already has a second solution fails at once, naming no
-// element: what it lacks is not the absence of decoration. Only then are the
-// elements taken away one at a time.
+// element: no element is to blame for that. Only a level with one solution
+// has its elements taken away one at a time.
 Measure measureMinimal(const DesignedLevel& level, const MeasureLimits& limits)
 {
     long states = 0;
