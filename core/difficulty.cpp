@@ -79,16 +79,58 @@ bool belongsThere(const std::vector<Placement>& remaining, PieceKind kind, int c
     });
 }
 
-// A placement leads nowhere when no solution goes through it. With a single
-// solution that is every placement the solution does not make; otherwise the
-// solver is asked to finish the position with the pieces left in hand.
-bool leadsNowhere(const Level& after, bool solutionIsUnique, long maxStates)
+// What the questions about tempting placements may use.
+struct LeadSearch {
+    bool isUnique = false;
+    SolveLimits limits;
+    std::span<const Placement> placed; // the designer's pieces placed so far
+    std::span<const std::vector<Placement>> known;
+};
+
+// Takes out of `pieces` the one that acts as `piece` does in its cell.
+bool takeOut(std::vector<Placement>& pieces, const Placement& piece)
 {
-    return solutionIsUnique || solve(after, {.maxStates = maxStates}).status != SolveStatus::Solved;
+    const auto found = std::find_if(pieces.begin(), pieces.end(), [&](const Placement& p) {
+        return p.kind == piece.kind && p.column == piece.column && p.row == piece.row &&
+               directionsActAlike(p.kind, p.direction, piece.direction);
+    });
+    if (found == pieces.end()) {
+        return false;
+    }
+    pieces.erase(found);
+    return true;
+}
+
+// A solution found before that holds the pieces placed so far and the tried
+// one (the last piece of `after`) and whose other pieces finish `after`.
+bool isOnKnownSolution(const Level& after, const LeadSearch& search)
+{
+    const Piece& last = after.pieces.back();
+    const Placement tried{last.kind, last.column, last.row, last.direction};
+    for (const std::vector<Placement>& solution : search.known) {
+        std::vector<Placement> rest = solution;
+        const bool holdsAll = std::all_of(search.placed.begin(), search.placed.end(),
+                                          [&](const Placement& p) { return takeOut(rest, p); }) &&
+                              takeOut(rest, tried);
+        if (holdsAll && solvesLevel(after, rest)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A placement leads nowhere when no solution goes through it. With a single
+// solution that is every placement the solution does not make; otherwise a
+// solution found before may go through it, or the solver is asked to finish
+// the position with the pieces left in hand.
+bool leadsNowhere(const Level& after, const LeadSearch& search)
+{
+    return search.isUnique || (!isOnKnownSolution(after, search) &&
+                               solve(after, search.limits).status != SolveStatus::Solved);
 }
 
 int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
-                 bool solutionIsUnique, long maxStates)
+                 const LeadSearch& search)
 {
     const Evaluation now = evaluate(position);
     const std::vector<bool> lit = litLamps(now);
@@ -103,7 +145,7 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
                 continue;
             }
             for (const Level& after : temptingPositions(position, lit, kind, column, row)) {
-                leads += leadsNowhere(after, solutionIsUnique, maxStates) ? 1 : 0;
+                leads += leadsNowhere(after, search) ? 1 : 0;
             }
         }
     }
@@ -113,30 +155,39 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
 } // namespace
 
 Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
-                             bool solutionIsUnique, long maxStates)
+                             bool solutionIsUnique, long maxStates, const std::atomic<bool>* cancel,
+                             std::span<const std::vector<Placement>> knownSolutions)
 {
+    LeadSearch search{
+        solutionIsUnique, {.maxStates = maxStates, .cancel = cancel}, {}, knownSolutions};
     Difficulty difficulty;
     difficulty.pieces = static_cast<int>(solution.size());
     Level position = loaded;
     for (std::size_t step = 0; step < solution.size(); ++step) {
         const std::vector<Placement> remaining(solution.begin() + static_cast<long>(step),
                                                solution.end());
-        difficulty.falseLeads += falseLeadsAt(position, remaining, solutionIsUnique, maxStates);
+        search.placed = std::span(solution.data(), step);
+        difficulty.falseLeads += falseLeadsAt(position, remaining, search);
         placePieces(position, std::span(&solution[step], 1));
         changePaletteCount(position, *rowOfKind(solution[step].kind), -1);
     }
     return difficulty;
 }
 
-FewestPieces fewestPieces(const Level& start, long maxStates)
+FewestPieces fewestPieces(const Level& start, const SolveLimits& limits, int knownPieces)
 {
     FewestPieces fewest;
     int hand = 0;
     for (int row = 0; row < PlayRowCount; ++row) {
         hand += paletteCount(start, row);
     }
-    for (int pieces = 0; pieces <= std::min(hand, MaxSearchDepth); ++pieces) {
-        const SolveResult result = solve(start, {.maxStates = maxStates, .maxPieces = pieces});
+    // Upwards, as the searches with few pieces are the cheap ones; a known
+    // solution spares the dearest search, the one that would only find it again.
+    const int most = knownPieces >= 0 ? knownPieces - 1 : std::min(hand, MaxSearchDepth);
+    for (int pieces = 0; pieces <= most; ++pieces) {
+        SolveLimits upTo = limits;
+        upTo.maxPieces = pieces;
+        const SolveResult result = solve(start, upTo);
         fewest.states += result.states;
         if (result.status == SolveStatus::Solved) {
             fewest.pieces = static_cast<int>(result.solution.size());
@@ -147,6 +198,7 @@ FewestPieces fewestPieces(const Level& start, long maxStates)
             return fewest;
         }
     }
+    fewest.pieces = knownPieces;
     return fewest;
 }
 

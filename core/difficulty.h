@@ -7,6 +7,8 @@
 
 #include "core/solver.h"
 
+#include <atomic>
+#include <span>
 #include <vector>
 
 namespace prismora {
@@ -28,8 +30,13 @@ struct Difficulty {
 // safe path). When it is known to be the only solution, no other placement
 // belongs to one; otherwise each tempting placement is asked of the solver
 // with `maxStates`, and one it cannot decide counts as a false lead.
+// Solutions found before (`knownSolutions`, each from the hand of `loaded`)
+// answer some questions without a search. When `cancel` turns true the
+// remaining questions count as false leads (the caller drops the answer).
 Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& solution,
-                             bool solutionIsUnique, long maxStates = 5'000'000);
+                             bool solutionIsUnique, long maxStates = 5'000'000,
+                             const std::atomic<bool>* cancel = nullptr,
+                             std::span<const std::vector<Placement>> knownSolutions = {});
 
 // The fewest pieces from the hand that solve the level (0 when it is solved
 // as loaded, -1 when no set of pieces from the hand solves it).
@@ -39,8 +46,14 @@ struct FewestPieces {
     long states = 0;
 };
 
-// Searches with one piece, then two, and so on up to the whole hand; each
-// search may explore `maxStates`.
-FewestPieces fewestPieces(const Level& start, long maxStates);
+// Searches with one piece, then two, and so on up to the whole hand, or up
+// to one piece fewer than `knownPieces` when a solution of that many is
+// already known; each search may explore `limits.maxStates`. Gives up
+// (undecided) on the states or the cancel flag of `limits`.
+FewestPieces fewestPieces(const Level& start, const SolveLimits& limits, int knownPieces = -1);
+inline FewestPieces fewestPieces(const Level& start, long maxStates)
+{
+    return fewestPieces(start, SolveLimits{.maxStates = maxStates});
+}
 
 } // namespace prismora

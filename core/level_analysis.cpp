@@ -32,17 +32,19 @@ DesignedLevel designedOrLoaded(const Level& levelOrDesign)
 
 // When every solution was counted, the smallest of them is the fewest
 // pieces: a solution with a piece no beam crosses is counted without it.
-FewestPieces fewestOf(const Level& start, const CountResult& count, bool isWhole, long maxStates)
+// Otherwise only fewer pieces than the smallest found need searching.
+FewestPieces fewestOf(const Level& start, const CountResult& count, bool isWhole,
+                      const SolveLimits& limits)
 {
-    if (isWhole) {
-        FewestPieces fewest;
-        for (const std::vector<Placement>& found : count.found) {
-            const int pieces = static_cast<int>(found.size());
-            fewest.pieces = fewest.pieces < 0 ? pieces : std::min(fewest.pieces, pieces);
-        }
-        return fewest;
+    int smallest = -1;
+    for (const std::vector<Placement>& found : count.found) {
+        const int pieces = static_cast<int>(found.size());
+        smallest = smallest < 0 ? pieces : std::min(smallest, pieces);
     }
-    return fewestPieces(start, maxStates);
+    if (isWhole) {
+        return {.pieces = smallest};
+    }
+    return fewestPieces(start, limits, smallest);
 }
 
 // The count reached its limit: more solutions may exist, so it is not the
@@ -52,14 +54,17 @@ bool isWholeCount(const CountResult& count, int limit)
     return count.isExact && count.solutions < limit;
 }
 
-void measureAll(const DesignedLevel& level, const AnalysisLimits& limits, LevelAnalysis& analysis)
+void measureAll(const DesignedLevel& level, const CountResult& count, const AnalysisLimits& limits,
+                LevelAnalysis& analysis)
 {
+    const MeasureLimits measureLimits{
+        .maxStates = limits.maxStates, .cancel = limits.cancel, .count = &count};
     for (const LevelMeasure& measure : levelMeasures()) {
         if (isCancelled(limits)) {
             analysis.isCancelled = true;
             return;
         }
-        Measure result = measure.run(level, LevelRules{});
+        Measure result = measure.run(level, LevelRules{}, measureLimits);
         analysis.states += result.states;
         analysis.measures.push_back({measure.key, measure.title, std::move(result)});
     }
@@ -81,15 +86,17 @@ LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& lim
     LevelAnalysis analysis;
     DesignedLevel level = designedOrLoaded(levelOrDesign);
     analysis.isBombAtStart = isBombAtStart(levelOrDesign);
-    const CountResult count = countSolutions(
-        level.start, limits.countLimit, {.maxStates = limits.maxStates, .cancel = limits.cancel});
+    const SolveLimits searchLimits{.maxStates = limits.maxStates, .cancel = limits.cancel};
+    // At least two, so that the measures can take their count from this one.
+    const int countLimit = std::max(2, limits.countLimit);
+    const CountResult count = countSolutions(level.start, countLimit, searchLimits);
     analysis.states += count.states;
     if (count.reason == GiveUpReason::Cancelled || isCancelled(limits)) {
         analysis.isCancelled = true;
         return analysis;
     }
     analysis.solutions = count.solutions;
-    analysis.isExhaustive = isWholeCount(count, limits.countLimit);
+    analysis.isExhaustive = isWholeCount(count, countLimit);
     for (std::size_t i = 0; i < std::min<std::size_t>(2, count.found.size()); ++i) {
         analysis.shownSolutions.push_back(count.found[i]);
     }
@@ -98,8 +105,7 @@ LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& lim
     if (!count.found.empty() && !solvesLevel(level.start, level.solution)) {
         level.solution = count.found.front();
     }
-    const FewestPieces fewest =
-        fewestOf(level.start, count, analysis.isExhaustive, limits.maxStates);
+    const FewestPieces fewest = fewestOf(level.start, count, analysis.isExhaustive, searchLimits);
     analysis.states += fewest.states;
     if (fewest.isDecided && fewest.pieces >= 0) {
         analysis.fewestPieces = fewest.pieces;
@@ -112,10 +118,11 @@ LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& lim
         const std::vector<Placement> order =
             safeOrder(level.start, level.solution).value_or(level.solution);
         const bool isUnique = analysis.isExhaustive && count.solutions == 1;
-        analysis.difficulty =
-            measureDifficulty(level.start, order, isUnique, limits.maxStates).score();
+        analysis.difficulty = measureDifficulty(level.start, order, isUnique, limits.maxStates,
+                                                limits.cancel, count.found)
+                                  .score();
     }
-    measureAll(level, limits, analysis);
+    measureAll(level, count, limits, analysis);
     return analysis;
 }
 

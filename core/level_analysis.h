@@ -20,12 +20,13 @@ namespace prismora {
 // How far the analysis looks. Only the states change an answer; the same
 // level and limits give the same analysis in every run.
 struct AnalysisLimits {
-    // Solutions counted before the count stops ("at least" this many).
+    // Solutions counted before the count stops ("at least" this many); never
+    // fewer than 2, as the measures take their count from this one.
     int countLimit = 10;
     // States each search may explore.
     long maxStates = 20'000'000;
-    // Looked at between the searches and inside the count; when it turns true
-    // the analysis stops and says so (isCancelled).
+    // Looked at inside every search; when it turns true the analysis stops
+    // within a few states and says so (isCancelled).
     const std::atomic<bool>* cancel = nullptr;
 };
 

@@ -54,22 +54,39 @@ std::optional<MeasureElement> pieceNotIn(const std::vector<Placement>& mine,
     return std::nullopt;
 }
 
+SolveLimits searchLimits(const MeasureLimits& limits)
+{
+    return {.maxStates = limits.maxStates, .cancel = limits.cancel};
+}
+
 // Whether the level without one element still has the designer's solution
 // as its only one.
-MeasureState decorationState(const DesignedLevel& level, std::size_t piece, long maxStates,
-                             long& states)
+MeasureState decorationState(const DesignedLevel& level, std::size_t piece,
+                             const MeasureLimits& limits, long& states)
 {
     Level without = level.start;
     without.pieces[piece].removed = true;
     if (!solvesLevel(without, level.solution)) {
         return MeasureState::Holds;
     }
-    const CountResult count = countSolutions(without, 2, {.maxStates = maxStates});
+    const CountResult count = countSolutions(without, 2, searchLimits(limits));
     states += count.states;
     if (!count.isExact) {
         return MeasureState::Undecided;
     }
     return count.solutions >= 2 ? MeasureState::Holds : MeasureState::Fails;
+}
+
+// The level's own count: the one the caller made, or a new one (its states
+// added to `states`).
+CountResult levelCount(const Level& start, const MeasureLimits& limits, long& states)
+{
+    if (limits.count != nullptr) {
+        return *limits.count;
+    }
+    CountResult count = countSolutions(start, 2, searchLimits(limits));
+    states += count.states;
+    return count;
 }
 
 } // namespace
@@ -105,54 +122,52 @@ DesignedLevel designedLevelOf(const Level& design)
     return level;
 }
 
-Measure measureUnique(const Level& start, long maxStates)
+Measure measureUnique(const Level& start, const MeasureLimits& limits)
 {
-    const CountResult count = countSolutions(start, 2, {.maxStates = maxStates});
-    if (!count.isExact) {
-        return undecided(count.states);
+    long states = 0;
+    const CountResult count = levelCount(start, limits, states);
+    // A count that found two is decided, whatever it would have found later.
+    if (!count.isExact && count.solutions < 2) {
+        return undecided(states);
     }
     if (count.solutions == 0) {
-        return failing(std::nullopt, "Nivån har ingen lösning", count.states);
+        return failing(std::nullopt, "Nivån har ingen lösning", states);
     }
     if (count.solutions == 1) {
-        return holding("Nivån har exakt en lösning", count.states);
+        return holding("Nivån har exakt en lösning", states);
     }
     const std::optional<MeasureElement> other = pieceNotIn(count.found[0], count.found[1]);
     return failing(other,
                    "Nivån har fler än en lösning" +
                        (other ? ", till exempel med " + elementText(*other) : std::string()),
-                   count.states);
+                   states);
 }
 
-Measure measureMinimal(const DesignedLevel& level, long maxStates)
+// A level that already has a second solution fails at once, naming no
+// element: no element is to blame for that. Only a level with one solution
+// has its elements taken away one at a time.
+Measure measureMinimal(const DesignedLevel& level, const MeasureLimits& limits)
 {
     long states = 0;
-    std::optional<Measure> open;
+    const CountResult count = levelCount(level.start, limits, states);
+    if (count.solutions > 1) {
+        return failing(std::nullopt, "Nivån har redan fler än en lösning", states);
+    }
+    bool isOpen = !count.isExact;
     for (std::size_t i = 0; i < level.start.pieces.size(); ++i) {
         const Piece& piece = level.start.pieces[i];
         if (piece.removed || !isFixedElement(piece.kind)) {
             continue;
         }
-        const MeasureState state = decorationState(level, i, maxStates, states);
+        const MeasureState state = decorationState(level, i, limits, states);
         if (state == MeasureState::Fails) {
             return failing(elementOf(piece), elementText(elementOf(piece)) + " behövs inte",
                            states);
         }
-        if (state == MeasureState::Undecided && !open) {
-            open = undecided(0);
-        }
+        isOpen = isOpen || state == MeasureState::Undecided;
     }
-    if (open) {
-        open->states = states;
-        return *open;
-    }
-    const CountResult count = countSolutions(level.start, 2, {.maxStates = maxStates});
-    states += count.states;
-    if (!count.isExact) {
+    if (isOpen) {
         return undecided(states);
-    }
-    if (count.solutions > 1) {
-        return failing(std::nullopt, "Nivån har redan fler än en lösning", states);
     }
     return holding("Varje lampa, bomb och hinder behövs", states);
 }
@@ -217,19 +232,29 @@ namespace {
 
 const std::array<LevelMeasure, 6> Measures{{
     {"unique", "Exakt en lösning",
-     [](const DesignedLevel& level, const LevelRules&) { return measureUnique(level.start); }},
+     [](const DesignedLevel& level, const LevelRules&, const MeasureLimits& limits) {
+         return measureUnique(level.start, limits);
+     }},
     {"minimal", "Inget är pynt",
-     [](const DesignedLevel& level, const LevelRules&) { return measureMinimal(level); }},
+     [](const DesignedLevel& level, const LevelRules&, const MeasureLimits& limits) {
+         return measureMinimal(level, limits);
+     }},
     {"purposeful_bombs", "Varje bomb har en uppgift",
-     [](const DesignedLevel& level, const LevelRules&) { return measurePurposefulBombs(level); }},
+     [](const DesignedLevel& level, const LevelRules&, const MeasureLimits&) {
+         return measurePurposefulBombs(level);
+     }},
     {"dark_start", "Mörkt från början",
-     [](const DesignedLevel& level, const LevelRules& rules) {
+     [](const DesignedLevel& level, const LevelRules& rules, const MeasureLimits&) {
          return measureDarkStart(level.start, rules.allowedLitLamps);
      }},
     {"safe_path", "En säker väg",
-     [](const DesignedLevel& level, const LevelRules&) { return measureSafePath(level); }},
+     [](const DesignedLevel& level, const LevelRules&, const MeasureLimits&) {
+         return measureSafePath(level);
+     }},
     {"restraint", "Återhållsam",
-     [](const DesignedLevel& level, const LevelRules&) { return measureRestraint(level.start); }},
+     [](const DesignedLevel& level, const LevelRules&, const MeasureLimits&) {
+         return measureRestraint(level.start);
+     }},
 }};
 
 } // namespace

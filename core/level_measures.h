@@ -7,6 +7,7 @@
 
 #include "core/solver.h"
 
+#include <atomic>
 #include <optional>
 #include <span>
 #include <string>
@@ -57,16 +58,35 @@ DesignedLevel designedLevelOf(const Level& design);
 // States each search of a measure may explore before it is Undecided.
 inline constexpr long MeasureStates = 20'000'000;
 
+// What the searches of a measure may spend, and what a caller already knows.
+struct MeasureLimits {
+    long maxStates = MeasureStates;
+    // When it turns true the searches give up and the measure is Undecided.
+    const std::atomic<bool>* cancel = nullptr;
+    // The level's own solutions, counted with a limit of at least 2 and
+    // `maxStates`: a measure that needs them takes them from here instead of
+    // counting again (the answer is the same).
+    const CountResult* count = nullptr;
+};
+
 // Unique: an exhaustive count over every placement the game allows (cells
 // holding a cannon included) finds exactly one solution. Fails with a piece
 // of a second solution that the first does not have.
-Measure measureUnique(const Level& start, long maxStates = MeasureStates);
+Measure measureUnique(const Level& start, const MeasureLimits& limits);
+inline Measure measureUnique(const Level& start, long maxStates = MeasureStates)
+{
+    return measureUnique(start, MeasureLimits{.maxStates = maxStates});
+}
 
 // Minimal: removing any one lamp, bomb, obstacle or one-way piece changes the
 // answer: the designer's solution no longer solves the level, or it then has
 // more than one solution. Fails with the first element that is decoration;
 // a level that already has more than one solution fails with none named.
-Measure measureMinimal(const DesignedLevel& level, long maxStates = MeasureStates);
+Measure measureMinimal(const DesignedLevel& level, const MeasureLimits& limits);
+inline Measure measureMinimal(const DesignedLevel& level, long maxStates = MeasureStates)
+{
+    return measureMinimal(level, MeasureLimits{.maxStates = maxStates});
+}
 
 // Purposeful bombs: every bomb is hit by some placement a player could try,
 // a piece from the hand on a cell a beam crosses (a cannon's cell included)
@@ -103,7 +123,14 @@ struct LevelRules {
 struct LevelMeasure {
     std::string_view key;   // "unique", "minimal", ... (as JSON and the tool name it)
     std::string_view title; // Swedish, for the workbench
-    Measure (*run)(const DesignedLevel& level, const LevelRules& rules);
+    Measure (*measure)(const DesignedLevel& level, const LevelRules& rules,
+                       const MeasureLimits& limits);
+
+    Measure run(const DesignedLevel& level, const LevelRules& rules,
+                const MeasureLimits& limits = {}) const
+    {
+        return measure(level, rules, limits);
+    }
     bool isRequiredIn(SeriesRules series) const;
 };
 

@@ -77,6 +77,12 @@ TEST(LevelMeasuresTest, FailuresNameTheElementAtFaultAndARunOutSearchDecidesNoth
     ASSERT_TRUE(unique.element);
     EXPECT_EQ(unique.element->kind, PieceKind::Mirror);
     EXPECT_EQ(measureUnique(trapLevel().start, 1).state, MeasureState::Undecided);
+    // A cancelled search decides nothing either, even with the level's count at hand.
+    const std::atomic<bool> cancelled{true};
+    const CountResult count = countSolutions(trapLevel().start, 2);
+    EXPECT_EQ(measureMinimal(trapLevel(), {.cancel = &cancelled, .count = &count}).state,
+              MeasureState::Undecided);
+    EXPECT_FALSE(fewestPieces(trapLevel().start, {.cancel = &cancelled}, 2).isDecided);
 
     // An obstacle far from every beam is decoration.
     DesignedLevel decorated = trapLevel();
