@@ -5,6 +5,7 @@
 // Generated levels: every measure holds, one solution, the tier's pieces, the same bytes every run.
 #include "core/level_generator.h"
 
+#include "core/content_hash.h"
 #include "core/level_file.h"
 #include "core/level_measures.h"
 #include "core/safe_path.h"
@@ -21,13 +22,17 @@ struct TierSeed {
     std::uint32_t seed;
     int fewestPieces;
     int mostPieces;
+    // contentHash of the level file the code made when it was first given
+    // out: a code must make the same level in every later build.
+    std::uint64_t fingerprint;
 };
 
 // Seeds whose levels are quick to make, so the check stays fast in CI; the
 // benchmark makes many more.
 constexpr TierSeed Cases[] = {
-    {Tier::Easy, 2, 2, 3},      {Tier::Easy, 42, 2, 3}, {Tier::Medium, 2, 3, 4},
-    {Tier::Medium, 7919, 3, 4}, {Tier::Hard, 3, 4, 5},
+    {Tier::Easy, 2, 2, 3, 0x348fba0d959094e0},   {Tier::Easy, 42, 2, 3, 0x67267362bfb7a787},
+    {Tier::Medium, 2, 3, 4, 0x2f0812a0fd39f9f8}, {Tier::Medium, 7919, 3, 4, 0xc7f936430086c052},
+    {Tier::Hard, 3, 4, 5, 0x9e4f4093af3c0042},
 };
 
 TEST(LevelGeneratorTest, EveryLevelMeetsEveryMeasureWithTheTiersPiecesAndTheSameBytes)
@@ -65,10 +70,13 @@ TEST(LevelGeneratorTest, EveryLevelMeetsEveryMeasureWithTheTiersPiecesAndTheSame
         EXPECT_GT(level.difficulty, below);
         highest = std::max(highest, level.difficulty);
 
+        const std::string file =
+            formatLevel(level.level, SaveLayout::Position, Completion::Unfinished);
+        EXPECT_EQ(contentHash(file), c.fingerprint) << std::hex << contentHash(file);
         const auto again = generateLevel(code);
         ASSERT_TRUE(again.ok());
         EXPECT_EQ(formatLevel(again.value().level, SaveLayout::Position, Completion::Unfinished),
-                  formatLevel(level.level, SaveLayout::Position, Completion::Unfinished));
+                  file);
     }
 }
 
