@@ -36,12 +36,13 @@ double peakMegabytes()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-// This thread's processor time: on a machine others load too, the wall
-// clock says more about them than about the generator.
-double threadSeconds()
+// The process's processor time, over the generator's threads: on a machine
+// others load too, the wall clock says more about them than about the
+// generator.
+double processorSeconds()
 {
     timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
@@ -64,12 +65,12 @@ void generateTier(benchmark::State& state, Tier tier)
         difficulties.clear();
         for (int seed = 1; seed <= seedCount(); ++seed) {
             const auto start = std::chrono::steady_clock::now();
-            const double startProcessor = threadSeconds();
+            const double startProcessor = processorSeconds();
             const auto generated =
                 generateLevel({tier, GeneratorVersion, static_cast<std::uint32_t>(seed) * 7919u});
             seconds.push_back(
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-            processor.push_back(threadSeconds() - startProcessor);
+            processor.push_back(processorSeconds() - startProcessor);
             if (!generated.ok()) {
                 state.SkipWithError("a seed made no level");
                 return;

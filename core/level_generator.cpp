@@ -6,6 +6,7 @@
 // measure.
 #include "core/level_generator.h"
 
+#include "base/first_success.h"
 #include "core/level_generator_accept.h"
 #include "core/level_generator_unique.h"
 #include "core/level_measures.h"
@@ -37,34 +38,42 @@ struct TierRules {
     // before, so a harder tier never gives an easier level.
     int lowestScore;
     int highestScore;
+    // Lamps put down with the planted solution, and most lamps in all.
+    int firstLamps = 4;
+    int mostLamps = 8;
+    // Lamps added to make the solution the only one stay off the beams of
+    // the starting position, where they could be lit before a move.
+    bool lampsDarkAtStart = false;
 };
 
-TierRules rulesOf(Tier tier)
+// The version of the generator whose recipe a code's tier follows: only
+// "Mästare" changed in version 2, so every other tier makes in version 2
+// the very level of version 1, and the daily puzzle of a date stays the
+// same whichever version a player has.
+int recipeVersion(const SeedCode& code) { return code.tier == Tier::Master ? code.version : 1; }
+
+TierRules rulesOf(Tier tier, int version)
 {
     using enum PieceKind;
+    const std::vector<PieceKind> allKinds{Mirror,    Mirror,     DoubleMirror, Cross,
+                                          TCoupling, TCoupling2, Inverter,     YCoupling};
     switch (tier) {
     case Tier::Easy:
         return {2, 3, 1, 2, {Mirror, Mirror, Mirror, DoubleMirror}, 0, 34};
     case Tier::Medium:
         return {3, 4, 2, 2, {Mirror, Mirror, Mirror, DoubleMirror, Cross, TCoupling}, 35, 47};
     case Tier::Hard:
-        return {4,
-                5,
-                2,
-                3,
-                {Mirror, Mirror, DoubleMirror, Cross, TCoupling, TCoupling2, Inverter, YCoupling},
-                48,
-                62};
+        return {4, 5, 2, 3, allKinds, 48, 62};
     case Tier::Master:
         break;
     }
-    return {5,
-            7,
-            3,
-            3,
-            {Mirror, Mirror, DoubleMirror, Cross, TCoupling, TCoupling2, Inverter, YCoupling},
-            63,
-            1000};
+    if (version == 1) {
+        return {5, 7, 3, 3, allKinds, 63, 1000};
+    }
+    // Five pieces and two cannons: a sixth piece or a third cannon made a
+    // level in several times as many attempts, most of them spent on counts
+    // too big for the budget. More lamps at first cut the counts short.
+    return {5, 5, 2, 2, allKinds, 63, 1000, 6, 10, true};
 }
 
 int between(Random& random, int fewest, int most)
@@ -72,13 +81,13 @@ int between(Random& random, int fewest, int most)
     return fewest + static_cast<int>(random.uniform(static_cast<std::uint64_t>(most - fewest + 1)));
 }
 
-PlantingRecipe recipeOf(Tier tier, Random& random)
+PlantingRecipe recipeOf(const TierRules& rules, Random& random)
 {
-    const TierRules rules = rulesOf(tier);
     PlantingRecipe recipe;
     recipe.pieces = between(random, rules.fewestPieces, rules.mostPieces);
     recipe.cannons = between(random, rules.fewestCannons, rules.mostCannons);
     recipe.kinds = rules.kinds;
+    recipe.firstLamps = rules.firstLamps;
     recipe.firstBombs = MostMasterBombs;
     return recipe;
 }
@@ -88,9 +97,10 @@ PlantingRecipe recipeOf(Tier tier, Random& random)
 // attempts before it drew.
 std::uint64_t attemptSeed(const SeedCode& code, int attempt)
 {
-    std::uint64_t state =
-        static_cast<std::uint64_t>(code.seed) | static_cast<std::uint64_t>(code.tier) << 32 |
-        static_cast<std::uint64_t>(code.version) << 36 | static_cast<std::uint64_t>(attempt) << 42;
+    std::uint64_t state = static_cast<std::uint64_t>(code.seed) |
+                          static_cast<std::uint64_t>(code.tier) << 32 |
+                          static_cast<std::uint64_t>(recipeVersion(code)) << 36 |
+                          static_cast<std::uint64_t>(attempt) << 42;
     return splitMix64(state);
 }
 
@@ -125,6 +135,34 @@ GeneratedLevel finished(const SeedCode& code, const Accepted& accepted)
     return generated;
 }
 
+// One attempt at a level from the code: a planted solution made the only
+// one, every measure asked, the tier's difficulty checked. Depends on the
+// code and the attempt's number alone.
+std::optional<Accepted> tryAttempt(const SeedCode& code, int attempt,
+                                   const std::atomic<bool>* cancel)
+{
+    const TierRules rules = rulesOf(code.tier, recipeVersion(code));
+    const UniquenessBudget budget{.states = GeneratorStates,
+                                  .mostLamps = rules.mostLamps,
+                                  .mostBombs = MostMasterBombs,
+                                  .lampsDarkAtStart = rules.lampsDarkAtStart,
+                                  .cancel = cancel};
+    Random random(attemptSeed(code, attempt));
+    std::optional<Planted> planted = plant(random, recipeOf(rules, random));
+    if (planted) {
+        planted = makeUnique(*planted, random, budget);
+    }
+    if (!planted) {
+        return std::nullopt;
+    }
+    Acceptance acceptance = acceptPlanted(*planted, GeneratorStates, cancel);
+    if (acceptance.accepted && acceptance.accepted->difficulty >= rules.lowestScore &&
+        acceptance.accepted->difficulty <= rules.highestScore) {
+        return std::move(acceptance.accepted);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Result<GeneratedLevel, GenerateFailure> generateLevel(const SeedCode& code,
@@ -133,31 +171,13 @@ Result<GeneratedLevel, GenerateFailure> generateLevel(const SeedCode& code,
     if (code.version > GeneratorVersion) {
         return GenerateFailure::NewerVersion;
     }
-    const UniquenessBudget budget{
-        .states = GeneratorStates, .mostBombs = MostMasterBombs, .cancel = cancel};
-    for (int attempt = 0; attempt < MostAttempts; ++attempt) {
-        if (cancel && cancel->load()) {
-            return GenerateFailure::Cancelled;
-        }
-        Random random(attemptSeed(code, attempt));
-        std::optional<Planted> planted = plant(random, recipeOf(code.tier, random));
-        if (planted) {
-            planted = makeUnique(*planted, random, budget);
-        }
-        if (!planted) {
-            continue;
-        }
-        const Acceptance acceptance = acceptPlanted(*planted, GeneratorStates, cancel);
-        if (acceptance.state == AcceptState::Cancelled) {
-            return GenerateFailure::Cancelled;
-        }
-        const TierRules rules = rulesOf(code.tier);
-        if (acceptance.accepted && acceptance.accepted->difficulty >= rules.lowestScore &&
-            acceptance.accepted->difficulty <= rules.highestScore) {
-            return finished(code, *acceptance.accepted);
-        }
+    const std::optional<Accepted> accepted = firstSuccess(
+        MostAttempts, searchThreads(),
+        [&](int attempt) { return tryAttempt(code, attempt, cancel); }, cancel);
+    if (!accepted) {
+        return GenerateFailure::Cancelled;
     }
-    return GenerateFailure::Cancelled;
+    return finished(code, *accepted);
 }
 
 } // namespace prismora

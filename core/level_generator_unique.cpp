@@ -68,6 +68,7 @@ std::vector<Change> changesAgainst(const Planted& planted, const std::vector<Pla
     placePieces(theirsLevel, other);
     const CellColours theirs = coloursOnCells(evaluate(theirsLevel));
     const CellColours onTheWay = crossedOnTheWay(planted);
+    const CellColours atStart = coloursOnCells(evaluate(planted.puzzle));
     std::vector<Change> changes;
     for (int column = 1; column <= 9; ++column) {
         for (int row = 1; row <= 9; ++row) {
@@ -78,7 +79,9 @@ std::vector<Change> changesAgainst(const Planted& planted, const std::vector<Pla
             const int m = mine[cellIndex(column, row)];
             const int t = theirs[cellIndex(column, row)];
             const bool theyUseIt = (t & 8) || isSolutionCell(other, column, row);
-            if (lamps < budget.mostLamps && (m & 7 & ~t) != 0) {
+            const bool litAtStart =
+                budget.lampsDarkAtStart && (atStart[cellIndex(column, row)] & 8);
+            if (lamps < budget.mostLamps && (m & 7 & ~t) != 0 && !litAtStart) {
                 changes.push_back({lampFor(m & 7, random), column, row});
             } else if (bombs < budget.mostBombs && theyUseIt &&
                        !(onTheWay[cellIndex(column, row)] & 8)) {

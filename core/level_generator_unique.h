@@ -17,6 +17,8 @@ struct UniquenessBudget {
     long states = 3'000'000; // for each count of the solutions
     int mostLamps = 8;
     int mostBombs = 4;
+    // Added lamps keep off the cells the starting position's beams cross.
+    bool lampsDarkAtStart = false;
     const std::atomic<bool>* cancel = nullptr; // given to every count
 };
 

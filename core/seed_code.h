@@ -26,8 +26,9 @@ std::optional<Tier> tierByName(std::string_view name);
 
 // The level generator's version. A seed makes the same level only in the
 // version that named it, so this goes up whenever the generator would make
-// another level from some seed. A code has room for versions 1..31.
-inline constexpr int GeneratorVersion = 1;
+// another level from some seed; codes of the versions before keep making
+// their own levels. A code has room for versions 1..31.
+inline constexpr int GeneratorVersion = 2;
 
 struct SeedCode {
     Tier tier = Tier::Hard;

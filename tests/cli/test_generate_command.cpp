@@ -49,7 +49,8 @@ TEST(GenerateCommand, FixedSeedsWriteTheCommittedFilesAndBadOptionsWriteNothing)
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const nlohmann::json answer = nlohmann::json::parse(run.out);
         EXPECT_EQ(answer["seed"], std::stoul(e.seed));
-        EXPECT_EQ(answer["code"].get<std::string>().substr(0, 3), "S1-");
+        EXPECT_NE(readWholeFile(written).find(answer["code"].get<std::string>()),
+                  std::string::npos);
         EXPECT_FALSE(answer["pieces"].empty());
         EXPECT_EQ(readWholeFile(written), readWholeFile(kExpectedDir / e.file)) << e.file;
         fs::remove(written);
