@@ -5,6 +5,7 @@
 // The workbench's analysis: one count of solutions, then what follows from it, stage by stage.
 #include "core/level_analysis.h"
 
+#include "base/first_success.h"
 #include "core/difficulty.h"
 #include "core/evaluation.h"
 #include "core/safe_path.h"
@@ -57,8 +58,10 @@ bool isWholeCount(const CountResult& count, int limit)
 void measureAll(const DesignedLevel& level, const CountResult& count, const AnalysisLimits& limits,
                 LevelAnalysis& analysis)
 {
-    const MeasureLimits measureLimits{
-        .maxStates = limits.maxStates, .cancel = limits.cancel, .count = &count};
+    const MeasureLimits measureLimits{.maxStates = limits.maxStates,
+                                      .cancel = limits.cancel,
+                                      .count = &count,
+                                      .threads = searchThreads()};
     for (const LevelMeasure& measure : levelMeasures()) {
         if (isCancelled(limits)) {
             analysis.isCancelled = true;

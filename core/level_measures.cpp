@@ -5,6 +5,7 @@
 // The measures that count solutions or elements: unique, minimal, dark start, restraint.
 #include "core/level_measures.h"
 
+#include "base/first_success.h"
 #include "core/board_texts.h"
 #include "core/evaluation.h"
 #include "core/palette.h"
@@ -153,18 +154,39 @@ Measure measureMinimal(const DesignedLevel& level, const MeasureLimits& limits)
     if (count.solutions > 1) {
         return failing(std::nullopt, "Nivån har redan fler än en lösning", states);
     }
-    bool isOpen = !count.isExact;
+    std::vector<std::size_t> elements;
     for (std::size_t i = 0; i < level.start.pieces.size(); ++i) {
         const Piece& piece = level.start.pieces[i];
-        if (piece.removed || !isFixedElement(piece.kind)) {
-            continue;
+        if (!piece.removed && isFixedElement(piece.kind)) {
+            elements.push_back(i);
         }
-        const MeasureState state = decorationState(level, i, limits, states);
-        if (state == MeasureState::Fails) {
-            return failing(elementOf(piece), elementText(elementOf(piece)) + " behövs inte",
-                           states);
-        }
-        isOpen = isOpen || state == MeasureState::Undecided;
+    }
+    // Each element's check is written by the one thread that makes it; only
+    // the checks up to the first decoration are read, and they all ran.
+    struct Check {
+        MeasureState state = MeasureState::Undecided;
+        long states = 0;
+    };
+    std::vector<Check> checks(elements.size());
+    const std::optional<std::size_t> decoration = firstSuccess(
+        static_cast<int>(elements.size()), limits.threads,
+        [&](int k) -> std::optional<std::size_t> {
+            Check& check = checks[static_cast<std::size_t>(k)];
+            check.state =
+                decorationState(level, elements[static_cast<std::size_t>(k)], limits, check.states);
+            return check.state == MeasureState::Fails ? std::optional(static_cast<std::size_t>(k))
+                                                      : std::nullopt;
+        },
+        limits.cancel);
+    const std::size_t checked = decoration ? *decoration + 1 : elements.size();
+    bool isOpen = !count.isExact || (limits.cancel && limits.cancel->load());
+    for (std::size_t k = 0; k < checked; ++k) {
+        states += checks[k].states;
+        isOpen = isOpen || checks[k].state == MeasureState::Undecided;
+    }
+    if (decoration) {
+        const MeasureElement element = elementOf(level.start.pieces[elements[*decoration]]);
+        return failing(element, elementText(element) + " behövs inte", states);
     }
     if (isOpen) {
         return undecided(states);

@@ -67,6 +67,9 @@ struct MeasureLimits {
     // `maxStates`: a measure that needs them takes them from here instead of
     // counting again (the answer is the same).
     const CountResult* count = nullptr;
+    // Threads a measure may search on at once (minimal tries its elements on
+    // them); the answer and the states are the same for any number.
+    int threads = 1;
 };
 
 // Unique: an exhaustive count over every placement the game allows (cells
