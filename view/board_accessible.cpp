@@ -11,6 +11,7 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QSet>
 
 #include <array>
 
@@ -24,7 +25,22 @@ constexpr int CellCount = Side * Side;
 Cell cellOfIndex(int index) { return {index % Side + 1, index / Side + 1}; }
 int indexOfCell(Cell cell) { return (cell.row - 1) * Side + (cell.column - 1); }
 
+// What a screen reader reads for a cell, e.g. "Kolumn 1, rad 5: Röd Laserkanon ...".
+QString cellName(const BoardView& board, int index)
+{
+    return describeCell(board.level(), board.evaluation(), cellOfIndex(index));
+}
+
 class BoardTable;
+
+// The boards whose table a screen reader's bridge has made: their names are
+// kept up to date even while no screen reader listens, so that the first
+// change it hears is the change, not every load before it.
+QSet<const QObject*>& boardsWithTables()
+{
+    static QSet<const QObject*> boards;
+    return boards;
+}
 
 class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
@@ -45,7 +61,7 @@ public:
         if (t != QAccessible::Name || m_board.isNull()) {
             return {};
         }
-        return describeCell(m_board->level(), m_board->evaluation(), cellOfIndex(m_index));
+        return cellName(*m_board, m_index);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -99,9 +115,19 @@ private:
 // invitation the empty board shows.
 class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit BoardTable(BoardView* board) : QAccessibleWidget(board, QAccessible::Table) {}
+    // The cells' names as they read now: a screen reader that asks for the
+    // board reads it whole; changes from here on are announced.
+    explicit BoardTable(BoardView* board)
+        : QAccessibleWidget(board, QAccessible::Table), m_boardObject(board)
+    {
+        for (int index = 0; index < CellCount; ++index) {
+            m_names[static_cast<std::size_t>(index)] = cellName(*board, index);
+        }
+        boardsWithTables().insert(m_boardObject);
+    }
     ~BoardTable() override
     {
+        boardsWithTables().remove(m_boardObject);
         for (const QAccessible::Id id : m_cellIds) {
             if (id != 0) {
                 QAccessible::deleteAccessibleInterface(id);
@@ -123,8 +149,9 @@ public:
         return static_cast<BoardCell*>(QAccessible::accessibleInterface(id));
     }
 
-    // Sends a name change for every cell that reads differently since the last call.
-    void announceChanges()
+    // Learns the cells' names, sending a name change (when `announce`) for
+    // every cell that reads differently since the last call.
+    void refreshNames(bool announce)
     {
         for (int index = 0; index < CellCount; ++index) {
             BoardCell* entry = cell(index);
@@ -132,8 +159,10 @@ public:
             QString& last = m_names[static_cast<std::size_t>(index)];
             if (name != last) {
                 last = std::move(name);
-                QAccessibleEvent event(entry, QAccessible::NameChanged);
-                QAccessible::updateAccessibility(&event);
+                if (announce) {
+                    QAccessibleEvent event(entry, QAccessible::NameChanged);
+                    QAccessible::updateAccessibility(&event);
+                }
             }
         }
     }
@@ -211,6 +240,7 @@ public:
 private:
     mutable std::array<QAccessible::Id, CellCount> m_cellIds{};
     std::array<QString, CellCount> m_names;
+    const QObject* m_boardObject; // kept as given: the board may go first
 };
 
 QAccessibleInterface* boardFactory(const QString& className, QObject* object)
@@ -251,11 +281,12 @@ void announceKeyboardCell(BoardView& board)
 
 void announceChangedCells(BoardView& board)
 {
-    if (!QAccessible::isActive()) {
+    const bool isListening = QAccessible::isActive();
+    if (!isListening && !boardsWithTables().contains(&board)) {
         return;
     }
     if (BoardTable* table = tableOf(board)) {
-        table->announceChanges();
+        table->refreshNames(isListening);
     }
 }
 
