@@ -52,11 +52,10 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
         needs[i] = static_cast<std::uint8_t>(needs[i] & ~flood.slotsAt(m_lamps[i].cell));
     }
-    std::array<std::uint32_t, LookupCellCount> firstReached{};
+    // Only two pieces left look at the beams before the next layer.
+    std::array<std::uint32_t, LookupCellCount> firstReached;
     if (pieces == 2) {
-        for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
-            firstReached[cell] = flood.reachedAt(cell);
-        }
+        firstReached = flood.reached();
     }
     for (int layer = 1; layer < pieces && flood.turn(branch); ++layer) {
         flood.spread(branch);

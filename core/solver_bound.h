@@ -36,6 +36,7 @@ class LampBound {
 public:
     static constexpr std::size_t MaxMissing = 32;
     using Cells = std::bitset<LookupCellCount>;
+    using BoardCellMask = std::bitset<BoardCellCount>; // bit board index
 
     LampBound(const Level& base, const Occupancy& occupancy);
     ~LampBound();
@@ -61,7 +62,8 @@ private:
     class Cone;
     struct CachedCone;
     const Cone& lampCone(const Branch& branch, std::size_t lamp, int slot) const;
-    static bool isSameCone(const CachedCone& cached, const Branch& branch);
+    static bool isSameCone(const CachedCone& cached, const Branch& branch,
+                           const BoardCellMask& itemCells);
 
     std::uint32_t leaving(const Branch& branch, std::size_t cell, std::uint32_t arrivals) const;
     std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
@@ -70,8 +72,12 @@ private:
     bool isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand, std::size_t cell,
                        std::uint32_t coneBeams) const;
     // Lamp colours no beam brings yet: lamp index and colour slot.
+    struct MissingColour {
+        std::size_t lamp;
+        int slot;
+    };
     struct Missing {
-        std::array<std::pair<std::size_t, int>, MaxMissing> colours{};
+        std::array<MissingColour, MaxMissing> colours; // the first `count` are set
         int count = 0;
     };
     bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,

@@ -121,6 +121,7 @@ public:
     }
 
     std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
+    const std::array<std::uint32_t, LookupCellCount>& reached() const { return m_reached; }
 
     // One piece more: every new arrival at an undecided cell may leave as any
     // piece in hand sends it (all cells turn what reached them before this
@@ -128,9 +129,10 @@ public:
     // is sent anywhere new.
     bool turn(const Branch& branch)
     {
-        std::array<std::uint32_t, LookupCellCount> sent{};
+        std::array<std::uint32_t, LookupCellCount> sent; // set on every free cell
         for (const std::size_t cell : m_bound.m_freeCells) {
             const std::uint32_t fresh = m_reached[cell] & ~m_turned[cell];
+            sent[cell] = 0;
             if (fresh == 0 ||
                 branch.decision[static_cast<std::size_t>(m_bound.m_boardIndex[cell])] !=
                     Undecided) {
@@ -168,6 +170,15 @@ public:
     Cone(const LampBound& bound, const Branch& branch, std::size_t target, std::uint32_t arrivals,
          std::size_t stopCell = LookupCellCount)
     {
+        make(bound, branch, target, arrivals, stopCell);
+    }
+
+    // Makes the cone again in place: only the cells the last one touched are cleared.
+    void make(const LampBound& bound, const Branch& branch, std::size_t target,
+              std::uint32_t arrivals, std::size_t stopCell = LookupCellCount)
+    {
+        clear();
+        m_target = static_cast<std::int16_t>(target);
         m_arrivals[target] = arrivals;
         CellQueue queue;
         queue.push(target);
@@ -183,7 +194,8 @@ public:
                 }
                 const auto at = static_cast<std::size_t>(from);
                 if (m_leaving[at] == 0) {
-                    m_cells[m_cellCount++] = static_cast<std::int16_t>(at);
+                    m_cells[static_cast<std::size_t>(m_cellCount++)] =
+                        static_cast<std::int16_t>(at);
                 }
                 m_leaving[at] |= 1u << a;
                 const std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, m_leaving[at]);
@@ -211,15 +223,32 @@ public:
     }
 
 private:
+    // A beam arrives only at the target and at cells some beam leaves.
+    void clear()
+    {
+        if (m_target >= 0) {
+            m_arrivals[static_cast<std::size_t>(m_target)] = 0;
+        }
+        for (int i = 0; i < m_cellCount; ++i) {
+            const auto cell = static_cast<std::size_t>(m_cells[static_cast<std::size_t>(i)]);
+            m_arrivals[cell] = 0;
+            m_leaving[cell] = 0;
+        }
+        m_cellCount = 0;
+    }
+
     std::array<std::uint32_t, LookupCellCount> m_arrivals{};
     std::array<std::uint32_t, LookupCellCount> m_leaving{};
     std::array<std::int16_t, LookupCellCount> m_cells{};
     int m_cellCount = 0;
+    std::int16_t m_target = -1;
 };
 
 struct LampBound::CachedCone {
     Cone cone;
     bool isMade = false;
+    BoardCellMask touched;   // the board cells the cone touches
+    BoardCellMask itemCells; // those of them the walk had put pieces down on
     // The pieces the walk had put down on cells the cone touches.
     std::array<WalkItem, MaxSearchDepth> items{};
     int itemCount = 0;
