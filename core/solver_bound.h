@@ -80,6 +80,7 @@ private:
         std::array<MissingColour, MaxMissing> colours; // the first `count` are set
         int count = 0;
     };
+    Missing missingColours(const std::array<std::uint8_t, Level::MaxPieces>& needs) const;
     bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
                           const Missing& missing) const;
     bool isLitByPieces(const Branch& branch, const Flood& flood,
@@ -111,6 +112,7 @@ private:
     // Per set of rows in hand: beams a piece may finally send out, in any
     // direction, after its beams came back to it (see isReachable).
     std::array<Arrivals, 1 << PlayRowCount> m_anyWayOut{};
+    std::array<Arrivals, 1 << PlayRowCount> m_anyWayIn{}; // and back
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_next{};
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};

@@ -62,8 +62,12 @@ private:
 // The beams reached so far, per cell, flooded forward layer by layer.
 class LampBound::Flood {
 public:
-    Flood(const LampBound& bound, const Branch& branch, const Arrivals& anyPiece)
-        : m_bound(bound), m_isStraight(bound.m_passesStraight), m_anyPiece(anyPiece)
+    // `anyPiece`: the beams any piece in hand may send out from each arrival;
+    // `anyPieceIn`: the arrivals from which it may send out each beam.
+    Flood(const LampBound& bound, const Branch& branch, const Arrivals& anyPiece,
+          const Arrivals& anyPieceIn)
+        : m_bound(bound), m_isStraight(bound.m_passesStraight), m_anyPiece(anyPiece),
+          m_anyPieceIn(anyPieceIn)
     {
         for (int i = 0; i < branch.itemCount; ++i) {
             m_isStraight.reset(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
@@ -120,6 +124,16 @@ public:
         return beams;
     }
 
+    // Whether a piece in hand on `cell` may send out some of `beams` from
+    // what reached it: turnedFrom(reachedAt(cell)) & beams, from the side
+    // with fewer bits.
+    bool sendsAny(std::size_t cell, std::uint32_t beams) const
+    {
+        std::uint32_t arrivals = 0;
+        forEachBit(beams, [&](int b) { arrivals |= m_anyPieceIn[static_cast<std::size_t>(b)]; });
+        return (arrivals & m_reached[cell]) != 0;
+    }
+
     std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
     const std::array<std::uint32_t, LookupCellCount>& reached() const { return m_reached; }
 
@@ -149,6 +163,7 @@ public:
 
     std::uint8_t slotsAt(std::size_t cell) const { return slotsOf(m_reached[cell]); }
     const Arrivals& anyPiece() const { return m_anyPiece; }
+    const Arrivals& anyPieceIn() const { return m_anyPieceIn; }
 
 private:
     const LampBound& m_bound;
@@ -158,6 +173,7 @@ private:
     std::array<std::uint32_t, LookupCellCount> m_turned{};
     CellQueue m_queue;
     const Arrivals& m_anyPiece;
+    const Arrivals& m_anyPieceIn;
 };
 
 // The beams that arrive at one cell in some of `arrivals` at no cost (the

@@ -131,8 +131,11 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
     }
     for (std::size_t hand = 0; hand < m_anyPieceIn.size(); ++hand) {
         for (int a = 0; a < 32; ++a) {
-            forEachBit(m_anyPieceOut[hand][static_cast<std::size_t>(a)],
+            const auto arrival = static_cast<std::size_t>(a);
+            forEachBit(m_anyPieceOut[hand][arrival],
                        [&](int b) { m_anyPieceIn[hand][static_cast<std::size_t>(b)] |= 1u << a; });
+            forEachBit(m_anyWayOut[hand][arrival],
+                       [&](int b) { m_anyWayIn[hand][static_cast<std::size_t>(b)] |= 1u << a; });
         }
     }
     for (std::size_t i = 0; i < base.pieces.size(); ++i) {
