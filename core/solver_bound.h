@@ -122,10 +122,12 @@ private:
     // Per lamp and colour slot: the cones last made, each reused for a
     // branch with the same pieces put down on the cells it touches (cells
     // left empty do not change a cone). Two walks of the tree take turns,
-    // and a branch's children share most cones, so several are kept.
+    // and a branch's children share most cones, so several are kept; the one
+    // that served longest ago is made again (a cone of few pieces serves a
+    // whole subtree and would not outlast a turn of the kept ones).
     static constexpr std::size_t ConesKept = 8;
     mutable std::vector<CachedCone> m_cones;
-    mutable std::vector<std::uint8_t> m_nextCone; // the one to make again next, per lamp colour
+    mutable std::uint64_t m_coneClock = 0; // counts the cones asked for
     // The lamp and colour that stopped the last branch: most branches near
     // it fail on the same, so it is looked at first.
     mutable std::size_t m_lastMissedLamp = 0;

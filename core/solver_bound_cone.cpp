@@ -34,13 +34,17 @@ const LampBound::Cone& LampBound::lampCone(const Branch& branch, std::size_t lam
     }
     const std::size_t key = lamp * ColourSlots + static_cast<std::size_t>(slot);
     const std::span<CachedCone> kept(m_cones.data() + key * ConesKept, ConesKept);
-    for (const CachedCone& cached : kept) {
+    ++m_coneClock;
+    CachedCone* oldest = kept.data();
+    for (CachedCone& cached : kept) {
         if (cached.isMade && isSameCone(cached, branch, itemCells)) {
+            cached.lastUsed = m_coneClock;
             return cached.cone;
         }
+        oldest = cached.lastUsed < oldest->lastUsed ? &cached : oldest;
     }
-    CachedCone& cached = kept[m_nextCone[key]];
-    m_nextCone[key] = static_cast<std::uint8_t>((m_nextCone[key] + 1) % ConesKept);
+    CachedCone& cached = *oldest;
+    cached.lastUsed = m_coneClock;
     cached.cone.make(*this, branch, m_lamps[lamp].cell, 0x11111111u << slot);
     cached.isMade = true;
     cached.touched.reset();

@@ -263,8 +263,9 @@ private:
 struct LampBound::CachedCone {
     Cone cone;
     bool isMade = false;
-    BoardCellMask touched;   // the board cells the cone touches
-    BoardCellMask itemCells; // those of them the walk had put pieces down on
+    std::uint64_t lastUsed = 0; // the bound's cone clock when it last served
+    BoardCellMask touched;      // the board cells the cone touches
+    BoardCellMask itemCells;    // those of them the walk had put pieces down on
     // The pieces the walk had put down on cells the cone touches.
     std::array<WalkItem, MaxSearchDepth> items{};
     int itemCount = 0;

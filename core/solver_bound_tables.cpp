@@ -150,7 +150,6 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
             {cell, slots, isInArea && occupancy.at(cell).piece == static_cast<std::int16_t>(i)});
     }
     m_cones.resize(m_lamps.size() * ColourSlots * ConesKept);
-    m_nextCone.resize(m_lamps.size() * ColourSlots);
 }
 
 const WalkItem* LampBound::itemAt(const Branch& branch, std::size_t cell) const
