@@ -196,6 +196,10 @@ public:
         clear();
         m_target = static_cast<std::int16_t>(target);
         m_arrivals[target] = arrivals;
+        Cells isStraight = bound.m_passesStraight;
+        for (int i = 0; i < branch.itemCount; ++i) {
+            isStraight.reset(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
+        }
         CellQueue queue;
         queue.push(target);
         std::array<std::uint32_t, LookupCellCount> done{};
@@ -204,17 +208,11 @@ public:
             const std::uint32_t fresh = m_arrivals[cell] & ~done[cell];
             done[cell] |= fresh;
             forEachBit(fresh, [&](int a) {
-                const std::int16_t from = bound.m_previous[cell][static_cast<std::size_t>(a / 4)];
-                if (from < 0 || (m_leaving[static_cast<std::size_t>(from)] & (1u << a)) != 0) {
+                const std::size_t at = traceBack(bound, isStraight, cell, 1u << a, done);
+                if (at == LookupCellCount) {
                     return;
                 }
-                const auto at = static_cast<std::size_t>(from);
-                if (m_leaving[at] == 0) {
-                    m_cells[static_cast<std::size_t>(m_cellCount++)] =
-                        static_cast<std::int16_t>(at);
-                }
-                m_leaving[at] |= 1u << a;
-                const std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, m_leaving[at]);
+                const std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, 1u << a);
                 if ((leading & ~m_arrivals[at]) != 0) {
                     m_arrivals[at] |= leading;
                     queue.push(at);
@@ -239,6 +237,36 @@ public:
     }
 
 private:
+    // Follows `beam`, arriving at `cell`, back to where it left: over cells
+    // that let it through unchanged at once (it arrived there as it left),
+    // to the cell that may have sent it otherwise. That cell, or
+    // LookupCellCount when the beam was there already or comes from outside.
+    std::size_t traceBack(const LampBound& bound, const Cells& isStraight, std::size_t cell,
+                          std::uint32_t beam, std::array<std::uint32_t, LookupCellCount>& done)
+    {
+        const auto direction = static_cast<std::size_t>(__builtin_ctz(beam) / ColourSlots);
+        for (;;) {
+            const std::int16_t from = bound.m_previous[cell][direction];
+            if (from < 0 || (m_leaving[static_cast<std::size_t>(from)] & beam) != 0) {
+                return LookupCellCount;
+            }
+            const auto at = static_cast<std::size_t>(from);
+            if (m_leaving[at] == 0) {
+                m_cells[static_cast<std::size_t>(m_cellCount++)] = static_cast<std::int16_t>(at);
+            }
+            m_leaving[at] |= beam;
+            if (!isStraight.test(at)) {
+                return at;
+            }
+            if ((m_arrivals[at] & beam) != 0) { // to be followed from there, or followed
+                return LookupCellCount;
+            }
+            m_arrivals[at] |= beam;
+            done[at] |= beam;
+            cell = at;
+        }
+    }
+
     // A beam arrives only at the target and at cells some beam leaves.
     void clear()
     {
