@@ -230,36 +230,26 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
             branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided &&
             flood.reachedAt(cell) != 0;
     }
-    // Per missing colour: its cone, and the cells that serve it only by a
-    // returning beam.
-    std::array<std::pair<const Cone*, Cells>, MaxMissing> byReturn{};
+    // A cell serves every missing colour's cone it lies on, or there is no
+    // cell; then each colour is brought there directly or by a beam of the
+    // piece's own that comes back to it (which takes longer to ask).
+    std::array<const Cone*, MaxMissing> cones{};
     for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
         const auto& [lamp, slot] = missing.colours[m];
-        const Cone& cone = lampCone(branch, lamp, slot);
-        Cells direct;
-        byReturn[m].first = &cone;
-        Cells& returning = byReturn[m].second;
-        cone.any([&](std::size_t cell, std::uint32_t beams) {
-            if (candidates[cell]) {
-                const bool isDirect = flood.sendsAny(cell, beams);
-                direct[cell] = isDirect;
-                returning[cell] = !isDirect;
-            }
-            return false;
-        });
-        if ((candidates &= direct | returning).any()) {
+        cones[m] = &lampCone(branch, lamp, slot);
+        if ((candidates &= cones[m]->cells()).any()) {
             continue;
         }
         m_lastMissedLamp = lamp;
         m_lastMissedSlot = slot;
         return false;
     }
-    for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
-        bool isServing = candidates[cell];
+    for (const std::size_t cell : m_freeCells) {
+        bool isServing = candidates.test(cell);
         for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count) && isServing; ++m) {
-            const auto& [cone, returning] = byReturn[m];
+            const std::uint32_t beams = cones[m]->leaving(cell);
             isServing =
-                !returning[cell] || isLitByReturn(branch, flood, hand, cell, cone->leaving(cell));
+                flood.sendsAny(cell, beams) || isLitByReturn(branch, flood, hand, cell, beams);
         }
         candidates[cell] = isServing;
     }

@@ -222,6 +222,8 @@ public:
     }
 
     std::uint32_t leaving(std::size_t cell) const { return m_leaving[cell]; }
+    // The cells some beam of the cone leaves.
+    const Cells& cells() const { return m_cellSet; }
     bool touches(std::size_t cell) const { return (m_arrivals[cell] | m_leaving[cell]) != 0; }
 
     // Calls `visit(cell, beams)` for every cell some beam of the cone leaves.
@@ -253,6 +255,7 @@ private:
             const auto at = static_cast<std::size_t>(from);
             if (m_leaving[at] == 0) {
                 m_cells[static_cast<std::size_t>(m_cellCount++)] = static_cast<std::int16_t>(at);
+                m_cellSet.set(at);
             }
             m_leaving[at] |= beam;
             if (!isStraight.test(at)) {
@@ -279,12 +282,14 @@ private:
             m_leaving[cell] = 0;
         }
         m_cellCount = 0;
+        m_cellSet.reset();
     }
 
     std::array<std::uint32_t, LookupCellCount> m_arrivals{};
     std::array<std::uint32_t, LookupCellCount> m_leaving{};
     std::array<std::int16_t, LookupCellCount> m_cells{};
     int m_cellCount = 0;
+    Cells m_cellSet;
     std::int16_t m_target = -1;
 };
 
