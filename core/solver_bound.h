@@ -36,7 +36,6 @@ class LampBound {
 public:
     static constexpr std::size_t MaxMissing = 32;
     using Cells = std::bitset<LookupCellCount>;
-    using BoardCellMask = std::bitset<BoardCellCount>; // bit board index
 
     LampBound(const Level& base, const Occupancy& occupancy);
     ~LampBound();
@@ -62,8 +61,7 @@ private:
     class Cone;
     struct CachedCone;
     const Cone& lampCone(const Branch& branch, std::size_t lamp, int slot) const;
-    static bool isSameCone(const CachedCone& cached, const Branch& branch,
-                           const BoardCellMask& itemCells);
+    static bool isSameCone(const CachedCone& cached, const Branch& branch, const Cells& itemCells);
 
     std::uint32_t leaving(const Branch& branch, std::size_t cell, std::uint32_t arrivals) const;
     std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,

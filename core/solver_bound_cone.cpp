@@ -10,8 +10,7 @@ namespace prismora {
 // Whether the cone kept in `cached` is the one `branch` has: the pieces the
 // walk put down on cells it touches are the same (cells left empty do not
 // change a cone). `itemCells` are the cells of the branch's pieces.
-bool LampBound::isSameCone(const CachedCone& cached, const Branch& branch,
-                           const BoardCellMask& itemCells)
+bool LampBound::isSameCone(const CachedCone& cached, const Branch& branch, const Cells& itemCells)
 {
     if ((itemCells & cached.touched) != cached.itemCells) {
         return false;
@@ -28,9 +27,9 @@ bool LampBound::isSameCone(const CachedCone& cached, const Branch& branch,
 
 const LampBound::Cone& LampBound::lampCone(const Branch& branch, std::size_t lamp, int slot) const
 {
-    BoardCellMask itemCells;
+    Cells itemCells;
     for (int i = 0; i < branch.itemCount; ++i) {
-        itemCells.set(branch.items[static_cast<std::size_t>(i)].cell);
+        itemCells.set(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
     }
     const std::size_t key = lamp * ColourSlots + static_cast<std::size_t>(slot);
     const std::span<CachedCone> kept(m_cones.data() + key * ConesKept, ConesKept);
@@ -47,17 +46,12 @@ const LampBound::Cone& LampBound::lampCone(const Branch& branch, std::size_t lam
     cached.lastUsed = m_coneClock;
     cached.cone.make(*this, branch, m_lamps[lamp].cell, 0x11111111u << slot);
     cached.isMade = true;
-    cached.touched.reset();
-    for (const std::size_t cell : m_freeCells) {
-        if (cached.cone.touches(cell)) {
-            cached.touched.set(static_cast<std::size_t>(m_boardIndex[cell]));
-        }
-    }
+    cached.touched = cached.cone.touched();
     cached.itemCells = itemCells & cached.touched;
     cached.itemCount = 0;
     for (int i = 0; i < branch.itemCount; ++i) {
         const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
-        if (cached.touched.test(item.cell)) {
+        if (cached.touched.test(lookupOfItem(item))) {
             cached.items[static_cast<std::size_t>(cached.itemCount++)] = item;
         }
     }

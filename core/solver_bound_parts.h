@@ -224,7 +224,16 @@ public:
     std::uint32_t leaving(std::size_t cell) const { return m_leaving[cell]; }
     // The cells some beam of the cone leaves.
     const Cells& cells() const { return m_cellSet; }
-    bool touches(std::size_t cell) const { return (m_arrivals[cell] | m_leaving[cell]) != 0; }
+    // The cells some beam of the cone arrives at or leaves: its cells and
+    // its target (beams arrive elsewhere only where one of them leaves).
+    Cells touched() const
+    {
+        Cells cells = m_cellSet;
+        if (m_target >= 0) {
+            cells.set(static_cast<std::size_t>(m_target));
+        }
+        return cells;
+    }
 
     // Calls `visit(cell, beams)` for every cell some beam of the cone leaves.
     template <typename Visit> bool any(Visit visit) const
@@ -297,8 +306,8 @@ struct LampBound::CachedCone {
     Cone cone;
     bool isMade = false;
     std::uint64_t lastUsed = 0; // the bound's cone clock when it last served
-    BoardCellMask touched;      // the board cells the cone touches
-    BoardCellMask itemCells;    // those of them the walk had put pieces down on
+    Cells touched;              // the cells the cone touches
+    Cells itemCells;            // those of them the walk had put pieces down on
     // The pieces the walk had put down on cells the cone touches.
     std::array<WalkItem, MaxSearchDepth> items{};
     int itemCount = 0;
