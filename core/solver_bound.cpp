@@ -37,7 +37,8 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     // With more pieces left, a new piece sends a beam out every way it could
     // once turned to meet it: beams may come back to it any number of times,
     // after passing other pieces, so only its first way in is known.
-    Flood flood(*this, branch, pieces == 1 ? m_anyPieceOut[hand] : m_anyWayOut[hand]);
+    Flood flood(*this, branch, pieces == 1 ? m_anyPieceOut[hand] : m_anyWayOut[hand],
+                pieces == 1 ? m_anyPieceIn[hand] : m_anyWayIn[hand]);
     for (int i = 0; i < branch.pendingCount; ++i) {
         const Walker& walker = branch.pending[static_cast<std::size_t>(i)];
         // A source may stand just outside the lookup area; its first step is inside.
@@ -52,21 +53,33 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
         needs[i] = static_cast<std::uint8_t>(needs[i] & ~flood.slotsAt(m_lamps[i].cell));
     }
-    std::array<std::uint32_t, LookupCellCount> firstReached{};
+    const Missing missing = missingColours(needs);
+    if (missing.count == 0) {
+        branch.lastPiece = pieces == 1 ? LastPiece::NotNeeded : LastPiece::Unknown;
+        return true;
+    }
+    if (pieces == 1) {
+        return isLitByLastPiece(branch, flood, hand, missing);
+    }
+    // Only two pieces left look at the beams before the next layer.
+    std::array<std::uint32_t, LookupCellCount> firstReached;
     if (pieces == 2) {
-        for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
-            firstReached[cell] = flood.reachedAt(cell);
-        }
+        firstReached = flood.reached();
     }
     for (int layer = 1; layer < pieces && flood.turn(branch); ++layer) {
         flood.spread(branch);
     }
-    // The lamp colours still missing, the one that stopped the last branch
-    // first. Asking about fewer of them only weakens the bound.
+    return pieces > 1 && isLitByPieces(branch, flood, firstReached, pieces, missing);
+}
+
+// The lamp colours still missing, the one that stopped the last branch
+// first. Asking about fewer of them only weakens the bound.
+LampBound::Missing
+LampBound::missingColours(const std::array<std::uint8_t, Level::MaxPieces>& needs) const
+{
     Missing missing;
     for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
-        const auto lacking = needs[i];
-        forEachBit(lacking, [&](int slot) {
+        forEachBit(needs[i], [&](int slot) {
             if (missing.count == static_cast<int>(missing.colours.size())) {
                 return;
             }
@@ -77,14 +90,7 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
             }
         });
     }
-    if (missing.count == 0) {
-        branch.lastPiece = pieces == 1 ? LastPiece::NotNeeded : LastPiece::Unknown;
-        return true;
-    }
-    if (pieces == 1) {
-        return isLitByLastPiece(branch, flood, hand, missing);
-    }
-    return pieces > 1 && isLitByPieces(branch, flood, firstReached, pieces, missing);
+    return missing;
 }
 
 namespace {
@@ -139,9 +145,10 @@ bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood,
         lampCone(branch, lamp, slot).any([&](std::size_t cell, std::uint32_t beams) {
             // A cone also runs through the column and row outside the board.
             const std::int16_t board = m_boardIndex[cell];
-            serving[m][cell] = board >= 0 &&
-                               branch.decision[static_cast<std::size_t>(board)] == Undecided &&
-                               (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
+            if (board >= 0 && branch.decision[static_cast<std::size_t>(board)] == Undecided &&
+                flood.sendsAny(cell, beams)) {
+                serving[m].set(cell);
+            }
             return false;
         });
         if (serving[m].none()) {
@@ -200,7 +207,7 @@ bool LampBound::isMetByTwo(const Branch& branch, const Flood& flood,
 LampBound::Cells LampBound::reachedFrom(const Branch& branch, const Flood& flood, std::size_t cell,
                                         std::uint32_t arrivals) const
 {
-    Flood from(*this, branch, flood.anyPiece());
+    Flood from(*this, branch, flood.anyPiece(), flood.anyPieceIn());
     from.leave(cell, from.turnedFrom(arrivals));
     from.spread(branch);
     Cells reached;
@@ -223,36 +230,26 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
             branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided &&
             flood.reachedAt(cell) != 0;
     }
-    // Per missing colour: its cone, and the cells that serve it only by a
-    // returning beam.
-    std::array<std::pair<const Cone*, Cells>, MaxMissing> byReturn{};
+    // A cell serves every missing colour's cone it lies on, or there is no
+    // cell; then each colour is brought there directly or by a beam of the
+    // piece's own that comes back to it (which takes longer to ask).
+    std::array<const Cone*, MaxMissing> cones{};
     for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
         const auto& [lamp, slot] = missing.colours[m];
-        const Cone& cone = lampCone(branch, lamp, slot);
-        Cells direct;
-        byReturn[m].first = &cone;
-        Cells& returning = byReturn[m].second;
-        cone.any([&](std::size_t cell, std::uint32_t beams) {
-            if (candidates[cell]) {
-                const bool isDirect = (flood.turnedFrom(flood.reachedAt(cell)) & beams) != 0;
-                direct[cell] = isDirect;
-                returning[cell] = !isDirect;
-            }
-            return false;
-        });
-        if ((candidates &= direct | returning).any()) {
+        cones[m] = &lampCone(branch, lamp, slot);
+        if ((candidates &= cones[m]->cells()).any()) {
             continue;
         }
         m_lastMissedLamp = lamp;
         m_lastMissedSlot = slot;
         return false;
     }
-    for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
-        bool isServing = candidates[cell];
+    for (const std::size_t cell : m_freeCells) {
+        bool isServing = candidates.test(cell);
         for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count) && isServing; ++m) {
-            const auto& [cone, returning] = byReturn[m];
+            const std::uint32_t beams = cones[m]->leaving(cell);
             isServing =
-                !returning[cell] || isLitByReturn(branch, flood, hand, cell, cone->leaving(cell));
+                flood.sendsAny(cell, beams) || isLitByReturn(branch, flood, hand, cell, beams);
         }
         candidates[cell] = isServing;
     }

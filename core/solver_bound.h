@@ -61,7 +61,7 @@ private:
     class Cone;
     struct CachedCone;
     const Cone& lampCone(const Branch& branch, std::size_t lamp, int slot) const;
-    static bool isSameCone(const CachedCone& cached, const Branch& branch);
+    static bool isSameCone(const CachedCone& cached, const Branch& branch, const Cells& itemCells);
 
     std::uint32_t leaving(const Branch& branch, std::size_t cell, std::uint32_t arrivals) const;
     std::uint32_t arrivalsLeadingTo(const Branch& branch, std::size_t cell,
@@ -70,10 +70,15 @@ private:
     bool isLitByReturn(const Branch& branch, const Flood& flood, std::size_t hand, std::size_t cell,
                        std::uint32_t coneBeams) const;
     // Lamp colours no beam brings yet: lamp index and colour slot.
+    struct MissingColour {
+        std::size_t lamp;
+        int slot;
+    };
     struct Missing {
-        std::array<std::pair<std::size_t, int>, MaxMissing> colours{};
+        std::array<MissingColour, MaxMissing> colours; // the first `count` are set
         int count = 0;
     };
+    Missing missingColours(const std::array<std::uint8_t, Level::MaxPieces>& needs) const;
     bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
                           const Missing& missing) const;
     bool isLitByPieces(const Branch& branch, const Flood& flood,
@@ -105,6 +110,7 @@ private:
     // Per set of rows in hand: beams a piece may finally send out, in any
     // direction, after its beams came back to it (see isReachable).
     std::array<Arrivals, 1 << PlayRowCount> m_anyWayOut{};
+    std::array<Arrivals, 1 << PlayRowCount> m_anyWayIn{}; // and back
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_next{};
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};
@@ -114,10 +120,12 @@ private:
     // Per lamp and colour slot: the cones last made, each reused for a
     // branch with the same pieces put down on the cells it touches (cells
     // left empty do not change a cone). Two walks of the tree take turns,
-    // and a branch's children share most cones, so several are kept.
+    // and a branch's children share most cones, so several are kept; the one
+    // that served longest ago is made again (a cone of few pieces serves a
+    // whole subtree and would not outlast a turn of the kept ones).
     static constexpr std::size_t ConesKept = 8;
     mutable std::vector<CachedCone> m_cones;
-    mutable std::vector<std::uint8_t> m_nextCone; // the one to make again next, per lamp colour
+    mutable std::uint64_t m_coneClock = 0; // counts the cones asked for
     // The lamp and colour that stopped the last branch: most branches near
     // it fail on the same, so it is looked at first.
     mutable std::size_t m_lastMissedLamp = 0;

@@ -9,46 +9,49 @@ namespace prismora {
 
 // Whether the cone kept in `cached` is the one `branch` has: the pieces the
 // walk put down on cells it touches are the same (cells left empty do not
-// change a cone).
-bool LampBound::isSameCone(const CachedCone& cached, const Branch& branch)
+// change a cone). `itemCells` are the cells of the branch's pieces.
+bool LampBound::isSameCone(const CachedCone& cached, const Branch& branch, const Cells& itemCells)
 {
-    int matched = 0;
-    for (int i = 0; i < branch.itemCount; ++i) {
-        const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
-        if (!cached.cone.touches(lookupOfItem(item))) {
-            continue;
-        }
-        bool isKept = false;
-        for (int j = 0; j < cached.itemCount && !isKept; ++j) {
-            const WalkItem& kept = cached.items[static_cast<std::size_t>(j)];
-            isKept = kept.cell == item.cell && kept.row == item.row &&
-                     kept.directions == item.directions;
-        }
-        if (!isKept) {
+    if ((itemCells & cached.touched) != cached.itemCells) {
+        return false;
+    }
+    for (int j = 0; j < cached.itemCount; ++j) {
+        const WalkItem& kept = cached.items[static_cast<std::size_t>(j)];
+        const WalkItem& item = branch.items[static_cast<std::size_t>(branch.decision[kept.cell])];
+        if (item.row != kept.row || item.directions != kept.directions) {
             return false;
         }
-        ++matched;
     }
-    return matched == cached.itemCount;
+    return true;
 }
 
 const LampBound::Cone& LampBound::lampCone(const Branch& branch, std::size_t lamp, int slot) const
 {
+    Cells itemCells;
+    for (int i = 0; i < branch.itemCount; ++i) {
+        itemCells.set(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
+    }
     const std::size_t key = lamp * ColourSlots + static_cast<std::size_t>(slot);
     const std::span<CachedCone> kept(m_cones.data() + key * ConesKept, ConesKept);
-    for (const CachedCone& cached : kept) {
-        if (cached.isMade && isSameCone(cached, branch)) {
+    ++m_coneClock;
+    CachedCone* oldest = kept.data();
+    for (CachedCone& cached : kept) {
+        if (cached.isMade && isSameCone(cached, branch, itemCells)) {
+            cached.lastUsed = m_coneClock;
             return cached.cone;
         }
+        oldest = cached.lastUsed < oldest->lastUsed ? &cached : oldest;
     }
-    CachedCone& cached = kept[m_nextCone[key]];
-    m_nextCone[key] = static_cast<std::uint8_t>((m_nextCone[key] + 1) % ConesKept);
-    cached.cone = Cone(*this, branch, m_lamps[lamp].cell, 0x11111111u << slot);
+    CachedCone& cached = *oldest;
+    cached.lastUsed = m_coneClock;
+    cached.cone.make(*this, branch, m_lamps[lamp].cell, 0x11111111u << slot);
     cached.isMade = true;
+    cached.touched = cached.cone.touched();
+    cached.itemCells = itemCells & cached.touched;
     cached.itemCount = 0;
     for (int i = 0; i < branch.itemCount; ++i) {
         const WalkItem& item = branch.items[static_cast<std::size_t>(i)];
-        if (cached.cone.touches(lookupOfItem(item))) {
+        if (cached.touched.test(lookupOfItem(item))) {
             cached.items[static_cast<std::size_t>(cached.itemCount++)] = item;
         }
     }

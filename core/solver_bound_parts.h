@@ -62,8 +62,12 @@ private:
 // The beams reached so far, per cell, flooded forward layer by layer.
 class LampBound::Flood {
 public:
-    Flood(const LampBound& bound, const Branch& branch, const Arrivals& anyPiece)
-        : m_bound(bound), m_isStraight(bound.m_passesStraight), m_anyPiece(anyPiece)
+    // `anyPiece`: the beams any piece in hand may send out from each arrival;
+    // `anyPieceIn`: the arrivals from which it may send out each beam.
+    Flood(const LampBound& bound, const Branch& branch, const Arrivals& anyPiece,
+          const Arrivals& anyPieceIn)
+        : m_bound(bound), m_isStraight(bound.m_passesStraight), m_anyPiece(anyPiece),
+          m_anyPieceIn(anyPieceIn)
     {
         for (int i = 0; i < branch.itemCount; ++i) {
             m_isStraight.reset(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
@@ -120,7 +124,18 @@ public:
         return beams;
     }
 
+    // Whether a piece in hand on `cell` may send out some of `beams` from
+    // what reached it: turnedFrom(reachedAt(cell)) & beams, from the side
+    // with fewer bits.
+    bool sendsAny(std::size_t cell, std::uint32_t beams) const
+    {
+        std::uint32_t arrivals = 0;
+        forEachBit(beams, [&](int b) { arrivals |= m_anyPieceIn[static_cast<std::size_t>(b)]; });
+        return (arrivals & m_reached[cell]) != 0;
+    }
+
     std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
+    const std::array<std::uint32_t, LookupCellCount>& reached() const { return m_reached; }
 
     // One piece more: every new arrival at an undecided cell may leave as any
     // piece in hand sends it (all cells turn what reached them before this
@@ -128,9 +143,10 @@ public:
     // is sent anywhere new.
     bool turn(const Branch& branch)
     {
-        std::array<std::uint32_t, LookupCellCount> sent{};
+        std::array<std::uint32_t, LookupCellCount> sent; // set on every free cell
         for (const std::size_t cell : m_bound.m_freeCells) {
             const std::uint32_t fresh = m_reached[cell] & ~m_turned[cell];
+            sent[cell] = 0;
             if (fresh == 0 ||
                 branch.decision[static_cast<std::size_t>(m_bound.m_boardIndex[cell])] !=
                     Undecided) {
@@ -147,6 +163,7 @@ public:
 
     std::uint8_t slotsAt(std::size_t cell) const { return slotsOf(m_reached[cell]); }
     const Arrivals& anyPiece() const { return m_anyPiece; }
+    const Arrivals& anyPieceIn() const { return m_anyPieceIn; }
 
 private:
     const LampBound& m_bound;
@@ -156,6 +173,7 @@ private:
     std::array<std::uint32_t, LookupCellCount> m_turned{};
     CellQueue m_queue;
     const Arrivals& m_anyPiece;
+    const Arrivals& m_anyPieceIn;
 };
 
 // The beams that arrive at one cell in some of `arrivals` at no cost (the
@@ -168,7 +186,20 @@ public:
     Cone(const LampBound& bound, const Branch& branch, std::size_t target, std::uint32_t arrivals,
          std::size_t stopCell = LookupCellCount)
     {
+        make(bound, branch, target, arrivals, stopCell);
+    }
+
+    // Makes the cone again in place: only the cells the last one touched are cleared.
+    void make(const LampBound& bound, const Branch& branch, std::size_t target,
+              std::uint32_t arrivals, std::size_t stopCell = LookupCellCount)
+    {
+        clear();
+        m_target = static_cast<std::int16_t>(target);
         m_arrivals[target] = arrivals;
+        Cells isStraight = bound.m_passesStraight;
+        for (int i = 0; i < branch.itemCount; ++i) {
+            isStraight.reset(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
+        }
         CellQueue queue;
         queue.push(target);
         std::array<std::uint32_t, LookupCellCount> done{};
@@ -177,16 +208,11 @@ public:
             const std::uint32_t fresh = m_arrivals[cell] & ~done[cell];
             done[cell] |= fresh;
             forEachBit(fresh, [&](int a) {
-                const std::int16_t from = bound.m_previous[cell][static_cast<std::size_t>(a / 4)];
-                if (from < 0 || (m_leaving[static_cast<std::size_t>(from)] & (1u << a)) != 0) {
+                const std::size_t at = traceBack(bound, isStraight, cell, 1u << a, done);
+                if (at == LookupCellCount) {
                     return;
                 }
-                const auto at = static_cast<std::size_t>(from);
-                if (m_leaving[at] == 0) {
-                    m_cells[m_cellCount++] = static_cast<std::int16_t>(at);
-                }
-                m_leaving[at] |= 1u << a;
-                const std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, m_leaving[at]);
+                const std::uint32_t leading = bound.arrivalsLeadingTo(branch, at, 1u << a);
                 if ((leading & ~m_arrivals[at]) != 0) {
                     m_arrivals[at] |= leading;
                     queue.push(at);
@@ -196,7 +222,18 @@ public:
     }
 
     std::uint32_t leaving(std::size_t cell) const { return m_leaving[cell]; }
-    bool touches(std::size_t cell) const { return (m_arrivals[cell] | m_leaving[cell]) != 0; }
+    // The cells some beam of the cone leaves.
+    const Cells& cells() const { return m_cellSet; }
+    // The cells some beam of the cone arrives at or leaves: its cells and
+    // its target (beams arrive elsewhere only where one of them leaves).
+    Cells touched() const
+    {
+        Cells cells = m_cellSet;
+        if (m_target >= 0) {
+            cells.set(static_cast<std::size_t>(m_target));
+        }
+        return cells;
+    }
 
     // Calls `visit(cell, beams)` for every cell some beam of the cone leaves.
     template <typename Visit> bool any(Visit visit) const
@@ -211,15 +248,66 @@ public:
     }
 
 private:
+    // Follows `beam`, arriving at `cell`, back to where it left: over cells
+    // that let it through unchanged at once (it arrived there as it left),
+    // to the cell that may have sent it otherwise. That cell, or
+    // LookupCellCount when the beam was there already or comes from outside.
+    std::size_t traceBack(const LampBound& bound, const Cells& isStraight, std::size_t cell,
+                          std::uint32_t beam, std::array<std::uint32_t, LookupCellCount>& done)
+    {
+        const auto direction = static_cast<std::size_t>(__builtin_ctz(beam) / ColourSlots);
+        for (;;) {
+            const std::int16_t from = bound.m_previous[cell][direction];
+            if (from < 0 || (m_leaving[static_cast<std::size_t>(from)] & beam) != 0) {
+                return LookupCellCount;
+            }
+            const auto at = static_cast<std::size_t>(from);
+            if (m_leaving[at] == 0) {
+                m_cells[static_cast<std::size_t>(m_cellCount++)] = static_cast<std::int16_t>(at);
+                m_cellSet.set(at);
+            }
+            m_leaving[at] |= beam;
+            if (!isStraight.test(at)) {
+                return at;
+            }
+            if ((m_arrivals[at] & beam) != 0) { // to be followed from there, or followed
+                return LookupCellCount;
+            }
+            m_arrivals[at] |= beam;
+            done[at] |= beam;
+            cell = at;
+        }
+    }
+
+    // A beam arrives only at the target and at cells some beam leaves.
+    void clear()
+    {
+        if (m_target >= 0) {
+            m_arrivals[static_cast<std::size_t>(m_target)] = 0;
+        }
+        for (int i = 0; i < m_cellCount; ++i) {
+            const auto cell = static_cast<std::size_t>(m_cells[static_cast<std::size_t>(i)]);
+            m_arrivals[cell] = 0;
+            m_leaving[cell] = 0;
+        }
+        m_cellCount = 0;
+        m_cellSet.reset();
+    }
+
     std::array<std::uint32_t, LookupCellCount> m_arrivals{};
     std::array<std::uint32_t, LookupCellCount> m_leaving{};
     std::array<std::int16_t, LookupCellCount> m_cells{};
     int m_cellCount = 0;
+    Cells m_cellSet;
+    std::int16_t m_target = -1;
 };
 
 struct LampBound::CachedCone {
     Cone cone;
     bool isMade = false;
+    std::uint64_t lastUsed = 0; // the bound's cone clock when it last served
+    Cells touched;              // the cells the cone touches
+    Cells itemCells;            // those of them the walk had put pieces down on
     // The pieces the walk had put down on cells the cone touches.
     std::array<WalkItem, MaxSearchDepth> items{};
     int itemCount = 0;

@@ -131,8 +131,11 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
     }
     for (std::size_t hand = 0; hand < m_anyPieceIn.size(); ++hand) {
         for (int a = 0; a < 32; ++a) {
-            forEachBit(m_anyPieceOut[hand][static_cast<std::size_t>(a)],
+            const auto arrival = static_cast<std::size_t>(a);
+            forEachBit(m_anyPieceOut[hand][arrival],
                        [&](int b) { m_anyPieceIn[hand][static_cast<std::size_t>(b)] |= 1u << a; });
+            forEachBit(m_anyWayOut[hand][arrival],
+                       [&](int b) { m_anyWayIn[hand][static_cast<std::size_t>(b)] |= 1u << a; });
         }
     }
     for (std::size_t i = 0; i < base.pieces.size(); ++i) {
@@ -147,7 +150,6 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
             {cell, slots, isInArea && occupancy.at(cell).piece == static_cast<std::int16_t>(i)});
     }
     m_cones.resize(m_lamps.size() * ColourSlots * ConesKept);
-    m_nextCone.resize(m_lamps.size() * ColourSlots);
 }
 
 const WalkItem* LampBound::itemAt(const Branch& branch, std::size_t cell) const

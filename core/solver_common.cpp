@@ -65,8 +65,9 @@ Behaviour::Behaviour()
 
 bool Behaviour::actAlike(int row, int first, int second, std::uint32_t arrivals) const
 {
-    for (int a = 0; a < 32; ++a) {
-        if ((arrivals & (1u << a)) && codeOf(row, first, a) != codeOf(row, second, a)) {
+    for (; arrivals != 0; arrivals &= arrivals - 1) { // the arrivals' bits only, lowest first
+        const int a = __builtin_ctz(arrivals);
+        if (codeOf(row, first, a) != codeOf(row, second, a)) {
             return false;
         }
     }
