@@ -5,6 +5,8 @@
 // Counting the placements that tempt a player along the designer's solution.
 #include "core/difficulty.h"
 
+#include "base/first_success.h"
+#include "base/for_each_index.h"
 #include "core/evaluation.h"
 #include "core/palette.h"
 
@@ -49,24 +51,30 @@ std::set<std::pair<int, int>> cellsOnBeams(const Level& level, const Evaluation&
     return cells;
 }
 
-// The distinct positions that placing `kind` on the cell in some turn makes
-// where a dark lamp lights up and no bomb goes off (turns that send the
-// beams the same way make one position). The piece leaves the hand.
-std::vector<Level> temptingPositions(const Level& position, const std::vector<bool>& lit,
-                                     PieceKind kind, int column, int row)
+// The position after the player puts `tried` down from the hand.
+Level afterPlacing(const Level& position, const Placement& tried)
 {
-    std::vector<Level> tempting;
+    Level after = position;
+    placePieces(after, std::span(&tried, 1));
+    changePaletteCount(after, *rowOfKind(tried.kind), -1);
+    return after;
+}
+
+// The placements of `kind` on the cell, one for each turn that lights a dark
+// lamp with no bomb going off (turns that send the beams the same way make
+// one placement).
+std::vector<Placement> temptingPlacements(const Level& position, const std::vector<bool>& lit,
+                                          PieceKind kind, int column, int row)
+{
+    std::vector<Placement> tempting;
     std::vector<std::vector<BeamSegment>> beams;
     for (std::uint8_t direction = 0; direction < 8; ++direction) {
         const Placement tried{kind, column, row, direction};
-        Level after = position;
-        placePieces(after, std::span(&tried, 1));
-        Evaluation evaluation = evaluate(after);
+        Evaluation evaluation = evaluate(afterPlacing(position, tried));
         if (!evaluation.bombHit && lightsNewLamp(lit, evaluation) &&
             std::find(beams.begin(), beams.end(), evaluation.segments) == beams.end()) {
             beams.push_back(std::move(evaluation.segments));
-            changePaletteCount(after, *rowOfKind(kind), -1);
-            tempting.push_back(std::move(after));
+            tempting.push_back(tried);
         }
     }
     return tempting;
@@ -129,8 +137,15 @@ bool leadsNowhere(const Level& after, const LeadSearch& search)
                                solve(after, search.limits).status != SolveStatus::Solved);
 }
 
-int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
-                 const LeadSearch& search)
+// One tempting placement off the designer's solution, after `step` of the
+// designer's pieces are placed.
+struct Temptation {
+    Placement tried;
+    std::size_t step;
+};
+
+void addTemptationsAt(const Level& position, const std::vector<Placement>& remaining,
+                      std::size_t step, std::vector<Temptation>& temptations)
 {
     const Evaluation now = evaluate(position);
     const std::vector<bool> lit = litLamps(now);
@@ -138,18 +153,16 @@ int falseLeadsAt(const Level& position, const std::vector<Placement>& remaining,
     for (const Placement& p : remaining) {
         kinds.insert(p.kind);
     }
-    int leads = 0;
     for (const auto& [column, row] : cellsOnBeams(position, now)) {
         for (const PieceKind kind : kinds) {
             if (belongsThere(remaining, kind, column, row)) {
                 continue;
             }
-            for (const Level& after : temptingPositions(position, lit, kind, column, row)) {
-                leads += leadsNowhere(after, search) ? 1 : 0;
+            for (const Placement& tried : temptingPlacements(position, lit, kind, column, row)) {
+                temptations.push_back({tried, step});
             }
         }
     }
-    return leads;
 }
 
 } // namespace
@@ -158,19 +171,34 @@ Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& 
                              bool solutionIsUnique, long maxStates, const std::atomic<bool>* cancel,
                              std::span<const std::vector<Placement>> knownSolutions)
 {
-    LeadSearch search{
-        solutionIsUnique, {.maxStates = maxStates, .cancel = cancel}, {}, knownSolutions};
     Difficulty difficulty;
     difficulty.pieces = static_cast<int>(solution.size());
-    Level position = loaded;
+    std::vector<Temptation> temptations;
+    // The position before each step, and the solved one.
+    std::vector<Level> positions{loaded};
     for (std::size_t step = 0; step < solution.size(); ++step) {
         const std::vector<Placement> remaining(solution.begin() + static_cast<long>(step),
                                                solution.end());
-        search.placed = std::span(solution.data(), step);
-        difficulty.falseLeads += falseLeadsAt(position, remaining, search);
-        placePieces(position, std::span(&solution[step], 1));
-        changePaletteCount(position, *rowOfKind(solution[step].kind), -1);
+        addTemptationsAt(positions.back(), remaining, step, temptations);
+        positions.push_back(afterPlacing(positions.back(), solution[step]));
     }
+    if (solutionIsUnique) {
+        difficulty.falseLeads = static_cast<int>(temptations.size());
+        return difficulty;
+    }
+    // Each placement asks the solver on its own: the questions share nothing,
+    // so they are spread over the machine's cores.
+    std::vector<char> isFalse(temptations.size(), 0);
+    forEachIndex(static_cast<int>(temptations.size()), searchThreads(), [&](int i) {
+        const Temptation& temptation = temptations[static_cast<std::size_t>(i)];
+        const LeadSearch search{false,
+                                {.maxStates = maxStates, .cancel = cancel},
+                                std::span(solution.data(), temptation.step),
+                                knownSolutions};
+        const Level after = afterPlacing(positions[temptation.step], temptation.tried);
+        isFalse[static_cast<std::size_t>(i)] = leadsNowhere(after, search) ? 1 : 0;
+    });
+    difficulty.falseLeads = static_cast<int>(std::count(isFalse.begin(), isFalse.end(), 1));
     return difficulty;
 }
 
