@@ -196,25 +196,23 @@ bool LampBound::isMetByTwo(const Branch& branch, const Flood& flood,
         if ((rest & first).any()) {
             return true;
         }
-        if (rest.any() && (rest & reachedFrom(branch, flood, x, firstReached[x])).any()) {
+        if (rest.any() && reachesAny(branch, flood, x, firstReached[x], rest)) {
             return true;
         }
     }
     return false;
 }
 
-// The cells the beams a new piece on `cell` may send out reach at no cost.
-LampBound::Cells LampBound::reachedFrom(const Branch& branch, const Flood& flood, std::size_t cell,
-                                        std::uint32_t arrivals) const
+// Whether the beams a new piece on `cell` may send out reach some free cell
+// of `wanted` at no cost; the flood stops at the first one.
+bool LampBound::reachesAny(const Branch& branch, const Flood& flood, std::size_t cell,
+                           std::uint32_t arrivals, const Cells& wanted) const
 {
     Flood from(*this, branch, flood.anyPiece(), flood.anyPieceIn());
-    from.leave(cell, from.turnedFrom(arrivals));
-    from.spread(branch);
-    Cells reached;
-    for (const std::size_t free : m_freeCells) {
-        reached[free] = from.reachedAt(free) != 0;
-    }
-    return reached;
+    from.watch(wanted & m_freeCellSet);
+    from.leave<Watching::On>(cell, from.turnedFrom(arrivals));
+    from.spread<Watching::On>(branch);
+    return from.hasReachedWatched();
 }
 
 // What is still missing must come from one more piece, on an undecided cell

@@ -87,8 +87,8 @@ private:
     bool isMetByTwo(const Branch& branch, const Flood& flood,
                     const std::array<std::uint32_t, LookupCellCount>& firstReached,
                     std::span<const Cells> sets) const;
-    Cells reachedFrom(const Branch& branch, const Flood& flood, std::size_t cell,
-                      std::uint32_t arrivals) const;
+    bool reachesAny(const Branch& branch, const Flood& flood, std::size_t cell,
+                    std::uint32_t arrivals, const Cells& wanted) const;
     bool meetsTurner(const Branch& branch, std::size_t cell, std::uint8_t direction,
                      bool isForward) const;
 
@@ -115,6 +115,7 @@ private:
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};
     std::vector<std::size_t> m_freeCells;
+    Cells m_freeCellSet;    // the same cells, as a set
     Cells m_passesStraight; // empty cells, on the board or around it
     std::vector<Lamp> m_lamps;
     // Per lamp and colour slot: the cones last made, each reused for a

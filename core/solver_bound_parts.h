@@ -59,6 +59,10 @@ private:
     std::bitset<LookupCellCount> m_isQueued;
 };
 
+// Whether a flood looks out for the cells it was asked to watch (only a
+// flood asked about them pays for looking).
+enum class Watching { Off, On };
+
 // The beams reached so far, per cell, flooded forward layer by layer.
 class LampBound::Flood {
 public:
@@ -77,6 +81,7 @@ public:
     // Beams arriving at `cell`, all in one direction. They run on at once
     // over cells that let them through unchanged; a cell that may act on
     // them is queued.
+    template <Watching watching = Watching::Off>
     void enter(std::int16_t cell, std::uint32_t arrivals)
     {
         const auto direction = static_cast<std::size_t>(__builtin_ctz(arrivals) / ColourSlots);
@@ -87,6 +92,9 @@ public:
                 return;
             }
             m_reached[at] |= arrivals;
+            if constexpr (watching == Watching::On) {
+                m_hasReachedWatched = m_hasReachedWatched || m_watched.test(at);
+            }
             if (!m_isStraight.test(at)) {
                 m_queue.push(at);
                 return;
@@ -96,23 +104,23 @@ public:
     }
 
     // Sends beams leaving `cell` into its neighbours.
-    void leave(std::size_t cell, std::uint32_t beams)
+    template <Watching watching = Watching::Off> void leave(std::size_t cell, std::uint32_t beams)
     {
         for (std::uint8_t d = 0; d < 8 && beams != 0; ++d, beams >>= ColourSlots) {
             if ((beams & 0xF) != 0) {
-                enter(m_bound.m_next[cell][d], (beams & 0xF) << (d * ColourSlots));
+                enter<watching>(m_bound.m_next[cell][d], (beams & 0xF) << (d * ColourSlots));
             }
         }
     }
 
     // Follows every new arrival through what stands on its cell, at no cost.
-    void spread(const Branch& branch)
+    template <Watching watching = Watching::Off> void spread(const Branch& branch)
     {
-        while (!m_queue.isEmpty()) {
+        while (!m_queue.isEmpty() && (watching == Watching::Off || !m_hasReachedWatched)) {
             const std::size_t cell = m_queue.pop();
             const std::uint32_t fresh = m_reached[cell] & ~m_spread[cell];
             m_spread[cell] |= fresh;
-            leave(cell, m_bound.leaving(branch, cell, fresh));
+            leave<watching>(cell, m_bound.leaving(branch, cell, fresh));
         }
     }
 
@@ -133,6 +141,11 @@ public:
         forEachBit(beams, [&](int b) { arrivals |= m_anyPieceIn[static_cast<std::size_t>(b)]; });
         return (arrivals & m_reached[cell]) != 0;
     }
+
+    // With Watching::On, spreading stops once a beam reaches one of `cells`:
+    // all a caller asking only whether they are reached needs to know.
+    void watch(const Cells& cells) { m_watched = cells; }
+    bool hasReachedWatched() const { return m_hasReachedWatched; }
 
     std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
     const std::array<std::uint32_t, LookupCellCount>& reached() const { return m_reached; }
@@ -172,6 +185,8 @@ private:
     std::array<std::uint32_t, LookupCellCount> m_spread{};
     std::array<std::uint32_t, LookupCellCount> m_turned{};
     CellQueue m_queue;
+    Cells m_watched;
+    bool m_hasReachedWatched = false;
     const Arrivals& m_anyPiece;
     const Arrivals& m_anyPieceIn;
 };

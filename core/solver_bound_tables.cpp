@@ -79,6 +79,7 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
         }
         if (m_kinds[cell] == CellKind::Free || m_kinds[cell] == CellKind::FreeSource) {
             m_freeCells.push_back(cell);
+            m_freeCellSet.set(cell);
         }
         m_passesStraight[cell] =
             m_kinds[cell] == CellKind::Straight || m_kinds[cell] == CellKind::Free;
