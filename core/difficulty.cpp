@@ -89,7 +89,6 @@ bool belongsThere(const std::vector<Placement>& remaining, PieceKind kind, int c
 
 // What the questions about tempting placements may use.
 struct LeadSearch {
-    bool isUnique = false;
     SolveLimits limits;
     std::span<const Placement> placed; // the designer's pieces placed so far
     std::span<const std::vector<Placement>> known;
@@ -127,14 +126,14 @@ bool isOnKnownSolution(const Level& after, const LeadSearch& search)
     return false;
 }
 
-// A placement leads nowhere when no solution goes through it. With a single
-// solution that is every placement the solution does not make; otherwise a
-// solution found before may go through it, or the solver is asked to finish
-// the position with the pieces left in hand.
+// A placement leads nowhere when no solution goes through it: no solution
+// found before does, and the solver cannot finish the position with the
+// pieces left in hand. (With a single solution every tempting placement
+// leads nowhere, and none is asked.)
 bool leadsNowhere(const Level& after, const LeadSearch& search)
 {
-    return search.isUnique || (!isOnKnownSolution(after, search) &&
-                               solve(after, search.limits).status != SolveStatus::Solved);
+    return !isOnKnownSolution(after, search) &&
+           solve(after, search.limits).status != SolveStatus::Solved;
 }
 
 // One tempting placement off the designer's solution, after `step` of the
@@ -191,8 +190,7 @@ Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& 
     std::vector<char> isFalse(temptations.size(), 0);
     forEachIndex(static_cast<int>(temptations.size()), searchThreads(), [&](int i) {
         const Temptation& temptation = temptations[static_cast<std::size_t>(i)];
-        const LeadSearch search{false,
-                                {.maxStates = maxStates, .cancel = cancel},
+        const LeadSearch search{{.maxStates = maxStates, .cancel = cancel},
                                 std::span(solution.data(), temptation.step),
                                 knownSolutions};
         const Level after = afterPlacing(positions[temptation.step], temptation.tried);
