@@ -8,6 +8,7 @@
 #include "base/first_success.h"
 #include "core/difficulty.h"
 #include "core/evaluation.h"
+#include "core/nearby_solutions.h"
 #include "core/safe_path.h"
 
 #include <algorithm>
@@ -55,13 +56,58 @@ bool isWholeCount(const CountResult& count, int limit)
     return count.isExact && count.solutions < limit;
 }
 
+// States the count walks before it looks near the solutions it found.
+constexpr long QuickCountStates = 50'000;
+
+// Many levels with ten solutions or more meet a few of them early in the
+// walk and the rest only far into the tree, while the missing ones lie close
+// to those found: a few pieces placed anew (nearbySolutions). So a short walk
+// comes first, then its solutions' neighbours, and only when they do not make
+// up the limit the whole walk. A level with fewer solutions than the limit is
+// still walked to the end, and the number is the same as the walk's alone.
+CountResult countForAnalysis(const Level& start, int limit, const SolveLimits& limits)
+{
+    const bool isQuickShorter = limits.maxStates <= 0 || limits.maxStates > QuickCountStates;
+    SolveLimits quick = limits;
+    quick.maxStates = isQuickShorter ? QuickCountStates : limits.maxStates;
+    CountResult count = countSolutions(start, limit, quick);
+    if (count.reason != GiveUpReason::StateBudget) {
+        return count;
+    }
+    long states = count.states;
+    if (!count.found.empty()) {
+        NearbySolutions nearby =
+            nearbySolutions(start, count.found, limit - count.solutions, {.cancel = limits.cancel});
+        states += nearby.states;
+        if (count.solutions + static_cast<int>(nearby.found.size()) >= limit) {
+            for (std::vector<Placement>& found : nearby.found) {
+                count.found.push_back(std::move(found));
+            }
+            count.found.resize(static_cast<std::size_t>(limit));
+            count.solutions = limit;
+            count.isExact = true;
+            count.reason = GiveUpReason::None;
+            count.states = states;
+            return count;
+        }
+    }
+    if (!isQuickShorter) {
+        count.states = states;
+        return count;
+    }
+    CountResult whole = countSolutions(start, limit, limits);
+    whole.states += states;
+    return whole;
+}
+
 void measureAll(const DesignedLevel& level, const CountResult& count, const AnalysisLimits& limits,
                 LevelAnalysis& analysis)
 {
     const MeasureLimits measureLimits{.maxStates = limits.maxStates,
                                       .cancel = limits.cancel,
                                       .count = &count,
-                                      .threads = searchThreads()};
+                                      .threads = searchThreads(),
+                                      .looksNearby = true};
     for (const LevelMeasure& measure : levelMeasures()) {
         if (isCancelled(limits)) {
             analysis.isCancelled = true;
@@ -92,7 +138,7 @@ LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& lim
     const SolveLimits searchLimits{.maxStates = limits.maxStates, .cancel = limits.cancel};
     // At least two, so that the measures can take their count from this one.
     const int countLimit = std::max(2, limits.countLimit);
-    const CountResult count = countSolutions(level.start, countLimit, searchLimits);
+    const CountResult count = countForAnalysis(level.start, countLimit, searchLimits);
     analysis.states += count.states;
     if (count.reason == GiveUpReason::Cancelled || isCancelled(limits)) {
         analysis.isCancelled = true;

@@ -8,6 +8,7 @@
 #include "base/first_success.h"
 #include "core/board_texts.h"
 #include "core/evaluation.h"
+#include "core/nearby_solutions.h"
 #include "core/palette.h"
 #include "core/solver_checks.h"
 
@@ -69,6 +70,14 @@ MeasureState decorationState(const DesignedLevel& level, std::size_t piece,
     without.pieces[piece].removed = true;
     if (!solvesLevel(without, level.solution)) {
         return MeasureState::Holds;
+    }
+    if (limits.looksNearby) {
+        const NearbySolutions nearby =
+            nearbySolutions(without, {level.solution}, 1, {.cancel = limits.cancel});
+        states += nearby.states;
+        if (!nearby.found.empty()) {
+            return MeasureState::Holds;
+        }
     }
     const CountResult count = countSolutions(without, 2, searchLimits(limits));
     states += count.states;

@@ -70,6 +70,12 @@ struct MeasureLimits {
     // Threads a measure may search on at once (minimal tries its elements on
     // them); the answer and the states are the same for any number.
     int threads = 1;
+    // Minimal first looks for a second solution close to the designer's
+    // (nearbySolutions) before it counts the level without an element: the
+    // same answer where the count decides, in far fewer states, and an answer
+    // where the count would run out of them. Off where the answer and the
+    // states must stay those of the count alone (the generator's levels).
+    bool looksNearby = false;
 };
 
 // Unique: an exhaustive count over every placement the game allows (cells

@@ -6,6 +6,7 @@
 #include "level_builder.h"
 
 #include "core/level_analysis.h"
+#include "core/nearby_solutions.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,22 @@ TEST(LevelAnalysis, CountsTheSolutionsAndNamesWhereTwoDiffer)
 
     const std::atomic<bool> cancelled{true};
     EXPECT_TRUE(analyseLevel(twoCannonDesign(5), {.cancel = &cancelled}).isCancelled);
+}
+
+// What the count and minimal take from the neighbours of a solution must be
+// another solution the count would find, never the known one again.
+TEST(LevelAnalysis, ASecondSolutionIsFoundNearTheFirst)
+{
+    const Level two = startPositionOf(twoCannonDesign(5));
+    const CountResult first = countSolutions(two, 1);
+    ASSERT_EQ(first.found.size(), 1u);
+    const NearbySolutions nearby = nearbySolutions(two, first.found, 3);
+    ASSERT_EQ(nearby.found.size(), 1u);
+    EXPECT_TRUE(solvesLevel(two, nearby.found[0]));
+    EXPECT_FALSE(cellsWhereSolutionsDiffer(first.found[0], nearby.found[0]).empty());
+
+    const Level one = startPositionOf(twoCannonDesign(1));
+    EXPECT_TRUE(nearbySolutions(one, countSolutions(one, 1).found, 1).found.empty());
 }
 
 TEST(LevelAnalysis, ABombHitWithThePiecesInTheHandIsABombAtStart)
