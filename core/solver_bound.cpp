@@ -37,8 +37,8 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     // With more pieces left, a new piece sends a beam out every way it could
     // once turned to meet it: beams may come back to it any number of times,
     // after passing other pieces, so only its first way in is known.
-    Flood flood(*this, branch, pieces == 1 ? m_anyPieceOut[hand] : m_anyWayOut[hand],
-                pieces == 1 ? m_anyPieceIn[hand] : m_anyWayIn[hand]);
+    Flood flood(*this, branch, pieces == 1 ? m_hand->anyPieceOut[hand] : m_hand->anyWayOut[hand],
+                pieces == 1 ? m_hand->anyPieceIn[hand] : m_hand->anyWayIn[hand]);
     for (int i = 0; i < branch.pendingCount; ++i) {
         const Walker& walker = branch.pending[static_cast<std::size_t>(i)];
         // A source may stand just outside the lookup area; its first step is inside.

@@ -100,17 +100,12 @@ private:
     std::array<std::uint8_t, LookupCellCount> m_fixedPassesOn{};
     std::array<std::uint8_t, LookupCellCount> m_fixedTurnsFrom{};
     std::array<std::uint8_t, LookupCellCount> m_fixedTurnsInto{};
-    // Per palette row and direction: beams leaving for each arrival, and back.
-    std::array<std::array<Arrivals, 8>, PlayRowCount> m_pieceOut{};
-    std::array<std::array<Arrivals, 8>, PlayRowCount> m_pieceIn{};
-    // Per set of rows in hand (bit row): beams any of them may send out.
-    std::array<Arrivals, 1 << PlayRowCount> m_anyPieceOut{};
-    // And back: the arrivals any of them may send on as each beam.
-    std::array<Arrivals, 1 << PlayRowCount> m_anyPieceIn{};
-    // Per set of rows in hand: beams a piece may finally send out, in any
-    // direction, after its beams came back to it (see isReachable).
-    std::array<Arrivals, 1 << PlayRowCount> m_anyWayOut{};
-    std::array<Arrivals, 1 << PlayRowCount> m_anyWayIn{}; // and back
+    // What the pieces of the hand do with each arrival: the same for every
+    // level but for whether an inverter is about, so made once for each case
+    // and shared (see solver_bound_parts.h).
+    struct HandTables;
+    static const HandTables& handTables(bool hasInverter);
+    const HandTables* m_hand = nullptr;
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_next{};
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};

@@ -119,10 +119,12 @@ bool LampBound::isLitByReturn(const Branch& branch, const Flood& flood, std::siz
         for (std::size_t d = 0; d < 8; ++d) {
             std::uint32_t sent = 0;
             std::uint32_t sending = 0;
-            forEachBit(arrivals,
-                       [&](int a) { sent |= m_pieceOut[row][d][static_cast<std::size_t>(a)]; });
-            forEachBit(coneBeams,
-                       [&](int b) { sending |= m_pieceIn[row][d][static_cast<std::size_t>(b)]; });
+            forEachBit(arrivals, [&](int a) {
+                sent |= m_hand->pieceOut[row][d][static_cast<std::size_t>(a)];
+            });
+            forEachBit(coneBeams, [&](int b) {
+                sending |= m_hand->pieceIn[row][d][static_cast<std::size_t>(b)];
+            });
             sending &= ~arrivals;
             if (sent != 0 && sending != 0) {
                 beams |= sent;

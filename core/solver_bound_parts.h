@@ -35,6 +35,20 @@ inline std::int16_t cellAfter(std::int64_t column, std::int64_t row)
                                        : std::int16_t{-1};
 }
 
+struct LampBound::HandTables {
+    // Per palette row and direction: beams leaving for each arrival, and back.
+    std::array<std::array<Arrivals, 8>, PlayRowCount> pieceOut{};
+    std::array<std::array<Arrivals, 8>, PlayRowCount> pieceIn{};
+    // Per set of rows in hand (bit row): beams any of them may send out.
+    std::array<Arrivals, 1 << PlayRowCount> anyPieceOut{};
+    // And back: the arrivals any of them may send on as each beam.
+    std::array<Arrivals, 1 << PlayRowCount> anyPieceIn{};
+    // Per set of rows in hand: beams a piece may finally send out, in any
+    // direction, after its beams came back to it (see isReachable).
+    std::array<Arrivals, 1 << PlayRowCount> anyWayOut{};
+    std::array<Arrivals, 1 << PlayRowCount> anyWayIn{}; // and back
+};
+
 // Cells whose new arrivals still have to be looked at, each queued once.
 class CellQueue {
 public:

@@ -40,6 +40,73 @@ std::uint8_t directionsOf(std::uint32_t beams)
 
 } // namespace
 
+const LampBound::HandTables& LampBound::handTables(bool hasInverter)
+{
+    const auto make = [](bool isInverterAbout) {
+        HandTables t;
+        for (int row = 0; row < PlayRowCount; ++row) {
+            const PieceKind kind = *kindOfRow(row);
+            for (std::uint8_t d = 0; d < 8; ++d) {
+                for (int a = 0; a < 32; ++a) {
+                    const std::uint32_t beams = leavingBeams(kind, d, a, isSplittingKind(kind));
+                    t.pieceOut[static_cast<std::size_t>(row)][d][static_cast<std::size_t>(a)] =
+                        beams;
+                    forEachBit(beams, [&](int b) {
+                        t.pieceIn[static_cast<std::size_t>(row)][d][static_cast<std::size_t>(b)] |=
+                            1u << a;
+                    });
+                    for (std::size_t hand = 0; hand < t.anyPieceOut.size(); ++hand) {
+                        if ((hand >> row) & 1) {
+                            t.anyPieceOut[hand][static_cast<std::size_t>(a)] |= beams;
+                        }
+                    }
+                }
+            }
+        }
+        // A piece turned one way sends beams out in a few directions only,
+        // whatever arrives (a mirror: two), and a beam that comes back to it may
+        // have any colour an inverter can give it.
+        std::array<std::array<std::uint8_t, 8>, PlayRowCount> waysOut{};
+        for (std::size_t row = 0; row < PlayRowCount; ++row) {
+            for (std::size_t d = 0; d < 8; ++d) {
+                for (const std::uint32_t beams : t.pieceOut[row][d]) {
+                    waysOut[row][d] |= directionsOf(beams);
+                }
+            }
+        }
+        for (std::size_t hand = 0; hand < t.anyWayOut.size(); ++hand) {
+            for (std::size_t a = 0; a < 32; ++a) {
+                std::uint8_t ways = 0;
+                for (std::size_t row = 0; row < PlayRowCount; ++row) {
+                    for (std::size_t d = 0; d < 8 && ((hand >> row) & 1) != 0; ++d) {
+                        ways |= t.pieceOut[row][d][a] != 0 ? waysOut[row][d] : 0;
+                    }
+                }
+                const std::uint32_t slots =
+                    isInverterAbout ? 0xFu
+                                    : (1u << (a % ColourSlots)) | slotsOf(t.anyPieceOut[hand][a]);
+                forEachBit(ways,
+                           [&](int d) { t.anyWayOut[hand][a] |= slots << (d * ColourSlots); });
+            }
+        }
+        for (std::size_t hand = 0; hand < t.anyPieceIn.size(); ++hand) {
+            for (int a = 0; a < 32; ++a) {
+                const auto arrival = static_cast<std::size_t>(a);
+                forEachBit(t.anyPieceOut[hand][arrival], [&](int b) {
+                    t.anyPieceIn[hand][static_cast<std::size_t>(b)] |= 1u << a;
+                });
+                forEachBit(t.anyWayOut[hand][arrival], [&](int b) {
+                    t.anyWayIn[hand][static_cast<std::size_t>(b)] |= 1u << a;
+                });
+            }
+        }
+        return t;
+    };
+    static const HandTables withInverter = make(true);
+    static const HandTables withoutInverter = make(false);
+    return hasInverter ? withInverter : withoutInverter;
+}
+
 LampBound::LampBound(const Level& base, const Occupancy& occupancy)
 {
     for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
@@ -84,61 +151,11 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
         m_passesStraight[cell] =
             m_kinds[cell] == CellKind::Straight || m_kinds[cell] == CellKind::Free;
     }
-    for (int row = 0; row < PlayRowCount; ++row) {
-        const PieceKind kind = *kindOfRow(row);
-        for (std::uint8_t d = 0; d < 8; ++d) {
-            for (int a = 0; a < 32; ++a) {
-                const std::uint32_t beams = leavingBeams(kind, d, a, isSplittingKind(kind));
-                m_pieceOut[static_cast<std::size_t>(row)][d][static_cast<std::size_t>(a)] = beams;
-                forEachBit(beams, [&](int b) {
-                    m_pieceIn[static_cast<std::size_t>(row)][d][static_cast<std::size_t>(b)] |=
-                        1u << a;
-                });
-                for (std::size_t hand = 0; hand < m_anyPieceOut.size(); ++hand) {
-                    if ((hand >> row) & 1) {
-                        m_anyPieceOut[hand][static_cast<std::size_t>(a)] |= beams;
-                    }
-                }
-            }
-        }
-    }
     bool hasInverter = paletteCount(base, *rowOfKind(PieceKind::Inverter)) > 0;
     for (const Piece& piece : base.pieces) {
         hasInverter = hasInverter || (!piece.removed && piece.kind == PieceKind::Inverter);
     }
-    // A piece turned one way sends beams out in a few directions only,
-    // whatever arrives (a mirror: two), and a beam that comes back to it may
-    // have any colour an inverter can give it.
-    std::array<std::array<std::uint8_t, 8>, PlayRowCount> waysOut{};
-    for (std::size_t row = 0; row < PlayRowCount; ++row) {
-        for (std::size_t d = 0; d < 8; ++d) {
-            for (const std::uint32_t beams : m_pieceOut[row][d]) {
-                waysOut[row][d] |= directionsOf(beams);
-            }
-        }
-    }
-    for (std::size_t hand = 0; hand < m_anyWayOut.size(); ++hand) {
-        for (std::size_t a = 0; a < 32; ++a) {
-            std::uint8_t ways = 0;
-            for (std::size_t row = 0; row < PlayRowCount; ++row) {
-                for (std::size_t d = 0; d < 8 && ((hand >> row) & 1) != 0; ++d) {
-                    ways |= m_pieceOut[row][d][a] != 0 ? waysOut[row][d] : 0;
-                }
-            }
-            const std::uint32_t slots =
-                hasInverter ? 0xFu : (1u << (a % ColourSlots)) | slotsOf(m_anyPieceOut[hand][a]);
-            forEachBit(ways, [&](int d) { m_anyWayOut[hand][a] |= slots << (d * ColourSlots); });
-        }
-    }
-    for (std::size_t hand = 0; hand < m_anyPieceIn.size(); ++hand) {
-        for (int a = 0; a < 32; ++a) {
-            const auto arrival = static_cast<std::size_t>(a);
-            forEachBit(m_anyPieceOut[hand][arrival],
-                       [&](int b) { m_anyPieceIn[hand][static_cast<std::size_t>(b)] |= 1u << a; });
-            forEachBit(m_anyWayOut[hand][arrival],
-                       [&](int b) { m_anyWayIn[hand][static_cast<std::size_t>(b)] |= 1u << a; });
-        }
-    }
+    m_hand = &handTables(hasInverter);
     for (std::size_t i = 0; i < base.pieces.size(); ++i) {
         const Piece& piece = base.pieces[i];
         const std::uint8_t slots = piece.removed ? 0 : lampSlots(piece.kind);
@@ -183,7 +200,7 @@ std::uint32_t LampBound::leaving(const Branch& branch, std::size_t cell,
         return m_kinds[cell] == CellKind::Free ? arrivals : 0;
     }
     forEachBit(item->directions, [&](int d) {
-        const Arrivals& out = m_pieceOut[item->row][static_cast<std::size_t>(d)];
+        const Arrivals& out = m_hand->pieceOut[item->row][static_cast<std::size_t>(d)];
         forEachBit(arrivals, [&](int a) { beams |= out[static_cast<std::size_t>(a)]; });
     });
     return beams;
@@ -211,7 +228,7 @@ std::uint32_t LampBound::arrivalsLeadingTo(const Branch& branch, std::size_t cel
         return m_kinds[cell] == CellKind::Free ? beams : 0;
     }
     forEachBit(item->directions, [&](int d) {
-        const Arrivals& in = m_pieceIn[item->row][static_cast<std::size_t>(d)];
+        const Arrivals& in = m_hand->pieceIn[item->row][static_cast<std::size_t>(d)];
         forEachBit(beams, [&](int b) { arrivals |= in[static_cast<std::size_t>(b)]; });
     });
     return arrivals;
