@@ -68,7 +68,7 @@ public:
     }
 
 private:
-    std::array<std::int16_t, LookupCellCount> m_cells{};
+    std::array<std::int16_t, LookupCellCount> m_cells; // the first m_count are set
     int m_count = 0;
     std::bitset<LookupCellCount> m_isQueued;
 };
@@ -120,10 +120,11 @@ public:
     // Sends beams leaving `cell` into its neighbours.
     template <Watching watching = Watching::Off> void leave(std::size_t cell, std::uint32_t beams)
     {
-        for (std::uint8_t d = 0; d < 8 && beams != 0; ++d, beams >>= ColourSlots) {
-            if ((beams & 0xF) != 0) {
-                enter<watching>(m_bound.m_next[cell][d], (beams & 0xF) << (d * ColourSlots));
-            }
+        while (beams != 0) {
+            const auto direction = static_cast<std::size_t>(__builtin_ctz(beams) / ColourSlots);
+            const std::uint32_t inDirection = 0xFu << (direction * ColourSlots);
+            enter<watching>(m_bound.m_next[cell][direction], beams & inDirection);
+            beams &= ~inDirection;
         }
     }
 
