@@ -56,20 +56,13 @@ bool isWholeCount(const CountResult& count, int limit)
     return count.isExact && count.solutions < limit;
 }
 
-// States the count walks before it looks near the solutions it found.
-constexpr long QuickCountStates = 50'000;
-
-// Many levels with ten solutions or more meet a few of them early in the
-// walk and the rest only far into the tree, while the missing ones lie close
-// to those found: a few pieces placed anew (nearbySolutions). So a short walk
-// comes first, then its solutions' neighbours, and only when they do not make
-// up the limit the whole walk. A level with fewer solutions than the limit is
-// still walked to the end, and the number is the same as the walk's alone.
-CountResult countForAnalysis(const Level& start, int limit, const SolveLimits& limits)
+// The count the analysis shows (see analyseLevel).
+CountResult countForAnalysis(const Level& start, int limit, const SolveLimits& limits,
+                             long quickStates)
 {
-    const bool isQuickShorter = limits.maxStates <= 0 || limits.maxStates > QuickCountStates;
+    const bool isQuickShorter = limits.maxStates <= 0 || limits.maxStates > quickStates;
     SolveLimits quick = limits;
-    quick.maxStates = isQuickShorter ? QuickCountStates : limits.maxStates;
+    quick.maxStates = isQuickShorter ? quickStates : limits.maxStates;
     CountResult count = countSolutions(start, limit, quick);
     if (count.reason != GiveUpReason::StateBudget) {
         return count;
@@ -138,7 +131,8 @@ LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& lim
     const SolveLimits searchLimits{.maxStates = limits.maxStates, .cancel = limits.cancel};
     // At least two, so that the measures can take their count from this one.
     const int countLimit = std::max(2, limits.countLimit);
-    const CountResult count = countForAnalysis(level.start, countLimit, searchLimits);
+    const CountResult count =
+        countForAnalysis(level.start, countLimit, searchLimits, limits.quickStates);
     analysis.states += count.states;
     if (count.reason == GiveUpReason::Cancelled || isCancelled(limits)) {
         analysis.isCancelled = true;

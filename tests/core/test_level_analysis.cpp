@@ -85,6 +85,20 @@ TEST(LevelAnalysis, ASecondSolutionIsFoundNearTheFirst)
 
     const Level one = startPositionOf(twoCannonDesign(1));
     EXPECT_TRUE(nearbySolutions(one, countSolutions(one, 1).found, 1).found.empty());
+
+    // A walk cut short after the first solution: the neighbours make up a
+    // limit of two, but a whole count (below the limit) is still walked.
+    const LevelAnalysis madeUp =
+        analyseLevel(twoCannonDesign(5), {.countLimit = 2, .quickStates = 30});
+    EXPECT_EQ(madeUp.solutions, 2);
+    EXPECT_FALSE(madeUp.isExhaustive);
+    ASSERT_EQ(madeUp.shownSolutions.size(), 2u);
+    EXPECT_FALSE(
+        cellsWhereSolutionsDiffer(madeUp.shownSolutions[0], madeUp.shownSolutions[1]).empty());
+    const LevelAnalysis walked =
+        analyseLevel(twoCannonDesign(5), {.countLimit = 3, .quickStates = 30});
+    EXPECT_EQ(walked.solutions, 2);
+    EXPECT_TRUE(walked.isExhaustive);
 }
 
 TEST(LevelAnalysis, ABombHitWithThePiecesInTheHandIsABombAtStart)
