@@ -75,6 +75,7 @@ public:
     bool isDone() const
     {
         return static_cast<int>(m_result.found.size()) >= m_wanted ||
+               m_result.states >= m_search.mostStates ||
                (m_search.cancel != nullptr && m_search.cancel->load());
     }
 
@@ -111,8 +112,9 @@ private:
         }
         const int limit = m_wanted - static_cast<int>(m_result.found.size()) +
                           static_cast<int>(m_signatures.size());
-        const CountResult count = countSolutions(
-            reduced, limit, {.maxStates = m_search.statesEach, .cancel = m_search.cancel});
+        const long states = std::min(m_search.statesEach, m_search.mostStates - m_result.states);
+        const CountResult count =
+            countSolutions(reduced, limit, {.maxStates = states, .cancel = m_search.cancel});
         m_result.states += count.states;
         for (const std::vector<Placement>& placed : count.found) {
             std::vector<Placement> whole = kept;

@@ -17,6 +17,9 @@ struct NearbySearch {
     int mostReplaced = 3;
     // States each small search may explore.
     long statesEach = 20'000;
+    // States all of them may explore together: a level with many pieces
+    // has many sets to place anew (a stranger's file among them).
+    long mostStates = 200'000;
     const std::atomic<bool>* cancel = nullptr;
 };
 
@@ -30,13 +33,14 @@ struct NearbySolutions {
 // where they stand: for each known solution, for every set of its pieces
 // (none, then one, two, ... up to mostReplaced, in a fixed order), those
 // pieces go back into the hand and the solver places the hand anew on the
-// level with the others standing. Stops when `wanted` are found. Each is a
-// solution as countSolutions counts one (every piece on a beam, told apart
-// by what its pieces do to the beams), so finding one proves the count
-// reaches it without walking the whole tree: a level whose second solution
-// lies far into the tree but close to its first is told apart in a few
-// thousand states. Finding none proves nothing. The same level and search
-// find the same solutions with the same states in every run.
+// level with the others standing. Stops when `wanted` are found, or the
+// states run out. Each is a solution as countSolutions counts one (every
+// piece on a beam, told apart by what its pieces do to the beams), so
+// finding one proves the count reaches it without walking the whole tree: a
+// level whose second solution lies far into the tree but close to its first
+// is told apart in a few thousand states. Finding none proves nothing. The
+// same level and search find the same solutions with the same states in
+// every run.
 NearbySolutions nearbySolutions(const Level& level,
                                 const std::vector<std::vector<Placement>>& known, int wanted,
                                 const NearbySearch& search = {});
