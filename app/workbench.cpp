@@ -8,6 +8,7 @@
 #include "app/analysis_runner.h"
 #include "app/progress_store.h"
 #include "view/board_view.h"
+#include "view/translated_text.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -48,8 +49,6 @@ Workbench::Workbench(BoardView& board, ProgressStore& settings, QWidget& mainWin
           [this](const LevelAnalysis& analysis) { showAnalysis(analysis); }))
 {
     setObjectName(QStringLiteral("workbench"));
-    setWindowTitle(tr("Arbetsbänk"));
-    setAccessibleName(tr("Arbetsbänk"));
     build();
     m_mainWindow.installEventFilter(this);
 }
@@ -66,31 +65,56 @@ void Workbench::build()
     results->setContentsMargins(0, 0, 0, 0);
     m_solutionsLabel = addLabel(results, m_results, "workbenchSolutions");
     m_countLabel = addLabel(results, m_results, "workbenchCount");
-    m_showButton = new QPushButton(tr("Visa"), m_results);
+    m_showButton = new QPushButton(m_results);
     m_showButton->setObjectName(QStringLiteral("workbenchShowButton"));
-    m_showButton->setAccessibleName(tr("Visa två lösningar i tur och ordning"));
     results->addWidget(m_showButton);
     m_fewestLabel = addLabel(results, m_results, "workbenchFewest");
     m_difficultyLabel = addLabel(results, m_results, "workbenchDifficulty");
     m_bombLabel = addLabel(results, m_results, "workbenchBomb");
-    m_bombLabel->setText(tr("Bomb vid start"));
     m_bombLabel->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
     m_measureList = new QListWidget(m_results);
     m_measureList->setObjectName(QStringLiteral("workbenchMeasures"));
-    m_measureList->setAccessibleName(tr("Mått på en bra bana"));
     m_measureList->setWordWrap(true);
     results->addWidget(m_measureList);
     layout->addWidget(m_results);
-    m_hideSwitch = new QCheckBox(tr("Dölj analys"), this);
+    m_hideSwitch = new QCheckBox(this);
     m_hideSwitch->setObjectName(QStringLiteral("workbenchHideSwitch"));
-    m_hideSwitch->setAccessibleName(tr("Dölj analys"));
     m_hideSwitch->setChecked(m_settings.isDisplaySwitchOn(HiddenSwitch));
     layout->addWidget(m_hideSwitch);
     connect(m_showButton, &QPushButton::clicked, this, &Workbench::showNextSolution);
     connect(m_measureList, &QListWidget::currentRowChanged, this, &Workbench::showSelectedElement);
     connect(m_hideSwitch, &QCheckBox::toggled, this, &Workbench::setAnswersHidden);
     setFixedWidth(260);
+    retranslate();
     showResults();
+}
+
+// The texts that do not follow the analysis, in the interface's language.
+void Workbench::retranslate()
+{
+    setWindowTitle(tr("Arbetsbänk"));
+    setAccessibleName(tr("Arbetsbänk"));
+    m_showButton->setText(
+        m_shownSolution < 0 ? tr("Visa") : tr("Visa (lösning %1 av 2)").arg(m_shownSolution + 1));
+    m_showButton->setAccessibleName(tr("Visa två lösningar i tur och ordning"));
+    m_bombLabel->setText(tr("Bomb vid start"));
+    m_measureList->setAccessibleName(tr("Mått på en bra bana"));
+    m_hideSwitch->setText(tr("Dölj analys"));
+    m_hideSwitch->setAccessibleName(tr("Dölj analys"));
+    if (isAnalysing()) {
+        m_busyLabel->setText(tr("Analyserar..."));
+    } else if (!m_busyLabel->text().isEmpty()) {
+        m_busyLabel->setText(tr("Öppna redigeraren för att analysera en bana"));
+    }
+}
+
+void Workbench::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        showResults();
+    }
+    QWidget::changeEvent(event);
 }
 
 void Workbench::analyse(const Level& design)
@@ -161,9 +185,13 @@ void Workbench::showMeasures()
     m_measureList->clear();
     for (const MeasureResult& result : m_analysis->measures) {
         const QString mark = result.measure.holds() ? QStringLiteral("✔ ") : QStringLiteral("✘ ");
-        auto* item = new QListWidgetItem(mark + tr(result.title.data()) + QStringLiteral("\n") +
-                                             QString::fromStdString(result.measure.text),
-                                         m_measureList);
+        const Measure& measure = result.measure;
+        const QString text =
+            measure.said.empty() ? QString::fromStdString(measure.text) : translated(measure.said);
+        auto* item =
+            new QListWidgetItem(mark + translated(LocalText{std::string(result.title), {}}) +
+                                    QStringLiteral("\n") + text,
+                                m_measureList);
         item->setData(Qt::AccessibleTextRole, item->text());
     }
 }

@@ -57,9 +57,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Closed by its own title bar: it stays closed.
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void build();
+    void retranslate();
     void showAnalysis(const LevelAnalysis& analysis);
     void showResults();
     void showMeasures();

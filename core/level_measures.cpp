@@ -6,8 +6,8 @@
 #include "core/level_measures.h"
 
 #include "base/first_success.h"
-#include "core/board_texts.h"
 #include "core/evaluation.h"
+#include "core/measure_sentences.h"
 #include "core/nearby_solutions.h"
 #include "core/palette.h"
 #include "core/solver_checks.h"
@@ -18,24 +18,7 @@
 namespace prismora {
 namespace {
 
-constexpr const char* UndecidedText = "Sökningen räckte inte för att avgöra";
-
 MeasureElement elementOf(const Piece& piece) { return {piece.kind, piece.column, piece.row}; }
-
-Measure holding(std::string text, long states = 0)
-{
-    return {MeasureState::Holds, std::nullopt, std::move(text), states};
-}
-
-Measure failing(std::optional<MeasureElement> element, std::string text, long states = 0)
-{
-    return {MeasureState::Fails, element, std::move(text), states};
-}
-
-Measure undecided(long states)
-{
-    return {MeasureState::Undecided, std::nullopt, std::string(UndecidedText), states};
-}
 
 bool agrees(const Placement& first, const Placement& second)
 {
@@ -138,19 +121,17 @@ Measure measureUnique(const Level& start, const MeasureLimits& limits)
     const CountResult count = levelCount(start, limits, states);
     // A count that found two is decided, whatever it would have found later.
     if (!count.isExact && count.solutions < 2) {
-        return undecided(states);
+        return undecidedMeasure(states);
     }
     if (count.solutions == 0) {
-        return failing(std::nullopt, "Nivån har ingen lösning", states);
+        return failingSaying(std::nullopt, sentence::NoSolution, states);
     }
     if (count.solutions == 1) {
-        return holding("Nivån har exakt en lösning", states);
+        return holdingSaying(sentence::OneSolution, states);
     }
     const std::optional<MeasureElement> other = pieceNotIn(count.found[0], count.found[1]);
-    return failing(other,
-                   "Nivån har fler än en lösning" +
-                       (other ? ", till exempel med " + elementText(*other) : std::string()),
-                   states);
+    return failingSaying(other, other ? sentence::MoreSolutionsWith : sentence::MoreSolutions,
+                         states);
 }
 
 // A level that already has a second solution fails at once, naming no
@@ -161,7 +142,7 @@ Measure measureMinimal(const DesignedLevel& level, const MeasureLimits& limits)
     long states = 0;
     const CountResult count = levelCount(level.start, limits, states);
     if (count.solutions > 1) {
-        return failing(std::nullopt, "Nivån har redan fler än en lösning", states);
+        return failingSaying(std::nullopt, sentence::AlreadyMoreSolutions, states);
     }
     std::vector<std::size_t> elements;
     for (std::size_t i = 0; i < level.start.pieces.size(); ++i) {
@@ -195,12 +176,12 @@ Measure measureMinimal(const DesignedLevel& level, const MeasureLimits& limits)
     }
     if (decoration) {
         const MeasureElement element = elementOf(level.start.pieces[elements[*decoration]]);
-        return failing(element, elementText(element) + " behövs inte", states);
+        return failingSaying(element, sentence::NotNeeded, states);
     }
     if (isOpen) {
-        return undecided(states);
+        return undecidedMeasure(states);
     }
-    return holding("Varje lampa, bomb och hinder behövs", states);
+    return holdingSaying(sentence::EveryElementNeeded, states);
 }
 
 Measure measureDarkStart(const Level& start, int allowedLit)
@@ -213,11 +194,10 @@ Measure measureDarkStart(const Level& start, int allowedLit)
         const Piece& piece = start.pieces[i];
         if (!piece.removed && isLampKind(piece.kind) && evaluation.pieces[i].lit &&
             ++lit > allowedLit) {
-            return failing(elementOf(piece),
-                           elementText(elementOf(piece)) + " lyser redan när nivån laddas");
+            return failingSaying(elementOf(piece), sentence::LitAtLoad);
         }
     }
-    return holding(lit == 0 ? "Ingen lampa lyser från början" : "En lampa lyser från början");
+    return holdingSaying(lit == 0 ? sentence::NoLampLit : sentence::OneLampLit);
 }
 
 Measure measureRestraint(const Level& start)
@@ -229,13 +209,13 @@ Measure measureRestraint(const Level& start)
             continue;
         }
         if (piece.kind == PieceKind::Bomb && ++bombs > MostMasterBombs) {
-            return failing(elementOf(piece), "Fler än 3 bomber");
+            return failingSaying(elementOf(piece), sentence::TooManyBombs);
         }
         if (++fixed > MostMasterFixedElements) {
-            return failing(elementOf(piece), "Fler än 14 lampor, bomber och hinder");
+            return failingSaying(elementOf(piece), sentence::TooManyElements);
         }
     }
-    return holding("Högst 3 bomber och 14 lampor, bomber och hinder");
+    return holdingSaying(sentence::Restrained);
 }
 
 ElementCounts countElements(const Level& start)
@@ -262,27 +242,27 @@ ElementCounts countElements(const Level& start)
 namespace {
 
 const std::array<LevelMeasure, 6> Measures{{
-    {"unique", "Exakt en lösning",
+    {"unique", QT_TRANSLATE_NOOP("prismora::CoreText", "Exakt en lösning"),
      [](const DesignedLevel& level, const LevelRules&, const MeasureLimits& limits) {
          return measureUnique(level.start, limits);
      }},
-    {"minimal", "Inget är pynt",
+    {"minimal", QT_TRANSLATE_NOOP("prismora::CoreText", "Inget är pynt"),
      [](const DesignedLevel& level, const LevelRules&, const MeasureLimits& limits) {
          return measureMinimal(level, limits);
      }},
-    {"purposeful_bombs", "Varje bomb har en uppgift",
+    {"purposeful_bombs", QT_TRANSLATE_NOOP("prismora::CoreText", "Varje bomb har en uppgift"),
      [](const DesignedLevel& level, const LevelRules&, const MeasureLimits&) {
          return measurePurposefulBombs(level);
      }},
-    {"dark_start", "Mörkt från början",
+    {"dark_start", QT_TRANSLATE_NOOP("prismora::CoreText", "Mörkt från början"),
      [](const DesignedLevel& level, const LevelRules& rules, const MeasureLimits&) {
          return measureDarkStart(level.start, rules.allowedLitLamps);
      }},
-    {"safe_path", "En säker väg",
+    {"safe_path", QT_TRANSLATE_NOOP("prismora::CoreText", "En säker väg"),
      [](const DesignedLevel& level, const LevelRules&, const MeasureLimits&) {
          return measureSafePath(level);
      }},
-    {"restraint", "Återhållsam",
+    {"restraint", QT_TRANSLATE_NOOP("prismora::CoreText", "Återhållsam"),
      [](const DesignedLevel& level, const LevelRules&, const MeasureLimits&) {
          return measureRestraint(level.start);
      }},

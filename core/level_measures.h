@@ -5,6 +5,7 @@
 // Measures of a good level: each holds or fails, and a failure names the element at fault.
 #pragma once
 
+#include "core/local_text.h"
 #include "core/solver.h"
 
 #include <atomic>
@@ -34,11 +35,14 @@ struct MeasureElement {
 struct Measure {
     MeasureState state = MeasureState::Holds;
     // What is at fault when the measure fails (nothing when no one element is).
-    std::optional<MeasureElement> element;
+    std::optional<MeasureElement> element{};
     // A short Swedish sentence for the designer, whatever the state.
     std::string text;
     // The solver's work the measure took (0 for those that need no search).
     long states = 0;
+    // `text` as the interface says it in any language (empty for a measure
+    // that has only its Swedish text).
+    LocalText said{};
 
     bool holds() const { return state == MeasureState::Holds; }
 };
@@ -131,7 +135,7 @@ struct LevelRules {
 // One measure as the level tool and the designer's workbench run it.
 struct LevelMeasure {
     std::string_view key;   // "unique", "minimal", ... (as JSON and the tool name it)
-    std::string_view title; // Swedish, for the workbench
+    std::string_view title; // Swedish, marked for translation (context "prismora::CoreText")
     Measure (*measure)(const DesignedLevel& level, const LevelRules& rules,
                        const MeasureLimits& limits);
 

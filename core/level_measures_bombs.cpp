@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The measures about bombs: each has a purpose, and a safe path past them all exists.
-#include "core/board_texts.h"
 #include "core/evaluation.h"
 #include "core/level_measures.h"
+#include "core/measure_sentences.h"
 #include "core/palette.h"
 #include "core/safe_path.h"
 
@@ -93,20 +93,16 @@ Measure measurePurposefulBombs(const DesignedLevel& level)
         const Piece& piece = level.start.pieces[i];
         if (!piece.removed && piece.kind == PieceKind::Bomb && reached.count(i) == 0) {
             const MeasureElement bomb = bombElement(level.start, i);
-            return {MeasureState::Fails, bomb,
-                    "Ingen pjäs kan leda en stråle till bomben i " +
-                        cellText(bomb.column, bomb.row),
-                    0};
+            return failingAtCell(bomb, sentence::BombOutOfReach);
         }
     }
-    return {MeasureState::Holds, std::nullopt, "Varje bomb kan nås av en stråle", 0};
+    return holdingSaying(sentence::EveryBombReached);
 }
 
 Measure measureSafePath(const DesignedLevel& level)
 {
     if (safeOrder(level.start, level.solution)) {
-        return {MeasureState::Holds, std::nullopt,
-                "Lösningen kan läggas bit för bit utan att en bomb smäller", 0};
+        return holdingSaying(sentence::SafePath);
     }
     // Name the first bomb the designer's own order sets off.
     Level position = level.start;
@@ -115,15 +111,12 @@ Measure measureSafePath(const DesignedLevel& level)
             const std::set<std::size_t> hit = bombsHitBy(position, moment);
             if (!hit.empty()) {
                 const MeasureElement bomb = bombElement(position, *hit.begin());
-                return {MeasureState::Fails, bomb,
-                        "Varje ordning leder en stråle in i en bomb, som bomben i " +
-                            cellText(bomb.column, bomb.row),
-                        0};
+                return failingAtCell(bomb, sentence::EveryOrderExplodes);
             }
         }
         position = afterStep(position, step);
     }
-    return {MeasureState::Fails, std::nullopt, "Ingen ordning av lösningens pjäser löser nivån", 0};
+    return failingSaying(std::nullopt, sentence::NoOrderSolves);
 }
 
 } // namespace prismora

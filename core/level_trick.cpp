@@ -117,12 +117,12 @@ Measure measureVariety(const std::vector<Trick>& series, std::size_t index, Vari
         const bool mayReturn =
             rule == VarietyRule::SmallTricksReturn && trickPieces(mine) <= 2 && other + 1 < index;
         if (series[other] == mine && !mayReturn) {
-            return {MeasureState::Fails, std::nullopt,
-                    "Samma knep som nivå " + std::to_string(firstNumber + static_cast<int>(other)),
-                    0};
+            return {.state = MeasureState::Fails,
+                    .text = "Samma knep som nivå " +
+                            std::to_string(firstNumber + static_cast<int>(other))};
         }
     }
-    return {MeasureState::Holds, std::nullopt, "Ett eget knep", 0};
+    return {.state = MeasureState::Holds, .text = "Ett eget knep"};
 }
 
 } // namespace prismora

@@ -330,6 +330,118 @@
         <source>Skjuter en stråle %1.</source>
         <translation>Fires a beam %1.</translation>
     </message>
+    <message>
+        <source>kolumn %1, rad %2</source>
+        <translation>column %1, row %2</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>%1 i %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>Exakt en lösning</source>
+        <translation>Exactly one solution</translation>
+    </message>
+    <message>
+        <source>Inget är pynt</source>
+        <translation>Nothing is decoration</translation>
+    </message>
+    <message>
+        <source>Varje bomb har en uppgift</source>
+        <translation>Every bomb has a purpose</translation>
+    </message>
+    <message>
+        <source>Mörkt från början</source>
+        <translation>Dark at the start</translation>
+    </message>
+    <message>
+        <source>En säker väg</source>
+        <translation>A safe path</translation>
+    </message>
+    <message>
+        <source>Återhållsam</source>
+        <translation>Restraint</translation>
+    </message>
+    <message>
+        <source>Sökningen räckte inte för att avgöra</source>
+        <translation>The search was not enough to decide</translation>
+    </message>
+    <message>
+        <source>Nivån har ingen lösning</source>
+        <translation>The level has no solution</translation>
+    </message>
+    <message>
+        <source>Nivån har exakt en lösning</source>
+        <translation>The level has exactly one solution</translation>
+    </message>
+    <message>
+        <source>Nivån har fler än en lösning</source>
+        <translation>The level has more than one solution</translation>
+    </message>
+    <message>
+        <source>Nivån har fler än en lösning, till exempel med %1</source>
+        <translation>The level has more than one solution, for example with %1</translation>
+    </message>
+    <message>
+        <source>Nivån har redan fler än en lösning</source>
+        <translation>The level already has more than one solution</translation>
+    </message>
+    <message>
+        <source>%1 behövs inte</source>
+        <translation>%1 is not needed</translation>
+    </message>
+    <message>
+        <source>Varje lampa, bomb och hinder behövs</source>
+        <translation>Every lamp, bomb and obstacle is needed</translation>
+    </message>
+    <message>
+        <source>%1 lyser redan när nivån laddas</source>
+        <translation>%1 is already lit when the level loads</translation>
+    </message>
+    <message>
+        <source>Ingen lampa lyser från början</source>
+        <translation>No lamp is lit at the start</translation>
+    </message>
+    <message>
+        <source>En lampa lyser från början</source>
+        <translation>One lamp is lit at the start</translation>
+    </message>
+    <message>
+        <source>Fler än 3 bomber</source>
+        <translation>More than 3 bombs</translation>
+    </message>
+    <message>
+        <source>Fler än 14 lampor, bomber och hinder</source>
+        <translation>More than 14 lamps, bombs and obstacles</translation>
+    </message>
+    <message>
+        <source>Högst 3 bomber och 14 lampor, bomber och hinder</source>
+        <translation>At most 3 bombs and 14 lamps, bombs and obstacles</translation>
+    </message>
+    <message>
+        <source>Ingen pjäs kan leda en stråle till bomben i %1</source>
+        <translation>No piece can lead a beam to the bomb at %1</translation>
+    </message>
+    <message>
+        <source>Varje bomb kan nås av en stråle</source>
+        <translation>Every bomb can be reached by a beam</translation>
+    </message>
+    <message>
+        <source>Lösningen kan läggas bit för bit utan att en bomb smäller</source>
+        <translation>The solution can be placed piece by piece without a bomb going off</translation>
+    </message>
+    <message>
+        <source>Varje ordning leder en stråle in i en bomb, som bomben i %1</source>
+        <translation>Every order leads a beam into a bomb, such as the bomb at %1</translation>
+    </message>
+    <message>
+        <source>Ingen ordning av lösningens pjäser löser nivån</source>
+        <translation>No order of the solution&apos;s pieces solves the level</translation>
+    </message>
 </context>
 <context>
     <name>prismora::GeneratedTab</name>

@@ -5,11 +5,13 @@
 // The designer's workbench: it counts a design's solutions after each edit, shows them, and hides.
 #include "window_test_support.h"
 
+#include "app/language.h"
 #include "app/workbench.h"
 #include "view/board_view.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,6 +21,12 @@ namespace prismora::windowtest {
 namespace {
 
 Workbench* workbench(MainWindow& form) { return form.findChild<Workbench*>("workbench"); }
+
+void switchLanguage(Language language)
+{
+    applyLanguage(language);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
 
 // The workbench's answer for the design on the board, once its worker is done.
 QString waitForSolutions(MainWindow& form)
@@ -87,6 +95,18 @@ TEST(WorkbenchWindow, CountsShowsAndHidesTheSolutionsOfEachEdit)
     EXPECT_FALSE(bench->findChild<QWidget*>("workbenchResults")->isVisible());
     hide->setChecked(false);
     EXPECT_TRUE(bench->findChild<QWidget*>("workbenchResults")->isVisible());
+
+    // In English the measures are said in English too, at once.
+    const auto measure = [bench] {
+        return bench->findChild<QListWidget*>("workbenchMeasures")->item(0)->text();
+    };
+    switchLanguage(Language::English);
+    const QString english = measure();
+    const QString switchText = hide->text();
+    switchLanguage(Language::Swedish);
+    EXPECT_EQ(english, QString("✔ Exactly one solution\nThe level has exactly one solution"));
+    EXPECT_EQ(switchText, QString("Hide analysis"));
+    EXPECT_EQ(measure(), QString("✔ Exakt en lösning\nNivån har exakt en lösning"));
 }
 
 } // namespace
