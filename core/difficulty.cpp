@@ -200,20 +200,22 @@ Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& 
     return difficulty;
 }
 
-FewestPieces fewestPieces(const Level& start, const SolveLimits& limits, int knownPieces)
+int mostPiecesToSearch(const Level& start, int knownPieces)
 {
-    FewestPieces fewest;
     int hand = 0;
     for (int row = 0; row < PlayRowCount; ++row) {
         hand += paletteCount(start, row);
     }
-    // Upwards, as the searches with few pieces are the cheap ones; a known
-    // solution spares the dearest search, the one that would only find it again.
-    const int most = knownPieces >= 0 ? knownPieces - 1 : std::min(hand, MaxSearchDepth);
+    // A known solution spares the dearest search, the one that would only find it again.
+    return knownPieces >= 0 ? knownPieces - 1 : std::min(hand, MaxSearchDepth);
+}
+
+FewestPieces fewestUpwards(int most, int knownPieces,
+                           const std::function<SolveResult(int pieces)>& search)
+{
+    FewestPieces fewest;
     for (int pieces = 0; pieces <= most; ++pieces) {
-        SolveLimits upTo = limits;
-        upTo.maxPieces = pieces;
-        const SolveResult result = solve(start, upTo);
+        const SolveResult result = search(pieces);
         fewest.states += result.states;
         if (result.status == SolveStatus::Solved) {
             fewest.pieces = static_cast<int>(result.solution.size());
@@ -226,6 +228,16 @@ FewestPieces fewestPieces(const Level& start, const SolveLimits& limits, int kno
     }
     fewest.pieces = knownPieces;
     return fewest;
+}
+
+// Upwards, as the searches with few pieces are the cheap ones.
+FewestPieces fewestPieces(const Level& start, const SolveLimits& limits, int knownPieces)
+{
+    return fewestUpwards(mostPiecesToSearch(start, knownPieces), knownPieces, [&](int pieces) {
+        SolveLimits upTo = limits;
+        upTo.maxPieces = pieces;
+        return solve(start, upTo);
+    });
 }
 
 } // namespace prismora

@@ -8,6 +8,7 @@
 #include "core/solver.h"
 
 #include <atomic>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -55,5 +56,13 @@ inline FewestPieces fewestPieces(const Level& start, long maxStates)
 {
     return fewestPieces(start, SolveLimits{.maxStates = maxStates});
 }
+
+// The most pieces fewestPieces searches with.
+int mostPiecesToSearch(const Level& start, int knownPieces);
+
+// What fewestPieces makes of its searches with 0, 1, ... up to `most`
+// pieces, each the answer of `search`.
+FewestPieces fewestUpwards(int most, int knownPieces,
+                           const std::function<SolveResult(int pieces)>& search);
 
 } // namespace prismora

@@ -25,8 +25,8 @@ struct AnalysisLimits {
     int countLimit = 10;
     // States each search may explore.
     long maxStates = 20'000'000;
-    // States the count walks before it looks for the rest of its limit near
-    // the solutions it met (see analyseLevel).
+    // States the count walks, once it met a solution, before it looks for
+    // the rest of its limit near the solutions it met (see analyseLevel).
     long quickStates = 50'000;
     // Looked at inside every search; when it turns true the analysis stops
     // within a few states and says so (isCancelled).
@@ -63,12 +63,13 @@ struct LevelAnalysis {
 // designedLevelOf) or a level as a player meets it (play mode: the pieces in
 // the hand; the solver's first solution stands in for the designer's).
 //
-// The count walks `quickStates` first; when that leaves it short of the
-// limit, the solutions it met are looked around (nearbySolutions), and only
-// when they do not make up the limit is the whole tree walked. Many levels
-// with ten solutions or more meet a few early and the rest far into the tree,
-// close to those met. A level with fewer solutions than the limit is still
-// walked to the end, so the number is the walk's.
+// Solutions come in families, so the count first looks around a known one
+// (nearbySolutions): the designer's, or else those the walk met by the time
+// it has met one and made `quickStates`; the walk then goes on where it
+// paused only when they do not make up the limit. Many levels with ten
+// solutions or more have most of them far into the tree but close to the
+// first. A level with fewer solutions than the limit is still walked to the
+// end, so the number is the walk's.
 LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& limits = {});
 
 // The position a player starts from: for a design its start (designedLevelOf),

@@ -80,6 +80,9 @@ public:
     }
 
     NearbySolutions result() && { return std::move(m_result); }
+    std::size_t foundCount() const { return m_result.found.size(); }
+    // A copy: searching around it adds to the solutions found.
+    std::vector<Placement> found(std::size_t i) const { return m_result.found[i]; }
 
 private:
     std::optional<std::string> signatureOf(const std::vector<Placement>& placements)
@@ -162,7 +165,25 @@ NearbySolutions nearbySolutions(const Level& level,
     for (const std::vector<Placement>& solution : known) {
         finder.searchAround(solution);
     }
+    // Solutions come in families: the neighbours of a neighbour are looked
+    // at too, while there are states left.
+    for (std::size_t i = 0; i < finder.foundCount() && !finder.isDone(); ++i) {
+        finder.searchAround(finder.found(i));
+    }
     return std::move(finder).result();
+}
+
+std::optional<std::vector<Placement>> asCounted(const Level& level,
+                                                const std::vector<Placement>& placements)
+{
+    Level base = level;
+    base.mode = Mode::Play;
+    Level work = base;
+    std::optional<std::vector<Placement>> order = workingOrder(base, work, placements);
+    if (!order || !solutionSignature(base, work, *order)) {
+        return std::nullopt;
+    }
+    return order;
 }
 
 } // namespace prismora

@@ -8,6 +8,7 @@
 #include "core/solver.h"
 
 #include <atomic>
+#include <optional>
 #include <vector>
 
 namespace prismora {
@@ -33,7 +34,8 @@ struct NearbySolutions {
 // where they stand: for each known solution, for every set of its pieces
 // (none, then one, two, ... up to mostReplaced, in a fixed order), those
 // pieces go back into the hand and the solver places the hand anew on the
-// level with the others standing. Stops when `wanted` are found, or the
+// level with the others standing; then the same around each solution
+// found, in the order found. Stops when `wanted` are found, or the
 // states run out. Each is a solution as countSolutions counts one (every
 // piece on a beam, told apart by what its pieces do to the beams), so
 // finding one proves the count reaches it without walking the whole tree: a
@@ -44,5 +46,10 @@ struct NearbySolutions {
 NearbySolutions nearbySolutions(const Level& level,
                                 const std::vector<std::vector<Placement>>& known, int wanted,
                                 const NearbySearch& search = {});
+
+// `placements` as the count counts a solution of `level`: in a working
+// order, every piece on a beam. Nothing when they do not solve it so.
+std::optional<std::vector<Placement>> asCounted(const Level& level,
+                                                const std::vector<Placement>& placements);
 
 } // namespace prismora

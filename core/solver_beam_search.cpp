@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace prismora {
@@ -123,24 +124,58 @@ bool Walk::step(SearchTree& tree, const Walk& other)
 // the whole tree costs little more than one walk does, and finding the first
 // solutions about twice the better walk. The turns follow the states, not
 // the clock: the answer and the states are the same in every run.
+struct SolutionWalk::Walks {
+    Walks(const Level& level, int limit, const SolveLimits& limits) : tree(level, limits, limit)
+    {
+        auto root = std::make_unique<Branch>();
+        if (!tree.makeRoot(*root)) {
+            isWalked = true;
+            return;
+        }
+        tree.expand(*root, rootChildren);
+        piecesFirst.emplace(ChildOrder::PiecesFirst, rootChildren);
+        emptyFirst.emplace(ChildOrder::EmptyFirst, rootChildren);
+    }
+
+    bool isOver() const { return tree.isDone() || isWalked; }
+
+    void step()
+    {
+        const bool isPiecesTurn = piecesFirst->states <= emptyFirst->states;
+        Walk& walk = isPiecesTurn ? *piecesFirst : *emptyFirst;
+        isWalked = !walk.step(tree, isPiecesTurn ? *emptyFirst : *piecesFirst);
+    }
+
+    SearchTree tree;
+    Frame rootChildren;
+    std::optional<Walk> piecesFirst;
+    std::optional<Walk> emptyFirst;
+    bool isWalked = false;
+};
+
+SolutionWalk::SolutionWalk(const Level& level, int limit, const SolveLimits& limits)
+    : m_walks(std::make_unique<Walks>(level, limit, limits))
+{
+}
+
+SolutionWalk::~SolutionWalk() = default;
+
+bool SolutionWalk::isOver() const { return m_walks->isOver(); }
+
+CountResult SolutionWalk::walkOn(int solutions, long states)
+{
+    Walks& walks = *m_walks;
+    while (!walks.isOver() &&
+           (walks.tree.foundCount() < solutions || walks.tree.states() < states)) {
+        walks.step();
+    }
+    return walks.tree.result(walks.isWalked);
+}
+
 CountResult enumerateSolutions(const Level& level, int limit, const SolveLimits& limits)
 {
-    SearchTree tree(level, limits, limit);
-    auto root = std::make_unique<Branch>();
-    if (!tree.makeRoot(*root)) {
-        return tree.result(true);
-    }
-    Frame rootChildren;
-    tree.expand(*root, rootChildren);
-    Walk piecesFirst(ChildOrder::PiecesFirst, rootChildren);
-    Walk emptyFirst(ChildOrder::EmptyFirst, rootChildren);
-    bool isWalked = false;
-    while (!tree.isDone() && !isWalked) {
-        const bool isPiecesTurn = piecesFirst.states <= emptyFirst.states;
-        Walk& walk = isPiecesTurn ? piecesFirst : emptyFirst;
-        isWalked = !walk.step(tree, isPiecesTurn ? emptyFirst : piecesFirst);
-    }
-    return tree.result(isWalked);
+    SolutionWalk walk(level, limit, limits);
+    return walk.walkOn(limit, 0);
 }
 
 } // namespace prismora

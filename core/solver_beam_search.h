@@ -8,6 +8,8 @@
 
 #include "core/solver.h"
 
+#include <memory>
+
 namespace prismora {
 
 // The search behind solve() and countSolutions() (see the contract in
@@ -22,5 +24,26 @@ namespace prismora {
 // beam feeds, reaches a bomb (every evaluation traces it), and when the
 // pieces left cannot bring some lamp a colour it lacks (LampBound).
 CountResult enumerateSolutions(const Level& level, int limit, const SolveLimits& limits);
+
+// The same walk, in stretches: it pauses between branches when the caller
+// has what it asked for, and goes on where it paused. Walked on to the end,
+// it finds what enumerateSolutions finds, in the same states.
+class SolutionWalk {
+public:
+    SolutionWalk(const Level& level, int limit, const SolveLimits& limits);
+    ~SolutionWalk();
+    SolutionWalk(const SolutionWalk&) = delete;
+    SolutionWalk& operator=(const SolutionWalk&) = delete;
+
+    // Walks on until at least `solutions` are found and `states` made, or
+    // the walk is over; what it found so far.
+    CountResult walkOn(int solutions, long states);
+    // The limit's solutions are found, the tree is walked, or a budget ran out.
+    bool isOver() const;
+
+private:
+    struct Walks;
+    std::unique_ptr<Walks> m_walks;
+};
 
 } // namespace prismora

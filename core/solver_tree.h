@@ -59,6 +59,7 @@ public:
     // The limit's solutions are found, or a budget ran out.
     bool isDone() const { return m_done; }
     long states() const { return m_budget.states(); }
+    int foundCount() const { return static_cast<int>(m_found.size()); }
     // What the walks found, with `isWalked` true when the whole tree was.
     CountResult result(bool isWalked) const;
 

@@ -5,10 +5,14 @@
 // The workbench's analysis of a design: how many solutions, where two differ, a bomb at the start.
 #include "level_builder.h"
 
+#include "core/difficulty.h"
 #include "core/level_analysis.h"
+#include "core/level_file.h"
 #include "core/nearby_solutions.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace prismora {
 namespace {
@@ -99,6 +103,31 @@ TEST(LevelAnalysis, ASecondSolutionIsFoundNearTheFirst)
         analyseLevel(twoCannonDesign(5), {.countLimit = 3, .quickStates = 30});
     EXPECT_EQ(walked.solutions, 2);
     EXPECT_TRUE(walked.isExhaustive);
+}
+
+// Minimal and the fewest pieces are searched beside the count, before it
+// is known whether they are wanted; what they give, states included, is
+// what they give when searched after it.
+TEST(LevelAnalysis, WhatIsSearchedBesideTheCountIsWhatIsFoundAfterIt)
+{
+    const Level design = twoCannonDesign(1);
+    // A walk paused at its first solution: minimal is asked while it walks on.
+    const LevelAnalysis beside = analyseLevel(design, {.quickStates = 1});
+    const LevelAnalysis after = analyseLevel(design);
+    ASSERT_EQ(beside.measures.size(), after.measures.size());
+    EXPECT_EQ(beside.measures[1].key, "minimal");
+    EXPECT_EQ(beside.measures[1].measure.state, after.measures[1].measure.state);
+    EXPECT_EQ(beside.measures[1].measure.states, after.measures[1].measure.states);
+    EXPECT_EQ(beside.fewestPieces, after.fewestPieces);
+
+    // A count stopped at its limit takes the fewest pieces from the searches made beside it.
+    const auto loaded =
+        loadLevel(std::filesystem::path(PRISMORA_TEST_DATA) / "hard_levels" / "hard01.prl");
+    ASSERT_TRUE(loaded.ok());
+    const Level& many = loaded.value().level;
+    const LevelAnalysis capped = analyseLevel(many, {.countLimit = 2});
+    EXPECT_FALSE(capped.isExhaustive);
+    EXPECT_EQ(capped.fewestPieces, fewestPieces(many, 0).pieces);
 }
 
 TEST(LevelAnalysis, ABombHitWithThePiecesInTheHandIsABombAtStart)

@@ -8,6 +8,7 @@
 #include "level_builder.h"
 
 #include "core/level_file.h"
+#include "core/solver_beam_search.h"
 #include "core/solver_checks.h"
 #include "core/solver_score.h"
 
@@ -118,6 +119,26 @@ TEST(SolverTest, IsDeterministic)
     ASSERT_EQ(first.status, SolveStatus::Solved);
     EXPECT_EQ(first.solution, second.solution);
     EXPECT_EQ(first.states, second.states);
+}
+
+// The analysis pauses the count at its first solution and walks on later:
+// the stretches add up to the one walk, solutions and states alike.
+TEST(SolverTest, AWalkInStretchesFindsWhatOneWalkFinds)
+{
+    const auto loaded =
+        loadLevel(std::filesystem::path(PRISMORA_TEST_DATA) / "hard_levels" / "hard01.prl");
+    ASSERT_TRUE(loaded.ok());
+    Level level = loaded.value().level;
+    const CountResult whole = countSolutions(level, 5);
+    ASSERT_GE(whole.solutions, 2);
+    SolutionWalk walk(level, 5, {});
+    const CountResult first = walk.walkOn(1, 0);
+    ASSERT_EQ(first.solutions, 1);
+    ASSERT_FALSE(walk.isOver());
+    const CountResult rest = walk.walkOn(5, 0);
+    EXPECT_TRUE(walk.isOver());
+    EXPECT_EQ(rest.found, whole.found);
+    EXPECT_EQ(rest.states, whole.states);
 }
 
 // Cannon -> T-coupling A -> its output feeds T-coupling B -> B's output lights
