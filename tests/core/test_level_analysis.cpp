@@ -130,6 +130,27 @@ TEST(LevelAnalysis, WhatIsSearchedBesideTheCountIsWhatIsFoundAfterIt)
     EXPECT_EQ(capped.fewestPieces, fewestPieces(many, 0).pieces);
 }
 
+// A design whose own solution solves it is counted from that solution's
+// neighbours first: the designer's comes first among those shown.
+TEST(LevelAnalysis, ADesignIsCountedFromItsOwnSolution)
+{
+    Level design = twoCannonDesign(5);
+    for (std::uint8_t direction = 0; direction < 8; ++direction) {
+        design.pieces[1].direction = direction;
+        const DesignedLevel designed = designedLevelOf(design);
+        if (!solvesLevel(designed.start, designed.solution)) {
+            continue;
+        }
+        const LevelAnalysis capped = analyseLevel(design, {.countLimit = 2});
+        EXPECT_EQ(capped.solutions, 2);
+        EXPECT_FALSE(capped.isExhaustive);
+        ASSERT_EQ(capped.shownSolutions.size(), 2u);
+        EXPECT_TRUE(cellsWhereSolutionsDiffer(capped.shownSolutions[0], designed.solution).empty());
+        return;
+    }
+    FAIL() << "no turn of the designer's mirror lights the lamp";
+}
+
 TEST(LevelAnalysis, ABombHitWithThePiecesInTheHandIsABombAtStart)
 {
     // The designer's mirror at (3, 5) turns the beam north to the lamp; in the
