@@ -25,6 +25,8 @@ std::string describe(GiveUpReason reason)
         return "cancelled";
     case GiveUpReason::TooManyPieces:
         return "too many pieces";
+    case GiveUpReason::TooManyOrders:
+        return "too many splitting pieces to order";
     case GiveUpReason::TooManyBeams:
         return "too many beams";
     }

@@ -40,6 +40,7 @@ enum class GiveUpReason {
     Cancelled,
     TooManyPieces, // more pieces in hand than the search places (MaxSearchDepth)
     TooManyBeams,  // more beams at once than the search keeps (a file with many splitters)
+    TooManyOrders, // a final position with more splitting pieces than the search orders
 };
 
 // Text for a reason, as the command line prints it ("state budget", ...).

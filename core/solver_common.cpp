@@ -110,8 +110,8 @@ const Behaviour& behaviour()
     return table;
 }
 
-std::optional<std::vector<Placement>> workingOrder(const Level& base, Level& work,
-                                                   const std::vector<Placement>& placements)
+std::optional<std::vector<Placement>>
+workingOrder(const Level& base, Level& work, const std::vector<Placement>& placements, bool* isCut)
 {
     std::vector<Placement> others;
     std::vector<Placement> splitting;
@@ -122,7 +122,14 @@ std::optional<std::vector<Placement>> workingOrder(const Level& base, Level& wor
     for (std::size_t i = 0; i < order.size(); ++i) {
         order[i] = i;
     }
+    std::size_t orders = 0;
     do {
+        if (++orders > MostSplittingOrders) {
+            if (isCut != nullptr) {
+                *isCut = true;
+            }
+            return std::nullopt;
+        }
         std::vector<Placement> tried = others;
         for (const std::size_t i : order) {
             tried.push_back(splitting[i]);

@@ -61,9 +61,14 @@ const Behaviour& behaviour();
 // An order of placing `placements` on `base` that solves it as placed and as
 // saved and loaded again, or nothing. Only the order of the splitting pieces
 // can matter (their outputs take the next source indices). `work` is scratch
-// space holding a copy of `base`.
+// space holding a copy of `base`. Every order of up to seven splitting
+// pieces is tried; of more, only the first MostSplittingOrders (a
+// stranger's file with a dozen would otherwise take hours on one position),
+// and `isCut`, when given, is set when none of those worked.
+inline constexpr std::size_t MostSplittingOrders = 5040; // 7!
 std::optional<std::vector<Placement>> workingOrder(const Level& base, Level& work,
-                                                   const std::vector<Placement>& placements);
+                                                   const std::vector<Placement>& placements,
+                                                   bool* isCut = nullptr);
 
 // What tells one solution from another: each piece's cell and kind and what
 // it does to the beams that reach it in the solved position (`order` placed on

@@ -62,6 +62,7 @@ CountResult SearchTree::result(bool isWalked) const
     GiveUpReason reason = m_stopped;
     if (reason == GiveUpReason::None && isWalked) {
         reason = m_beamsOverflowed ? GiveUpReason::TooManyBeams
+                 : m_ordersCut     ? GiveUpReason::TooManyOrders
                  : m_depth.isCut   ? GiveUpReason::TooManyPieces
                                    : GiveUpReason::None;
     }
@@ -391,7 +392,7 @@ void SearchTree::finish(const Branch& branch)
         }
     }
     const std::optional<std::vector<Placement>> order =
-        workingOrder(m_base, m_work, placementsOf(branch));
+        workingOrder(m_base, m_work, placementsOf(branch), &m_ordersCut);
     if (!order) {
         return;
     }

@@ -100,6 +100,7 @@ private:
     GiveUpReason m_stopped = GiveUpReason::None;
     bool m_done = false;
     bool m_beamsOverflowed = false;
+    bool m_ordersCut = false; // a final position had splitting pieces not every order was tried of
 };
 
 } // namespace prismora

@@ -10,6 +10,7 @@
 #include "core/level_file.h"
 #include "core/solver_beam_search.h"
 #include "core/solver_checks.h"
+#include "core/solver_common.h"
 #include "core/solver_score.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,26 @@ int scoreOf(const Level& level)
 // Every colour that reaches a white lamp must raise the score, even though it
 // stops counting as "in line" or "exists" for that lamp: otherwise the search
 // would prefer positions short of the goal.
+// A stranger's file may hold a dozen splitting pieces: the orders of a
+// final position's are tried up to a bound (every order of seven), and the
+// caller learns that it stopped there.
+TEST(SolverChecksTest, TriesEveryOrderOfSevenSplittingPiecesAndNoMore)
+{
+    const Level game = oneMirrorLevel();
+    std::vector<Placement> splitting;
+    for (int column = 2; column <= 9; ++column) {
+        splitting.push_back({PieceKind::TCoupling, column, 9, 0});
+    }
+    Level work = game;
+    bool isCut = false;
+    EXPECT_FALSE(workingOrder(game, work, splitting, &isCut));
+    EXPECT_TRUE(isCut);
+    splitting.pop_back();
+    isCut = false;
+    EXPECT_FALSE(workingOrder(game, work, splitting, &isCut));
+    EXPECT_FALSE(isCut);
+}
+
 TEST(SolverScoreTest, EachColourReachingAWhiteLampRaisesTheScore)
 {
     Level board = playLevel();
