@@ -7,8 +7,11 @@
 
 #include "core/level.h"
 
+#include <charconv>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace prismora {
@@ -26,5 +29,14 @@ int runAnalyseCommand(const std::vector<std::string>& args);
 // refused file on stderr (nothing when it loaded; a warning about a level
 // cut at the tables' capacity also goes to stderr).
 std::optional<Level> loadLevelForCommand(const std::string& levelPath);
+
+// Reads a whole argument as a number: false when it is empty, has anything
+// after the number, or does not fit `Number`.
+template <typename Number> bool readNumber(std::string_view text, Number& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && error == std::errc{} && stop == end;
+}
 
 } // namespace prismora

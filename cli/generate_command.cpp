@@ -12,7 +12,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <chrono>
 #include <iostream>
 
@@ -29,13 +28,6 @@ struct GenerateOptions {
     bool hasSeed = false;
     std::string writeTo;
 };
-
-template <typename Number> bool readNumber(std::string_view text, Number& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return !text.empty() && error == std::errc{} && stop == end;
-}
 
 // The seed of a date written YYYY-MM-DD, a day the calendar has.
 std::optional<std::uint32_t> dailySeedOf(std::string_view text)

@@ -15,7 +15,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <iostream>
 
 namespace prismora {
@@ -33,13 +32,6 @@ struct SolveOptions {
     int limit = 2;
     SolveLimits limits;
 };
-
-template <typename Number> bool readNumber(const std::string& text, Number& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc{} && stop == end;
-}
 
 // The options after --solve; nothing when they make no sense.
 std::optional<SolveOptions> parseOptions(const std::vector<std::string>& args)
