@@ -6,8 +6,8 @@
 #include "core/difficulty.h"
 
 #include "base/first_success.h"
-#include "base/for_each_index.h"
 #include "core/evaluation.h"
+#include "core/lead_questions.h"
 #include "core/palette.h"
 
 #include <algorithm>
@@ -87,55 +87,6 @@ bool belongsThere(const std::vector<Placement>& remaining, PieceKind kind, int c
     });
 }
 
-// What the questions about tempting placements may use.
-struct LeadSearch {
-    SolveLimits limits;
-    std::span<const Placement> placed; // the designer's pieces placed so far
-    std::span<const std::vector<Placement>> known;
-};
-
-// Takes out of `pieces` the one that acts as `piece` does in its cell.
-bool takeOut(std::vector<Placement>& pieces, const Placement& piece)
-{
-    const auto found = std::find_if(pieces.begin(), pieces.end(), [&](const Placement& p) {
-        return p.kind == piece.kind && p.column == piece.column && p.row == piece.row &&
-               directionsActAlike(p.kind, p.direction, piece.direction);
-    });
-    if (found == pieces.end()) {
-        return false;
-    }
-    pieces.erase(found);
-    return true;
-}
-
-// A solution found before that holds the pieces placed so far and the tried
-// one (the last piece of `after`) and whose other pieces finish `after`.
-bool isOnKnownSolution(const Level& after, const LeadSearch& search)
-{
-    const Piece& last = after.pieces.back();
-    const Placement tried{last.kind, last.column, last.row, last.direction};
-    for (const std::vector<Placement>& solution : search.known) {
-        std::vector<Placement> rest = solution;
-        const bool holdsAll = std::all_of(search.placed.begin(), search.placed.end(),
-                                          [&](const Placement& p) { return takeOut(rest, p); }) &&
-                              takeOut(rest, tried);
-        if (holdsAll && solvesLevel(after, rest)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// A placement leads nowhere when no solution goes through it: no solution
-// found before does, and the solver cannot finish the position with the
-// pieces left in hand. (With a single solution every tempting placement
-// leads nowhere, and none is asked.)
-bool leadsNowhere(const Level& after, const LeadSearch& search)
-{
-    return !isOnKnownSolution(after, search) &&
-           solve(after, search.limits).status != SolveStatus::Solved;
-}
-
 // One tempting placement off the designer's solution, after `step` of the
 // designer's pieces are placed.
 struct Temptation {
@@ -185,18 +136,17 @@ Difficulty measureDifficulty(const Level& loaded, const std::vector<Placement>& 
         difficulty.falseLeads = static_cast<int>(temptations.size());
         return difficulty;
     }
-    // Each placement asks the solver on its own: the questions share nothing,
-    // so they are spread over the machine's cores.
-    std::vector<char> isFalse(temptations.size(), 0);
-    forEachIndex(static_cast<int>(temptations.size()), searchThreads(), [&](int i) {
-        const Temptation& temptation = temptations[static_cast<std::size_t>(i)];
-        const LeadSearch search{{.maxStates = maxStates, .cancel = cancel},
-                                std::span(solution.data(), temptation.step),
-                                knownSolutions};
-        const Level after = afterPlacing(positions[temptation.step], temptation.tried);
-        isFalse[static_cast<std::size_t>(i)] = leadsNowhere(after, search) ? 1 : 0;
-    });
-    difficulty.falseLeads = static_cast<int>(std::count(isFalse.begin(), isFalse.end(), 1));
+    std::vector<LeadQuestion> questions;
+    for (const Temptation& temptation : temptations) {
+        std::vector<Placement> placed(solution.begin(),
+                                      solution.begin() + static_cast<long>(temptation.step));
+        placed.push_back(temptation.tried);
+        questions.push_back(
+            {afterPlacing(positions[temptation.step], temptation.tried), std::move(placed)});
+    }
+    const std::vector<bool> isFalse = leadsNowhere(
+        questions, knownSolutions, {.maxStates = maxStates, .cancel = cancel}, searchThreads());
+    difficulty.falseLeads = static_cast<int>(std::count(isFalse.begin(), isFalse.end(), true));
     return difficulty;
 }
 

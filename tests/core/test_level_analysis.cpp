@@ -6,13 +6,16 @@
 #include "level_builder.h"
 
 #include "core/difficulty.h"
+#include "core/lead_questions.h"
 #include "core/level_analysis.h"
 #include "core/level_file.h"
 #include "core/nearby_solutions.h"
+#include "core/palette.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 namespace prismora {
 namespace {
@@ -128,6 +131,47 @@ TEST(LevelAnalysis, WhatIsSearchedBesideTheCountIsWhatIsFoundAfterIt)
     const LevelAnalysis capped = analyseLevel(many, {.countLimit = 2});
     EXPECT_FALSE(capped.isExhaustive);
     EXPECT_EQ(capped.fewestPieces, fewestPieces(many, 0).pieces);
+}
+
+// The questions whether a placement leads anywhere, asked together with
+// each one's solutions tried on the others, get the answers each gets asked
+// of the solver alone.
+TEST(LevelAnalysis, PlacementsAskedTogetherAreAnsweredAsEachAlone)
+{
+    const auto loaded =
+        loadLevel(std::filesystem::path(PRISMORA_TEST_DATA).parent_path().parent_path() / "levels" /
+                  "Level11.prl");
+    ASSERT_TRUE(loaded.ok());
+    const Level& start = loaded.value().level;
+    const CountResult count = countSolutions(start, 10);
+    std::set<std::pair<int, int>> cells;
+    for (const std::vector<Placement>& solution : count.found) {
+        for (const Placement& p : solution) {
+            cells.insert({p.column, p.row});
+        }
+    }
+    std::vector<LeadQuestion> questions;
+    for (const auto& [column, row] : cells) {
+        for (int paletteRow = 0; paletteRow < PlayRowCount; ++paletteRow) {
+            for (std::uint8_t direction = 0; direction < 8 && paletteCount(start, paletteRow) > 0;
+                 ++direction) {
+                const Placement tried{*kindOfRow(paletteRow), column, row, direction};
+                Level after = start;
+                ASSERT_TRUE(placePieces(after, std::span(&tried, 1)));
+                changePaletteCount(after, paletteRow, -1);
+                questions.push_back({std::move(after), {tried}});
+            }
+        }
+    }
+    const std::vector<bool> together = leadsNowhere(questions, {}, {}, 2, 1, 1'000'000);
+    ASSERT_EQ(together.size(), questions.size());
+    int answeredYes = 0;
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        const bool alone = solve(questions[i].after).status != SolveStatus::Solved;
+        EXPECT_EQ(together[i], alone) << i;
+        answeredYes += alone ? 0 : 1;
+    }
+    EXPECT_GT(answeredYes, 1);
 }
 
 // A design whose own solution solves it is counted from that solution's
