@@ -12,8 +12,6 @@
 #include <QStandardPaths>
 
 #include <filesystem>
-#include <string>
-#include <system_error>
 
 // The build sets both from the install layout (Debian's games layout puts
 // the series in share/games/prismora/levels beside /usr/games).
@@ -90,20 +88,6 @@ StorageFacts gatherStorageFacts(const QString& programFolder)
 StorageFolders findStorageFolders(const QString& programFolder)
 {
     return decideStorageFolders(gatherStorageFacts(programFolder));
-}
-
-Status preparePlayerFolder(const StorageFolders& folders)
-{
-    if (folders.playerFolder.isEmpty()) {
-        return Error{"Cannot create the player's folder: no home folder is known."};
-    }
-    const std::string folder = folders.playerFolder.toStdString();
-    std::error_code failure;
-    std::filesystem::create_directories(folder, failure);
-    if (failure) {
-        return Error{"Cannot create folder \"" + folder + "\". " + failure.message()};
-    }
-    return {};
 }
 
 } // namespace prismora

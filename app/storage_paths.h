@@ -6,8 +6,6 @@
 // installed.
 #pragma once
 
-#include "base/result.h"
-
 #include <QString>
 
 namespace prismora {
@@ -24,7 +22,7 @@ struct StorageFolders {
     // The folder of every file the game writes on its own (currentlevel.prl,
     // speltest.prl, the -facit snapshots and saved positions) and where the
     // open and save dialogs start, with a trailing '/'. It may not exist yet:
-    // see preparePlayerFolder.
+    // the session makes it before writing into it.
     QString playerFolder;
 };
 
@@ -63,9 +61,5 @@ StorageFacts gatherStorageFacts(const QString& programFolder);
 
 // decideStorageFolders(gatherStorageFacts(programFolder)).
 StorageFolders findStorageFolders(const QString& programFolder);
-
-// Creates the player's folder (with its parents) when it is missing, so a
-// write into it can only fail for the file itself. The error names the folder.
-Status preparePlayerFolder(const StorageFolders& folders);
 
 } // namespace prismora

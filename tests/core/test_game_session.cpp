@@ -64,6 +64,8 @@ TEST(GameSession, QuittingAsksAboutAFinishedDesignAndSavesAnUnfinishedOne)
     EXPECT_TRUE(session.quit(Consent::Given).close);
 
     session.giveBackAtCursor(); // the mirror out: the lamp is dark
+    // An installed game's folder does not exist until the first save makes it.
+    fs::remove_all(game.playerFolder());
     outcome = session.quit(Consent::NotAsked);
     EXPECT_TRUE(outcome.close);
     EXPECT_TRUE(fs::is_regular_file(game.playerFolder() / SavedGameFileName));
