@@ -155,7 +155,7 @@ QString Workbench::solutionsText(const LevelAnalysis& analysis)
         return n == 0 ? tr("Okänt: sökningen räckte inte") : tr("minst %1 lösningar").arg(n);
     }
     if (n == 0) {
-        return tr("Olösbar");
+        return analysis.hasNoLamp ? tr("Olösbar: ingen lampa att tända") : tr("Olösbar");
     }
     return n == 1 ? tr("1 lösning") : tr("%1 lösningar").arg(n);
 }

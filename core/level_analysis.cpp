@@ -157,18 +157,26 @@ void measureAll(const DesignedLevel& level, const CountResult& count, const Anal
 
 Level startPositionOf(const Level& levelOrDesign) { return designedOrLoaded(levelOrDesign).start; }
 
-bool isBombAtStart(const Level& levelOrDesign)
+namespace {
+
+Evaluation startEvaluation(const Level& levelOrDesign)
 {
     Level start = startPositionOf(levelOrDesign);
     start.mode = Mode::Play;
-    return evaluate(start).bombHit;
+    return evaluate(start);
 }
+
+} // namespace
+
+bool isBombAtStart(const Level& levelOrDesign) { return startEvaluation(levelOrDesign).bombHit; }
 
 LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& limits)
 {
     LevelAnalysis analysis;
     DesignedLevel level = designedOrLoaded(levelOrDesign);
-    analysis.isBombAtStart = isBombAtStart(levelOrDesign);
+    const Evaluation atStart = startEvaluation(levelOrDesign);
+    analysis.isBombAtStart = atStart.bombHit;
+    analysis.hasNoLamp = atStart.litLamps + atStart.unlitLamps == 0;
     const SolveLimits searchLimits{.maxStates = limits.maxStates, .cancel = limits.cancel};
     // At least two, so that the measures can take their count from this one.
     const int countLimit = std::max(2, limits.countLimit);

@@ -55,6 +55,8 @@ struct LevelAnalysis {
     // The start position (cannons and fixed pieces on the board, the pieces to
     // place in the hand) already sets off a bomb.
     bool isBombAtStart = false;
+    // The level holds no lamp, so there is nothing to solve yet.
+    bool hasNoLamp = false;
     std::vector<MeasureResult> measures;
     long states = 0;
 };

@@ -990,6 +990,10 @@ Do you want to quit anyway?</translation>
         <translation>Unsolvable</translation>
     </message>
     <message>
+        <source>Olösbar: ingen lampa att tända</source>
+        <translation>Unsolvable: no lamp to light</translation>
+    </message>
+    <message>
         <source>1 lösning</source>
         <translation>1 solution</translation>
     </message>

@@ -195,7 +195,7 @@ TEST(LevelAnalysis, ADesignIsCountedFromItsOwnSolution)
     FAIL() << "no turn of the designer's mirror lights the lamp";
 }
 
-TEST(LevelAnalysis, ABombHitWithThePiecesInTheHandIsABombAtStart)
+TEST(LevelAnalysis, TheStartPositionTellsABombHitAndALevelWithoutLamps)
 {
     // The designer's mirror at (3, 5) turns the beam north to the lamp; in the
     // hand, the beam runs on into the bomb at (6, 5).
@@ -205,9 +205,15 @@ TEST(LevelAnalysis, ABombHitWithThePiecesInTheHandIsABombAtStart)
     place(design, PieceKind::Mirror, 3, 5, 3);
     cannon(design, 1, 5, 0, RedBeam);
     EXPECT_TRUE(isBombAtStart(design));
-    EXPECT_TRUE(analyseLevel(design).isBombAtStart);
+    const LevelAnalysis analysis = analyseLevel(design);
+    EXPECT_TRUE(analysis.isBombAtStart);
+    EXPECT_FALSE(analysis.hasNoLamp);
     design.pieces[static_cast<std::size_t>(bomb)].row = 6;
     EXPECT_FALSE(isBombAtStart(design));
+
+    const LevelAnalysis empty = analyseLevel(editLevel());
+    EXPECT_EQ(empty.solutions, 0);
+    EXPECT_TRUE(empty.hasNoLamp);
 }
 
 } // namespace
