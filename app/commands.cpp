@@ -8,6 +8,9 @@
 #include "core/file_names.h"
 #include "view/board_view.h"
 #include "view/palette_list.h"
+#include "view/translated_text.h"
+
+#include <QCoreApplication>
 
 namespace prismora {
 
@@ -89,6 +92,17 @@ void MainWindow::playLoadedLevel() { showOutcome(m_session->playLoaded()); }
 void MainWindow::quit()
 {
     perform([this](Consent consent) { return m_session->quit(consent); });
+}
+
+void MainWindow::endWithoutAsking()
+{
+    const SessionOutcome outcome = m_session->endWithoutAsking();
+    if (outcome.message) {
+        // No box could be answered now; a terminal the game was started from still shows this.
+        qWarning("%s", qPrintable(translated(outcome.message->detail)));
+    }
+    m_isClosing = true;
+    QCoreApplication::exit(0);
 }
 
 QMessageBox::StandardButton MainWindow::ask(const MessageBoxRequest& request)

@@ -103,6 +103,9 @@ public:
     void openCode(const QString& text);
     // True while a generated level is being made.
     bool isGenerating() const;
+    // The system is ending the game: what is unsaved is kept as the saved
+    // game without a question, and every event loop ends, a box's too.
+    void endWithoutAsking();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,7 @@
 #include "app/run_game.h"
 
 #include "app/application_setup.h"
+#include "app/end_signals.h"
 #include "app/main_window.h"
 #include "app/progress_store.h"
 
@@ -38,6 +39,9 @@ int runGame(int argc, char** argv)
         options.arguments.removeFirst();
     }
     MainWindow window(std::move(options));
+    const EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::endRequested, &window,
+                     &MainWindow::endWithoutAsking);
     window.show();
     return QApplication::exec();
 }

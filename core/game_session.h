@@ -198,6 +198,11 @@ public:
     // fails is reported and asked about. With consent the window closes
     // without saving.
     SessionOutcome quit(Consent consent);
+    // The system ends the game (logout, shutdown, its terminal closed), so
+    // nothing can be asked: what quitting would save or ask about is saved
+    // as the player's saved game, and the window closes even when the save
+    // fails (the outcome then carries the message).
+    SessionOutcome endWithoutAsking();
 
 private:
     enum class HistoryUse { Fresh, Kept };

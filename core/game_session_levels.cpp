@@ -473,6 +473,18 @@ SessionOutcome GameSession::quit(Consent consent)
     return outcome;
 }
 
+SessionOutcome GameSession::endWithoutAsking()
+{
+    const bool isSomethingUnsaved = !m_evaluation.isFinished() || isDesignChanged();
+    SessionOutcome outcome;
+    if (isSomethingUnsaved && !m_isTestCopy) {
+        outcome = saveOnQuit();
+    }
+    outcome.question = Question::None;
+    outcome.close = true;
+    return outcome;
+}
+
 SessionOutcome GameSession::saveOnQuit()
 {
     const Level position = positionToSave();

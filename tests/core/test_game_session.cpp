@@ -98,6 +98,23 @@ TEST(GameSession, AResumedDesignComesBackExactlyAsItWasLeft)
     }
 }
 
+TEST(GameSession, EndingWithoutAQuestionKeepsAFinishedDesignToResume)
+{
+    SessionFixture game;
+    buildGuardedDesign(*game.session);
+    const Level left = game.session->level();
+    const SessionOutcome outcome = game.session->endWithoutAsking();
+    EXPECT_TRUE(outcome.close);
+    EXPECT_EQ(outcome.question, Question::None);
+
+    game.restartGame();
+    GameSession& session = *game.session;
+    ASSERT_TRUE(session.hasSavedGame());
+    session.continueSavedGame(Consent::NotAsked);
+    EXPECT_EQ(session.commandState(), CommandState::Designing);
+    EXPECT_TRUE(isSamePosition(reloadedLevel(session.level()), reloadedLevel(left)));
+}
+
 TEST(GameSession, AResumedSeriesLevelCountsForItsPlaceInTheSeries)
 {
     SessionFixture game;
