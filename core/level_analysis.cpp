@@ -159,22 +159,24 @@ Level startPositionOf(const Level& levelOrDesign) { return designedOrLoaded(leve
 
 namespace {
 
-Evaluation startEvaluation(const Level& levelOrDesign)
+Evaluation evaluatedInPlay(Level start)
 {
-    Level start = startPositionOf(levelOrDesign);
     start.mode = Mode::Play;
     return evaluate(start);
 }
 
 } // namespace
 
-bool isBombAtStart(const Level& levelOrDesign) { return startEvaluation(levelOrDesign).bombHit; }
+bool isBombAtStart(const Level& levelOrDesign)
+{
+    return evaluatedInPlay(startPositionOf(levelOrDesign)).bombHit;
+}
 
 LevelAnalysis analyseLevel(const Level& levelOrDesign, const AnalysisLimits& limits)
 {
     LevelAnalysis analysis;
     DesignedLevel level = designedOrLoaded(levelOrDesign);
-    const Evaluation atStart = startEvaluation(levelOrDesign);
+    const Evaluation atStart = evaluatedInPlay(level.start);
     analysis.isBombAtStart = atStart.bombHit;
     analysis.hasNoLamp = atStart.litLamps + atStart.unlitLamps == 0;
     const SolveLimits searchLimits{.maxStates = limits.maxStates, .cancel = limits.cancel};
