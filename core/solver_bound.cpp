@@ -37,7 +37,8 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     // With more pieces left, a new piece sends a beam out every way it could
     // once turned to meet it: beams may come back to it any number of times,
     // after passing other pieces, so only its first way in is known.
-    Flood flood(*this, branch, pieces == 1 ? m_hand->anyPieceOut[hand] : m_hand->anyWayOut[hand],
+    Flood flood(*this, branch, m_branchFlood,
+                pieces == 1 ? m_hand->anyPieceOut[hand] : m_hand->anyWayOut[hand],
                 pieces == 1 ? m_hand->anyPieceIn[hand] : m_hand->anyWayIn[hand]);
     for (int i = 0; i < branch.pendingCount; ++i) {
         const Walker& walker = branch.pending[static_cast<std::size_t>(i)];
@@ -62,14 +63,16 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
         return isLitByLastPiece(branch, flood, hand, missing);
     }
     // Only two pieces left look at the beams before the next layer.
-    std::array<std::uint32_t, LookupCellCount> firstReached;
+    FirstLayer first; // set only where beams reached
     if (pieces == 2) {
-        firstReached = flood.reached();
+        first.cells = flood.reachedCells();
+        forEachCell(first.cells,
+                    [&](std::size_t cell) { first.reached[cell] = flood.reachedAt(cell); });
     }
     for (int layer = 1; layer < pieces && flood.turn(branch); ++layer) {
         flood.spread(branch);
     }
-    return pieces > 1 && isLitByPieces(branch, flood, firstReached, pieces, missing);
+    return pieces > 1 && isLitByPieces(branch, flood, first, pieces, missing);
 }
 
 // The lamp colours still missing, the one that stopped the last branch
@@ -135,21 +138,17 @@ bool canMeetAll(std::span<const Cells> sets, int pieces, int& work)
 // With more pieces left: each colour still missing is brought last by one of
 // them, on an undecided cell the beams reach, into that colour's cone; so a
 // few cells, as many as the pieces, must meet every colour's cells.
-bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood,
-                              const std::array<std::uint32_t, LookupCellCount>& firstReached,
+bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood, const FirstLayer& first,
                               int pieces, const Missing& missing) const
 {
     std::array<Cells, MaxMissing> serving{};
+    // A cone also runs through the column and row outside the board.
+    const Cells open = branch.undecidedCells & flood.reachedCells();
     for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count); ++m) {
         const auto& [lamp, slot] = missing.colours[m];
-        lampCone(branch, lamp, slot).any([&](std::size_t cell, std::uint32_t beams) {
-            // A cone also runs through the column and row outside the board.
-            const std::int16_t board = m_boardIndex[cell];
-            if (board >= 0 && branch.decision[static_cast<std::size_t>(board)] == Undecided &&
-                flood.sendsAny(cell, beams)) {
-                serving[m].set(cell);
-            }
-            return false;
+        const Cone& cone = lampCone(branch, lamp, slot);
+        forEachCell(cone.cells() & open, [&](std::size_t cell) {
+            serving[m].set(cell, flood.sendsAny(cell, cone.leaving(cell)));
         });
         if (serving[m].none()) {
             m_lastMissedLamp = lamp;
@@ -159,7 +158,7 @@ bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood,
     }
     const std::span<const Cells> sets(serving.data(), static_cast<std::size_t>(missing.count));
     if (pieces == 2) {
-        return isMetByTwo(branch, flood, firstReached, sets);
+        return isMetByTwo(branch, flood, first, sets);
     }
     int work = 256;
     return canMeetAll(sets, pieces, work);
@@ -168,39 +167,31 @@ bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood,
 // Two pieces left: one of them, X, is met by the beams as they are; the
 // other, Y, is too, or is met by what X sends out. Together they meet
 // every missing colour's cells.
-bool LampBound::isMetByTwo(const Branch& branch, const Flood& flood,
-                           const std::array<std::uint32_t, LookupCellCount>& firstReached,
+bool LampBound::isMetByTwo(const Branch& branch, const Flood& flood, const FirstLayer& first,
                            std::span<const Cells> sets) const
 {
-    Cells first;
-    for (const std::size_t cell : m_freeCells) {
-        first[cell] = firstReached[cell] != 0 &&
-                      branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided;
-    }
-    Cells all = first;
+    const Cells met = first.cells & m_freeCellSet & branch.undecidedCells;
+    Cells all = met;
     for (const Cells& set : sets) {
         all &= set;
     }
     if (all.any()) {
         return true;
     }
-    for (std::size_t x = 0; x < LookupCellCount; ++x) {
-        if (!first.test(x)) {
-            continue;
+    bool isMet = false;
+    forEachCell(met, [&](std::size_t x) {
+        if (isMet) {
+            return;
         }
         Cells rest;
         rest.set();
         for (const Cells& set : sets) {
             rest &= set.test(x) ? rest : set;
         }
-        if ((rest & first).any()) {
-            return true;
-        }
-        if (rest.any() && reachesAny(branch, flood, x, firstReached[x], rest)) {
-            return true;
-        }
-    }
-    return false;
+        isMet = (rest & met).any() ||
+                (rest.any() && reachesAny(branch, flood, x, first.reached[x], rest));
+    });
+    return isMet;
 }
 
 // Whether the beams a new piece on `cell` may send out reach some free cell
@@ -208,7 +199,7 @@ bool LampBound::isMetByTwo(const Branch& branch, const Flood& flood,
 bool LampBound::reachesAny(const Branch& branch, const Flood& flood, std::size_t cell,
                            std::uint32_t arrivals, const Cells& wanted) const
 {
-    Flood from(*this, branch, flood.anyPiece(), flood.anyPieceIn());
+    Flood from(*this, branch, m_cellFlood, flood.anyPiece(), flood.anyPieceIn());
     from.watch(wanted & m_freeCellSet);
     from.leave<Watching::On>(cell, from.turnedFrom(arrivals));
     from.spread<Watching::On>(branch);
@@ -222,12 +213,7 @@ bool LampBound::reachesAny(const Branch& branch, const Flood& flood, std::size_t
 bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
                                  const Missing& missing) const
 {
-    Cells candidates;
-    for (const std::size_t cell : m_freeCells) {
-        candidates[cell] =
-            branch.decision[static_cast<std::size_t>(m_boardIndex[cell])] == Undecided &&
-            flood.reachedAt(cell) != 0;
-    }
+    Cells candidates = flood.reachedCells() & m_freeCellSet & branch.undecidedCells;
     // A cell serves every missing colour's cone it lies on, or there is no
     // cell; then each colour is brought there directly or by a beam of the
     // piece's own that comes back to it (which takes longer to ask).
@@ -242,15 +228,15 @@ bool LampBound::isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t
         m_lastMissedSlot = slot;
         return false;
     }
-    for (const std::size_t cell : m_freeCells) {
-        bool isServing = candidates.test(cell);
+    forEachCell(Cells(candidates), [&](std::size_t cell) {
+        bool isServing = true;
         for (std::size_t m = 0; m < static_cast<std::size_t>(missing.count) && isServing; ++m) {
             const std::uint32_t beams = cones[m]->leaving(cell);
             isServing =
                 flood.sendsAny(cell, beams) || isLitByReturn(branch, flood, hand, cell, beams);
         }
         candidates[cell] = isServing;
-    }
+    });
     branch.lastPiece = LastPiece::OnCells;
     branch.lastPieceCells = candidates;
     return candidates.any();

@@ -35,7 +35,7 @@ namespace prismora {
 class LampBound {
 public:
     static constexpr std::size_t MaxMissing = 32;
-    using Cells = std::bitset<LookupCellCount>;
+    using Cells = LookupCellSet;
 
     LampBound(const Level& base, const Occupancy& occupancy);
     ~LampBound();
@@ -57,6 +57,14 @@ private:
     enum class CellKind : std::uint8_t { Straight, Stops, Fixed, Free, FreeSource };
     using Arrivals = std::array<std::uint32_t, 32>;
     class Flood;
+    // What a flood knows per cell: the beams that reached it, those spread
+    // through what stands there, those turned by a new piece.
+    struct FloodCells {
+        std::array<std::uint32_t, LookupCellCount> reached{};
+        std::array<std::uint32_t, LookupCellCount> spread{};
+        std::array<std::uint32_t, LookupCellCount> turned{};
+        Cells reachedCells;
+    };
 
     class Cone;
     struct CachedCone;
@@ -81,11 +89,14 @@ private:
     Missing missingColours(const std::array<std::uint8_t, Level::MaxPieces>& needs) const;
     bool isLitByLastPiece(Branch& branch, const Flood& flood, std::size_t hand,
                           const Missing& missing) const;
-    bool isLitByPieces(const Branch& branch, const Flood& flood,
-                       const std::array<std::uint32_t, LookupCellCount>& firstReached, int pieces,
-                       const Missing& missing) const;
-    bool isMetByTwo(const Branch& branch, const Flood& flood,
-                    const std::array<std::uint32_t, LookupCellCount>& firstReached,
+    // The beams reached before the last layer of the flood was turned.
+    struct FirstLayer {
+        std::array<std::uint32_t, LookupCellCount> reached; // set on `cells` only
+        Cells cells;                                        // the cells some beam reached
+    };
+    bool isLitByPieces(const Branch& branch, const Flood& flood, const FirstLayer& first,
+                       int pieces, const Missing& missing) const;
+    bool isMetByTwo(const Branch& branch, const Flood& flood, const FirstLayer& first,
                     std::span<const Cells> sets) const;
     bool reachesAny(const Branch& branch, const Flood& flood, std::size_t cell,
                     std::uint32_t arrivals, const Cells& wanted) const;
@@ -109,8 +120,7 @@ private:
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_next{};
     std::array<std::array<std::int16_t, 8>, LookupCellCount> m_previous{};
     std::array<std::int16_t, LookupCellCount> m_boardIndex{};
-    std::vector<std::size_t> m_freeCells;
-    Cells m_freeCellSet;    // the same cells, as a set
+    Cells m_freeCellSet;    // the board cells without a piece of the level
     Cells m_passesStraight; // empty cells, on the board or around it
     std::vector<Lamp> m_lamps;
     // Per lamp and colour slot: the cones last made, each reused for a
@@ -122,6 +132,11 @@ private:
     static constexpr std::size_t ConesKept = 8;
     mutable std::vector<CachedCone> m_cones;
     mutable std::uint64_t m_coneClock = 0; // counts the cones asked for
+    // The cone of beams that come back to the last piece (see isLitByReturn).
+    std::unique_ptr<Cone> m_returnCone;
+    // Room for the flood of a branch and for the one asked from a cell of it.
+    mutable FloodCells m_branchFlood;
+    mutable FloodCells m_cellFlood;
     // The lamp and colour that stopped the last branch: most branches near
     // it fail on the same, so it is looked at first.
     mutable std::size_t m_lastMissedLamp = 0;

@@ -27,10 +27,7 @@ bool LampBound::isSameCone(const CachedCone& cached, const Branch& branch, const
 
 const LampBound::Cone& LampBound::lampCone(const Branch& branch, std::size_t lamp, int slot) const
 {
-    Cells itemCells;
-    for (int i = 0; i < branch.itemCount; ++i) {
-        itemCells.set(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
-    }
+    const Cells& itemCells = branch.itemCells;
     const std::size_t key = lamp * ColourSlots + static_cast<std::size_t>(slot);
     const std::span<CachedCone> kept(m_cones.data() + key * ConesKept, ConesKept);
     ++m_coneClock;
@@ -144,8 +141,8 @@ bool LampBound::isLitByReturn(const Branch& branch, const Flood& flood, std::siz
     if (wanted == 0 || !meetsAny(beams, true) || !meetsAny(wanted, false)) {
         return false;
     }
-    const Cone back(*this, branch, cell, wanted, cell);
-    return back.leaving(cell) != 0;
+    m_returnCone->make(*this, branch, cell, wanted, cell);
+    return m_returnCone->leaving(cell) != 0;
 }
 
 } // namespace prismora

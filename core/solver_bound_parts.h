@@ -23,10 +23,7 @@ template <typename Visit> void forEachBit(std::uint32_t bits, Visit visit)
     }
 }
 
-inline std::size_t lookupOfItem(const WalkItem& item)
-{
-    return lookupIndex(item.cell % BoardCells + 1, item.cell / BoardCells + 1);
-}
+inline std::size_t lookupOfItem(const WalkItem& item) { return lookupOfBoard(item.cell); }
 
 // The lookup cell a step leads to, or -1 off the lookup area.
 inline std::int16_t cellAfter(std::int64_t column, std::int64_t row)
@@ -82,14 +79,19 @@ class LampBound::Flood {
 public:
     // `anyPiece`: the beams any piece in hand may send out from each arrival;
     // `anyPieceIn`: the arrivals from which it may send out each beam.
-    Flood(const LampBound& bound, const Branch& branch, const Arrivals& anyPiece,
+    // `cells` is the room it floods in, left as the last flood there left it.
+    Flood(const LampBound& bound, const Branch& branch, FloodCells& cells, const Arrivals& anyPiece,
           const Arrivals& anyPieceIn)
-        : m_bound(bound), m_isStraight(bound.m_passesStraight), m_anyPiece(anyPiece),
-          m_anyPieceIn(anyPieceIn)
+        : m_bound(bound), m_isStraight(bound.m_passesStraight & ~branch.itemCells), m_cells(cells),
+          m_reached(cells.reached), m_anyPiece(anyPiece), m_anyPieceIn(anyPieceIn)
     {
-        for (int i = 0; i < branch.itemCount; ++i) {
-            m_isStraight.reset(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
-        }
+        // Beams were spread and turned only where they reached.
+        forEachCell(cells.reachedCells, [&](std::size_t cell) {
+            cells.reached[cell] = 0;
+            cells.spread[cell] = 0;
+            cells.turned[cell] = 0;
+        });
+        cells.reachedCells.reset();
     }
 
     // Beams arriving at `cell`, all in one direction. They run on at once
@@ -106,6 +108,7 @@ public:
                 return;
             }
             m_reached[at] |= arrivals;
+            m_cells.reachedCells.set(at);
             if constexpr (watching == Watching::On) {
                 m_hasReachedWatched = m_hasReachedWatched || m_watched.test(at);
             }
@@ -133,8 +136,8 @@ public:
     {
         while (!m_queue.isEmpty() && (watching == Watching::Off || !m_hasReachedWatched)) {
             const std::size_t cell = m_queue.pop();
-            const std::uint32_t fresh = m_reached[cell] & ~m_spread[cell];
-            m_spread[cell] |= fresh;
+            const std::uint32_t fresh = m_reached[cell] & ~m_cells.spread[cell];
+            m_cells.spread[cell] |= fresh;
             leave<watching>(cell, m_bound.leaving(branch, cell, fresh));
         }
     }
@@ -163,7 +166,8 @@ public:
     bool hasReachedWatched() const { return m_hasReachedWatched; }
 
     std::uint32_t reachedAt(std::size_t cell) const { return m_reached[cell]; }
-    const std::array<std::uint32_t, LookupCellCount>& reached() const { return m_reached; }
+    // The cells some beam reached.
+    const Cells& reachedCells() const { return m_cells.reachedCells; }
 
     // One piece more: every new arrival at an undecided cell may leave as any
     // piece in hand sends it (all cells turn what reached them before this
@@ -171,21 +175,14 @@ public:
     // is sent anywhere new.
     bool turn(const Branch& branch)
     {
-        std::array<std::uint32_t, LookupCellCount> sent; // set on every free cell
-        for (const std::size_t cell : m_bound.m_freeCells) {
-            const std::uint32_t fresh = m_reached[cell] & ~m_turned[cell];
-            sent[cell] = 0;
-            if (fresh == 0 ||
-                branch.decision[static_cast<std::size_t>(m_bound.m_boardIndex[cell])] !=
-                    Undecided) {
-                continue;
-            }
-            m_turned[cell] |= fresh;
+        const Cells turning = m_cells.reachedCells & m_bound.m_freeCellSet & branch.undecidedCells;
+        std::array<std::uint32_t, LookupCellCount> sent; // set on the turning cells
+        forEachCell(turning, [&](std::size_t cell) {
+            const std::uint32_t fresh = m_reached[cell] & ~m_cells.turned[cell];
+            m_cells.turned[cell] |= fresh;
             sent[cell] = turnedFrom(fresh);
-        }
-        for (const std::size_t cell : m_bound.m_freeCells) {
-            leave(cell, sent[cell]);
-        }
+        });
+        forEachCell(turning, [&](std::size_t cell) { leave(cell, sent[cell]); });
         return !m_queue.isEmpty();
     }
 
@@ -196,9 +193,8 @@ public:
 private:
     const LampBound& m_bound;
     Cells m_isStraight; // cells that let every beam through unchanged
-    std::array<std::uint32_t, LookupCellCount> m_reached{};
-    std::array<std::uint32_t, LookupCellCount> m_spread{};
-    std::array<std::uint32_t, LookupCellCount> m_turned{};
+    FloodCells& m_cells;
+    std::array<std::uint32_t, LookupCellCount>& m_reached; // m_cells.reached, the most used
     CellQueue m_queue;
     Cells m_watched;
     bool m_hasReachedWatched = false;
@@ -212,13 +208,6 @@ private:
 // soon as some beam leaving `stopCell` gets there.
 class LampBound::Cone {
 public:
-    Cone() = default;
-    Cone(const LampBound& bound, const Branch& branch, std::size_t target, std::uint32_t arrivals,
-         std::size_t stopCell = LookupCellCount)
-    {
-        make(bound, branch, target, arrivals, stopCell);
-    }
-
     // Makes the cone again in place: only the cells the last one touched are cleared.
     void make(const LampBound& bound, const Branch& branch, std::size_t target,
               std::uint32_t arrivals, std::size_t stopCell = LookupCellCount)
@@ -226,13 +215,10 @@ public:
         clear();
         m_target = static_cast<std::int16_t>(target);
         m_arrivals[target] = arrivals;
-        Cells isStraight = bound.m_passesStraight;
-        for (int i = 0; i < branch.itemCount; ++i) {
-            isStraight.reset(lookupOfItem(branch.items[static_cast<std::size_t>(i)]));
-        }
+        const Cells isStraight = bound.m_passesStraight & ~branch.itemCells;
         CellQueue queue;
         queue.push(target);
-        std::array<std::uint32_t, LookupCellCount> done{};
+        std::array<std::uint32_t, LookupCellCount>& done = m_followed;
         while (!queue.isEmpty() && (stopCell == LookupCellCount || m_leaving[stopCell] == 0)) {
             const std::size_t cell = queue.pop();
             const std::uint32_t fresh = m_arrivals[cell] & ~done[cell];
@@ -314,17 +300,20 @@ private:
     {
         if (m_target >= 0) {
             m_arrivals[static_cast<std::size_t>(m_target)] = 0;
+            m_followed[static_cast<std::size_t>(m_target)] = 0;
         }
         for (int i = 0; i < m_cellCount; ++i) {
             const auto cell = static_cast<std::size_t>(m_cells[static_cast<std::size_t>(i)]);
             m_arrivals[cell] = 0;
             m_leaving[cell] = 0;
+            m_followed[cell] = 0;
         }
         m_cellCount = 0;
         m_cellSet.reset();
     }
 
     std::array<std::uint32_t, LookupCellCount> m_arrivals{};
+    std::array<std::uint32_t, LookupCellCount> m_followed{}; // the arrivals followed back
     std::array<std::uint32_t, LookupCellCount> m_leaving{};
     std::array<std::int16_t, LookupCellCount> m_cells{};
     int m_cellCount = 0;

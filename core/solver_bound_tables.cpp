@@ -145,7 +145,6 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
             m_kinds[cell] = isBoard ? CellKind::Free : CellKind::Straight;
         }
         if (m_kinds[cell] == CellKind::Free || m_kinds[cell] == CellKind::FreeSource) {
-            m_freeCells.push_back(cell);
             m_freeCellSet.set(cell);
         }
         m_passesStraight[cell] =
@@ -168,6 +167,7 @@ LampBound::LampBound(const Level& base, const Occupancy& occupancy)
             {cell, slots, isInArea && occupancy.at(cell).piece == static_cast<std::int16_t>(i)});
     }
     m_cones.resize(m_lamps.size() * ColourSlots * ConesKept);
+    m_returnCone = std::make_unique<Cone>();
 }
 
 const WalkItem* LampBound::itemAt(const Branch& branch, std::size_t cell) const

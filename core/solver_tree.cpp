@@ -42,6 +42,9 @@ SearchTree::SearchTree(const Level& level, const SolveLimits& limits, int limit)
 bool SearchTree::makeRoot(Branch& root)
 {
     root.decision.fill(Undecided);
+    for (std::size_t cell = 0; cell < BoardCellCount; ++cell) {
+        root.undecidedCells.set(lookupOfBoard(cell));
+    }
     for (int row = 0; row < PlayRowCount; ++row) {
         root.left[static_cast<std::size_t>(row)] = std::max(0, paletteCount(m_base, row));
     }
@@ -180,12 +183,13 @@ SearchTree::Fate SearchTree::fateInCell(Branch& branch, Walker& walker)
         walker.isInCell = false;
         return Fate::GoesOn;
     }
-    std::int8_t& decided = branch.decision[boardIndex(walker.column, walker.row)];
+    const std::int8_t& decided = branch.decision[boardIndex(walker.column, walker.row)];
     if (decided == Undecided) {
         if (branch.itemCount < m_depth.pieces) {
             return Fate::Waits;
         }
-        decided = LeftEmpty; // the last piece is down: open cells stay empty
+        // The last piece is down: open cells stay empty.
+        setDecision(branch, boardIndex(walker.column, walker.row), LeftEmpty);
     }
     if (decided == LeftEmpty) {
         if (occupant.piece == SourceCell) {
@@ -258,7 +262,7 @@ bool SearchTree::place(Branch& branch, std::uint8_t cell, std::uint8_t row, std:
         }
         item.output = static_cast<std::int8_t>(branch.sourceCount++);
     }
-    branch.decision[cell] = static_cast<std::int8_t>(branch.itemCount);
+    setDecision(branch, cell, static_cast<std::int8_t>(branch.itemCount));
     branch.items[static_cast<std::size_t>(branch.itemCount++)] = item;
     --branch.left[row];
     branch.lastPiece = LastPiece::Unknown;
@@ -365,8 +369,8 @@ void SearchTree::decide(const Branch& branch, Frame& frame)
         return;
     }
     Branch& next = frame.children.emplace_back(branch);
-    next.decision[cell] = LeftEmpty;
-    next.lastPieceCells.reset(lookupIndex(cell % BoardCells + 1, cell / BoardCells + 1));
+    setDecision(next, cell, LeftEmpty);
+    next.lastPieceCells.reset(lookupOfBoard(cell));
     frame.hasEmpty = true;
     keepIfGoingOn(frame);
 }

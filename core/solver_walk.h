@@ -19,6 +19,29 @@ namespace prismora {
 inline constexpr int BoardCellCount = BoardCells * BoardCells;
 inline constexpr int LookupCellCount = LookupCells * LookupCells;
 
+// A set of cells of the lookup area.
+using LookupCellSet = std::bitset<LookupCellCount>;
+
+// The lookup cell of a board cell (0..80).
+inline std::size_t lookupOfBoard(std::size_t cell)
+{
+    return lookupIndex(static_cast<std::int64_t>(cell % BoardCells + 1),
+                       static_cast<std::int64_t>(cell / BoardCells + 1));
+}
+
+// Calls `visit(cell)` for every cell of `cells`, in order, a word of the set at a time.
+template <typename Visit> void forEachCell(const LookupCellSet& cells, Visit visit)
+{
+    constexpr LookupCellSet word(~std::uint64_t{0});
+    for (std::size_t first = 0; first < LookupCellCount; first += 64) {
+        std::uint64_t bits = ((cells >> first) & word).to_ullong();
+        while (bits != 0) {
+            visit(first + static_cast<std::size_t>(__builtin_ctzll(bits)));
+            bits &= bits - 1;
+        }
+    }
+}
+
 // The index of a board cell (0..80), row by row.
 inline std::size_t boardIndex(std::int64_t column, std::int64_t row)
 {
@@ -59,6 +82,10 @@ enum class LastPiece : std::uint8_t { Unknown, NotNeeded, OnCells };
 // follow. Copied at each decision, so it holds no pointers.
 struct Branch {
     std::array<std::int8_t, BoardCellCount> decision{};
+    // The same, as sets of lookup cells: the board cells still undecided,
+    // and those the walk put pieces down on.
+    LookupCellSet undecidedCells;
+    LookupCellSet itemCells;
     std::array<WalkItem, MaxSearchDepth> items{};
     int itemCount = 0;
     std::array<int, PlayRowCount> left{};
@@ -79,6 +106,15 @@ struct Branch {
     std::uint8_t waitingCell = 0;
     std::uint32_t waitingArrivals = 0;
 };
+
+// Records what stands on board cell `cell`: an item's index, or LeftEmpty.
+inline void setDecision(Branch& branch, std::size_t cell, std::int8_t decided)
+{
+    branch.decision[cell] = decided;
+    const std::size_t lookup = lookupOfBoard(cell);
+    branch.undecidedCells.reset(lookup);
+    branch.itemCells.set(lookup, decided >= 0);
+}
 
 // The colour slots among arrival bits (direction * 4 + slot).
 inline std::uint8_t slotsOf(std::uint32_t arrivals)
