@@ -117,12 +117,12 @@ bool canMeetAll(std::span<const Cells> sets, int pieces, int& work)
     }
     std::array<Cells, LampBound::MaxMissing> rest{};
     for (std::size_t cell = 0; cell < LookupCellCount; ++cell) {
-        if (!sets[smallest].test(cell)) {
+        if (!sets[smallest][cell]) {
             continue;
         }
         std::size_t count = 0;
         for (const Cells& set : sets) {
-            if (!set.test(cell)) {
+            if (!set[cell]) {
                 rest[count++] = set;
             }
         }
@@ -148,7 +148,7 @@ bool LampBound::isLitByPieces(const Branch& branch, const Flood& flood, const Fi
         const auto& [lamp, slot] = missing.colours[m];
         const Cone& cone = lampCone(branch, lamp, slot);
         forEachCell(cone.cells() & open, [&](std::size_t cell) {
-            serving[m].set(cell, flood.sendsAny(cell, cone.leaving(cell)));
+            serving[m][cell] = flood.sendsAny(cell, cone.leaving(cell));
         });
         if (serving[m].none()) {
             m_lastMissedLamp = lamp;
@@ -186,7 +186,7 @@ bool LampBound::isMetByTwo(const Branch& branch, const Flood& flood, const First
         Cells rest;
         rest.set();
         for (const Cells& set : sets) {
-            rest &= set.test(x) ? rest : set;
+            rest &= set[x] ? rest : set;
         }
         isMet = (rest & met).any() ||
                 (rest.any() && reachesAny(branch, flood, x, first.reached[x], rest));

@@ -51,8 +51,8 @@ class CellQueue {
 public:
     void push(std::size_t cell)
     {
-        if (!m_isQueued.test(cell)) {
-            m_isQueued.set(cell);
+        if (!m_isQueued[cell]) {
+            m_isQueued[cell] = true;
             m_cells[m_count++] = static_cast<std::int16_t>(cell);
         }
     }
@@ -60,7 +60,7 @@ public:
     std::size_t pop()
     {
         const auto cell = static_cast<std::size_t>(m_cells[--m_count]);
-        m_isQueued.reset(cell);
+        m_isQueued[cell] = false;
         return cell;
     }
 
@@ -108,11 +108,11 @@ public:
                 return;
             }
             m_reached[at] |= arrivals;
-            m_cells.reachedCells.set(at);
+            m_cells.reachedCells[at] = true;
             if constexpr (watching == Watching::On) {
-                m_hasReachedWatched = m_hasReachedWatched || m_watched.test(at);
+                m_hasReachedWatched = m_hasReachedWatched || m_watched[at];
             }
-            if (!m_isStraight.test(at)) {
+            if (!m_isStraight[at]) {
                 m_queue.push(at);
                 return;
             }
@@ -280,10 +280,10 @@ private:
             const auto at = static_cast<std::size_t>(from);
             if (m_leaving[at] == 0) {
                 m_cells[static_cast<std::size_t>(m_cellCount++)] = static_cast<std::int16_t>(at);
-                m_cellSet.set(at);
+                m_cellSet[at] = true;
             }
             m_leaving[at] |= beam;
-            if (!isStraight.test(at)) {
+            if (!isStraight[at]) {
                 return at;
             }
             if ((m_arrivals[at] & beam) != 0) { // to be followed from there, or followed

@@ -97,10 +97,10 @@ void SearchTree::emit(Branch& branch, int source, std::uint8_t direction, Colour
 {
     const std::size_t bit = (static_cast<std::size_t>(source) * 8 + direction) * ColourSlots +
                             static_cast<std::size_t>(slot);
-    if (branch.started.test(bit)) {
+    if (branch.started[bit]) {
         return;
     }
-    branch.started.set(bit);
+    branch.started[bit] = true;
     const Cell cell = cellOfSource(branch, source);
     // A source whose first step leaves the lookup area sends no beam on it.
     if (!isInLookupArea(std::int64_t(cell.column) + StepColumn[direction],

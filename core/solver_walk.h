@@ -112,8 +112,8 @@ inline void setDecision(Branch& branch, std::size_t cell, std::int8_t decided)
 {
     branch.decision[cell] = decided;
     const std::size_t lookup = lookupOfBoard(cell);
-    branch.undecidedCells.reset(lookup);
-    branch.itemCells.set(lookup, decided >= 0);
+    branch.undecidedCells[lookup] = false;
+    branch.itemCells[lookup] = decided >= 0;
 }
 
 // The colour slots among arrival bits (direction * 4 + slot).
