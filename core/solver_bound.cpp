@@ -16,7 +16,7 @@ bool LampBound::isReachable(Branch& branch, int pieces) const
     if (pieces == 1 && branch.lastPiece != LastPiece::Unknown) {
         return branch.lastPiece == LastPiece::NotNeeded || branch.lastPieceCells.any();
     }
-    std::array<std::uint8_t, Level::MaxPieces> needs{};
+    std::array<std::uint8_t, Level::MaxPieces> needs; // set for every lamp before it is read
     bool isNeeded = false;
     for (std::size_t i = 0; i < m_lamps.size() && i < needs.size(); ++i) {
         const Lamp& lamp = m_lamps[i];
